@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Vantorix needs. "play" is enough to build and
+# run the game; "test" adds what the test suites, benchmarks and tools use.
+set -euo pipefail
+
+play_packages=(build-essential cmake pkg-config libsfml-dev libx11-dev libfreetype-dev fonts-dseg)
+test_packages=(googletest libgtest-dev libbenchmark-dev xvfb xauth x11-utils xdotool imagemagick
+               sox python3 python3-xlib gnuplot-nox valgrind)
+
+case "${1:-play}" in
+play) wanted=("${play_packages[@]}") ;;
+test) wanted=("${play_packages[@]}" "${test_packages[@]}") ;;
+*)
+    echo "usage: $0 [play|test]" >&2
+    exit 2
+    ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+as_root=()
+if [[ $(id -u) -ne 0 ]]; then
+    as_root=(sudo)
+fi
+"${as_root[@]}" apt-get update
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds Vantorix with every test suite and runs them all headless: under Xvfb
+# for graphics, with OpenAL Soft's null output for sound.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh" test
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTORIX_BUILD_TESTS=ON
+cmake --build "$root/build" -j"$(nproc)"
+export ALSOFT_DRIVERS=null
+xvfb-run -a -s "-screen 0 1920x1920x24" \
+    ctest --test-dir "$root/build" --output-on-failure -j"$(nproc)" "$@"

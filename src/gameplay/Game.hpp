@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/GameState.hpp"
+#include "app/Level.hpp"
+#include "gameplay/Category.hpp"
+#include "resources/ResourceCache.hpp"
+#include "scene/SceneNode.hpp"
+
+#include <SFML/Audio/Sound.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/System/Time.hpp>
+
+#include <memory>
+
+class Command;
+class EnemySpawner;
+
+// The play screen: loads its media, builds the scene and runs a variable
+// time step frame loop until the player loses or the window is closed.
+class Game : public GameState
+{
+public:
+    explicit Game(sf::RenderWindow& window);
+    ~Game() override;
+
+    void run() override;
+
+    // A frame's steps and the scene stay reachable from a subclass, so that a
+    // frame can be driven and inspected without running the loop.
+protected:
+    void processEvents();
+    void update(sf::Time deltaTime);
+    void render();
+    void handleCollisions();
+
+    SceneNode& sceneGraph() { return mSceneGraph; }
+    ResourceCache& resources() { return mResources; }
+    const sf::Sound& explosionSound() const { return mExplosionSound; }
+    bool isPlaying() const { return mRunning; }
+
+private:
+    void buildScene();
+    void loadTextures();
+    void loadSounds();
+    void loadFonts();
+    bool matchesCategories(SceneNode::Pair& pair, Category::Type type1, Category::Type type2);
+
+    sf::RenderWindow* mWindow; // the entry point's window outlives every screen
+    std::unique_ptr<SceneNode> mPlayer;
+    std::unique_ptr<SceneNode> mBackground;
+    std::unique_ptr<EnemySpawner> mEnemySpawner;
+    std::unique_ptr<Command> mCommand;
+    // Declared before everything that plays or draws from it, so it is destroyed last.
+    ResourceCache mResources;
+    SceneNode mSceneGraph;
+    Level mLevel;
+    sf::Sound mExplosionSound;
+};

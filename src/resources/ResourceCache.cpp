@@ -1,0 +1,74 @@
+#include "resources/ResourceCache.hpp"
+
+#include <cassert>
+#include <iostream>
+
+namespace
+{
+void report(const std::string& filename, bool loaded)
+{
+    std::cout << filename << (loaded ? " SUCCESFULLY loaded!" : " failed to load") << std::endl;
+}
+
+// Every kind loads the same way: a fresh object, one console line, then
+// into the table whatever the outcome. The first object stored under an id
+// wins; a later one is dropped silently.
+template <typename Id, typename Resource, typename Open>
+void loadInto(std::map<Id, std::unique_ptr<Resource>>& table, Id id, const std::string& filename,
+              Open open)
+{
+    auto resource = std::make_unique<Resource>();
+    report(filename, open(*resource));
+    table.emplace(id, std::move(resource));
+}
+
+template <typename Id, typename Resource>
+Resource& lookUp(const std::map<Id, std::unique_ptr<Resource>>& table, Id id)
+{
+    auto found = table.find(id);
+    assert(found != table.end() && "resource asked for before it was loaded");
+    return *found->second;
+}
+} // namespace
+
+void ResourceCache::load(Textures::ID id, const std::string& filename)
+{
+    loadInto(mTextures, id, filename,
+             [&](sf::Texture& texture) { return texture.loadFromFile(filename, sf::IntRect()); });
+}
+
+void ResourceCache::load(SoundBuffers::ID id, const std::string& filename)
+{
+    loadInto(mSoundBuffers, id, filename,
+             [&](sf::SoundBuffer& buffer) { return buffer.loadFromFile(filename); });
+}
+
+void ResourceCache::load(Music::ID id, const std::string& filename)
+{
+    loadInto(mMusic, id, filename, [&](sf::Music& music) { return music.openFromFile(filename); });
+}
+
+void ResourceCache::load(Fonts::ID id, const std::string& filename)
+{
+    loadInto(mFonts, id, filename, [&](sf::Font& font) { return font.loadFromFile(filename); });
+}
+
+sf::Texture& ResourceCache::get(Textures::ID id)
+{
+    return lookUp(mTextures, id);
+}
+
+sf::SoundBuffer& ResourceCache::get(SoundBuffers::ID id)
+{
+    return lookUp(mSoundBuffers, id);
+}
+
+sf::Music& ResourceCache::get(Music::ID id)
+{
+    return lookUp(mMusic, id);
+}
+
+sf::Font& ResourceCache::get(Fonts::ID id)
+{
+    return lookUp(mFonts, id);
+}

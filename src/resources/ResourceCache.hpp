@@ -1,0 +1,37 @@
+#pragma once
+
+#include "resources/ResourceIdentifiers.hpp"
+
+#include <SFML/Audio/Music.hpp>
+#include <SFML/Audio/SoundBuffer.hpp>
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/System/NonCopyable.hpp>
+
+#include <map>
+#include <memory>
+#include <string>
+
+// Owns a screen's media. Objects never move once loaded, so the references
+// handed out by get() stay valid for the cache's whole life. A failed load
+// is reported on the console and still stores an empty object: play goes on
+// without that picture, sound or text.
+class ResourceCache : private sf::NonCopyable
+{
+public:
+    void load(Textures::ID id, const std::string& filename);
+    void load(SoundBuffers::ID id, const std::string& filename);
+    void load(Music::ID id, const std::string& filename);
+    void load(Fonts::ID id, const std::string& filename);
+
+    sf::Texture& get(Textures::ID id);
+    sf::SoundBuffer& get(SoundBuffers::ID id);
+    sf::Music& get(Music::ID id);
+    sf::Font& get(Fonts::ID id);
+
+private:
+    std::map<Textures::ID, std::unique_ptr<sf::Texture>> mTextures;
+    std::map<SoundBuffers::ID, std::unique_ptr<sf::SoundBuffer>> mSoundBuffers;
+    std::map<Music::ID, std::unique_ptr<sf::Music>> mMusic;
+    std::map<Fonts::ID, std::unique_ptr<sf::Font>> mFonts;
+};

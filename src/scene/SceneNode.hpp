@@ -1,0 +1,65 @@
+#pragma once
+
+#include <SFML/Graphics/Rect.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Transformable.hpp>
+#include <SFML/System/NonCopyable.hpp>
+#include <SFML/System/Time.hpp>
+#include <SFML/Window/Keyboard.hpp>
+
+#include <memory>
+#include <set>
+#include <utility>
+#include <vector>
+
+// Base of every object on the play screen. A node owns its children; every
+// walk calls the node's own hook and then the same walk on each child, in
+// attachment order. A node's place on screen is its sprite's position: node
+// transforms are never composed.
+class SceneNode : public sf::Transformable, private sf::NonCopyable
+{
+public:
+    using Ptr = std::unique_ptr<SceneNode>;
+    using Pair = std::pair<SceneNode*, SceneNode*>;
+
+    SceneNode();
+    virtual ~SceneNode();
+
+    virtual void attachChild(Ptr child);
+    virtual void draw(sf::RenderWindow& window);
+    virtual void update(sf::Time dt);
+    virtual void startFrame();
+    virtual void applyPowerUp(int kind);
+    virtual void handleInput(sf::Keyboard::Key key, bool pressed);
+    virtual bool collidesWith(SceneNode& first, SceneNode& second);
+    virtual bool isDestroyed() const;
+    virtual bool isGameOver();
+    virtual bool isOnLastHitPoint() const;
+    virtual void resetPowerUps();
+    virtual sf::Vector2f getSpritePosition() const;
+    virtual sf::FloatRect getBoundingRect() const;
+    virtual void destroy();
+
+    int getCategory() const;
+    sf::Vector2f getLastChildPosition() const;
+    Ptr detachChild(const SceneNode& node);
+
+    void collectCollisionPairs(SceneNode& node, std::set<Pair>& collisionPairs);
+    void collectPairsWith(SceneNode& node, std::set<Pair>& collisionPairs);
+    void removeDestroyed();
+
+protected:
+    virtual void drawCurrent(sf::RenderWindow& window);
+    virtual void updateCurrent(sf::Time dt);
+    virtual void applyPowerUpCurrent(int kind);
+    virtual void startFrameCurrent();
+    virtual void resetPowerUpsCurrent();
+    virtual void handleInputCurrent(sf::Keyboard::Key key, bool pressed);
+
+    std::vector<Ptr> mChildren;
+    SceneNode* mParent = nullptr; // non-owning: the parent owns this node
+    bool mDestroyed = false;
+    sf::Sprite mSprite;
+    int mCategory = -1; // matches no collision category until a subclass sets one
+};

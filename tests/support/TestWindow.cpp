@@ -1,0 +1,7 @@
+#include "support/TestWindow.hpp"
+
+sf::RenderWindow& TestWindow::shared()
+{
+    static sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix test");
+    return window;
+}

@@ -1,0 +1,87 @@
+#include "support/XWindowEvents.hpp"
+
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+
+#include <stdexcept>
+
+namespace
+{
+class Connection
+{
+public:
+    Connection() : mDisplay(XOpenDisplay(nullptr))
+    {
+        if (mDisplay == nullptr)
+            throw std::runtime_error("no X display for the test");
+    }
+    ~Connection()
+    {
+        XSync(mDisplay, False);
+        XCloseDisplay(mDisplay);
+    }
+    Display* get() const { return mDisplay; }
+
+private:
+    Display* mDisplay;
+};
+
+::Window handleOf(const sf::Window& window)
+{
+    return static_cast<::Window>(window.getSystemHandle());
+}
+
+KeySym keySymOf(sf::Keyboard::Key key)
+{
+    switch (key)
+    {
+    case sf::Keyboard::Left:
+        return XK_Left;
+    case sf::Keyboard::Right:
+        return XK_Right;
+    case sf::Keyboard::Up:
+        return XK_Up;
+    case sf::Keyboard::Down:
+        return XK_Down;
+    case sf::Keyboard::Space:
+        return XK_space;
+    case sf::Keyboard::A:
+        return XK_a;
+    default:
+        throw std::invalid_argument("key not mapped for tests");
+    }
+}
+} // namespace
+
+void XWindowEvents::requestClose(const sf::Window& window)
+{
+    Connection x;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = handleOf(window);
+    event.xclient.message_type = XInternAtom(x.get(), "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(x.get(), "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(x.get(), handleOf(window), False, NoEventMask, &event);
+}
+
+void XWindowEvents::sendKey(const sf::Window& window, sf::Keyboard::Key key, bool pressed)
+{
+    Connection x;
+    XEvent event{};
+    event.xkey.type = pressed ? KeyPress : KeyRelease;
+    event.xkey.display = x.get();
+    event.xkey.window = handleOf(window);
+    event.xkey.root = DefaultRootWindow(x.get());
+    event.xkey.time = CurrentTime;
+    event.xkey.same_screen = True;
+    event.xkey.keycode = XKeysymToKeycode(x.get(), keySymOf(key));
+    XSendEvent(x.get(), handleOf(window), True, pressed ? KeyPressMask : KeyReleaseMask, &event);
+}
+
+void XWindowEvents::resize(const sf::Window& window, unsigned int width, unsigned int height)
+{
+    Connection x;
+    XResizeWindow(x.get(), handleOf(window), width, height);
+}
