@@ -1,0 +1,191 @@
+#include "actors/Player.hpp"
+
+#include "actors/Missile.hpp"
+#include "gameplay/Category.hpp"
+
+#include <cassert>
+#include <memory>
+
+// sDefaultSpeed first: sSpeed starts as a copy of it.
+const sf::Vector2f Player::sDefaultSpeed(400.f, 0.f);
+sf::Vector2f Player::sSpeed = Player::sDefaultSpeed;
+int Player::sShipCount = 1;
+float Player::sFireRate = 2.f;
+
+namespace
+{
+constexpr int MaxShips = 2;
+constexpr float StartFireRate = 2.f;
+constexpr float MaxFireRate = 5.f;
+constexpr float FireRateStep = 0.5f;
+constexpr float MaxSpeed = 800.f;
+constexpr float SpeedStep = 40.f;
+constexpr float ShipScale = 0.13f;
+} // namespace
+
+bool& Player::DirectionFlags::operator[](Direction direction)
+{
+    switch (direction)
+    {
+    case Up:
+        return up;
+    case Left:
+        return left;
+    case Down:
+        return down;
+    case Right:
+        break;
+    }
+    return right;
+}
+
+Player::Player(sf::RenderWindow* window, ResourceCache* resources, sf::Vector2f position)
+    : mWindow(window), mResources(resources)
+{
+    mSprite.setTexture(resources->get(Textures::PlayerShip), false);
+    mSprite.setScale(ShipScale, ShipScale);
+    mSprite.setPosition(position);
+    mLaserSound.setBuffer(resources->get(SoundBuffers::Laser));
+    mPowerUpSound.setBuffer(resources->get(SoundBuffers::PowerUp));
+    mCategory = Category::Player;
+}
+
+Player::~Player() = default;
+
+bool Player::isGameOver()
+{
+    if (sShipCount > 0)
+        return false;
+    sShipCount = 1;
+    sFireRate = StartFireRate;
+    return true;
+}
+
+// Two hits on one ship in the same frame must not cost two ships.
+void Player::destroy()
+{
+    if (mDestroyed)
+        return;
+    --sShipCount;
+    mDestroyed = true;
+}
+
+void Player::setKeyFlag(sf::Keyboard::Key key, bool pressed)
+{
+    switch (key)
+    {
+    case sf::Keyboard::Left:
+        mKeysHeld[Left] = pressed;
+        break;
+    case sf::Keyboard::Right:
+        mKeysHeld[Right] = pressed;
+        break;
+    case sf::Keyboard::Up:
+        mKeysHeld[Up] = pressed;
+        break;
+    default:
+        break;
+    }
+}
+
+// The edge tests come before the move, so a ship may overshoot an edge by one
+// frame's step; it can always move back.
+void Player::moveLeft(sf::Time dt)
+{
+    if (mSprite.getPosition().x < 0.f)
+        return;
+    mSprite.move(-sSpeed.x * dt.asSeconds(), 0.f);
+}
+
+void Player::moveRight(sf::Time dt)
+{
+    const float right = mSprite.getPosition().x + mSprite.getGlobalBounds().width;
+    if (right > static_cast<float>(mWindow->getSize().x))
+        return;
+    mSprite.move(sSpeed * dt.asSeconds());
+}
+
+void Player::fire()
+{
+    mElapsed = mFireClock.getElapsedTime();
+    if (!(mElapsed.asSeconds() > 1.0 / sFireRate))
+        return;
+
+    const sf::Vector2f position = mSprite.getPosition();
+    const sf::FloatRect bounds = mSprite.getGlobalBounds();
+    attachChild(std::make_unique<Missile>(mWindow, mResources, position.x + bounds.width / 2.f,
+                                          position.y - bounds.height / 2.f, -1,
+                                          Category::PlayerMissile));
+    mLaserSound.play();
+    mFireClock.restart();
+}
+
+void Player::raiseFireRate()
+{
+    if (sFireRate < MaxFireRate)
+        sFireRate += FireRateStep;
+}
+
+void Player::raiseSpeed()
+{
+    if (sSpeed.x < MaxSpeed)
+        sSpeed.x += SpeedStep;
+}
+
+void Player::drawCurrent(sf::RenderWindow&)
+{
+    mWindow->draw(mSprite, sf::RenderStates::Default);
+}
+
+void Player::updateCurrent(sf::Time dt)
+{
+    if (mKeysHeld[Left])
+        moveLeft(dt);
+    if (mKeysHeld[Right])
+        moveRight(dt);
+    if (mKeysHeld[Up])
+        fire();
+}
+
+void Player::applyPowerUpCurrent(int kind)
+{
+    switch (kind)
+    {
+    case 0:
+        if (sShipCount < MaxShips)
+        {
+            // The ship layer's last child is the ship added most recently: the
+            // new one goes right beside it, at the same height.
+            assert(mParent != nullptr);
+            const sf::Vector2f last = mParent->getLastChildPosition();
+            const float width = mSprite.getGlobalBounds().width;
+            auto extraShip =
+                std::make_unique<Player>(mWindow, mResources, sf::Vector2f(last.x + width, last.y));
+            mParent->attachChild(std::move(extraShip));
+            ++sShipCount;
+        }
+        break;
+    case 1:
+        raiseFireRate();
+        break;
+    case 2:
+        raiseSpeed();
+        break;
+    default:
+        break;
+    }
+    // Played also when a cap means the pick-up changed nothing.
+    mPowerUpSound.play();
+}
+
+void Player::resetPowerUpsCurrent()
+{
+    sShipCount = 1;
+    sFireRate = StartFireRate;
+    sSpeed = sDefaultSpeed;
+}
+
+void Player::handleInputCurrent(sf::Keyboard::Key key, bool pressed)
+{
+    setKeyFlag(key, pressed);
+}

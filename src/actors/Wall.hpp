@@ -1,0 +1,18 @@
+#pragma once
+
+#include "resources/ResourceCache.hpp"
+#include "scene/Entity.hpp"
+
+#include <SFML/Graphics/RenderWindow.hpp>
+
+// The line enemies must not cross: a still node lying just below the bottom
+// edge of the window it was made for.
+class Wall : public Entity
+{
+public:
+    Wall(sf::RenderWindow* window, ResourceCache* resources);
+    ~Wall() override;
+
+protected:
+    void drawCurrent(sf::RenderWindow& window) override;
+};
