@@ -1,0 +1,75 @@
+#include "presentation/Background.hpp"
+
+#include "resources/ResourceCache.hpp"
+
+#include <SFML/Graphics/RenderStates.hpp>
+
+Background::Background(sf::RenderWindow* window, ResourceCache* resources) : mWindow(window)
+{
+    mTileSprite.setTexture(resources->get(Textures::Galaxy), false);
+    mScrollVelocity = sf::Vector2f(0.f, 150.f);
+    placeTiles();
+}
+
+Background::~Background() = default;
+
+void Background::drawCurrent(sf::RenderWindow&)
+{
+    drawTiles();
+}
+
+void Background::updateCurrent(sf::Time dt)
+{
+    scrollTiles(dt);
+}
+
+// Tile 0 covers the window, tile 1 lies directly above it.
+void Background::placeTiles()
+{
+    backgroundTile newTile;
+    newTile.sprite = mTileSprite;
+
+    newTile.sprite.setPosition(0.f, 0.f);
+    newTile.position = sf::Vector2f(0.f, 0.f);
+    mTiles.push_back(newTile);
+
+    newTile.sprite.setPosition(0.f, -windowHeight());
+    newTile.position = sf::Vector2f(0.f, -windowHeight());
+    mTiles.push_back(newTile);
+}
+
+void Background::scrollTiles(sf::Time dt)
+{
+    const sf::Vector2f change = mScrollVelocity * dt.asSeconds();
+    for (std::size_t i = 0; i < mTiles.size(); ++i)
+    {
+        mTiles[i].sprite.move(change);
+        mTiles[i].position.x += change.x;
+        mTiles[i].position.y += change.y;
+        if (isTileBelowWindow(i))
+            resetTile(i);
+    }
+}
+
+void Background::drawTiles()
+{
+    for (const backgroundTile& tile : mTiles)
+        mWindow->draw(tile.sprite, sf::RenderStates::Default);
+}
+
+bool Background::isTileBelowWindow(std::size_t index) const
+{
+    return mTiles[index].position.y > windowHeight();
+}
+
+// A reset, not a modulo: the overshoot past the bottom is dropped.
+void Background::resetTile(std::size_t index)
+{
+    mTiles[index].position = sf::Vector2f(0.f, -windowHeight());
+    mTiles[index].sprite.setPosition(mTiles[index].position);
+}
+
+float Background::windowHeight() const
+{
+    return static_cast<float>(mWindow->getSize().y);
+}

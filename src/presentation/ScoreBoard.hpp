@@ -1,0 +1,42 @@
+#pragma once
+
+#include "scene/SceneNode.hpp"
+
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Text.hpp>
+#include <SFML/System/Clock.hpp>
+#include <SFML/System/Time.hpp>
+
+#include <string>
+
+class ResourceCache;
+
+// The level, shown as a small label in the top-left corner and as a large
+// banner for five seconds at the start of a game and after every level rise.
+// It keeps no count of its own: the number is the shared level.
+class ScoreBoard : public SceneNode
+{
+public:
+    ScoreBoard(sf::RenderWindow* window, ResourceCache* resources);
+    ~ScoreBoard() override;
+
+    const sf::Text& getLabel() const { return mLevelLabel; }
+    const sf::Text& getBanner() const { return mLevelBanner; }
+    bool isBannerShown() const { return mShowBanner; }
+
+protected:
+    void drawCurrent(sf::RenderWindow& window) override;
+    void updateCurrent(sf::Time dt) override;
+
+private:
+    void refresh();
+
+    sf::Text mLevelLabel;
+    sf::Text mLevelBanner;
+    sf::Clock mBannerClock;
+    sf::Time mBannerElapsed;
+    bool mShowBanner;
+    bool mRestartBannerClock;
+    int mShownLevel;
+    std::string mLevelText;
+};
