@@ -5,11 +5,15 @@
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/System/Clock.hpp>
 #include <SFML/System/Time.hpp>
+#include <SFML/System/Vector2.hpp>
 
 class ResourceCache;
 class SceneNode;
 
-// Decides when and where enemies enter, and when the boss comes.
+// Decides when and where enemies enter, which kind comes next, when the boss
+// comes and when the level rises. A level is four phases: three of ordinary
+// enemies, one per kind, then the boss phase, which lasts until the boss dies.
+// It keeps wall-clock time of its own, not the frame time.
 class EnemySpawner
 {
 public:
@@ -18,6 +22,21 @@ public:
     void update(SceneNode* root);
 
 private:
+    void updatePhase();
+    int nextPhase();
+    bool isSpawnDue();
+    sf::Vector2f randomSpawnPosition() const;
+
+    // Both belong to the play screen, which outlives its spawner.
     sf::RenderWindow* mWindow;
     ResourceCache* mResources;
+    sf::Time mSpawnElapsed;
+    sf::Time mPhaseElapsed;
+    sf::Clock mPhaseClock;
+    sf::Clock mSpawnClock;
+    int mPhase;
+    Level mLevel;
+    unsigned int mSpawnInterval;
+    unsigned int mPhaseDuration;
+    bool mBossSpawned;
 };
