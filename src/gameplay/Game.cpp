@@ -1,7 +1,12 @@
 #include "gameplay/Game.hpp"
 
+#include "actors/Player.hpp"
+#include "actors/PowerUpDropper.hpp"
+#include "actors/Wall.hpp"
 #include "gameplay/Command.hpp"
 #include "gameplay/EnemySpawner.hpp"
+#include "presentation/Background.hpp"
+#include "presentation/ScoreBoard.hpp"
 #include "resources/MediaFiles.hpp"
 
 #include <SFML/Graphics/Color.hpp>
@@ -59,16 +64,111 @@ void Game::render()
 
 void Game::buildScene()
 {
-    auto backgroundLayer = std::make_unique<SceneNode>();
+    mBackground = std::make_unique<Background>(mWindow, &mResources);
+
+    const sf::Vector2u size = mWindow->getSize();
+    const sf::Vector2f start(static_cast<float>(size.x / 2), static_cast<float>(size.y / 1.1));
+    mPlayer = std::make_unique<Player>(mWindow, &mResources, start);
+
     auto playerLayer = std::make_unique<SceneNode>();
+    playerLayer->attachChild(std::move(mPlayer));
+    auto backgroundLayer = std::make_unique<SceneNode>();
+    backgroundLayer->attachChild(std::move(mBackground));
+    auto wallLayer = std::make_unique<Wall>(mWindow, &mResources);
+    auto mScoreBoard = std::make_unique<ScoreBoard>(mWindow, &mResources);
+
+    // Attachment order is drawing order: the background first, the board last.
     mSceneGraph.attachChild(std::move(backgroundLayer));
     mSceneGraph.attachChild(std::move(playerLayer));
+    mSceneGraph.attachChild(std::move(wallLayer));
+    mSceneGraph.attachChild(std::move(mScoreBoard));
 }
+
+namespace
+{
+void pickUp(SceneNode& ship, SceneNode& powerUp, int kind)
+{
+    ship.applyPowerUp(kind);
+    powerUp.destroy();
+}
+
+// Ramming an enemy and an enemy at the wall both take every bonus away.
+void takeBonuses(SceneNode& root)
+{
+    root.resetPowerUps();
+    PowerUpDropper::resetKillCount();
+}
+} // namespace
 
 void Game::handleCollisions()
 {
+    struct Rule
+    {
+        Category::Type first;
+        Category::Type second;
+        void (*react)(Game& game, SceneNode& first, SceneNode& second);
+    };
+
+    // A pair is handled by the first rule it matches, its nodes in the rule's order.
+    static const Rule rules[] = {
+        {Category::Enemy, Category::PlayerMissile,
+         [](Game& game, SceneNode& enemy, SceneNode& missile)
+         {
+             if (enemy.isOnLastHitPoint())
+                 game.mExplosionSound.play();
+             enemy.destroy();
+             missile.destroy();
+         }},
+        {Category::Player, Category::EnemyMissile,
+         [](Game& game, SceneNode& ship, SceneNode& missile)
+         {
+             ship.destroy();
+             missile.destroy();
+             PowerUpDropper::resetKillCount();
+             if (ship.isGameOver())
+                 game.mRunning = false;
+         }},
+        {Category::Player, Category::ExtraShipPowerUp,
+         [](Game&, SceneNode& ship, SceneNode& powerUp) { pickUp(ship, powerUp, 0); }},
+        {Category::Player, Category::FireRatePowerUp,
+         [](Game&, SceneNode& ship, SceneNode& powerUp) { pickUp(ship, powerUp, 1); }},
+        {Category::Player, Category::SpeedPowerUp,
+         [](Game&, SceneNode& ship, SceneNode& powerUp) { pickUp(ship, powerUp, 2); }},
+        {Category::Player, Category::Enemy,
+         [](Game& game, SceneNode& ship, SceneNode& enemy)
+         {
+             ship.destroy();
+             enemy.destroy();
+             // Asked before the reset walk, which puts the ship count back to 1:
+             // losing the last ship by ramming ends play at once.
+             const bool lastShipLost = ship.isGameOver();
+             takeBonuses(game.mSceneGraph);
+             if (lastShipLost)
+                 game.mRunning = false;
+         }},
+        {Category::Enemy, Category::Wall,
+         [](Game& game, SceneNode& enemy, SceneNode& wall)
+         {
+             enemy.destroy();
+             wall.destroy();
+             takeBonuses(game.mSceneGraph);
+             game.mRunning = false;
+         }},
+    };
+
     std::set<SceneNode::Pair> collisionPairs;
     mSceneGraph.collectCollisionPairs(mSceneGraph, collisionPairs);
+    for (SceneNode::Pair pair : collisionPairs)
+    {
+        for (const Rule& rule : rules)
+        {
+            if (matchesCategories(pair, rule.first, rule.second))
+            {
+                rule.react(*this, *pair.first, *pair.second);
+                break;
+            }
+        }
+    }
 }
 
 bool Game::matchesCategories(SceneNode::Pair& pair, Category::Type type1, Category::Type type2)
