@@ -109,6 +109,20 @@ void Mask::fillRoundedRect(float left, float top, float right, float bottom, flo
               });
 }
 
+void Mask::fillLine(Point from, Point to, float thickness, int samples)
+{
+    const float dx = to.x - from.x;
+    const float dy = to.y - from.y;
+    const float length = std::sqrt(dx * dx + dy * dy);
+    const float nx = -dy / length * thickness * 0.5f;
+    const float ny = dx / length * thickness * 0.5f;
+    fillPolygon({{from.x + nx, from.y + ny},
+                 {to.x + nx, to.y + ny},
+                 {to.x - nx, to.y - ny},
+                 {from.x - nx, from.y - ny}},
+                samples);
+}
+
 void Mask::mirrorLeftRight()
 {
     for (int y = 0; y < mHeight; ++y)
@@ -142,52 +156,61 @@ Mask Mask::dilated(float radius) const
 {
     Mask result(mWidth, mHeight);
     const int reach = static_cast<int>(std::ceil(radius));
+    std::vector<std::pair<int, int>> disc;
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx)
+            if (static_cast<float>(dx * dx + dy * dy) <= radius * radius)
+                disc.emplace_back(dx, dy);
+    // Spread every covered pixel over the disc: shapes are small next to their masks.
     for (int y = 0; y < mHeight; ++y)
         for (int x = 0; x < mWidth; ++x)
         {
-            float best = 0.f;
-            for (int dy = -reach; dy <= reach; ++dy)
-                for (int dx = -reach; dx <= reach; ++dx)
-                    if (static_cast<float>(dx * dx + dy * dy) <= radius * radius)
-                        best = std::max(best, at(x + dx, y + dy));
-            result.set(x, y, best);
+            const float coverage = mCoverage[static_cast<std::size_t>(y * mWidth + x)];
+            if (coverage <= 0.f)
+                continue;
+            for (const auto& [dx, dy] : disc)
+            {
+                const int tx = x + dx, ty = y + dy;
+                if (tx < 0 || ty < 0 || tx >= mWidth || ty >= mHeight)
+                    continue;
+                float& cell = result.mCoverage[static_cast<std::size_t>(ty * mWidth + tx)];
+                cell = std::max(cell, coverage);
+            }
         }
     return result;
 }
 
 Mask Mask::blurred(int radius) const
 {
-    // Three box passes each way approximate a Gaussian.
+    // Three box passes each way approximate a Gaussian; each box is a running sum.
     Mask result = *this;
-    std::vector<float> line;
+    const float norm = 1.f / static_cast<float>(2 * radius + 1);
+    auto boxPass = [&](std::size_t first, std::size_t stride, int count)
+    {
+        std::vector<float> line(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i)
+            line[static_cast<std::size_t>(i)] =
+                result.mCoverage[first + static_cast<std::size_t>(i) * stride];
+        float sum = 0.f;
+        for (int k = 0; k <= std::min(radius, count - 1); ++k)
+            sum += line[static_cast<std::size_t>(k)];
+        for (int i = 0; i < count; ++i)
+        {
+            result.mCoverage[first + static_cast<std::size_t>(i) * stride] = sum * norm;
+            const int entering = i + radius + 1;
+            const int leaving = i - radius;
+            if (entering < count)
+                sum += line[static_cast<std::size_t>(entering)];
+            if (leaving >= 0)
+                sum -= line[static_cast<std::size_t>(leaving)];
+        }
+    };
     for (int pass = 0; pass < 3; ++pass)
     {
         for (int y = 0; y < mHeight; ++y)
-        {
-            line.assign(static_cast<std::size_t>(mWidth), 0.f);
-            for (int x = 0; x < mWidth; ++x)
-            {
-                float sum = 0.f;
-                for (int k = -radius; k <= radius; ++k)
-                    sum += result.at(x + k, y);
-                line[static_cast<std::size_t>(x)] = sum / static_cast<float>(2 * radius + 1);
-            }
-            for (int x = 0; x < mWidth; ++x)
-                result.set(x, y, line[static_cast<std::size_t>(x)]);
-        }
+            boxPass(static_cast<std::size_t>(y * mWidth), 1, mWidth);
         for (int x = 0; x < mWidth; ++x)
-        {
-            line.assign(static_cast<std::size_t>(mHeight), 0.f);
-            for (int y = 0; y < mHeight; ++y)
-            {
-                float sum = 0.f;
-                for (int k = -radius; k <= radius; ++k)
-                    sum += result.at(x, y + k);
-                line[static_cast<std::size_t>(y)] = sum / static_cast<float>(2 * radius + 1);
-            }
-            for (int y = 0; y < mHeight; ++y)
-                result.set(x, y, line[static_cast<std::size_t>(y)]);
-        }
+            boxPass(static_cast<std::size_t>(x), static_cast<std::size_t>(mWidth), mHeight);
     }
     return result;
 }

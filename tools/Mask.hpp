@@ -29,6 +29,7 @@ public:
     void fillRect(int left, int top, int right, int bottom);
     void fillRoundedRect(float left, float top, float right, float bottom, float radius,
                          int samples = 1);
+    void fillLine(Point from, Point to, float thickness, int samples = 1);
 
     void mirrorLeftRight(); // adds the mirror image: ships are symmetric about the centre
     void unite(const Mask& other);

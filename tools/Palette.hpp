@@ -22,20 +22,21 @@ inline const Color NeonLime = rgb(0x9dff4a);
 inline const Color NeonRed = rgb(0xff3047);
 inline const Color White = rgb(0xffffff);
 
-inline const Ramp PlayerHull = {rgb(0x1c2347), rgb(0x3b4a80), rgb(0x6f88c4), rgb(0xb6caf2), rgb(0xf0f6ff)};
+inline const Ramp PlayerHull = {rgb(0x1c2347), rgb(0x3b4a80), rgb(0x6f88c4), rgb(0xb6caf2),
+                                rgb(0xf0f6ff)};
 inline const Ramp PlayerWing = {rgb(0x141a38), rgb(0x2a3668), rgb(0x4d65a8), rgb(0x8aa4e0)};
 inline const Ramp Gunmetal = {rgb(0x10121c), rgb(0x262a3c), rgb(0x454c66), rgb(0x747d9c)};
 inline const Ramp Glass = {rgb(0x06304a), rgb(0x0f78a8), rgb(0x35c8f0), rgb(0xb4f6ff)};
 
 inline const Ramp EnemyMagenta = {rgb(0x34072a), rgb(0x73124f), rgb(0xbb2783), rgb(0xf45ab4),
-                           rgb(0xffbde3)};
+                                  rgb(0xffbde3)};
 inline const Ramp EnemyLime = {rgb(0x0b2610), rgb(0x1b561f), rgb(0x379d32), rgb(0x84dc45),
-                        rgb(0xd8ff98)};
+                               rgb(0xd8ff98)};
 inline const Ramp EnemyAmber = {rgb(0x361403), rgb(0x763007), rgb(0xc25f0d), rgb(0xfba226),
-                         rgb(0xffe08a)};
-inline const Ramp BossPlate = {rgb(0x170622), rgb(0x34104a), rgb(0x5c1f7c), rgb(0x9038b4),
-                        rgb(0xd68af6)};
+                                rgb(0xffe08a)};
+inline const Ramp BossPlate = {rgb(0x0f0f1a), rgb(0x24263a), rgb(0x3e4260), rgb(0x646c92),
+                               rgb(0xa6aed0)};
 inline const Ramp BossArmour = {rgb(0x2a040c), rgb(0x5e0a1c), rgb(0xa01632), rgb(0xe8324e),
-                         rgb(0xff9aa8)};
+                                rgb(0xff9aa8)};
 
 } // namespace media::palette
