@@ -1,0 +1,170 @@
+#include "SoundEffects.hpp"
+
+#include "Random.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+namespace media
+{
+namespace
+{
+constexpr float EffectPeak = 0.84f; // -1.5 dBFS
+
+float timeOf(int i)
+{
+    return static_cast<float>(i) / static_cast<float>(SampleRate);
+}
+
+float decay(float time, float tau)
+{
+    return std::exp(-time / tau);
+}
+
+float attack(float time, float length)
+{
+    return std::min(1.f, time / length);
+}
+
+// One note of a muted brass voice: a saw whose filter opens and closes ("wah"), with the
+// pitch sagging at the end of the note.
+void sadBrassNote(Samples& out, int start, float seconds, int midiNote, float sag)
+{
+    Oscillator saw(Wave::Saw);
+    Oscillator detuned(Wave::Saw, 0.5f, 0.3);
+    Oscillator vibrato(Wave::Sine);
+    Filter filter(0.35f);
+    const int count = samplesFor(seconds);
+    const float base = noteFrequency(midiNote);
+    for (int i = 0; i < count && start + i < static_cast<int>(out.size()); ++i)
+    {
+        const float t = timeOf(i);
+        const float progress = t / seconds;
+        const float wobble = 1.f + 0.012f * std::min(1.f, t / 0.25f) * vibrato.next(5.5f);
+        const float bend = glide(1.f, sag, t - seconds * 0.55f, seconds * 0.45f);
+        const float frequency = base * wobble * (t > seconds * 0.55f ? bend : 1.f);
+        const float wah = std::sin(3.14159f * std::min(1.f, progress * 1.3f));
+        filter.tune(300.f + 2200.f * wah);
+        const float tone =
+            filter.lowPass(0.6f * saw.next(frequency) + 0.4f * detuned.next(frequency * 1.004f));
+        const float envelope = attack(t, 0.03f) * std::min(1.f, (seconds - t) / 0.08f);
+        out[static_cast<std::size_t>(start + i)] += tone * envelope;
+    }
+}
+} // namespace
+
+Samples laserSound()
+{
+    Samples out(static_cast<std::size_t>(samplesFor(0.25f)));
+    Oscillator square(Wave::Square, 0.5f);
+    Oscillator detuned(Wave::Square, 0.3f, 0.25);
+    Oscillator sub(Wave::Sine);
+    Filter filter(0.5f);
+    for (std::size_t i = 0; i < out.size(); ++i)
+    {
+        const float t = timeOf(static_cast<int>(i));
+        const float pitch = glide(1700.f, 190.f, t, 0.2f);
+        filter.tune(glide(9000.f, 1200.f, t, 0.22f));
+        const float tone = 0.5f * square.next(pitch) + 0.35f * detuned.next(pitch * 1.51f) +
+                           0.5f * sub.next(pitch * 0.5f);
+        out[i] = filter.lowPass(tone) * attack(t, 0.002f) * decay(t, 0.07f);
+    }
+    finish(out, 0.002f, 0.03f, EffectPeak);
+    return out;
+}
+
+Samples explosionSound()
+{
+    Samples out(static_cast<std::size_t>(samplesFor(0.8f)));
+    Random random(0xb00f);
+    Filter rumble(0.2f);
+    Filter crackleFilter(0.1f);
+    Oscillator thump(Wave::Sine);
+    float crackle = 0.f;
+    for (std::size_t i = 0; i < out.size(); ++i)
+    {
+        const float t = timeOf(static_cast<int>(i));
+        const float white = random.range(-1.f, 1.f);
+        rumble.tune(glide(5000.f, 140.f, t, 0.6f));
+        const float body = rumble.lowPass(white) * decay(t, 0.22f);
+        // Sparse sharp pops over the first third of a second.
+        if (t < 0.35f && random.uniform() < 0.0015f)
+            crackle = random.range(0.5f, 1.f);
+        crackle *= 0.992f;
+        crackleFilter.tune(3000.f);
+        const float pops = crackleFilter.bandPass(crackle * white) * 2.f;
+        const float boom = thump.next(glide(110.f, 38.f, t, 0.3f)) * decay(t, 0.16f);
+        const float mixed = 1.6f * body + 0.5f * pops + 1.1f * boom;
+        out[i] = std::tanh(1.4f * mixed) * attack(t, 0.003f);
+    }
+    finish(out, 0.003f, 0.12f, EffectPeak);
+    return out;
+}
+
+Samples powerUpSound()
+{
+    Samples out(static_cast<std::size_t>(samplesFor(0.6f)));
+    const int notes[] = {72, 76, 79, 84, 88}; // C major climbing two octaves
+    for (int n = 0; n < 5; ++n)
+    {
+        const int start = samplesFor(0.06f * static_cast<float>(n));
+        Oscillator bell(Wave::Sine);
+        Oscillator overtone(Wave::Sine);
+        Oscillator body(Wave::Triangle);
+        const float f = noteFrequency(notes[n]);
+        for (int i = 0; start + i < static_cast<int>(out.size()); ++i)
+        {
+            const float t = timeOf(i);
+            const float tone = 0.5f * bell.next(f) +
+                               0.2f * overtone.next(f * 2.76f) * decay(t, 0.05f) +
+                               0.35f * body.next(f);
+            out[static_cast<std::size_t>(start + i)] += tone * attack(t, 0.004f) * decay(t, 0.16f);
+        }
+    }
+    Oscillator sweep(Wave::Sine);
+    for (std::size_t i = 0; i < out.size(); ++i)
+    {
+        const float t = timeOf(static_cast<int>(i));
+        out[i] += 0.15f * sweep.next(glide(500.f, 2000.f, t, 0.35f)) * decay(t, 0.15f);
+    }
+    finish(out, 0.002f, 0.1f, EffectPeak);
+    return out;
+}
+
+Samples hoverSound()
+{
+    Samples out(static_cast<std::size_t>(samplesFor(0.07f)));
+    Oscillator tone(Wave::Sine);
+    Oscillator edge(Wave::Square, 0.25f);
+    Filter soften(0.f);
+    soften.tune(5000.f);
+    for (std::size_t i = 0; i < out.size(); ++i)
+    {
+        const float t = timeOf(static_cast<int>(i));
+        const float pitch = glide(880.f, 1320.f, t, 0.025f);
+        const float s = 0.8f * tone.next(pitch) + 0.2f * soften.lowPass(edge.next(pitch));
+        out[i] = s * attack(t, 0.003f) * decay(t, 0.025f);
+    }
+    finish(out, 0.003f, 0.02f, EffectPeak * 0.8f);
+    return out;
+}
+
+Samples loseSound()
+{
+    Samples out(static_cast<std::size_t>(samplesFor(2.0f)));
+    const int notes[] = {62, 61, 60}; // D, C sharp, C: each a step lower
+    for (int n = 0; n < 3; ++n)
+        sadBrassNote(out, samplesFor(0.64f * static_cast<float>(n)), 0.58f, notes[n], 0.97f);
+    finish(out, 0.005f, 0.05f, EffectPeak);
+    return out;
+}
+
+Samples lose2Sound()
+{
+    Samples out(static_cast<std::size_t>(samplesFor(1.5f)));
+    sadBrassNote(out, 0, 1.45f, 59, 0.75f); // B, sinking toward G
+    finish(out, 0.005f, 0.25f, EffectPeak);
+    return out;
+}
+
+} // namespace media
