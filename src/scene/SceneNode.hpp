@@ -62,4 +62,8 @@ protected:
     bool mDestroyed = false;
     sf::Sprite mSprite;
     int mCategory = -1; // matches no collision category until a subclass sets one
+
+private:
+    // Calls visit on this node and then on its whole subtree, in walk order.
+    template <typename Visit> void visitSubtree(Visit&& visit);
 };
