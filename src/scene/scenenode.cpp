@@ -210,14 +210,19 @@ void sweep(std::vector<Candidate>& candidates, std::vector<SceneNode::Pair>& fou
     const int axis = sweepAxis(candidates);
     std::sort(candidates.begin(), candidates.end(),
               [axis](const Candidate& a, const Candidate& b) { return a.low[axis] < b.low[axis]; });
+    const int across = 1 - axis;
     for (std::size_t i = 0; i < candidates.size(); ++i)
     {
         const Candidate& a = candidates[i];
         for (std::size_t j = i + 1; j < candidates.size() && candidates[j].low[axis] < a.high[axis];
              ++j)
         {
-            if (overlapAsWalked(a, candidates[j]))
-                found.push_back(std::minmax(a.node, candidates[j].node));
+            const Candidate& b = candidates[j];
+            // The same reasoning rules out extents apart on the other axis;
+            // what is left gets the exact test.
+            if (b.low[across] < a.high[across] && a.low[across] < b.high[across] &&
+                overlapAsWalked(a, b))
+                found.push_back(std::minmax(a.node, b.node));
         }
     }
 }
