@@ -1,0 +1,351 @@
+// Times the real game on the real clock, each figure against a bare SFML
+// baseline measured in the same run:
+//   vantorix_timing fps [seconds per round] [rounds]
+//   vantorix_timing startup [repetitions]
+//   vantorix_timing media
+// Prints one figure a line: name, value, unit.
+#include "BusyPlayScreen.hpp"
+#include "presentation/Background.hpp"
+#include "presentation/ScoreBoard.hpp"
+#include "resources/MediaFiles.hpp"
+#include "support/NodeInternals.hpp"
+
+#include <SFML/Audio/SoundBuffer.hpp>
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Text.hpp>
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/System/Clock.hpp>
+#include <SFML/Window/Event.hpp>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+using Clock = std::chrono::steady_clock;
+using Seconds = std::chrono::duration<double>;
+
+// The busy level-1 field the frame benchmarks use.
+constexpr std::size_t PlayNodes = 60;
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
+}
+
+void printFigure(const std::string& name, double value, const std::string& unit)
+{
+    std::cout << name << ' ' << value << ' ' << unit << std::endl;
+}
+
+// The play screen's loading lines would land among the figures.
+class QuietConsole
+{
+public:
+    QuietConsole() : mConsole(std::cout.rdbuf(mSwallowed.rdbuf())) {}
+    ~QuietConsole() { std::cout.rdbuf(mConsole); }
+
+private:
+    std::ostringstream mSwallowed;
+    std::streambuf* mConsole;
+};
+
+// What a frame of the play screen drew, in drawing order: a node's sprite,
+// or the place where the background drew its two tiles or the score board
+// its texts.
+struct DrawnItem
+{
+    enum Kind
+    {
+        NodeSprite,
+        BackgroundTiles,
+        LevelTexts
+    };
+    Kind kind;
+    const sf::Texture* texture;
+    sf::IntRect textureRect;
+    sf::Transform transform;
+};
+
+struct Recording
+{
+    std::vector<DrawnItem> items;
+    std::vector<std::size_t> frameEnds; // one past each frame's last item
+    std::vector<double> frameStarts;    // seconds since the round began
+    std::vector<bool> banners;          // the score board showed its level banner
+};
+
+void recordFrame(SceneNode& root, double startedAt, bool banner, Recording& recording)
+{
+    NodeInternals::forEachNode(
+        root,
+        [&recording](SceneNode& node)
+        {
+            if (dynamic_cast<Background*>(&node) != nullptr)
+                recording.items.push_back({DrawnItem::BackgroundTiles, nullptr, {}, {}});
+            else if (dynamic_cast<ScoreBoard*>(&node) != nullptr)
+                recording.items.push_back({DrawnItem::LevelTexts, nullptr, {}, {}});
+            else if (const sf::Sprite& sprite = NodeInternals::spriteOf(node); sprite.getTexture())
+                recording.items.push_back({DrawnItem::NodeSprite, sprite.getTexture(),
+                                           sprite.getTextureRect(), sprite.getTransform()});
+        });
+    recording.frameEnds.push_back(recording.items.size());
+    recording.frameStarts.push_back(startedAt);
+    recording.banners.push_back(banner);
+}
+
+struct RoundResult
+{
+    double framesPerSecond;
+    std::size_t frames;
+};
+
+// Missiles leave the field within a second; filling it again this often
+// keeps the tree near its size.
+constexpr double RefillEvery = 0.5;
+// The score board shows its banner for five seconds after its first draw.
+constexpr double BannerSeconds = 5.0;
+
+// The real play screen's loop, as its run() does it, on a busy field. Only
+// the frames are timed: refilling the field and recording what was drawn
+// happen between them.
+RoundResult playRound(sf::RenderWindow& window, double seconds, unsigned seed, Recording& recording)
+{
+    BusyPlayScreen busy(window);
+    std::srand(seed);
+    sf::Clock clock;
+    Seconds spent{0};
+    std::size_t frames = 0;
+    std::size_t build = 0;
+    double builtAt = 0.0;
+    double filledAt = -RefillEvery;
+    const auto roundStart = Clock::now();
+    for (double now = 0.0; now < seconds && window.isOpen();
+         now = Seconds(Clock::now() - roundStart).count())
+    {
+        if (now - filledAt >= RefillEvery || !busy.screen().isPlaying())
+        {
+            busy.fill(PlayNodes, ++seed);
+            filledAt = now;
+            clock.restart();
+        }
+        if (busy.buildCount() != build)
+        {
+            build = busy.buildCount();
+            builtAt = now;
+        }
+        PlayScreen& play = busy.screen();
+        const auto frameStart = Clock::now();
+        play.frame(clock.restart());
+        spent += Clock::now() - frameStart;
+        ++frames;
+        recordFrame(play.sceneGraph(), now, now - builtAt < BannerSeconds, recording);
+    }
+    return {static_cast<double>(frames) / spent.count(), frames};
+}
+
+// A bare SFML loop drawing what the play screen drew, frame by frame: the
+// same textures, texture rectangles and transforms in the same order, the two
+// background tiles and the level texts.
+RoundResult bareRound(sf::RenderWindow& window, const Recording& recording)
+{
+    sf::Texture galaxy;
+    sf::Font font;
+    galaxy.loadFromFile(MediaFiles::Galaxy);
+    font.loadFromFile(MediaFiles::DigitalTech);
+    sf::Sprite tiles[2] = {sf::Sprite(galaxy), sf::Sprite(galaxy)};
+    sf::Text label("Level 1", font, 20);
+    sf::Text banner("Level 1", font, 80);
+    banner.setPosition(800.f / 3.f, 800.f / 2.5f);
+    sf::Sprite sprite;
+
+    Seconds spent{0};
+    std::size_t first = 0;
+    for (std::size_t frame = 0; frame < recording.frameEnds.size(); ++frame)
+    {
+        const double at = recording.frameStarts[frame];
+        const auto frameStart = Clock::now();
+        sf::Event event;
+        while (window.pollEvent(event))
+        {
+        }
+        window.clear(sf::Color(0, 0, 0, 255));
+        for (std::size_t i = first; i < recording.frameEnds[frame]; ++i)
+        {
+            const DrawnItem& item = recording.items[i];
+            switch (item.kind)
+            {
+            case DrawnItem::NodeSprite:
+                sprite.setTexture(*item.texture);
+                sprite.setTextureRect(item.textureRect);
+                window.draw(sprite, sf::RenderStates(item.transform));
+                break;
+            case DrawnItem::BackgroundTiles:
+            {
+                const float y = std::fmod(static_cast<float>(at) * 150.f, 800.f);
+                tiles[0].setPosition(0.f, y);
+                tiles[1].setPosition(0.f, y - 800.f);
+                window.draw(tiles[0]);
+                window.draw(tiles[1]);
+                break;
+            }
+            case DrawnItem::LevelTexts:
+                window.draw(label);
+                if (recording.banners[frame])
+                    window.draw(banner);
+                break;
+            }
+        }
+        window.display();
+        spent += Clock::now() - frameStart;
+        first = recording.frameEnds[frame];
+    }
+    return {static_cast<double>(recording.frameEnds.size()) / spent.count(),
+            recording.frameEnds.size()};
+}
+
+void measureFrameRate(double secondsPerRound, int rounds)
+{
+    sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix", sf::Style::Default,
+                            sf::ContextSettings());
+    std::vector<double> play;
+    std::vector<double> bare;
+    std::vector<double> ratios;
+    std::vector<double> drawnPerFrame;
+    for (int round = 0; round < rounds; ++round)
+    {
+        Recording recording;
+        const RoundResult played =
+            playRound(window, secondsPerRound, static_cast<unsigned>(round + 1), recording);
+        const RoundResult replayed = bareRound(window, recording);
+        play.push_back(played.framesPerSecond);
+        bare.push_back(replayed.framesPerSecond);
+        ratios.push_back(played.framesPerSecond / replayed.framesPerSecond);
+        drawnPerFrame.push_back(static_cast<double>(recording.items.size()) /
+                                static_cast<double>(played.frames));
+    }
+    printFigure("fps.play_screen", median(play), "frames/s");
+    printFigure("fps.bare_loop", median(bare), "frames/s");
+    printFigure("fps.ratio", median(ratios), "play/bare");
+    printFigure("fps.drawn_items", median(drawnPerFrame), "items/frame");
+    printFigure("fps.rounds", rounds, "rounds");
+    printFigure("fps.seconds_per_round", secondsPerRound, "s");
+}
+
+// The play screen's 15 loads, in its order.
+const char* const PlayTextures[] = {
+    MediaFiles::PlayerShip, MediaFiles::EnemyA, MediaFiles::EnemyB,  MediaFiles::EnemyC,
+    MediaFiles::BossA,      MediaFiles::Bolt,   MediaFiles::AddShip, MediaFiles::BulletSpeed,
+    MediaFiles::Beam,       MediaFiles::Galaxy, MediaFiles::Wall};
+const char* const PlaySounds[] = {MediaFiles::Laser, MediaFiles::Explosion, MediaFiles::PowerUp};
+
+double constructPlayScreen(sf::RenderWindow& window)
+{
+    QuietConsole quiet;
+    const auto start = Clock::now();
+    PlayScreen screen(window);
+    return Seconds(Clock::now() - start).count();
+}
+
+double decodeAlone()
+{
+    const auto start = Clock::now();
+    std::vector<std::unique_ptr<sf::Texture>> textures;
+    for (const char* file : PlayTextures)
+    {
+        textures.push_back(std::make_unique<sf::Texture>());
+        textures.back()->loadFromFile(file);
+    }
+    std::vector<std::unique_ptr<sf::SoundBuffer>> sounds;
+    for (const char* file : PlaySounds)
+    {
+        sounds.push_back(std::make_unique<sf::SoundBuffer>());
+        sounds.back()->loadFromFile(file);
+    }
+    sf::Font font;
+    font.loadFromFile(MediaFiles::DigitalTech);
+    return Seconds(Clock::now() - start).count();
+}
+
+void measureStartUp(int repetitions)
+{
+    sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix", sf::Style::Default,
+                            sf::ContextSettings());
+    // Once each first, so that both find the files in the page cache.
+    constructPlayScreen(window);
+    decodeAlone();
+    std::vector<double> construct;
+    std::vector<double> decode;
+    // Alternating which goes first, so neither always follows the other.
+    for (int i = 0; i < repetitions; ++i)
+    {
+        if (i % 2 == 0)
+            construct.push_back(constructPlayScreen(window));
+        decode.push_back(decodeAlone());
+        if (i % 2 == 1)
+            construct.push_back(constructPlayScreen(window));
+    }
+    printFigure("startup.play_screen", median(construct) * 1e3, "ms");
+    printFigure("startup.decode_alone", median(decode) * 1e3, "ms");
+    printFigure("startup.ratio", median(construct) / median(decode), "play/decode");
+    printFigure("startup.repetitions", repetitions, "runs");
+}
+
+void measureMedia()
+{
+    std::uintmax_t bytes = 0;
+    std::size_t files = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator("Media"))
+    {
+        if (!entry.is_regular_file())
+            continue;
+        bytes += entry.file_size();
+        ++files;
+    }
+    std::uintmax_t playBytes = 0;
+    for (const char* file : PlayTextures)
+        playBytes += std::filesystem::file_size(file);
+    for (const char* file : PlaySounds)
+        playBytes += std::filesystem::file_size(file);
+    playBytes += std::filesystem::file_size(MediaFiles::DigitalTech);
+    printFigure("media.bytes", static_cast<double>(bytes), "bytes");
+    printFigure("media.files", static_cast<double>(files), "files");
+    printFigure("media.play_screen_bytes", static_cast<double>(playBytes), "bytes");
+}
+
+double argumentOr(int argc, char** argv, int index, double fallback)
+{
+    return argc > index ? std::atof(argv[index]) : fallback;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string what = argc > 1 ? argv[1] : "";
+    if (what == "fps")
+        measureFrameRate(argumentOr(argc, argv, 2, 5.0),
+                         static_cast<int>(argumentOr(argc, argv, 3, 3)));
+    else if (what == "startup")
+        measureStartUp(static_cast<int>(argumentOr(argc, argv, 2, 15)));
+    else if (what == "media")
+        measureMedia();
+    else
+    {
+        std::cerr << "usage: vantorix_timing fps [seconds per round] [rounds] | startup "
+                     "[repetitions] | media\n";
+        return 2;
+    }
+    return 0;
+}
