@@ -45,7 +45,6 @@ void Enemy::setupKind(ResourceCache* resources, sf::Vector2f position, int kind)
 {
     assert(kind >= 0 && kind <= BossKind);
     mSprite.setPosition(position);
-    mSprite.setScale(0.3f, 0.3f);
     mKind = kind;
 
     const KindSetup& setup = Setups[kind];
