@@ -51,6 +51,21 @@ KeySym keySymOf(sf::Keyboard::Key key)
         throw std::invalid_argument("key not mapped for tests");
     }
 }
+
+unsigned int buttonOf(sf::Mouse::Button button)
+{
+    switch (button)
+    {
+    case sf::Mouse::Left:
+        return Button1;
+    case sf::Mouse::Middle:
+        return Button2;
+    case sf::Mouse::Right:
+        return Button3;
+    default:
+        throw std::invalid_argument("mouse button not mapped for tests");
+    }
+}
 } // namespace
 
 void XWindowEvents::requestClose(const sf::Window& window)
@@ -78,6 +93,24 @@ void XWindowEvents::sendKey(const sf::Window& window, sf::Keyboard::Key key, boo
     event.xkey.same_screen = True;
     event.xkey.keycode = XKeysymToKeycode(x.get(), keySymOf(key));
     XSendEvent(x.get(), handleOf(window), True, pressed ? KeyPressMask : KeyReleaseMask, &event);
+}
+
+void XWindowEvents::sendButton(const sf::Window& window, sf::Mouse::Button button, bool pressed,
+                               sf::Vector2i at)
+{
+    Connection x;
+    XEvent event{};
+    event.xbutton.type = pressed ? ButtonPress : ButtonRelease;
+    event.xbutton.display = x.get();
+    event.xbutton.window = handleOf(window);
+    event.xbutton.root = DefaultRootWindow(x.get());
+    event.xbutton.time = CurrentTime;
+    event.xbutton.same_screen = True;
+    event.xbutton.x = at.x;
+    event.xbutton.y = at.y;
+    event.xbutton.button = buttonOf(button);
+    XSendEvent(x.get(), handleOf(window), True, pressed ? ButtonPressMask : ButtonReleaseMask,
+               &event);
 }
 
 void XWindowEvents::resize(const sf::Window& window, unsigned int width, unsigned int height)
