@@ -1,7 +1,79 @@
 #include "screens/LoseScreen.hpp"
 
-LoseScreen::LoseScreen(sf::RenderWindow& window) : mWindow(&window) {}
+#include "resources/MediaFiles.hpp"
+
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/RenderStates.hpp>
+
+namespace
+{
+constexpr float SecondSoundAfter = 2.f;
+constexpr float ShowFor = 4.f;
+} // namespace
+
+LoseScreen::LoseScreen(sf::RenderWindow& window)
+    : mElapsed(sf::Time::Zero), mWindow(&window), mShowing(true), mLose2Played(false)
+{
+    loadTextures();
+    loadSounds();
+    applyTextures();
+    applySounds();
+    mShowing = true;
+    mLose2Played = false;
+}
 
 LoseScreen::~LoseScreen() = default;
 
-void LoseScreen::run() {}
+void LoseScreen::run()
+{
+    mLoseSound.play();
+    showLoop();
+}
+
+void LoseScreen::loadTextures()
+{
+    mResources.load(Textures::LoseScreen, MediaFiles::LoseScreen);
+}
+
+void LoseScreen::loadSounds()
+{
+    mResources.load(SoundBuffers::Lose, MediaFiles::Lose);
+    mResources.load(SoundBuffers::Lose2, MediaFiles::Lose2);
+}
+
+void LoseScreen::applyTextures()
+{
+    mLoseSprite.setTexture(mResources.get(Textures::LoseScreen));
+}
+
+void LoseScreen::applySounds()
+{
+    mLoseSound.setBuffer(mResources.get(SoundBuffers::Lose));
+    mLose2Sound.setBuffer(mResources.get(SoundBuffers::Lose2));
+}
+
+void LoseScreen::showLoop()
+{
+    while (mWindow->isOpen() && isShowing())
+    {
+        mWindow->clear(sf::Color::Black);
+        mWindow->draw(mLoseSprite, sf::RenderStates::Default);
+        mWindow->display();
+
+        mElapsed = mClock.getElapsedTime();
+        if (mElapsed.asSeconds() > SecondSoundAfter && !mLose2Played)
+        {
+            mLose2Played = true;
+            mLose2Sound.play();
+        }
+        // The frame that passes the mark has already been shown.
+        if (mElapsed.asSeconds() > ShowFor)
+            mShowing = false;
+    }
+    mWindow->clear(sf::Color::Black);
+}
+
+bool LoseScreen::isShowing() const
+{
+    return mShowing;
+}

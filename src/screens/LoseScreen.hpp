@@ -1,9 +1,17 @@
 #pragma once
 
 #include "app/GameState.hpp"
+#include "resources/ResourceCache.hpp"
 
+#include <SFML/Audio/Sound.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/System/Clock.hpp>
+#include <SFML/System/Time.hpp>
 
+// The game-over screen: shows its image for four seconds, with one lose sound
+// at once and a second after two. It reads no events: whatever the player does
+// meanwhile waits for the menu that follows.
 class LoseScreen : public GameState
 {
 public:
@@ -12,6 +20,29 @@ public:
 
     void run() override;
 
+    // The sounds stay reachable from a subclass so that a test can follow them.
+protected:
+    sf::Sound& loseSound() { return mLoseSound; }
+    sf::Sound& secondLoseSound() { return mLose2Sound; }
+
 private:
-    sf::RenderWindow* mWindow;
+    void loadTextures();
+    void loadSounds();
+    void applyTextures();
+    void applySounds();
+
+    void showLoop();
+    bool isShowing() const;
+
+    // First, so that loading the files counts against the screen's time.
+    sf::Clock mClock;
+    sf::Time mElapsed;
+    // Declared before the sounds, so the buffers outlive the sounds playing them.
+    ResourceCache mResources;
+    sf::RenderWindow* mWindow; // the entry point's window outlives every screen
+    sf::Sprite mLoseSprite;
+    sf::Sound mLoseSound;
+    sf::Sound mLose2Sound;
+    bool mShowing;
+    bool mLose2Played;
 };

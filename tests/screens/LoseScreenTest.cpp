@@ -1,0 +1,185 @@
+#include "ScreenMedia.hpp"
+
+#include "screens/LoseScreen.hpp"
+#include "support/EventPump.hpp"
+#include "support/FakeClock.hpp"
+#include "support/WorkingDirectory.hpp"
+#include "support/XWindowEvents.hpp"
+
+#include <SFML/Window/Event.hpp>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace
+{
+class ShownLoseScreen : public LoseScreen
+{
+public:
+    using LoseScreen::LoseScreen;
+
+    using LoseScreen::loseSound;
+    using LoseScreen::secondLoseSound;
+};
+
+// What a run looked like, frame by frame (frames count from 1).
+struct Timeline
+{
+    int frames = 0;
+    std::vector<int> secondSoundStarts;
+    bool firstSoundPlayingInFirstFrame = false;
+};
+} // namespace
+
+class LoseScreenRun : public ::testing::Test
+{
+protected:
+    void TearDown() override { FakeClock::onElapsedRead({}); }
+
+    // Runs the screen's own loop while each frame's clock reading lets the
+    // given time pass. The screen reads its clock once per frame, after
+    // displaying it; a second sound found playing at a reading was started by
+    // the frame before, and is stopped so that every start is counted.
+    Timeline runWithFrameTime(ShownLoseScreen& screen, sf::Time frameTime)
+    {
+        Timeline timeline;
+        FakeClock::onElapsedRead(
+            [&]
+            {
+                if (screen.secondLoseSound().getStatus() == sf::Sound::Playing)
+                {
+                    timeline.secondSoundStarts.push_back(timeline.frames);
+                    screen.secondLoseSound().stop();
+                }
+                if (++timeline.frames == 1)
+                    timeline.firstSoundPlayingInFirstFrame =
+                        screen.loseSound().getStatus() == sf::Sound::Playing;
+                if (timeline.frames == 10000)
+                {
+                    ADD_FAILURE() << "the lose screen did not end";
+                    mWindow.close();
+                }
+                FakeClock::advance(frameTime);
+            });
+        screen.run();
+        FakeClock::onElapsedRead({});
+        if (screen.secondLoseSound().getStatus() == sf::Sound::Playing)
+            timeline.secondSoundStarts.push_back(timeline.frames);
+        return timeline;
+    }
+
+    ScopedWorkingDirectory mInMediaFolder{ScreenMedia::folder()};
+    sf::RenderWindow mWindow{sf::VideoMode(800, 800, 32), "Vantorix test"};
+};
+
+struct TimingCase
+{
+    float loadingSeconds;
+    float frameSeconds;
+    int secondSoundFrame;
+    int frames;
+    const char* name;
+};
+
+void PrintTo(const TimingCase& timing, std::ostream* out)
+{
+    *out << timing.name;
+}
+
+class LoseScreenTiming : public LoseScreenRun, public ::testing::WithParamInterface<TimingCase>
+{
+};
+
+TEST_P(LoseScreenTiming, SecondSoundOnceAfterTwoSecondsAndEndAfterFour)
+{
+    const TimingCase& c = GetParam();
+    ShownLoseScreen screen(mWindow);
+    // Loading counts against the screen's time: it is measured from construction.
+    FakeClock::advanceSeconds(c.loadingSeconds);
+
+    const Timeline timeline = runWithFrameTime(screen, sf::seconds(c.frameSeconds));
+
+    EXPECT_TRUE(timeline.firstSoundPlayingInFirstFrame);
+    EXPECT_EQ(timeline.secondSoundStarts, std::vector<int>{c.secondSoundFrame});
+    EXPECT_EQ(timeline.frames, c.frames);
+    EXPECT_TRUE(mWindow.isOpen());
+}
+
+// Frames read the clock at loading + n x frame time; the marks are strict.
+INSTANTIATE_TEST_SUITE_P(
+    FromConstruction, LoseScreenTiming,
+    ::testing::Values(TimingCase{0.f, 0.5f, 5, 9, "FramesLandExactlyOnBothMarks"},
+                      TimingCase{0.f, 0.3f, 7, 14, "FramesStepOverBothMarks"},
+                      TimingCase{1.5f, 0.5f, 2, 6, "FirstFrameReadsExactlyTwoSeconds"},
+                      TimingCase{2.5f, 0.5f, 1, 4, "LoadingSlowerThanTwoSeconds"},
+                      TimingCase{4.5f, 0.5f, 1, 1, "LoadingSlowerThanFourSeconds"},
+                      TimingCase{0.f, 5.f, 1, 1, "OneFramePassesBothMarks"}),
+    [](const ::testing::TestParamInfo<TimingCase>& param)
+    { return std::string(param.param.name); });
+
+TEST_F(LoseScreenRun, RunOnAClosedWindowStartsTheFirstSoundAndReturns)
+{
+    ShownLoseScreen screen(mWindow);
+    mWindow.close();
+
+    const Timeline timeline = runWithFrameTime(screen, sf::seconds(0.5f));
+
+    EXPECT_EQ(timeline.frames, 0);
+    EXPECT_EQ(screen.loseSound().getStatus(), sf::Sound::Playing);
+    EXPECT_TRUE(timeline.secondSoundStarts.empty());
+}
+
+TEST_F(LoseScreenRun, SoundsPlayOnAfterTheScreenEnds)
+{
+    ShownLoseScreen screen(mWindow);
+    FakeClock::onElapsedRead([] { FakeClock::advanceSeconds(0.5f); });
+    screen.run();
+    FakeClock::onElapsedRead({});
+
+    EXPECT_EQ(screen.loseSound().getStatus(), sf::Sound::Playing);
+    EXPECT_EQ(screen.secondLoseSound().getStatus(), sf::Sound::Playing);
+}
+
+TEST_F(LoseScreenRun, EventsWaitForTheNextScreen)
+{
+    ShownLoseScreen screen(mWindow);
+    XWindowEvents::requestClose(mWindow);
+    // Give the X server time to deliver the request before the screen runs.
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+
+    runWithFrameTime(screen, sf::seconds(0.5f));
+
+    EXPECT_TRUE(mWindow.isOpen());
+    sf::Event event;
+    bool closeRequested = false;
+    EXPECT_TRUE(pumpUntil(
+        [&]
+        {
+            while (mWindow.pollEvent(event))
+                closeRequested = closeRequested || event.type == sf::Event::Closed;
+        },
+        [&] { return closeRequested; }))
+        << "the close request is still queued for the menu";
+}
+
+TEST_F(LoseScreenRun, WithoutMediaLoadsAreReportedInOrderAndTheScreenStillEnds)
+{
+    ScopedWorkingDirectory inEmptyFolder(TestFolders::empty());
+    std::ostringstream console;
+    std::streambuf* const captured = std::cout.rdbuf(console.rdbuf());
+    ShownLoseScreen screen(mWindow);
+    std::cout.rdbuf(captured);
+
+    EXPECT_EQ(console.str(), "Media/Textures/LoseScreen/LoseScreen.jpg failed to load\n"
+                             "Media/SoundBuffers/Lose.flac failed to load\n"
+                             "Media/SoundBuffers/Lose2.wav failed to load\n");
+
+    const Timeline timeline = runWithFrameTime(screen, sf::seconds(0.5f));
+    EXPECT_EQ(timeline.frames, 9);
+}

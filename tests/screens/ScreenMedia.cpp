@@ -1,0 +1,58 @@
+#include "ScreenMedia.hpp"
+
+#include "resources/MediaFiles.hpp"
+#include "support/WorkingDirectory.hpp"
+
+#include <SFML/Audio/OutputSoundFile.hpp>
+#include <SFML/Graphics/Image.hpp>
+
+#include <cmath>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace
+{
+void writeImage(const std::filesystem::path& file, sf::Color colour)
+{
+    std::filesystem::create_directories(file.parent_path());
+    sf::Image image;
+    image.create(800, 800, colour);
+    if (!image.saveToFile(file.string()))
+        throw std::runtime_error("cannot write " + file.string());
+}
+
+void writeTone(const std::filesystem::path& file, float seconds)
+{
+    std::filesystem::create_directories(file.parent_path());
+    const unsigned int rate = 44100;
+    std::vector<sf::Int16> samples(static_cast<std::size_t>(seconds * rate));
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<sf::Int16>(8000 * std::sin(2.0 * 3.14159265 * 440.0 * i / rate));
+    sf::OutputSoundFile out;
+    if (!out.openFromFile(file.string(), rate, 1))
+        throw std::runtime_error("cannot write " + file.string());
+    out.write(samples.data(), samples.size());
+}
+
+std::filesystem::path writeAll()
+{
+    const std::filesystem::path folder = TestFolders::empty();
+    writeImage(folder / MediaFiles::LoadScreenNeutral, ScreenMedia::Neutral);
+    writeImage(folder / MediaFiles::LoadScreenPlay, ScreenMedia::PlayLit);
+    writeImage(folder / MediaFiles::LoadScreenExit, ScreenMedia::ExitLit);
+    writeImage(folder / MediaFiles::LoseScreen, ScreenMedia::GameOver);
+    // Several seconds each: a sound a test has just started must still be playing.
+    writeTone(folder / MediaFiles::Hover, 5.f);
+    writeTone(folder / MediaFiles::Lose, 5.f);
+    writeTone(folder / MediaFiles::Lose2, 5.f);
+    writeTone(folder / MediaFiles::MenuSong, 1.f);
+    return folder;
+}
+} // namespace
+
+std::filesystem::path ScreenMedia::folder()
+{
+    static const std::filesystem::path folder = writeAll();
+    return folder;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <SFML/Graphics/Color.hpp>
+
+#include <filesystem>
+
+// Media of the test's own for the menu and the game-over screen: each image a
+// plain colour, so a test can tell from the window's pixels which one is shown,
+// and sounds long enough to be still playing when a test looks.
+namespace ScreenMedia
+{
+const sf::Color Neutral(30, 40, 140);
+const sf::Color PlayLit(40, 170, 60);
+const sf::Color ExitLit(190, 40, 40);
+const sf::Color GameOver(200, 200, 40);
+
+// A folder holding Media/ with those files, written once per test process.
+std::filesystem::path folder();
+} // namespace ScreenMedia
