@@ -1,7 +1,195 @@
 #include "screens/Menu.hpp"
 
-Menu::Menu(sf::RenderWindow& window) : mWindow(&window) {}
+#include "app/WindowView.hpp"
+#include "resources/MediaFiles.hpp"
+
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/RenderStates.hpp>
+#include <SFML/Window/Event.hpp>
+
+#include <cmath>
+
+namespace
+{
+// Button areas in the menu image's own pixels, every bound exclusive.
+struct Area
+{
+    int left, right, top, bottom;
+
+    bool contains(sf::Vector2i point) const
+    {
+        return point.x > left && point.x < right && point.y > top && point.y < bottom;
+    }
+};
+
+constexpr Area PlayButton{296, 509, 516, 579};
+constexpr Area ExitButton{317, 480, 625, 693};
+
+constexpr int ExitLit = 0;
+constexpr int NeutralImage = 1;
+constexpr int PlayLit = 2;
+} // namespace
+
+Menu::Menu(sf::RenderWindow& window)
+    : mShowMenu(true), mHoverSoundArmed(true), mWindow(&window), mHighlight(NeutralImage),
+      mCommand(window)
+{
+    loadTextures();
+    loadSounds();
+    applyTextures();
+    applySounds();
+    openMusic();
+    mShowMenu = true;
+    mHoverSoundArmed = true;
+    mHighlight = NeutralImage;
+}
 
 Menu::~Menu() = default;
 
-void Menu::run() {}
+void Menu::run()
+{
+    mMusic.play();
+    showLoop();
+    mMusic.stop();
+}
+
+void Menu::loadTextures()
+{
+    mResources.load(Textures::LoadScreenNeutral, MediaFiles::LoadScreenNeutral);
+    mResources.load(Textures::LoadScreenPlay, MediaFiles::LoadScreenPlay);
+    mResources.load(Textures::LoadScreenExit, MediaFiles::LoadScreenExit);
+}
+
+void Menu::loadSounds()
+{
+    mResources.load(SoundBuffers::Hover, MediaFiles::Hover);
+}
+
+void Menu::applyTextures()
+{
+    mNeutralSprite.setTexture(mResources.get(Textures::LoadScreenNeutral));
+    mPlaySprite.setTexture(mResources.get(Textures::LoadScreenPlay));
+    mExitSprite.setTexture(mResources.get(Textures::LoadScreenExit));
+}
+
+void Menu::applySounds()
+{
+    mHoverSound.setBuffer(mResources.get(SoundBuffers::Hover));
+}
+
+void Menu::openMusic()
+{
+    // Without its song the menu still works, silently.
+    mMusic.openFromFile(MediaFiles::MenuSong);
+    mMusic.setVolume(100.f);
+    mMusic.setLoop(true);
+}
+
+void Menu::showLoop()
+{
+    while (mWindow->isOpen() && isMenuShown())
+    {
+        showFrame();
+        mWindow->display();
+    }
+    mWindow->clear(sf::Color::Black);
+}
+
+void Menu::showFrame()
+{
+    mWindow->clear(sf::Color::Black);
+    processEvents();
+    if (mHighlight == NeutralImage)
+        mWindow->draw(mNeutralSprite, sf::RenderStates::Default);
+    else if (mHighlight == PlayLit)
+        mWindow->draw(mPlaySprite, sf::RenderStates::Default);
+    else if (mHighlight == ExitLit)
+        mWindow->draw(mExitSprite, sf::RenderStates::Default);
+}
+
+void Menu::processEvents()
+{
+    updateHover();
+    sf::Event event;
+    while (mWindow->pollEvent(event))
+    {
+        switch (event.type)
+        {
+        case sf::Event::Closed:
+            mWindow->close();
+            mCommand.quit();
+            break;
+        case sf::Event::MouseButtonPressed:
+            handleMouseClick(event.mouseButton.button, true);
+            break;
+        case sf::Event::Resized:
+            WindowView::followSize(*mWindow, event.size.width, event.size.height);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void Menu::updateHover()
+{
+    if (isMouseOverPlay())
+    {
+        mHighlight = PlayLit;
+        if (mHoverSoundArmed)
+        {
+            mHoverSound.play();
+            mHoverSoundArmed = false;
+        }
+    }
+    else if (isMouseOverExit())
+    {
+        mHighlight = ExitLit;
+        if (mHoverSoundArmed)
+        {
+            mHoverSound.play();
+            mHoverSoundArmed = false;
+        }
+    }
+    else
+    {
+        mHighlight = NeutralImage;
+        mHoverSoundArmed = true;
+    }
+}
+
+void Menu::handleMouseClick(sf::Mouse::Button button, bool /*pressed*/)
+{
+    if (button == sf::Mouse::Left && isMouseOverPlay())
+        mShowMenu = false;
+    if (button == sf::Mouse::Left && isMouseOverExit())
+    {
+        mWindow->close();
+        mCommand.quit();
+    }
+}
+
+bool Menu::isMouseOverPlay() const
+{
+    return PlayButton.contains(pointerOnImage());
+}
+
+bool Menu::isMouseOverExit() const
+{
+    return ExitButton.contains(pointerOnImage());
+}
+
+// The pointer as a pixel of the menu image, wherever the window stands on the
+// desktop and however its view is set. The image is drawn at (0, 0), scale 1.
+sf::Vector2i Menu::pointerOnImage() const
+{
+    const sf::Vector2f point = mWindow->mapPixelToCoords(sf::Mouse::getPosition(*mWindow));
+    // Whole pixels: float noise in the mapping must not move a border point inside.
+    return sf::Vector2i(static_cast<int>(std::lround(point.x)),
+                        static_cast<int>(std::lround(point.y)));
+}
+
+bool Menu::isMenuShown() const
+{
+    return mShowMenu;
+}

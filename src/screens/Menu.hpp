@@ -1,9 +1,18 @@
 #pragma once
 
 #include "app/GameState.hpp"
+#include "gameplay/Command.hpp"
+#include "resources/ResourceCache.hpp"
 
+#include <SFML/Audio/Music.hpp>
+#include <SFML/Audio/Sound.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/System/Vector2.hpp>
+#include <SFML/Window/Mouse.hpp>
 
+// The title screen: plays its song, lights Play or Exit under the pointer and
+// ends when the player picks one or closes the window.
 class Menu : public GameState
 {
 public:
@@ -12,6 +21,39 @@ public:
 
     void run() override;
 
+    // One frame's clearing, input and drawing, and the loop's flag, stay
+    // reachable from a subclass so that a test can drive single frames.
+protected:
+    void showFrame();
+    bool isMenuShown() const;
+    sf::Sound& hoverSound() { return mHoverSound; }
+    const sf::Music& song() const { return mMusic; }
+
 private:
-    sf::RenderWindow* mWindow;
+    void loadTextures();
+    void loadSounds();
+    void applyTextures();
+    void applySounds();
+    void openMusic();
+
+    void showLoop();
+    void processEvents();
+    void updateHover();
+    void handleMouseClick(sf::Mouse::Button button, bool pressed);
+    bool isMouseOverPlay() const;
+    bool isMouseOverExit() const;
+    sf::Vector2i pointerOnImage() const;
+
+    bool mShowMenu;
+    bool mHoverSoundArmed;
+    sf::Sprite mNeutralSprite;
+    sf::Sprite mPlaySprite;
+    sf::Sprite mExitSprite;
+    sf::RenderWindow* mWindow; // the entry point's window outlives every screen
+    int mHighlight;            // 0 Exit lit, 1 neutral, 2 Play lit
+    // Declared before the sound, so the buffer outlives the sound playing it.
+    ResourceCache mResources;
+    Command mCommand;
+    sf::Sound mHoverSound;
+    sf::Music mMusic;
 };

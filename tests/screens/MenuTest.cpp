@@ -1,0 +1,386 @@
+#include "FakePointer.hpp"
+#include "ScreenMedia.hpp"
+
+#include "gameplay/Command.hpp"
+#include "screens/Menu.hpp"
+#include "support/EventPump.hpp"
+#include "support/WorkingDirectory.hpp"
+#include "support/XWindowEvents.hpp"
+
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/Graphics/View.hpp>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+// Window pixels inside each button (the view is the window's own at first).
+const sf::Vector2i OnPlay(400, 550);
+const sf::Vector2i OnExit(400, 660);
+const sf::Vector2i BetweenButtons(400, 600);
+const sf::Vector2i AboveButtons(100, 100);
+
+enum class Shown
+{
+    Neutral,
+    PlayLit,
+    ExitLit,
+    Black,
+    Other
+};
+
+std::ostream& operator<<(std::ostream& out, Shown shown)
+{
+    const char* names[] = {"neutral image", "Play image", "Exit image", "black", "other"};
+    return out << names[static_cast<int>(shown)];
+}
+
+bool near(sf::Color a, sf::Color b)
+{
+    // The test images are JPEGs: allow for the encoder's rounding.
+    return std::abs(a.r - b.r) < 16 && std::abs(a.g - b.g) < 16 && std::abs(a.b - b.b) < 16;
+}
+
+// Which image the frame drew, read from the back buffer before it is displayed.
+Shown shownIn(const sf::RenderWindow& window)
+{
+    sf::Texture frame;
+    frame.create(window.getSize().x, window.getSize().y);
+    frame.update(window);
+    const sf::Color pixel = frame.copyToImage().getPixel(50, 50);
+    if (near(pixel, ScreenMedia::Neutral))
+        return Shown::Neutral;
+    if (near(pixel, ScreenMedia::PlayLit))
+        return Shown::PlayLit;
+    if (near(pixel, ScreenMedia::ExitLit))
+        return Shown::ExitLit;
+    if (near(pixel, sf::Color::Black))
+        return Shown::Black;
+    return Shown::Other;
+}
+
+// What one frame did: the image it drew and whether it started the hover sound.
+struct Frame
+{
+    Shown shown;
+    bool hoverSound;
+};
+
+class ShownMenu : public Menu
+{
+public:
+    explicit ShownMenu(sf::RenderWindow& window) : Menu(window), mShownOn(window) {}
+
+    using Menu::isMenuShown;
+    using Menu::song;
+
+    // One frame as the menu's loop runs it, looked at before it is displayed.
+    Frame frame()
+    {
+        showFrame();
+        const Frame seen{shownIn(mShownOn), hoverSound().getStatus() == sf::Sound::Playing};
+        // Stopped again, so that the next start is seen even if the sound is still playing.
+        hoverSound().stop();
+        mShownOn.display();
+        return seen;
+    }
+
+private:
+    sf::RenderWindow& mShownOn;
+};
+} // namespace
+
+class MenuScreen : public ::testing::Test
+{
+protected:
+    void SetUp() override { FakePointer::moveTo(AboveButtons); }
+    void TearDown() override { FakePointer::onRead({}); }
+
+    // Runs the menu's own loop, closing the window if it has not ended after
+    // many frames, so that a fault fails the test instead of hanging it. The
+    // menu reads the pointer in every frame; each reading runs `look` first.
+    void runBounded(Menu& menu)
+    {
+        runBounded(menu, [] {});
+    }
+    void runBounded(Menu& menu, const std::function<void()>& look)
+    {
+        int readings = 0;
+        FakePointer::onRead(
+            [&]
+            {
+                look();
+                if (++readings == 2000)
+                {
+                    ADD_FAILURE() << "the menu did not end";
+                    mWindow.close();
+                }
+            });
+        menu.run();
+        FakePointer::onRead({});
+    }
+
+    // Frames until the window's view has followed a resize sent after other
+    // events, so that those earlier events have been handled too.
+    void resizeAndWait(ShownMenu& menu, unsigned int width, unsigned int height)
+    {
+        XWindowEvents::resize(mWindow, width, height);
+        ASSERT_TRUE(pumpUntil([&] { menu.frame(); },
+                              [&]
+                              {
+                                  return mWindow.getView().getSize() ==
+                                         sf::Vector2f(static_cast<float>(width),
+                                                      static_cast<float>(height));
+                              }));
+    }
+
+    ScopedWorkingDirectory mInMediaFolder{ScreenMedia::folder()};
+    sf::RenderWindow mWindow{sf::VideoMode(800, 800, 32), "Vantorix test"};
+};
+
+TEST_F(MenuScreen, PointerOutsideTheButtonsShowsTheNeutralImageSilently)
+{
+    ShownMenu menu(mWindow);
+    const Frame frame = menu.frame();
+    EXPECT_EQ(frame.shown, Shown::Neutral);
+    EXPECT_FALSE(frame.hoverSound);
+}
+
+TEST_F(MenuScreen, HoverSoundPlaysOncePerEntryFromOutside)
+{
+    struct Step
+    {
+        sf::Vector2i pointer;
+        Shown shown;
+        bool hoverSound;
+        const char* what;
+    };
+    const std::vector<Step> steps = {
+        {AboveButtons, Shown::Neutral, false, "outside"},
+        {OnPlay, Shown::PlayLit, true, "enters Play"},
+        {OnPlay + sf::Vector2i(1, 1), Shown::PlayLit, false, "rests on Play"},
+        {BetweenButtons, Shown::Neutral, false, "leaves for the gap"},
+        {OnPlay, Shown::PlayLit, true, "enters Play again"},
+        {OnExit, Shown::ExitLit, false, "straight from Play to Exit"},
+        {OnExit, Shown::ExitLit, false, "rests on Exit"},
+        {AboveButtons, Shown::Neutral, false, "leaves"},
+        {OnExit, Shown::ExitLit, true, "enters Exit"},
+        {OnPlay, Shown::PlayLit, false, "straight from Exit to Play"},
+    };
+
+    ShownMenu menu(mWindow);
+    for (const Step& step : steps)
+    {
+        FakePointer::moveTo(step.pointer);
+        const Frame frame = menu.frame();
+        EXPECT_EQ(frame.shown, step.shown) << step.what;
+        EXPECT_EQ(frame.hoverSound, step.hoverSound) << step.what;
+    }
+}
+
+struct BorderCase
+{
+    sf::Vector2i pointer;
+    Shown shown;
+    const char* name;
+};
+
+void PrintTo(const BorderCase& border, std::ostream* out)
+{
+    *out << border.name;
+}
+
+std::string nameOf(const ::testing::TestParamInfo<BorderCase>& info)
+{
+    return info.param.name;
+}
+
+class MenuButtonBorder : public MenuScreen, public ::testing::WithParamInterface<BorderCase>
+{
+};
+
+TEST_P(MenuButtonBorder, PointsOnABorderAreOutside)
+{
+    ShownMenu menu(mWindow);
+    FakePointer::moveTo(GetParam().pointer);
+    EXPECT_EQ(menu.frame().shown, GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryBound, MenuButtonBorder,
+    ::testing::Values(BorderCase{{296, 550}, Shown::Neutral, "PlayLeftBorder"},
+                      BorderCase{{297, 550}, Shown::PlayLit, "PlayInsideLeftBorder"},
+                      BorderCase{{509, 550}, Shown::Neutral, "PlayRightBorder"},
+                      BorderCase{{508, 550}, Shown::PlayLit, "PlayInsideRightBorder"},
+                      BorderCase{{400, 516}, Shown::Neutral, "PlayTopBorder"},
+                      BorderCase{{400, 517}, Shown::PlayLit, "PlayInsideTopBorder"},
+                      BorderCase{{400, 579}, Shown::Neutral, "PlayBottomBorder"},
+                      BorderCase{{400, 578}, Shown::PlayLit, "PlayInsideBottomBorder"},
+                      BorderCase{{317, 660}, Shown::Neutral, "ExitLeftBorder"},
+                      BorderCase{{318, 660}, Shown::ExitLit, "ExitInsideLeftBorder"},
+                      BorderCase{{480, 660}, Shown::Neutral, "ExitRightBorder"},
+                      BorderCase{{479, 660}, Shown::ExitLit, "ExitInsideRightBorder"},
+                      BorderCase{{400, 625}, Shown::Neutral, "ExitTopBorder"},
+                      BorderCase{{400, 626}, Shown::ExitLit, "ExitInsideTopBorder"},
+                      BorderCase{{400, 693}, Shown::Neutral, "ExitBottomBorder"},
+                      BorderCase{{400, 692}, Shown::ExitLit, "ExitInsideBottomBorder"}),
+    nameOf);
+
+TEST_F(MenuScreen, PointerIsMappedThroughTheWindowsView)
+{
+    ShownMenu menu(mWindow);
+    // Settle the window first: the menu resets the view on every resize.
+    ASSERT_NO_FATAL_FAILURE(resizeAndWait(menu, 810, 800));
+    // A view twice the window's size draws the image at half size: the
+    // buttons then sit at half their image coordinates in the window.
+    mWindow.setView(sf::View(sf::FloatRect(0.f, 0.f, 1620.f, 1600.f)));
+
+    FakePointer::moveTo(OnPlay / 2);
+    EXPECT_EQ(menu.frame().shown, Shown::PlayLit);
+    FakePointer::moveTo(OnExit / 2);
+    EXPECT_EQ(menu.frame().shown, Shown::ExitLit);
+    FakePointer::moveTo(OnPlay);
+    EXPECT_EQ(menu.frame().shown, Shown::Neutral);
+}
+
+TEST_F(MenuScreen, AfterAResizeTheButtonsStayWhereTheyAreDrawn)
+{
+    ShownMenu menu(mWindow);
+    ASSERT_NO_FATAL_FAILURE(resizeAndWait(menu, 1000, 900));
+    EXPECT_EQ(mWindow.getView().getCenter(), sf::Vector2f(500.f, 450.f));
+
+    FakePointer::moveTo(OnPlay);
+    EXPECT_EQ(menu.frame().shown, Shown::PlayLit);
+    FakePointer::moveTo(OnExit);
+    EXPECT_EQ(menu.frame().shown, Shown::ExitLit);
+}
+
+TEST_F(MenuScreen, LeftClickOnPlayEndsTheMenuWithTheWindowOpen)
+{
+    ShownMenu menu(mWindow);
+    FakePointer::moveTo(OnPlay);
+    // The click's own coordinates do not matter: the pointer's position does.
+    XWindowEvents::sendButton(mWindow, sf::Mouse::Left, true, {0, 0});
+
+    runBounded(menu);
+
+    EXPECT_TRUE(mWindow.isOpen());
+    EXPECT_TRUE(Command::isRunning());
+    EXPECT_FALSE(menu.isMenuShown());
+    EXPECT_EQ(shownIn(mWindow), Shown::Black) << "cleared once the loop ends";
+}
+
+TEST_F(MenuScreen, LeftClickOnExitClosesTheWindowAndStopsTheApplication)
+{
+    ShownMenu menu(mWindow);
+    FakePointer::moveTo(OnExit);
+    XWindowEvents::sendButton(mWindow, sf::Mouse::Left, true, OnExit);
+
+    runBounded(menu);
+
+    EXPECT_FALSE(mWindow.isOpen());
+    EXPECT_FALSE(Command::isRunning());
+}
+
+TEST_F(MenuScreen, CloseRequestClosesTheWindowAndStopsTheApplication)
+{
+    ShownMenu menu(mWindow);
+    XWindowEvents::requestClose(mWindow);
+
+    runBounded(menu);
+
+    EXPECT_FALSE(mWindow.isOpen());
+    EXPECT_FALSE(Command::isRunning());
+}
+
+TEST_F(MenuScreen, ClicksThatChooseNothingLeaveTheMenuShowing)
+{
+    struct Click
+    {
+        sf::Mouse::Button button;
+        sf::Vector2i pointer;
+        const char* what;
+    };
+    const std::vector<Click> clicks = {
+        {sf::Mouse::Right, OnPlay, "right click on Play"},
+        {sf::Mouse::Right, OnExit, "right click on Exit"},
+        {sf::Mouse::Middle, OnExit, "middle click on Exit"},
+        {sf::Mouse::Left, BetweenButtons, "left click between the buttons"},
+        {sf::Mouse::Left, AboveButtons, "left click above the buttons"},
+    };
+
+    ShownMenu menu(mWindow);
+    unsigned int width = 800;
+    for (const Click& click : clicks)
+    {
+        FakePointer::moveTo(click.pointer);
+        XWindowEvents::sendButton(mWindow, click.button, true, click.pointer);
+        XWindowEvents::sendButton(mWindow, click.button, false, click.pointer);
+        // A resize behind the click tells when the click has been handled.
+        ASSERT_NO_FATAL_FAILURE(resizeAndWait(menu, width += 10, 800)) << click.what;
+
+        EXPECT_TRUE(menu.isMenuShown()) << click.what;
+        EXPECT_TRUE(mWindow.isOpen()) << click.what;
+        EXPECT_TRUE(Command::isRunning()) << click.what;
+    }
+}
+
+TEST_F(MenuScreen, SongLoopsAtFullVolumeWhileTheMenuShows)
+{
+    ShownMenu menu(mWindow);
+    EXPECT_EQ(menu.song().getStatus(), sf::Music::Stopped);
+
+    FakePointer::moveTo(OnPlay);
+    XWindowEvents::sendButton(mWindow, sf::Mouse::Left, true, OnPlay);
+    std::vector<sf::Music::Status> whileShown;
+    runBounded(menu, [&] { whileShown.push_back(menu.song().getStatus()); });
+
+    ASSERT_FALSE(whileShown.empty());
+    for (sf::Music::Status status : whileShown)
+        EXPECT_EQ(status, sf::Music::Playing);
+    EXPECT_TRUE(menu.song().getLoop());
+    EXPECT_FLOAT_EQ(menu.song().getVolume(), 100.f);
+    EXPECT_EQ(menu.song().getStatus(), sf::Music::Stopped);
+}
+
+TEST_F(MenuScreen, RunOnAClosedWindowReturnsAtOnceWithoutQuitting)
+{
+    ShownMenu menu(mWindow);
+    mWindow.close();
+    int readings = 0;
+    FakePointer::onRead([&] { ++readings; });
+
+    menu.run();
+
+    EXPECT_EQ(readings, 0) << "no frame is run";
+    EXPECT_EQ(menu.song().getStatus(), sf::Music::Stopped);
+    EXPECT_TRUE(Command::isRunning());
+}
+
+TEST_F(MenuScreen, WithoutMediaLoadsAreReportedInOrderAndTheMenuStillRuns)
+{
+    ScopedWorkingDirectory inEmptyFolder(TestFolders::empty());
+    std::ostringstream console;
+    std::streambuf* const captured = std::cout.rdbuf(console.rdbuf());
+    ShownMenu menu(mWindow);
+    std::cout.rdbuf(captured);
+
+    // The song is opened by the menu itself and is not reported.
+    EXPECT_EQ(console.str(), "Media/Textures/Menu/LoadScreenNeutral.jpg failed to load\n"
+                             "Media/Textures/Menu/LoadScreenPlay.jpg failed to load\n"
+                             "Media/Textures/Menu/LoadScreenExit.jpg failed to load\n"
+                             "Media/SoundBuffers/Hover.wav failed to load\n");
+
+    FakePointer::moveTo(OnPlay);
+    XWindowEvents::sendButton(mWindow, sf::Mouse::Left, true, OnPlay);
+    runBounded(menu);
+    EXPECT_TRUE(mWindow.isOpen());
+    EXPECT_FALSE(menu.isMenuShown());
+}
