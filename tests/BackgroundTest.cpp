@@ -1,0 +1,120 @@
+#include "presentation/Background.hpp"
+#include "resources/ResourceCache.hpp"
+#include "support/PlayMedia.hpp"
+#include "support/SceneInspection.hpp"
+#include "support/TestNodes.hpp"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <vector>
+
+namespace
+{
+struct ScrollCase
+{
+    const char* name;
+    std::vector<float> steps; // seconds, one frame each
+    float tile0Y;
+    float tile1Y;
+};
+
+std::ostream& operator<<(std::ostream& out, const ScrollCase& c)
+{
+    return out << c.name;
+}
+} // namespace
+
+// A 600 pixel high window: 4 seconds at 150 px/s bring a tile exactly onto its bottom edge.
+class BackgroundTiles : public ::testing::Test
+{
+protected:
+    BackgroundTiles()
+    {
+        PlayMedia::loadInto(mResources);
+        mBackground = std::make_unique<Background>(&mWindow, &mResources);
+    }
+
+    void expectTilesAt(float tile0Y, float tile1Y)
+    {
+        const std::vector<backgroundTile>& tiles = mBackground->getTiles();
+        ASSERT_EQ(tiles.size(), 2u);
+        const float expected[] = {tile0Y, tile1Y};
+        for (std::size_t i = 0; i < 2; ++i)
+        {
+            SCOPED_TRACE("tile " + std::to_string(i));
+            EXPECT_FLOAT_EQ(tiles[i].position.y, expected[i]);
+            EXPECT_EQ(tiles[i].position.x, 0.f);
+            // The sprite is drawn where the wrap test thinks the tile is.
+            EXPECT_EQ(tiles[i].sprite.getPosition(), tiles[i].position);
+        }
+    }
+
+    sf::RenderWindow mWindow{sf::VideoMode(800, 600, 32), "Vantorix background test"};
+    ResourceCache mResources;
+    std::unique_ptr<Background> mBackground;
+};
+
+class BackgroundScroll : public BackgroundTiles, public ::testing::WithParamInterface<ScrollCase>
+{
+};
+
+TEST_P(BackgroundScroll, TilesSlideDownAndWrapOnlyOncePastTheBottom)
+{
+    for (float seconds : GetParam().steps)
+        mBackground->update(sf::seconds(seconds));
+    expectTilesAt(GetParam().tile0Y, GetParam().tile1Y);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, BackgroundScroll,
+    ::testing::Values(ScrollCase{"StartStacked", {}, 0.f, -600.f},
+                      ScrollCase{"ZeroStepMovesNothing", {0.f, 0.f}, 0.f, -600.f},
+                      ScrollCase{"OneSecondIs150Pixels", {1.f}, 150.f, -450.f},
+                      ScrollCase{"ExactlyAtTheBottomStays", {4.f}, 600.f, 0.f},
+                      // Tile 0 wraps to -H; the overshoot is dropped, not carried over.
+                      ScrollCase{"JustPastTheBottomWraps", {4.f, 0.002f}, -600.f, 0.3f},
+                      ScrollCase{
+                          "SecondTileWrapsBackToExactlyMinusH", {4.f, 0.002f, 4.f}, 0.f, -600.f},
+                      // 1800 px in one frame carries both tiles below: both reset, none modulo.
+                      ScrollCase{"StepOverTwiceTheHeightResetsBoth", {12.f}, -600.f, -600.f}),
+    [](const ::testing::TestParamInfo<ScrollCase>& caseInfo) { return caseInfo.param.name; });
+
+TEST_F(BackgroundTiles, NextWrapAfterAResizeUsesTheNewHeight)
+{
+    mBackground->update(sf::seconds(3.f)); // tile 0 at 450
+    mWindow.setSize(sf::Vector2u(800, 900));
+    ASSERT_EQ(mWindow.getSize().y, 900u);
+
+    mBackground->update(sf::seconds(2.f)); // 750: past the old height, not the new one
+    expectTilesAt(750.f, 150.f);
+
+    mBackground->update(sf::seconds(1.f)); // 900 exactly: stays
+    expectTilesAt(900.f, 300.f);
+
+    mBackground->update(sf::seconds(0.002f));
+    expectTilesAt(-900.f, 300.3f);
+}
+
+TEST(BackgroundCollision, NeverPartOfAPairWhateverOverlapsIt)
+{
+    sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix background test");
+    ResourceCache resources;
+    PlayMedia::loadInto(resources);
+    ASSERT_GT(resources.get(Textures::Galaxy).getSize().y, 0u) << "needs the generated galaxy";
+
+    TestNodes::BoxNode root;
+    root.attachChild(std::make_unique<Background>(&window, &resources));
+    for (int category = 0; category <= 7; ++category)
+        root.attachChild(
+            std::make_unique<TestNodes::BoxNode>(sf::FloatRect(0, -800, 800, 1600), category));
+
+    std::set<SceneNode::Pair> pairs;
+    root.collectCollisionPairs(root, pairs);
+
+    SceneNode* background = &SceneInspection::childOf(root, 0);
+    for (const SceneNode::Pair& pair : pairs)
+        EXPECT_TRUE(pair.first != background && pair.second != background);
+    EXPECT_FALSE(pairs.empty()) << "the boxes themselves do overlap";
+}
