@@ -1,5 +1,7 @@
 #include "resources/ResourceCache.hpp"
 
+#include "resources/MediaCheck.hpp"
+
 #include <cassert>
 #include <iostream>
 
@@ -34,23 +36,32 @@ Resource& lookUp(const std::map<Id, std::unique_ptr<Resource>>& table, Id id)
 void ResourceCache::load(Textures::ID id, const std::string& filename)
 {
     loadInto(mTextures, id, filename,
-             [&](sf::Texture& texture) { return texture.loadFromFile(filename, sf::IntRect()); });
+             [&](sf::Texture& texture)
+             {
+                 return MediaCheck::isImageWithin(filename, sf::Texture::getMaximumSize()) &&
+                        texture.loadFromFile(filename, sf::IntRect());
+             });
 }
 
 void ResourceCache::load(SoundBuffers::ID id, const std::string& filename)
 {
     loadInto(mSoundBuffers, id, filename,
-             [&](sf::SoundBuffer& buffer) { return buffer.loadFromFile(filename); });
+             [&](sf::SoundBuffer& buffer)
+             { return MediaCheck::isSoundFile(filename) && buffer.loadFromFile(filename); });
 }
 
 void ResourceCache::load(Music::ID id, const std::string& filename)
 {
-    loadInto(mMusic, id, filename, [&](sf::Music& music) { return music.openFromFile(filename); });
+    loadInto(mMusic, id, filename,
+             [&](sf::Music& music)
+             { return MediaCheck::isSoundFile(filename) && music.openFromFile(filename); });
 }
 
 void ResourceCache::load(Fonts::ID id, const std::string& filename)
 {
-    loadInto(mFonts, id, filename, [&](sf::Font& font) { return font.loadFromFile(filename); });
+    loadInto(mFonts, id, filename,
+             [&](sf::Font& font)
+             { return MediaCheck::isCompleteFont(filename) && font.loadFromFile(filename); });
 }
 
 sf::Texture& ResourceCache::get(Textures::ID id)
