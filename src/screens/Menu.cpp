@@ -1,6 +1,7 @@
 #include "screens/Menu.hpp"
 
 #include "app/WindowView.hpp"
+#include "resources/MediaCheck.hpp"
 #include "resources/MediaFiles.hpp"
 
 #include <SFML/Graphics/Color.hpp>
@@ -79,8 +80,10 @@ void Menu::applySounds()
 
 void Menu::openMusic()
 {
-    // Without its song the menu still works, silently.
-    mMusic.openFromFile(MediaFiles::MenuSong);
+    // Without its song the menu still works, silently. SFML's decoders can spin
+    // for ever on a folder standing in the song's place, so look first.
+    if (MediaCheck::isSoundFile(MediaFiles::MenuSong))
+        mMusic.openFromFile(MediaFiles::MenuSong);
     mMusic.setVolume(100.f);
     mMusic.setLoop(true);
 }
