@@ -1,0 +1,97 @@
+#include "ScreenCycle.hpp"
+
+#include "FakePointer.hpp"
+
+#include "app/Level.hpp"
+#include "screens/LoseScreen.hpp"
+#include "screens/Menu.hpp"
+#include "support/FakeClock.hpp"
+#include "support/NodeInternals.hpp"
+#include "support/PlayScreen.hpp"
+#include "support/XWindowEvents.hpp"
+
+namespace
+{
+class WatchedMenu : public Menu
+{
+public:
+    using Menu::isMenuShown;
+    using Menu::Menu;
+    using Menu::song;
+};
+
+// Inside the Play button of the menu image, drawn at the window's top-left corner.
+const sf::Vector2i OnPlay(402, 547);
+
+bool runMenu(sf::RenderWindow& window, const ScreenCycle::Limits& limits,
+             ScreenCycle::Outcome& outcome)
+{
+    WatchedMenu menu(window);
+    FakePointer::moveTo(OnPlay);
+    int frames = 0;
+    FakePointer::onRead(
+        [&]
+        {
+            // The click goes through the X server and comes back a few frames later;
+            // it is sent again now and then in case the window was not mapped yet.
+            if (menu.song().getStatus() == sf::Music::Playing)
+                outcome.songPlayed = true;
+            if (frames % 200 == 0)
+                XWindowEvents::sendButton(window, sf::Mouse::Left, true, OnPlay);
+            if (++frames > limits.menuFrames)
+                window.close();
+        });
+    menu.run();
+    FakePointer::onRead({});
+    return window.isOpen() && !menu.isMenuShown();
+}
+
+void runPlay(sf::RenderWindow& window, const ScreenCycle::Limits& limits,
+             const ScreenCycle::PlayHook& duringPlay, ScreenCycle::Outcome& outcome)
+{
+    PlayScreen play(window);
+    while (window.isOpen() && play.isPlaying() && outcome.playTime < limits.playTime)
+    {
+        FakeClock::advance(limits.step);
+        outcome.playTime += limits.step;
+        play.frame(limits.step);
+        outcome.mostNodes =
+            std::max(outcome.mostNodes, NodeInternals::countNodes(play.sceneGraph()));
+        if (duringPlay)
+            duringPlay(play, outcome.playTime);
+    }
+    outcome.playEndedByItself = !play.isPlaying();
+    // What the play screen's own loop does last, however play ended.
+    Level().resetLevel();
+}
+
+bool runLoseScreen(sf::RenderWindow& window, const ScreenCycle::Limits& limits)
+{
+    LoseScreen loseScreen(window);
+    int frames = 0;
+    FakeClock::onElapsedRead(
+        [&]
+        {
+            FakeClock::advance(limits.step);
+            if (++frames > limits.loseScreenFrames)
+                window.close();
+        });
+    loseScreen.run();
+    FakeClock::onElapsedRead({});
+    return window.isOpen();
+}
+} // namespace
+
+ScreenCycle::Outcome ScreenCycle::run(sf::RenderWindow& window, const Limits& limits,
+                                      const PlayHook& duringPlay)
+{
+    Outcome outcome;
+    outcome.menuEndedOnPlay = runMenu(window, limits, outcome);
+    if (!outcome.menuEndedOnPlay)
+        return outcome;
+    runPlay(window, limits, duringPlay, outcome);
+    if (!window.isOpen())
+        return outcome;
+    outcome.loseScreenEnded = runLoseScreen(window, limits);
+    return outcome;
+}
