@@ -16,43 +16,6 @@ from children import spawn_child
 from recorder import RATE, WaveRecorder
 from xsession import VirtualScreen
 
-SUCCESS = " SUCCESFULLY loaded!"
-FAILURE = " failed to load"
-
-MENU_FILES = [
-    "Media/Textures/Menu/LoadScreenNeutral.jpg",
-    "Media/Textures/Menu/LoadScreenPlay.jpg",
-    "Media/Textures/Menu/LoadScreenExit.jpg",
-    "Media/SoundBuffers/Hover.wav",
-]
-PLAY_FILES = [
-    "Media/Textures/playerShip.png",
-    "Media/Textures/EnemyA.png",
-    "Media/Textures/EnemyB.png",
-    "Media/Textures/EnemyC.png",
-    "Media/Textures/BossA.png",
-    "Media/Textures/bolt.png",
-    "Media/Textures/AddShip.png",
-    "Media/Textures/BulletSpeed.png",
-    "Media/Textures/beam.png",
-    "Media/Textures/galaxy_X.png",
-    "Media/Textures/Wall.png",
-    "Media/SoundBuffers/laser.wav",
-    "Media/SoundBuffers/explosion.wav",
-    "Media/SoundBuffers/powerUp.wav",
-    "Media/Fonts/Digital_tech.otf",
-]
-LOSE_FILES = [
-    "Media/Textures/LoseScreen/LoseScreen.jpg",
-    "Media/SoundBuffers/Lose.flac",
-    "Media/SoundBuffers/Lose2.wav",
-]
-
-
-def console_lines(files, loaded=True):
-    return [name + (SUCCESS if loaded else FAILURE) for name in files]
-
-
 class Console:
     """The game's standard output, line by line, each stamped on arrival."""
 
@@ -157,7 +120,7 @@ class Session:
         self.errors = None
         self.window = None
         self.exit_status = None
-        self.started = None
+        self.started = time.monotonic()
 
     def __enter__(self):
         self.folder = tempfile.mkdtemp(prefix=f"vantorix-e2e-{self.scenario}-")
@@ -221,6 +184,12 @@ class Session:
             self.recorder.stop()
 
     def __exit__(self, kind, error, trace):
+        failed = kind is not None
+        if failed and self.window and self.process and self.process.poll() is None:
+            try:
+                self.snapshot("at-failure")
+            except Exception:
+                pass
         if self.process and self.process.poll() is None:
             self.process.kill()
             self.process.wait()
@@ -231,7 +200,6 @@ class Session:
         self.stop_recording()
         if self.screen:
             self.screen.close()
-        failed = kind is not None
         print("timeline:\n" + "\n".join(self.notes))
         if failed:
             self.save_artifacts(error)

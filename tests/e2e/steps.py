@@ -1,0 +1,168 @@
+"""Steps the scenarios share: waiting for screens by their console lines, the
+exit, finding and moving the ship, and what was heard."""
+
+import time
+from collections import deque
+
+import sound
+from rules import (LOSE_FILES, MENU_FILES, PLAY_FILES, SHIP_SPEED, WINDOW, console_lines,
+                   ship_top)
+
+
+def check(condition, message):
+    if not condition:
+        raise AssertionError(message)
+
+
+def expect_lines(session, first, expected, what):
+    """The console lines from index `first` on are exactly `expected`."""
+    got = session.console.texts()[first:first + len(expected)]
+    for number, (want, have) in enumerate(zip(expected, got)):
+        check(want == have, f"{what}, line {first + number + 1}: expected {want!r}, got {have!r}")
+    check(len(got) == len(expected), f"{what}: only {len(got)} of {len(expected)} lines came")
+
+
+def wait_for_menu(session, lines_before, loaded=True, timeout=20):
+    """Waits for the menu's console lines; returns when the last one came."""
+    came = session.console.wait_for_count(lines_before + len(MENU_FILES), timeout,
+                                          "the menu's console lines")
+    expect_lines(session, lines_before, console_lines(MENU_FILES, loaded), "menu")
+    session.note("menu loaded")
+    return came
+
+
+def start_play(session, media, lines_before, loaded=True):
+    """Clicks Play; returns the time the play screen's last console line came,
+    which is when play begins (its ship, spawner and clocks are made right after)."""
+    session.window.click(*media.play_button)
+    session.note("clicked Play")
+    began = session.console.wait_for_count(lines_before + len(PLAY_FILES), 20,
+                                           "the play screen's console lines after clicking Play")
+    expect_lines(session, lines_before, console_lines(PLAY_FILES, loaded), "play screen")
+    session.note("play began")
+    # Off the buttons, so that the next menu starts with nothing highlighted.
+    session.window.move_pointer(60, 60)
+    return began
+
+
+def wait_for_lose_screen(session, lines_before, timeout):
+    came = session.console.wait_for_count(lines_before + len(LOSE_FILES), timeout,
+                                          "the game-over screen's console lines")
+    expect_lines(session, lines_before, console_lines(LOSE_FILES), "game-over screen")
+    session.note("game-over screen loaded")
+    return came
+
+
+def expect_clean_exit(session, within, expected_lines, what):
+    """The game ends with status 0 within `within` seconds, having written exactly
+    these console lines; returns how long it took."""
+    status, waited = session.wait_for_exit(timeout=within + 10)
+    session.note(f"exited with status {status} after {waited:.2f} s")
+    check(status == 0, f"{what}: exit status {status}, expected 0")
+    check(waited <= within, f"{what}: the game took {waited:.1f} s to end (at most {within} s)")
+    got = session.console.texts()
+    check(got == expected_lines,
+          f"{what}: console lines differ from the expected sequence\nexpected:\n  "
+          + "\n  ".join(expected_lines) + "\ngot:\n  " + "\n  ".join(got))
+    return waited
+
+
+def locate_ship(media, shot, height=WINDOW):
+    """(left, top) of the ship, found by its own colours, then to the pixel by
+    its picture."""
+    expected_top = ship_top(height)
+    blobs = media.colour_key.find(shot, ["ship"], region=(0, int(expected_top) - 40,
+                                                          shot.width, shot.height))
+    check(blobs, f"no ship in the bottom band of the screen (expected at y = {expected_top:.0f})")
+    blob = max(blobs, key=lambda b: b.hits)
+    score, left, top = media.ship.locate(shot, range(int(blob.left) - 6, int(blob.left) + 7),
+                                         range(int(blob.top) - 4, int(blob.top) + 5))
+    check(score < 30, f"the ship's picture does not match near ({blob.left:.0f}, {blob.top:.0f})")
+    return left, top
+
+
+def move_ship(session, media, ship, target):
+    """Moves the ship from x = ship towards x = target; returns where it stops."""
+    if abs(target - ship) < 1:
+        return ship
+    # Shorter holds could start and end within one frame and be lost.
+    session.window.hold_key("Left" if target < ship else "Right",
+                            max(0.015, abs(target - ship) / SHIP_SPEED))
+    return locate_ship(media, session.window.screenshot())[0]
+
+
+def keep_ship_clear(session, media, lines_before_lose, deadline):
+    """Until the game-over screen loads: keeps the ship out of every enemy's line
+    of fire, and out of the way of an enemy coming down, so that play can only
+    end by an enemy reaching the bottom."""
+    recent = deque(maxlen=4)
+    enemies = ["enemyA", "enemyB", "enemyC"]
+    margin = 10  # more than the error of a position found by colour
+    ship_width = media.ship.width
+    limit = WINDOW - ship_width
+    while (len(session.console.lines) <= lines_before_lose and time.monotonic() < deadline):
+        shot = session.window.screenshot()
+        recent.append(shot)
+        blobs = media.colour_key.find(shot, ["ship"] + enemies)
+        ships = [blob for blob in blobs if blob.name == "ship" and blob.top > WINDOW * 0.8]
+        if not ships:
+            time.sleep(0.05)
+            continue
+        ship = max(ships, key=lambda blob: blob.hits).left
+        blocked = []
+        for enemy in (blob for blob in blobs if blob.name in enemies):
+            # Enemy missiles fall from the enemy's centre line.
+            blocked.append((enemy.centre_x - ship_width - margin,
+                            enemy.centre_x + media.beam_width + margin))
+            if enemy.top + media.enemy_height > WINDOW * 0.7:
+                blocked.append((enemy.left - ship_width - margin,
+                                enemy.left + media.enemy_width + margin))
+
+        def free(x):
+            return 0 <= x <= limit and all(not low < x < high for low, high in blocked)
+
+        if not free(ship):
+            options = [0, limit] + [edge for low, high in blocked for edge in (low - 3, high + 3)]
+            options = [x for x in options if free(x)]
+            # A target within the position's own uncertainty is where the ship is.
+            if options and min(abs(x - ship) for x in options) > 3:
+                target = min(options, key=lambda x: abs(x - ship))
+                move_ship(session, media, ship, target)
+                session.note(f"ship moved from {ship:.0f} towards {target:.0f}")
+        time.sleep(0.2)
+    for number, shot in enumerate(recent):
+        session.snapshots.append((f"play-{number}", shot))
+
+
+def events_between(session, media, begin, end, templates, with_song=False):
+    """The known sounds that start between two moments, as (name, time) pairs."""
+    segment = session.recorder.segment_at(begin)
+    check(segment is not None, "nothing was recorded at that moment (no audio device opened?)")
+    first, last = segment.index_at(begin), segment.index_at(end)
+    samples = segment.samples
+    if with_song:
+        # From a little before `begin`: the console's time stamps may lag.
+        removed = sound.remove_song(samples, media.song, segment.index_at(begin - 0.5), last)
+        check(removed is not None, "the menu song is not heard in the recording")
+        samples = removed[0]
+    found = sound.identify(samples, templates, first, last)
+    named = [(event.name, segment.time_at(event.index)) for event in found
+             if isinstance(event, sound.Match)]
+    session.note("heard: " + ", ".join(f"{name} at {moment - session.started:.2f}s"
+                                      for name, moment in named))
+    return named
+
+
+def song_gain(session, media, begin, end):
+    """The gain, relative to full volume, at which the menu song is heard between
+    two moments."""
+    segment = session.recorder.segment_at(begin)
+    check(segment is not None, "nothing was recorded while the menu showed")
+    found = sound.remove_song(segment.samples, media.song, segment.index_at(begin - 0.5),
+                              segment.index_at(end))
+    check(found is not None, "the menu song is not heard")
+    return found[2] / media.song.mix_gain
+
+
+def times_of(events, name):
+    return [moment for event_name, moment in events if event_name == name]
