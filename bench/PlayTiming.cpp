@@ -3,6 +3,7 @@
 //   vantorix_timing fps [seconds per round] [rounds]
 //   vantorix_timing startup [repetitions]
 //   vantorix_timing media
+//   vantorix_timing renderer
 // Prints one figure a line: name, value, unit.
 #include "BusyPlayScreen.hpp"
 #include "presentation/Background.hpp"
@@ -16,6 +17,7 @@
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/Graphics/Texture.hpp>
+#include <SFML/OpenGL.hpp>
 #include <SFML/System/Clock.hpp>
 #include <SFML/Window/Event.hpp>
 
@@ -325,6 +327,15 @@ void measureMedia()
     printFigure("media.play_screen_bytes", static_cast<double>(playBytes), "bytes");
 }
 
+// Which OpenGL implementation draws the frames: the figures depend on it.
+void printRenderer()
+{
+    sf::RenderWindow window(sf::VideoMode(64, 64, 32), "Vantorix", sf::Style::Default,
+                            sf::ContextSettings());
+    std::cout << "renderer: " << reinterpret_cast<const char*>(glGetString(GL_RENDERER)) << ", "
+              << "OpenGL " << reinterpret_cast<const char*>(glGetString(GL_VERSION)) << std::endl;
+}
+
 double argumentOr(int argc, char** argv, int index, double fallback)
 {
     return argc > index ? std::atof(argv[index]) : fallback;
@@ -341,10 +352,12 @@ int main(int argc, char** argv)
         measureStartUp(static_cast<int>(argumentOr(argc, argv, 2, 15)));
     else if (what == "media")
         measureMedia();
+    else if (what == "renderer")
+        printRenderer();
     else
     {
         std::cerr << "usage: vantorix_timing fps [seconds per round] [rounds] | startup "
-                     "[repetitions] | media\n";
+                     "[repetitions] | media | renderer\n";
         return 2;
     }
     return 0;

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds Vantorix in Release and measures it: the collision search and play
+# frame benchmarks, frames per second, start-up and memory, all headless
+# (Xvfb, OpenAL Soft's null output). Writes docs/PERFORMANCE.md and the plot
+# docs/collision-search.png from the figures of this run.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build-bench"
+results="$build/bench-results"
+
+"$root/scripts/install-deps.sh" test
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release
+cmake --build "$build" -j"$(nproc)" --target vantorix_bench vantorix_timing vantorix_cycles vantorix_media
+
+rm -rf "$results"
+mkdir -p "$results"
+{
+    echo "date: $(date -u '+%Y-%m-%d %H:%M UTC')"
+    echo "cpu: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
+    echo "cores: $(nproc)"
+    echo "system: $(. /etc/os-release && echo "$PRETTY_NAME"), kernel $(uname -r)"
+    echo "load average at start: $(cut -d' ' -f1-3 /proc/loadavg)"
+} >"$results/machine.txt"
+
+export ALSOFT_DRIVERS=null
+# The game and the tools read Media/ from the build folder.
+cd "$build"
+xvfb-run -a -s "-screen 0 1024x1024x24" bash -euo pipefail -c '
+    results=$1
+    ./bench/vantorix_timing renderer >>"$results/machine.txt"
+    ./bench/vantorix_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+        --benchmark_out="$results/bench.json" --benchmark_out_format=json
+    ./bench/vantorix_timing fps 5 5 | tee "$results/fps.txt"
+    ./bench/vantorix_timing startup 21 | tee "$results/startup.txt"
+    ./bench/vantorix_timing media | tee "$results/media.txt"
+    ./bench/vantorix_cycles 50 | tee "$results/memory.txt"
+' bash "$results"
+
+mkdir -p "$root/docs"
+python3 "$root/bench/report.py" "$results" "$root/docs"
+gnuplot -e "data='$results/collision-search.dat'; output='$root/docs/collision-search.png'" \
+    "$root/bench/collision-search.gp"
+echo "Wrote $root/docs/PERFORMANCE.md and $root/docs/collision-search.png"
