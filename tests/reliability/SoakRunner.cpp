@@ -1,0 +1,94 @@
+// Plays menu -> play -> game-over cycles one after another in one process and
+// reports the resident memory after each, for the soak test and the benchmarks.
+//
+//   vantorix_soak [--cycles N] [--allowed-growth-kib K]
+//
+// Prints one line per cycle, "cycle <n> resident_kib <kib> play_s <s> most_nodes <n>",
+// then "resident_kib warm <kib> last <kib> growth <kib>": the growth is the
+// largest reading of the last ten cycles less the largest of cycles 6 to 10,
+// when caches, drivers and the allocator have settled. Exits 1 if a cycle
+// did not complete or the growth is over the allowance.
+
+#include "ResidentMemory.hpp"
+#include "ScreenCycle.hpp"
+
+#include "support/WorkingDirectory.hpp"
+#include "support/XWindowEvents.hpp"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+constexpr int WarmUpCycles = 10;
+constexpr int SettledFrom = 6;
+
+int optionValue(int argc, char** argv, const std::string& name, int fallback)
+{
+    for (int i = 1; i + 1 < argc; ++i)
+        if (argv[i] == name)
+            return std::atoi(argv[i + 1]);
+    return fallback;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int cycles = std::max(optionValue(argc, argv, "--cycles", 50), WarmUpCycles + 1);
+    const long allowedGrowth = optionValue(argc, argv, "--allowed-growth-kib", 4096);
+
+    sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix soak");
+    ScopedWorkingDirectory inMedia(TestFolders::withMedia());
+    // The game's loading lines would drown the report.
+    std::ostringstream gameConsole;
+    struct ConsoleSilenced
+    {
+        std::streambuf* previous;
+        ~ConsoleSilenced() { std::cout.rdbuf(previous); }
+    } silenced{std::cout.rdbuf(gameConsole.rdbuf())};
+
+    ScreenCycle::Limits limits;
+    limits.step = sf::seconds(0.25f);
+    // The ship fires all game long, so missiles, kills, explosions and
+    // power-ups come and go in every cycle.
+    const ScreenCycle::PlayHook fireAllGame = [&window](Game&, sf::Time played)
+    {
+        if (played.asSeconds() < 0.3f)
+            XWindowEvents::sendKey(window, sf::Keyboard::Up, true);
+    };
+
+    std::vector<long> resident;
+    for (int cycle = 1; cycle <= cycles; ++cycle)
+    {
+        const ScreenCycle::Outcome outcome = ScreenCycle::run(window, limits, fireAllGame);
+        gameConsole.str("");
+        resident.push_back(ResidentMemory::currentKiB());
+        std::printf("cycle %d resident_kib %ld play_s %.1f most_nodes %zu\n", cycle,
+                    resident.back(), outcome.playTime.asSeconds(), outcome.mostNodes);
+        std::fflush(stdout);
+        if (!outcome.menuEndedOnPlay || !outcome.playEndedByItself || !outcome.loseScreenEnded)
+        {
+            std::printf("cycle %d did not complete (menu %d, play ended %d, game over %d)\n", cycle,
+                        outcome.menuEndedOnPlay, outcome.playEndedByItself,
+                        outcome.loseScreenEnded);
+            return 1;
+        }
+    }
+
+    const long warm =
+        *std::max_element(resident.begin() + (SettledFrom - 1), resident.begin() + WarmUpCycles);
+    const long last = *std::max_element(resident.end() - WarmUpCycles, resident.end());
+    std::printf("resident_kib warm %ld last %ld growth %ld\n", warm, last, last - warm);
+    if (last - warm > allowedGrowth)
+    {
+        std::printf("resident memory grew by %ld KiB after warm-up (allowed %ld KiB)\n",
+                    last - warm, allowedGrowth);
+        return 1;
+    }
+    return 0;
+}
