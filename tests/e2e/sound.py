@@ -13,7 +13,9 @@ import warnings
 
 with warnings.catch_warnings():
     warnings.simplefilter("ignore", DeprecationWarning)
-    import audioop  # C implementations of RMS and least-squares fitting
+    # C implementations of RMS and least-squares fitting; in the standard
+    # library up to Python 3.12 (Debian 12 has 3.11).
+    import audioop
 
 from recorder import GAIN, RATE
 
@@ -57,8 +59,6 @@ class Template:
         # The opening of a sound is enough to recognise it, and a short one is
         # less often overlapped by the next sound.
         self.head = samples[:min(len(samples), int(0.05 * RATE))]
-        self.duration = len(samples) / RATE
-        self.level = rms(samples)
 
 
 class Match:
