@@ -7,5 +7,5 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTORIX_BUILD_TESTS=ON
 cmake --build "$root/build" -j"$(nproc)"
 export ALSOFT_DRIVERS=null
-xvfb-run -a -s "-screen 0 1920x1920x24" \
+xvfb-run -a -e "$root/build/xvfb.log" -s "-screen 0 1920x1920x24" \
     ctest --test-dir "$root/build" --output-on-failure -j"$(nproc)" "$@"
