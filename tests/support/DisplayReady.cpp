@@ -1,9 +1,10 @@
 // SFML aborts the process when its first connection to the X server fails. On
 // a loaded machine a test process can start while the server is briefly not
 // accepting connections, so every test executable waits for the display first.
-#include <X11/Xlib.h>
-
 #include <gtest/gtest.h>
+
+// After gtest: Xlib defines macros (None, Bool) that gtest uses as names.
+#include <X11/Xlib.h>
 
 #include <chrono>
 #include <thread>
