@@ -77,7 +77,8 @@ def main():
     results, docs = Path(sys.argv[1]), Path(sys.argv[2])
     bench = read_benchmarks(results / "bench.json")
     timing = read_figures(*(results / name for name in
-                            ("fps.txt", "startup.txt", "media.txt", "memory.txt")))
+                            ("fps.txt", "startup.txt", "media.txt", "memory.txt",
+                             "memory-one-arena.txt")))
     machine = read_machine(results / "machine.txt")
 
     sizes = sorted(int(name.split("/")[1]) for name in bench if name.startswith("SweepSearch/"))
@@ -147,6 +148,14 @@ def main():
             f"{mb(timing['memory.heap_last_kb'])}, spread {timing['memory.heap_spread_kb']:.0f} kB "
             f"| no growth (after warm-up: within 2 %; heap in use flat) | "
             f"{verdict(growth <= 0.02 * settled and heap_flat)} |")
+    if "one_arena.peak_first_kb" in timing:
+        add(f"| 5a. the same with one malloc arena (`MALLOC_ARENA_MAX=1`), for diagnosis | peak "
+            f"resident {mb(timing['one_arena.peak_first_kb'])} after cycle 1, "
+            f"{mb(timing['one_arena.peak_settled_kb'])} after cycle "
+            f"{timing['one_arena.settled_cycle']:.0f}, {mb(timing['one_arena.peak_last_kb'])} "
+            f"after cycle {timing['one_arena.cycles']:.0f}: **"
+            f"{(timing['one_arena.peak_last_kb'] - timing['one_arena.peak_settled_kb']) / 1024:+.1f}"
+            f" MB after warm-up** | — | |")
     add("")
     add("## Collision search")
     add("")

@@ -34,6 +34,10 @@ xvfb-run -a -s "-screen 0 1024x1024x24" bash -euo pipefail -c '
     ./bench/vantorix_timing startup 21 | tee "$results/startup.txt"
     ./bench/vantorix_timing media | tee "$results/media.txt"
     ./bench/vantorix_cycles 50 | tee "$results/memory.txt"
+    # The same with one malloc arena for all threads: tells the allocator
+    # arenas of the audio and rendering threads apart from the program.
+    MALLOC_ARENA_MAX=1 ./bench/vantorix_cycles 50 | sed "s/^memory\./one_arena./" \
+        | tee "$results/memory-one-arena.txt"
 ' bash "$results"
 
 mkdir -p "$root/docs"
