@@ -1,6 +1,7 @@
 #include "screens/Menu.hpp"
 
 #include "app/WindowView.hpp"
+#include "resources/AudioDevice.hpp"
 #include "resources/MediaCheck.hpp"
 #include "resources/MediaFiles.hpp"
 
@@ -49,7 +50,9 @@ Menu::~Menu() = default;
 
 void Menu::run()
 {
-    mMusic.play();
+    // Without an audio device the menu runs silent.
+    if (AudioDevice::isOpen())
+        mMusic.play();
     showLoop();
     mMusic.stop();
 }
