@@ -9,3 +9,8 @@ cmake --build "$root/build" -j"$(nproc)"
 export ALSOFT_DRIVERS=null
 xvfb-run -a -e "$root/build/xvfb.log" -s "-screen 0 1920x1920x24" \
     ctest --test-dir "$root/build" --output-on-failure -j"$(nproc)" "$@"
+# The whole run (no ctest arguments) also checks the installed package, the
+# sanitizer build and one cycle under valgrind.
+if [[ $# -eq 0 ]]; then
+    "$root/scripts/package-check.sh" "$root/build"
+fi
