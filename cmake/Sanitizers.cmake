@@ -4,7 +4,8 @@
 option(VANTORIX_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 
 if(VANTORIX_SANITIZE)
-  set(VANTORIX_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all
+  set(VANTORIX_SANITIZER_FLAGS -fsanitize=address,undefined,float-divide-by-zero
+                               -fno-sanitize-recover=all
                                -fno-omit-frame-pointer)
   add_compile_options(${VANTORIX_SANITIZER_FLAGS})
   add_link_options(${VANTORIX_SANITIZER_FLAGS})
