@@ -1,0 +1,128 @@
+#include "resources/MediaCheck.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+using Bytes = std::string;
+
+Bytes be16(unsigned value)
+{
+    return {static_cast<char>(value >> 8), static_cast<char>(value)};
+}
+
+Bytes be32(std::uint32_t value)
+{
+    return be16(value >> 16) + be16(value & 0xFFFF);
+}
+
+Bytes pngHeader(std::uint32_t width, std::uint32_t height)
+{
+    return Bytes("\x89PNG\r\n\x1a\n", 8) + be32(13) + "IHDR" + be32(width) + be32(height) +
+           Bytes("\x08\x06\x00\x00\x00", 5);
+}
+
+// Start of image, an APP0 segment, optionally an EXIF-sized APP1, then a frame header.
+Bytes jpegHeader(int frameMarker, unsigned width, unsigned height, bool bigApp1 = false)
+{
+    Bytes bytes =
+        Bytes("\xFF\xD8", 2) + "\xFF\xE0" + be16(16) + Bytes("JFIF\0\1\1\0\0\1\0\1\0\0", 14);
+    if (bigApp1)
+        bytes += Bytes("\xFF\xE1", 2) + be16(40000) + Bytes(39998, 'x');
+    bytes += Bytes{'\xFF', static_cast<char>(frameMarker)} + be16(17) + '\x08' + be16(height) +
+             be16(width) + Bytes("\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01", 10);
+    return bytes;
+}
+
+// An sfnt table directory of two tables; the second ends at `secondEnd`.
+Bytes font(std::uint32_t secondEnd, std::size_t fileSize)
+{
+    Bytes bytes = be32(0x00010000) + be16(2) + be16(32) + be16(1) + be16(0);
+    bytes += Bytes("head", 4) + be32(0) + be32(44) + be32(54);
+    bytes += Bytes("glyf", 4) + be32(0) + be32(100) + be32(secondEnd - 100);
+    bytes.resize(fileSize, '\0');
+    return bytes;
+}
+
+class MediaCheckFiles : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        mFolder = fs::temp_directory_path() / ("vantorix-check-" + std::to_string(::getpid()));
+        fs::create_directories(mFolder);
+    }
+    void TearDown() override { fs::remove_all(mFolder); }
+
+    std::string write(const std::string& name, const Bytes& bytes)
+    {
+        const fs::path path = mFolder / name;
+        std::ofstream(path, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return path.string();
+    }
+
+    fs::path mFolder;
+};
+
+struct ImageCase
+{
+    const char* name;
+    Bytes bytes;
+    bool accepted;
+};
+} // namespace
+
+TEST_F(MediaCheckFiles, ImagesAreJudgedByTheSizeTheirHeaderClaims)
+{
+    const std::vector<ImageCase> cases = {
+        {"png exactly at the limit", pngHeader(1024, 1), true},
+        {"png one wider than the limit", pngHeader(1025, 1), false},
+        {"png one taller than the limit", pngHeader(1, 1025), false},
+        {"png claiming 60000 x 60000", pngHeader(60000, 60000), false},
+        {"png of width zero", pngHeader(0, 10), false},
+        {"png cut inside its header", pngHeader(10, 10).substr(0, 20), false},
+        {"baseline jpeg", jpegHeader(0xC0, 800, 800), true},
+        {"progressive jpeg", jpegHeader(0xC2, 800, 600), true},
+        {"jpeg with a long segment before its frame", jpegHeader(0xC0, 640, 480, true), true},
+        {"jpeg over the limit", jpegHeader(0xC0, 2000, 10), false},
+        {"jpeg without a frame header", Bytes("\xFF\xD8\xFF\xD9", 4), false},
+        {"a WAV", Bytes("RIFF\0\0\0\0WAVEfmt ", 16), false},
+        {"empty", Bytes(), false},
+    };
+    for (const ImageCase& image : cases)
+        EXPECT_EQ(MediaCheck::isImageWithin(write("image", image.bytes), 1024), image.accepted)
+            << image.name;
+}
+
+TEST_F(MediaCheckFiles, FoldersAndMissingFilesAreNeverMedia)
+{
+    fs::create_directories(mFolder / "folder.png");
+    const std::string folder = (mFolder / "folder.png").string();
+    const std::string missing = (mFolder / "missing.wav").string();
+    EXPECT_FALSE(MediaCheck::isImageWithin(folder, 1024));
+    EXPECT_FALSE(MediaCheck::isSoundFile(folder));
+    EXPECT_FALSE(MediaCheck::isCompleteFont(folder));
+    EXPECT_FALSE(MediaCheck::isImageWithin(missing, 1024));
+    EXPECT_FALSE(MediaCheck::isSoundFile(missing));
+    EXPECT_FALSE(MediaCheck::isCompleteFont(missing));
+    EXPECT_TRUE(MediaCheck::isSoundFile(write("any.wav", "whatever")));
+}
+
+TEST_F(MediaCheckFiles, FontWhoseTablesRunPastTheEndIsCutShort)
+{
+    EXPECT_TRUE(MediaCheck::isCompleteFont(write("whole.ttf", font(400, 400))));
+    EXPECT_FALSE(MediaCheck::isCompleteFont(write("cut.ttf", font(400, 399))));
+    EXPECT_FALSE(MediaCheck::isCompleteFont(write("directory cut.ttf", font(400, 30))));
+    // Not an sfnt font at all: FreeType alone decides.
+    EXPECT_TRUE(MediaCheck::isCompleteFont(write("other.pfb", "\x80\x01 type 1 font")));
+}
