@@ -27,6 +27,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -64,6 +65,25 @@ private:
     std::streambuf* mConsole;
 };
 
+// The play screen's 15 loads, in its order.
+struct TextureFile
+{
+    Textures::ID id;
+    const char* file;
+};
+const TextureFile PlayTextures[] = {{Textures::PlayerShip, MediaFiles::PlayerShip},
+                                    {Textures::EnemyA, MediaFiles::EnemyA},
+                                    {Textures::EnemyB, MediaFiles::EnemyB},
+                                    {Textures::EnemyC, MediaFiles::EnemyC},
+                                    {Textures::BossA, MediaFiles::BossA},
+                                    {Textures::Bolt, MediaFiles::Bolt},
+                                    {Textures::AddShip, MediaFiles::AddShip},
+                                    {Textures::BulletSpeed, MediaFiles::BulletSpeed},
+                                    {Textures::Beam, MediaFiles::Beam},
+                                    {Textures::Galaxy, MediaFiles::Galaxy},
+                                    {Textures::Wall, MediaFiles::Wall}};
+const char* const PlaySounds[] = {MediaFiles::Laser, MediaFiles::Explosion, MediaFiles::PowerUp};
+
 // What a frame of the play screen drew, in drawing order: a node's sprite,
 // or the place where the background drew its two tiles or the score board
 // its texts.
@@ -76,7 +96,9 @@ struct DrawnItem
         LevelTexts
     };
     Kind kind;
-    const sf::Texture* texture;
+    // By identifier: the play screen and its textures are gone by the time
+    // the bare loop draws the frame again with textures of its own.
+    Textures::ID texture;
     sf::IntRect textureRect;
     sf::Transform transform;
 };
@@ -89,18 +111,28 @@ struct Recording
     std::vector<bool> banners;          // the score board showed its level banner
 };
 
-void recordFrame(SceneNode& root, double startedAt, bool banner, Recording& recording)
+Textures::ID textureIdOf(const sf::Texture* texture, ResourceCache& resources)
+{
+    for (const TextureFile& known : PlayTextures)
+        if (&resources.get(known.id) == texture)
+            return known.id;
+    std::cerr << "vantorix_timing: a node draws a texture the play screen did not load\n";
+    std::exit(1);
+}
+
+void recordFrame(PlayScreen& play, double startedAt, bool banner, Recording& recording)
 {
     NodeInternals::forEachNode(
-        root,
-        [&recording](SceneNode& node)
+        play.sceneGraph(),
+        [&](SceneNode& node)
         {
             if (dynamic_cast<Background*>(&node) != nullptr)
-                recording.items.push_back({DrawnItem::BackgroundTiles, nullptr, {}, {}});
+                recording.items.push_back({DrawnItem::BackgroundTiles, Textures::Galaxy, {}, {}});
             else if (dynamic_cast<ScoreBoard*>(&node) != nullptr)
-                recording.items.push_back({DrawnItem::LevelTexts, nullptr, {}, {}});
+                recording.items.push_back({DrawnItem::LevelTexts, Textures::Galaxy, {}, {}});
             else if (const sf::Sprite& sprite = NodeInternals::spriteOf(node); sprite.getTexture())
-                recording.items.push_back({DrawnItem::NodeSprite, sprite.getTexture(),
+                recording.items.push_back({DrawnItem::NodeSprite,
+                                           textureIdOf(sprite.getTexture(), play.resources()),
                                            sprite.getTextureRect(), sprite.getTransform()});
         });
     recording.frameEnds.push_back(recording.items.size());
@@ -153,7 +185,7 @@ RoundResult playRound(sf::RenderWindow& window, double seconds, unsigned seed, R
         play.frame(clock.restart());
         spent += Clock::now() - frameStart;
         ++frames;
-        recordFrame(play.sceneGraph(), now, now - builtAt < BannerSeconds, recording);
+        recordFrame(play, now, now - builtAt < BannerSeconds, recording);
     }
     return {static_cast<double>(frames) / spent.count(), frames};
 }
@@ -163,10 +195,12 @@ RoundResult playRound(sf::RenderWindow& window, double seconds, unsigned seed, R
 // background tiles and the level texts.
 RoundResult bareRound(sf::RenderWindow& window, const Recording& recording)
 {
-    sf::Texture galaxy;
+    std::map<Textures::ID, sf::Texture> textures;
+    for (const TextureFile& texture : PlayTextures)
+        textures[texture.id].loadFromFile(texture.file);
     sf::Font font;
-    galaxy.loadFromFile(MediaFiles::Galaxy);
     font.loadFromFile(MediaFiles::DigitalTech);
+    const sf::Texture& galaxy = textures[Textures::Galaxy];
     sf::Sprite tiles[2] = {sf::Sprite(galaxy), sf::Sprite(galaxy)};
     sf::Text label("Level 1", font, 20);
     sf::Text banner("Level 1", font, 80);
@@ -190,7 +224,7 @@ RoundResult bareRound(sf::RenderWindow& window, const Recording& recording)
             switch (item.kind)
             {
             case DrawnItem::NodeSprite:
-                sprite.setTexture(*item.texture);
+                sprite.setTexture(textures[item.texture]);
                 sprite.setTextureRect(item.textureRect);
                 window.draw(sprite, sf::RenderStates(item.transform));
                 break;
@@ -246,13 +280,6 @@ void measureFrameRate(double secondsPerRound, int rounds)
     printFigure("fps.seconds_per_round", secondsPerRound, "s");
 }
 
-// The play screen's 15 loads, in its order.
-const char* const PlayTextures[] = {
-    MediaFiles::PlayerShip, MediaFiles::EnemyA, MediaFiles::EnemyB,  MediaFiles::EnemyC,
-    MediaFiles::BossA,      MediaFiles::Bolt,   MediaFiles::AddShip, MediaFiles::BulletSpeed,
-    MediaFiles::Beam,       MediaFiles::Galaxy, MediaFiles::Wall};
-const char* const PlaySounds[] = {MediaFiles::Laser, MediaFiles::Explosion, MediaFiles::PowerUp};
-
 double constructPlayScreen(sf::RenderWindow& window)
 {
     QuietConsole quiet;
@@ -265,10 +292,10 @@ double decodeAlone()
 {
     const auto start = Clock::now();
     std::vector<std::unique_ptr<sf::Texture>> textures;
-    for (const char* file : PlayTextures)
+    for (const TextureFile& texture : PlayTextures)
     {
         textures.push_back(std::make_unique<sf::Texture>());
-        textures.back()->loadFromFile(file);
+        textures.back()->loadFromFile(texture.file);
     }
     std::vector<std::unique_ptr<sf::SoundBuffer>> sounds;
     for (const char* file : PlaySounds)
@@ -317,8 +344,8 @@ void measureMedia()
         ++files;
     }
     std::uintmax_t playBytes = 0;
-    for (const char* file : PlayTextures)
-        playBytes += std::filesystem::file_size(file);
+    for (const TextureFile& texture : PlayTextures)
+        playBytes += std::filesystem::file_size(texture.file);
     for (const char* file : PlaySounds)
         playBytes += std::filesystem::file_size(file);
     playBytes += std::filesystem::file_size(MediaFiles::DigitalTech);
