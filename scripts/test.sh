@@ -13,4 +13,6 @@ xvfb-run -a -e "$root/build/xvfb.log" -s "-screen 0 1920x1920x24" \
 # sanitizer build and one cycle under valgrind.
 if [[ $# -eq 0 ]]; then
     "$root/scripts/package-check.sh" "$root/build"
+    "$root/scripts/sanitize-check.sh" "$root/build-asan"
+    "$root/scripts/valgrind-check.sh" "$root/build"
 fi
