@@ -5,11 +5,10 @@
 // waits. This tool's sf::Clock runs 25 times faster than real time, so a game
 // without input ends within seconds (an enemy reaches the wall or the ship is
 // shot down) and the game-over screen's four seconds pass in a fraction of one.
+#include "app/HeapSettings.hpp"
 #include "app/Level.hpp"
+#include "app/ScreenSequence.hpp"
 #include "gameplay/Command.hpp"
-#include "gameplay/Game.hpp"
-#include "screens/LoseScreen.hpp"
-#include "screens/Menu.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/System/Clock.hpp>
@@ -24,7 +23,6 @@
 #include <ctime>
 #include <fstream>
 #include <iostream>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -129,6 +127,7 @@ sf::Vector2i sf::Mouse::getPosition(const sf::Window& /*relativeTo*/)
 int main(int argc, char** argv)
 {
     const int cycles = argc > 1 ? std::atoi(argv[1]) : 50;
+    HeapSettings::keepLargeBuffersOutOfTheHeap();
     std::srand(static_cast<unsigned int>(std::time(nullptr)));
 
     sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix", sf::Style::Default,
@@ -142,15 +141,7 @@ int main(int argc, char** argv)
     std::vector<Memory> afterCycle;
     for (int cycle = 0; cycle < cycles && Command::isRunning(); ++cycle)
     {
-        std::unique_ptr<GameState> menu = std::make_unique<Menu>(window);
-        menu->run();
-        std::unique_ptr<GameState> game = std::make_unique<Game>(window);
-        game->run();
-        std::unique_ptr<GameState> loseScreen = std::make_unique<LoseScreen>(window);
-        loseScreen->run();
-        menu.reset();
-        game.reset();
-        loseScreen.reset();
+        ScreenSequence::runCycle(window);
         afterCycle.push_back(readMemory());
         loadingLines.str({});
     }

@@ -1,16 +1,13 @@
 #include "app/DisplayCheck.hpp"
-#include "app/GameState.hpp"
+#include "app/HeapSettings.hpp"
+#include "app/ScreenSequence.hpp"
 #include "gameplay/Command.hpp"
-#include "gameplay/Game.hpp"
-#include "screens/LoseScreen.hpp"
-#include "screens/Menu.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
 #include <cstdlib>
 #include <ctime>
 #include <iostream>
-#include <memory>
 
 namespace
 {
@@ -23,6 +20,7 @@ int reportNoWindow()
 
 int main()
 {
+    HeapSettings::keepLargeBuffersOutOfTheHeap();
     srand(static_cast<unsigned int>(time(nullptr)));
 
     if (!DisplayCheck::isDisplayAvailable())
@@ -36,13 +34,6 @@ int main()
 
     Command command(window);
     while (Command::isRunning())
-    {
-        std::unique_ptr<GameState> menu = std::make_unique<Menu>(window);
-        menu->run();
-        std::unique_ptr<GameState> game = std::make_unique<Game>(window);
-        game->run();
-        std::unique_ptr<GameState> loseScreen = std::make_unique<LoseScreen>(window);
-        loseScreen->run();
-    }
+        ScreenSequence::runCycle(window);
     return 0;
 }
