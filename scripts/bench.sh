@@ -25,7 +25,7 @@ mkdir -p "$results"
 export ALSOFT_DRIVERS=null
 # The game and the tools read Media/ from the build folder.
 cd "$build"
-xvfb-run -a -s "-screen 0 1024x1024x24" bash -euo pipefail -c '
+xvfb-run -a -s "-noreset -screen 0 1024x1024x24" bash -euo pipefail -c '
     results=$1
     ./bench/vantorix_timing renderer >>"$results/machine.txt"
     ./bench/vantorix_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \

@@ -28,7 +28,7 @@ export ALSOFT_DRIVERS=null
 # Every damaged file of every kind runs in the main suite; here one file of
 # each format is enough to reach every path of the media checks.
 representatives='(playerShip_png|LoadScreenNeutral_jpg|Lose_flac|laser_wav|Digital_tech_otf|MenuBackgroundSong_ogg)_'
-xvfb-run -a -s "-screen 0 1920x1920x24" bash -c '
+xvfb-run -a -s "-noreset -screen 0 1920x1920x24" bash -c '
     ctest --test-dir "$1" --output-on-failure -j"$(nproc)" -LE "e2e|soak" -E "HostileMediaFile" &&
     ctest --test-dir "$1" --output-on-failure -j"$(nproc)" -R "HostileMediaFile.*/$2"' \
     check "$build" "$representatives"

@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTORIX_BUILD_TESTS=ON
 cmake --build "$root/build" -j"$(nproc)"
 export ALSOFT_DRIVERS=null
-xvfb-run -a -e "$root/build/xvfb.log" -s "-screen 0 1920x1920x24" \
+xvfb-run -a -e "$root/build/xvfb.log" -s "-noreset -screen 0 1920x1920x24" \
     ctest --test-dir "$root/build" --output-on-failure -j"$(nproc)" "$@"
 # The whole run (no ctest arguments) also checks the installed package, the
 # sanitizer build and one cycle under valgrind.

@@ -16,7 +16,7 @@ cmake --build "$build" --target vantorix_soak -j"$(nproc)"
 mesa_driver=$(ls /usr/lib/*/dri/swrast_dri.so 2>/dev/null | head -n 1 || true)
 status=0
 # llvmpipe draws on the calling thread: valgrind runs one thread at a time.
-LP_NUM_THREADS=0 ALSOFT_DRIVERS=null xvfb-run -a -s "-screen 0 1920x1920x24" \
+LP_NUM_THREADS=0 ALSOFT_DRIVERS=null xvfb-run -a -s "-noreset -screen 0 1920x1920x24" \
     env ${mesa_driver:+LD_PRELOAD="$mesa_driver"} valgrind --tool=memcheck --error-exitcode=3 --leak-check=full \
     --show-leak-kinds=definite,indirect --errors-for-leak-kinds=definite,indirect \
     --suppressions="$root/tests/valgrind/drivers.supp" --gen-suppressions=all \
