@@ -9,7 +9,6 @@ usage: reliability.py SCENARIO --game PATH --media FOLDER --artifacts FOLDER
 --media is always the intact media (the driver finds the buttons in it); the
 hostile scenarios spoil a copy of it themselves."""
 
-import argparse
 import os
 import shutil
 import signal
@@ -22,6 +21,7 @@ import zlib
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from command_line import OutOfTime, parse_and_arm  # noqa: E402
 from media import Media  # noqa: E402
 from rules import (LOSE_FILES, LOSE_SCREEN_SECONDS, MENU_FILES, PLAY_FILES,  # noqa: E402
                    console_lines)
@@ -190,25 +190,8 @@ SCENARIOS = {
 }
 
 
-class OutOfTime(Exception):
-    pass
-
-
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("scenario", choices=sorted(SCENARIOS))
-    parser.add_argument("--game", required=True)
-    parser.add_argument("--media", required=True)
-    parser.add_argument("--artifacts", required=True)
-    parser.add_argument("--time-limit", type=float, default=150)
-    arguments = parser.parse_args()
-
-    def out_of_time(signum, frame):
-        raise OutOfTime(f"the scenario took longer than {arguments.time_limit:.0f} s")
-
-    signal.signal(signal.SIGALRM, out_of_time)
-    signal.signal(signal.SIGTERM, out_of_time)
-    signal.setitimer(signal.ITIMER_REAL, arguments.time_limit)
+    arguments = parse_and_arm(SCENARIOS, default_time_limit=150)
     steps, options, spoil = SCENARIOS[arguments.scenario]
     media = Media(os.path.abspath(arguments.media))
     media.play_button  # worked out before the game starts

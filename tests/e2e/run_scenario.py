@@ -6,7 +6,6 @@ usage: run_scenario.py SCENARIO --game PATH --media FOLDER --artifacts FOLDER
 A failed run leaves its screenshots, recordings, console and a timeline in
 <artifacts>/<scenario>/."""
 
-import argparse
 import os
 import signal
 import sys
@@ -17,6 +16,8 @@ import traceback
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from command_line import OutOfTime, parse_and_arm  # noqa: E402
+
 try:
     import scenarios  # noqa: E402
 except ImportError as missing:
@@ -24,25 +25,8 @@ except ImportError as missing:
              "(scripts/install-deps.sh test)")
 
 
-class OutOfTime(Exception):
-    pass
-
-
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("scenario", choices=sorted(scenarios.SCENARIOS))
-    parser.add_argument("--game", required=True)
-    parser.add_argument("--media", required=True)
-    parser.add_argument("--artifacts", required=True)
-    parser.add_argument("--time-limit", type=float, default=120)
-    arguments = parser.parse_args()
-
-    def out_of_time(signum, frame):
-        raise OutOfTime(f"the scenario took longer than {arguments.time_limit:.0f} s")
-
-    signal.signal(signal.SIGALRM, out_of_time)
-    signal.signal(signal.SIGTERM, out_of_time)
-    signal.setitimer(signal.ITIMER_REAL, arguments.time_limit)
+    arguments = parse_and_arm(scenarios.SCENARIOS, default_time_limit=120)
     artifacts = os.path.join(os.path.abspath(arguments.artifacts), arguments.scenario)
     started = time.monotonic()
     try:
