@@ -32,6 +32,7 @@ protected:
     void TearDown() override { std::cout.rdbuf(mCaptured); }
 
     sf::RenderWindow mWindow{sf::VideoMode(800, 800, 32), "Vantorix test"};
+    Session mSession{mWindow};
     std::ostringstream mConsole;
 
 private:
@@ -41,7 +42,7 @@ private:
 TEST_F(PlayScreenStart, WithoutMediaEveryLoadFailsInCatalogueOrder)
 {
     ScopedWorkingDirectory inEmptyFolder(TestFolders::empty());
-    PlayScreen game(mWindow);
+    PlayScreen game(mSession);
 
     const std::vector<std::string> expected = {
         "Media/Textures/playerShip.png failed to load",
@@ -71,7 +72,7 @@ TEST_F(PlayScreenStart, WithoutMediaEveryLoadFailsInCatalogueOrder)
 TEST_F(PlayScreenStart, RunOnAClosedWindowReturnsAtOnceAndResetsTheLevel)
 {
     ScopedWorkingDirectory inEmptyFolder(TestFolders::empty());
-    PlayScreen game(mWindow);
+    PlayScreen game(mSession);
     Level::nextLevel();
     Level::nextLevel();
     mWindow.close();
@@ -84,7 +85,7 @@ TEST_F(PlayScreenStart, RunOnAClosedWindowReturnsAtOnceAndResetsTheLevel)
 TEST_F(PlayScreenStart, ACloseRequestDuringPlayEndsRunResetsTheLevelAndStopsTheApp)
 {
     ScopedWorkingDirectory inEmptyFolder(TestFolders::empty());
-    PlayScreen game(mWindow);
+    PlayScreen game(mSession);
     Level::nextLevel();
     XWindowEvents::requestClose(mWindow);
     ASSERT_TRUE(
