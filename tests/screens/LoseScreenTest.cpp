@@ -170,6 +170,35 @@ TEST_F(LoseScreenRun, EventsWaitForTheNextScreen)
         << "the close request is still queued for the menu";
 }
 
+// Fullscreen works here as on every screen; what else comes still waits.
+TEST_F(LoseScreenRun, SwitchesToFullscreenWhileShowingAndTheCloseRequestStillWaits)
+{
+    ShownLoseScreen screen(mSession);
+    XWindowEvents::requestClose(mWindow);
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::F11, true);
+    // The screen's time stands still until it has seen the key come.
+    int waits = 0;
+    FakeClock::onElapsedRead(
+        [&]
+        {
+            if (mSession.isFullscreen() || ++waits > 400)
+                FakeClock::advanceSeconds(0.5f);
+            else
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        });
+    screen.run();
+    FakeClock::onElapsedRead({});
+
+    EXPECT_TRUE(mSession.isFullscreen());
+    EXPECT_TRUE(mWindow.isOpen());
+    EXPECT_EQ(screen.secondLoseSound().getStatus(), sf::Sound::Playing) << "went on to the end";
+    sf::Event event;
+    bool closeRequested = false;
+    while (mSession.pollEvent(event))
+        closeRequested = closeRequested || event.type == sf::Event::Closed;
+    EXPECT_TRUE(closeRequested) << "the close request waits for the menu";
+}
+
 TEST_F(LoseScreenRun, WithoutMediaLoadsAreReportedInOrderAndTheScreenStillEnds)
 {
     ScopedWorkingDirectory inEmptyFolder(TestFolders::empty());

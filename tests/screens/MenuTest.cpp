@@ -299,6 +299,19 @@ TEST_F(MenuScreen, AtAnyWindowSizeTheButtonsAnswerWhereTheyAreDrawn)
     }
 }
 
+TEST_F(MenuScreen, GoesOnInFullscreenWithTheButtonsWhereTheyAreDrawn)
+{
+    ShownMenu menu(mSession);
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::F11, true);
+    ASSERT_TRUE(pumpUntil([&] { menu.frame(); }, [&] { return mSession.isFullscreen(); }));
+
+    FakePointer::moveTo(shownAt(OnPlay));
+    EXPECT_EQ(menu.frame().shown, Shown::PlayLit);
+    FakePointer::moveTo(shownAt(OnExit));
+    EXPECT_EQ(menu.frame().shown, Shown::ExitLit);
+    EXPECT_TRUE(menu.isMenuShown());
+}
+
 TEST_F(MenuScreen, LeftClickOnPlayEndsTheMenuWithTheWindowOpen)
 {
     ShownMenu menu(mSession);
