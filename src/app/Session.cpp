@@ -86,7 +86,9 @@ bool Session::handle(const sf::Event& event)
             mSwitchKeyDown = false;
         return false;
     case sf::Event::GainedFocus:
-        mSwitchKeyDown = isSwitchKeyHeld();
+        // The key may have been let go while another window had the keyboard.
+        if (!isSwitchKeyHeld())
+            mSwitchKeyDown = false;
         return false;
     default:
         return false;
