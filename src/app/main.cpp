@@ -4,6 +4,7 @@
 #include "app/ScreenSequence.hpp"
 #include "app/Session.hpp"
 #include "gameplay/Command.hpp"
+#include "resources/MediaAudit.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
@@ -61,6 +62,7 @@ int main(int argc, char* argv[])
         std::cout << CommandLine::version() << '\n';
         return 0;
     case Options::Action::CheckMedia:
+        return MediaAudit::checkAll(std::cout) ? 0 : 1;
     case Options::Action::Play:
         break;
     }
