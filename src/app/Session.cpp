@@ -31,9 +31,13 @@ Session::Session(sf::RenderWindow& window, Options options)
 
 void Session::openWindow()
 {
-    // The command line decides; without it, a window.
-    const bool fullscreen = mOptions.fullscreen.value_or(false);
-    mWindowMode.open(fullscreen);
+    mWindowMode.open(startsFullscreen());
+}
+
+// The command line decides; without it, a window.
+bool Session::startsFullscreen() const
+{
+    return mOptions.fullscreen.value_or(false);
 }
 
 bool Session::pollEvent(sf::Event& event)

@@ -36,6 +36,7 @@ public:
     void holdEvents();
 
 private:
+    bool startsFullscreen() const;
     // True when the event was for the session alone.
     bool handle(const sf::Event& event);
     void switchModeIfAsked();

@@ -14,6 +14,12 @@ constexpr float ReservedWidth = 32.f;
 constexpr float ReservedHeight = 96.f;
 // However small the desktop claims to be, the window stays large enough to play in.
 constexpr float SmallestScale = 0.25f;
+
+sf::Vector2i centred(sf::VideoMode desktop, sf::VideoMode window)
+{
+    return sf::Vector2i((static_cast<int>(desktop.width) - static_cast<int>(window.width)) / 2,
+                        (static_cast<int>(desktop.height) - static_cast<int>(window.height)) / 2);
+}
 } // namespace
 
 WindowMode::WindowMode(sf::RenderWindow& window) : mWindow(window), mWindowedSize(window.getSize())
@@ -58,9 +64,7 @@ void WindowMode::create(bool fullscreen)
     // SFML centres a new window's top on the desktop's width, not its height,
     // which pushes a window on a wide, short desktop off the bottom.
     if (!fullscreen)
-        mWindow.setPosition(
-            sf::Vector2i((static_cast<int>(desktop.width) - static_cast<int>(mode.width)) / 2,
-                         (static_cast<int>(desktop.height) - static_cast<int>(mode.height)) / 2));
+        mWindow.setPosition(centred(desktop, mode));
     mFullscreen = fullscreen;
     fitView();
 }
