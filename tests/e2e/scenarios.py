@@ -10,7 +10,8 @@ from media import Media
 from picture import brightest, changed_box, mean_difference
 from rules import (ENEMY_START_Y, FIRE_INTERVAL, FIRST_ENEMY_AFTER, FIRST_ENEMY_SPEED,
                    LOSE_FILES, LOSE_SCREEN_SECONDS, MENU_FILES, PLAY_FILES,
-                   SECOND_LOSE_SOUND_AFTER, WINDOW, cycle_lines, field_rect, ship_top)
+                   SECOND_LOSE_SOUND_AFTER, WINDOW, FIELD, cycle_lines, field_rect,
+                   ship_top)
 from session import Session
 import sound
 from steps import (check, check_bars, come_to, events_between, expect_clean_exit, field_in,
@@ -352,28 +353,18 @@ def resized_window(session, media):
     for width, height in ((1200, 800), (800, 1200), (400, 400)):
         what = f"play at {width}x{height}"
         field = resize_to(session, width, height)
-        come_to(lambda: ship_at_start(media, session.window.screenshot(), field))
+        come_to(lambda: ship_at(media, session.window.screenshot(), field, 400))
         shot = session.snapshot(f"play-{width}x{height}")
         check_bars(shot, field, what)
         left, top = locate_ship_on_field(media, shot, field)
         session.note(f"{what}: ship at ({left}, {top}) on the field")
-        check(ship_at_start(media, shot, field),
+        check(abs(left - 400) <= 3 and abs(top - ship_top()) <= 3,
               f"{what}: the ship is at ({left}, {top}) on the field, not at its start "
               f"(400, {ship_top():.0f})")
     check(len(session.console.lines) == len(MENU_FILES) + len(PLAY_FILES),
           "the game ended while the window was resized")
     session.window.request_close()
     expect_clean_exit(session, 3, cycle_lines(), "close after the resizes")
-
-
-def ship_at_start(media, shot, field):
-    """Whether the window shows the ship at its start on the field, bars black:
-    a frame drawn for the window's present size."""
-    try:
-        left, top = locate_ship_on_field(media, shot, field)
-    except AssertionError:
-        return False
-    return abs(left - 400) <= 3 and abs(top - ship_top()) <= 3 and lit_bar(shot, field) is None
 
 
 def resize_to(session, width, height):
@@ -418,40 +409,52 @@ def fullscreen_switches(session, media):
     switch_mode(session, ("Alt_L", "Return"), False, "Alt+Enter again")
 
     start_play(session, media, len(MENU_FILES))
-    # Everything below is over before the first enemy could fire at the ship;
-    # the pictures are looked at afterwards.
+    # On an idle machine all this is over before the first enemy could fire at
+    # the ship; each step waits for what it looks for, not for a set time.
     session.window.hold_key("Left", 0.2)
-    before = session.snapshot("play-windowed")
+    ship, _ = locate_ship(media, session.snapshot("play-windowed"))
+    session.note(f"ship at x = {ship} before the switch")
+
     full = switch_mode(session, ("F11",), True, "F11 during play")
-    time.sleep(0.3)
-    full_shots = [session.snapshot("play-fullscreen"), None]
-    time.sleep(0.3)
-    full_shots[1] = session.snapshot("play-fullscreen-later")
+    field = field_rect(*full[2:])
+    check(come_to(lambda: ship_at(media, session.window.screenshot(), field, ship)),
+          "in fullscreen the ship is not where it was in the window, between black bars")
+    first = session.snapshot("play-fullscreen")
+    check(come_to(lambda: sky_moved(session.window.screenshot(), first, field)),
+          "in fullscreen the sky stands still: play does not go on")
+    session.snapshot("play-fullscreen-later")
+
     switch_mode(session, ("F11",), False, "F11 again")
-    time.sleep(0.3)
-    windowed = session.snapshot("play-windowed-again")
+    window = field_in(session.window)
+    check(come_to(lambda: ship_at(media, session.window.screenshot(), window, ship)),
+          "back in the window the ship is not where it was")
     session.window.hold_key("Right", 0.3)
-    moved = session.snapshot("play-moved-right")
-    lines = len(session.console.lines)
+    check(come_to(lambda: ship_between(media, session.window.screenshot(), window, ship + 60,
+                                       FIELD)),
+          "back in the window the ship does not answer Right")
+    session.snapshot("play-moved-right")
+    check(len(session.console.lines) == len(MENU_FILES) + len(PLAY_FILES),
+          "a switch between window and fullscreen ended play")
     session.window.request_close()
     expect_clean_exit(session, 3, cycle_lines(), "close after the switches")
-    check(lines == len(MENU_FILES) + len(PLAY_FILES),
-          "a switch between window and fullscreen ended play")
 
-    ship, _ = locate_ship(media, before)
-    session.note(f"ship at x = {ship} before the switch")
-    field = field_rect(*full[2:])
-    check_bars(full_shots[0], field, "fullscreen play")
-    for shot in full_shots:
-        check(abs(locate_ship_on_field(media, shot, field)[0] - ship) <= 3,
-              "in fullscreen the ship is not where it was in the window")
-    check(mean_difference(unscaled(full_shots[0], field), unscaled(full_shots[1], field),
-                          step=4) > SAME_PICTURE,
-          "in fullscreen the sky stands still: play does not go on")
-    check(abs(locate_ship(media, windowed)[0] - ship) <= 3,
-          "back in the window the ship is not where it was")
-    check(locate_ship(media, moved)[0] > ship + 60,
-          "back in the window the ship does not answer Right")
+
+def ship_between(media, shot, field, low, high):
+    """Whether the shot shows the field between black bars, with the ship's
+    left edge between these field x."""
+    try:
+        left, _ = locate_ship_on_field(media, shot, field)
+    except AssertionError:
+        return False
+    return low <= left <= high and lit_bar(shot, field) is None
+
+
+def ship_at(media, shot, field, x):
+    return ship_between(media, shot, field, x - 3, x + 3)
+
+
+def sky_moved(shot, earlier, field):
+    return mean_difference(unscaled(shot, field), unscaled(earlier, field), step=4) > SAME_PICTURE
 
 
 def fullscreen_option(session, media):

@@ -120,7 +120,7 @@ def check_bars(shot, field, what):
     check(bar is None, f"{what}: the window is not black at {bar}, outside the field at {field}")
 
 
-def come_to(condition, timeout=2.0):
+def come_to(condition, timeout=5.0):
     """Whether the condition comes true within a short while (the game draws the
     next frame for a new window size on its own time)."""
     deadline = time.monotonic() + timeout
