@@ -3,6 +3,7 @@
 #include "app/HeapSettings.hpp"
 #include "app/ScreenSequence.hpp"
 #include "gameplay/Command.hpp"
+#include "resources/MediaAudit.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
@@ -59,6 +60,7 @@ int main(int argc, char* argv[])
         std::cout << CommandLine::version() << '\n';
         return 0;
     case Options::Action::CheckMedia:
+        return MediaAudit::checkAll(std::cout) ? 0 : 1;
     case Options::Action::Play:
         break;
     }
