@@ -86,12 +86,16 @@ trap uninstall EXIT
 [[ -f /usr/share/games/vantorix/Media/Fonts/Digital_tech.otf ]] ||
     fail "the font link points at nothing: $(readlink /usr/share/games/vantorix/Media/Fonts/Digital_tech.otf)"
 
-# The launcher passes every argument through, without needing a display.
+# The launcher passes every argument through; none of these needs a display.
 elsewhere=$(mktemp -d)
 printed=$(cd "$elsewhere" && env -u DISPLAY /usr/games/vantorix --version) ||
     fail "the installed vantorix --version did not exit 0"
 [[ "$printed" == "Vantorix $version" ]] ||
     fail "the installed vantorix --version printed \"$printed\", not \"Vantorix $version\""
+checked=$(cd "$elsewhere" && env -u DISPLAY /usr/games/vantorix --check-media) ||
+    fail "the installed vantorix --check-media did not exit 0: $checked"
+grep -qx 'Media/Fonts/Digital_tech.otf SUCCESFULLY loaded!' <<<"$checked" ||
+    fail "the installed game does not load its font through the link"
 status=0
 (cd "$elsewhere" && env -u DISPLAY /usr/games/vantorix --volume 150 >/dev/null 2>&1) || status=$?
 [[ $status -eq 2 ]] || fail "the installed vantorix --volume 150 exited $status, not 2"
