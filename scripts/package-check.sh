@@ -68,7 +68,9 @@ fi
 
 # A copy installed before this check is put back afterwards.
 previous=$(dpkg-query -W -f='${Status}' vantorix 2>/dev/null || true)
+elsewhere=$(mktemp -d)
 uninstall() {
+    rm -rf "$elsewhere"
     if [[ "$previous" == "install ok installed" ]]; then
         return
     fi
@@ -87,7 +89,6 @@ trap uninstall EXIT
     fail "the font link points at nothing: $(readlink /usr/share/games/vantorix/Media/Fonts/Digital_tech.otf)"
 
 # The launcher passes every argument through; none of these needs a display.
-elsewhere=$(mktemp -d)
 printed=$(cd "$elsewhere" && env -u DISPLAY /usr/games/vantorix --version) ||
     fail "the installed vantorix --version did not exit 0"
 [[ "$printed" == "Vantorix $version" ]] ||
@@ -99,7 +100,6 @@ grep -qx 'Media/Fonts/Digital_tech.otf SUCCESFULLY loaded!' <<<"$checked" ||
 status=0
 (cd "$elsewhere" && env -u DISPLAY /usr/games/vantorix --volume 150 >/dev/null 2>&1) || status=$?
 [[ $status -eq 2 ]] || fail "the installed vantorix --volume 150 exited $status, not 2"
-rmdir "$elsewhere"
 echo "launcher: passes its arguments to the game"
 
 /usr/bin/python3 "$root/tests/e2e/reliability.py" InstalledGameLoadsEveryFileFromAnyFolder \
