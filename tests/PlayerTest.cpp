@@ -1,5 +1,6 @@
 #include "actors/Player.hpp"
 #include "app/Field.hpp"
+#include "app/GameClock.hpp"
 #include "gameplay/Category.hpp"
 #include "support/FakeClock.hpp"
 #include "support/TestNodes.hpp"
@@ -31,8 +32,8 @@ protected:
 
     Inspectable<Player>* addShip(sf::Vector2f position)
     {
-        return attachTo(
-            layer, std::make_unique<Inspectable<Player>>(media.window(), media.cache(), position));
+        return attachTo(layer, std::make_unique<Inspectable<Player>>(media.window(), media.cache(),
+                                                                     position, clock));
     }
 
     void frame(sf::Time dt)
@@ -45,6 +46,7 @@ protected:
 
     static float fieldWidth() { return static_cast<float>(Field::Width); }
 
+    GameClock clock;
     ActorMedia media;
     BoxNode layer;
     Inspectable<Player>* ship = nullptr;

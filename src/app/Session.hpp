@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MasterVolume.hpp"
 #include "app/Options.hpp"
 #include "app/WindowMode.hpp"
 
@@ -10,25 +11,33 @@
 #include <deque>
 
 // What lasts from the first screen to the last: the window, the options the
-// game was started with, the window's mode, and what every screen does alike
-// with the window's events. The entry point makes one right after the window
-// (which outlives it) and hands it to every screen.
+// game was started with, the window's mode, the sound's volume, and what every
+// screen does alike with the window's events. The entry point makes one right
+// after the window (which outlives it) and hands it to every screen.
+class Settings;
+
 class Session : private sf::NonCopyable
 {
 public:
-    explicit Session(sf::RenderWindow& window, Options options = Options());
+    // The remembered settings start the sound and the window where the player
+    // left them, unless an option says otherwise for this run; what the player
+    // changes in play is remembered there. Without them nothing is remembered.
+    explicit Session(sf::RenderWindow& window, Options options = Options(),
+                     Settings* settings = nullptr);
 
     sf::RenderWindow& window() { return mWindow; }
     const Options& options() const { return mOptions; }
     bool isFullscreen() const { return mWindowMode.isFullscreen(); }
+    const MasterVolume& volume() const { return mVolume; }
 
     // Opens the window in the mode the player chose.
     void openWindow();
 
     // The next event for a screen to act on. Every event passes here first: a
-    // resize keeps the field letterboxed, and F11 or Alt+Enter switch between
-    // window and fullscreen once the events before them have been handed out
-    // (the keys themselves are not handed out). A closed window yields nothing.
+    // resize keeps the field letterboxed, M mutes or unmutes, - and + turn the
+    // volume down or up, and F11 or Alt+Enter switch between window and
+    // fullscreen once the events before them have been handed out (the presses
+    // of these keys are not handed out). A closed window yields nothing.
     bool pollEvent(sf::Event& event);
 
     // For a screen that acts on no events: does the same now, and keeps every
@@ -39,12 +48,24 @@ private:
     bool startsFullscreen() const;
     // True when the event was for the session alone.
     bool handle(const sf::Event& event);
+    bool handleSoundKey(const sf::Event::KeyEvent& key);
     void switchModeIfAsked();
+
+    enum class Choice
+    {
+        Muting,
+        Volume,
+        WindowMode,
+    };
+    void remember(Choice choice);
 
     sf::RenderWindow& mWindow;
     Options mOptions;
+    Settings* mSettings; // the entry point's, which outlive the session; may be none
     WindowMode mWindowMode;
+    MasterVolume mVolume;
     std::deque<sf::Event> mHeld;
     bool mSwitchAsked = false;
     bool mSwitchKeyDown = false; // a held key repeats its press; only the first one counts
+    bool mMuteKeyDown = false;
 };

@@ -2,16 +2,43 @@
 
 #include "app/Session.hpp"
 
-#include <SFML/Window/Event.hpp>
-
 bool Command::sRunning = true;
 
-Command::Command(Session& session) : mSession(&session) {}
+namespace
+{
+bool isPauseKey(sf::Keyboard::Key key)
+{
+    return key == sf::Keyboard::P || key == sf::Keyboard::Pause || key == sf::Keyboard::Escape;
+}
+} // namespace
+
+Command::Command(Session& session, Gamepad::Layout pad) : mSession(&session), mGamepad(pad) {}
+
+bool Command::pollEvent(sf::Event& event)
+{
+    // The pads are read once the window's queue has run dry, once per round.
+    if (mPadEvents.empty() && mSession->pollEvent(event))
+        return true;
+    if (!mPadRead && mSession->window().isOpen())
+    {
+        mGamepad.read(mPadEvents);
+        mPadRead = true;
+    }
+    if (!mPadEvents.empty() && mSession->window().isOpen())
+    {
+        event = mPadEvents.front();
+        mPadEvents.pop_front();
+        return true;
+    }
+    mPadEvents.clear();
+    mPadRead = false;
+    return false;
+}
 
 void Command::pollEvents()
 {
     sf::Event event;
-    while (mSession->pollEvent(event))
+    while (pollEvent(event))
     {
         switch (event.type)
         {
@@ -20,10 +47,20 @@ void Command::pollEvents()
             quit();
             break;
         case sf::Event::KeyPressed:
-            recordKey(event.key.code, true);
-            break;
         case sf::Event::KeyReleased:
-            recordKey(event.key.code, false);
+        {
+            const bool pressed = event.type == sf::Event::KeyPressed;
+            if (isPauseKey(event.key.code))
+                pauseKey(pressed);
+            else
+                recordKey(event.key.code, pressed);
+            break;
+        }
+        case sf::Event::LostFocus:
+            // A window that is being made or made again may lose the focus
+            // and get it back at once: only a loss that lasts counts.
+            if (!mSession->window().hasFocus())
+                focusLost();
             break;
         default:
             break;
@@ -33,10 +70,28 @@ void Command::pollEvents()
 
 void Command::recordKey(sf::Keyboard::Key key, bool pressed)
 {
+    if (key == sf::Keyboard::Space)
+        key = sf::Keyboard::Up;
     if (key != sf::Keyboard::Left && key != sf::Keyboard::Right && key != sf::Keyboard::Up)
         return;
     mKey = key;
     mPressed = pressed;
+}
+
+void Command::pauseKey(bool pressed)
+{
+    if (pressed && !mPauseKeyDown)
+        mPauseAsked = !mPauseAsked;
+    mPauseKeyDown = pressed;
+}
+
+// Keys let go while another window has the keyboard send this one no release:
+// the last key counts as let go, and the next press of a pause key counts.
+void Command::focusLost()
+{
+    mPauseAsked = true;
+    mPressed = false;
+    mPauseKeyDown = false;
 }
 
 sf::Keyboard::Key Command::getKey() const

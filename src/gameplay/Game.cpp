@@ -4,15 +4,18 @@
 #include "actors/PowerUpDropper.hpp"
 #include "actors/Wall.hpp"
 #include "app/Field.hpp"
+#include "app/GameTimer.hpp"
 #include "app/Session.hpp"
+#include "app/SoundPause.hpp"
 #include "gameplay/Command.hpp"
 #include "gameplay/EnemySpawner.hpp"
 #include "presentation/Background.hpp"
+#include "presentation/PauseOverlay.hpp"
 #include "presentation/ScoreBoard.hpp"
 #include "resources/MediaFiles.hpp"
 
 #include <SFML/Graphics/Color.hpp>
-#include <SFML/System/Clock.hpp>
+#include <SFML/System/Sleep.hpp>
 
 Game::Game(Session& session) : mWindow(&session.window())
 {
@@ -21,16 +24,18 @@ Game::Game(Session& session) : mWindow(&session.window())
     loadFonts();
     buildScene();
     // The spawner's clocks start only now, after loading and building.
-    mEnemySpawner = std::make_unique<EnemySpawner>(mWindow, &mResources);
+    mEnemySpawner = std::make_unique<EnemySpawner>(mWindow, &mResources, mClock);
     mCommand = std::make_unique<Command>(session);
     mExplosionSound.setBuffer(mResources.get(SoundBuffers::Explosion));
+    mPauseOverlay = std::make_unique<PauseOverlay>(mResources.get(Fonts::DigitalTech));
 }
 
 Game::~Game() = default;
 
 void Game::run()
 {
-    sf::Clock clock;
+    // On the game's clock: the first frame after a pause advances by its own time only.
+    GameTimer clock(mClock);
     sf::Time deltaTime = sf::Time::Zero;
     while (mWindow->isOpen() && mRunning)
     {
@@ -38,6 +43,10 @@ void Game::run()
         processEvents();
         update(deltaTime);
         render();
+        // A still picture needs no more than a few frames a second to stay on
+        // screen, and this is short enough that the key to go on shows at once.
+        if (isPaused())
+            sf::sleep(sf::milliseconds(15));
     }
     mLevel.resetLevel();
 }
@@ -46,10 +55,14 @@ void Game::processEvents()
 {
     mSceneGraph.startFrame();
     mCommand->pollEvents();
+    setPaused(mCommand->isPauseAsked());
 }
 
+// Nothing moves, fires, spawns or counts time while the game is paused.
 void Game::update(sf::Time deltaTime)
 {
+    if (isPaused())
+        return;
     mSceneGraph.update(deltaTime);
     mEnemySpawner->update(&mSceneGraph);
     const bool pressed = mCommand->isPressed();
@@ -61,7 +74,21 @@ void Game::render()
 {
     mWindow->clear(sf::Color(0, 0, 0, 255));
     mSceneGraph.draw(*mWindow);
+    if (isPaused())
+        mPauseOverlay->draw(*mWindow);
     mWindow->display();
+}
+
+void Game::setPaused(bool paused)
+{
+    if (paused == isPaused())
+        return;
+    if (paused)
+        mClock.stop();
+    else
+        mClock.start();
+    mSceneGraph.setSoundsPaused(paused);
+    SoundPause::setPaused(mExplosionSound, paused);
 }
 
 void Game::buildScene()
@@ -70,14 +97,14 @@ void Game::buildScene()
 
     const sf::Vector2f start(static_cast<float>(Field::Width / 2),
                              static_cast<float>(Field::Height / 1.1));
-    mPlayer = std::make_unique<Player>(mWindow, &mResources, start);
+    mPlayer = std::make_unique<Player>(mWindow, &mResources, start, mClock);
 
     auto playerLayer = std::make_unique<SceneNode>();
     playerLayer->attachChild(std::move(mPlayer));
     auto backgroundLayer = std::make_unique<SceneNode>();
     backgroundLayer->attachChild(std::move(mBackground));
     auto wallLayer = std::make_unique<Wall>(&mResources);
-    auto mScoreBoard = std::make_unique<ScoreBoard>(&mResources);
+    auto mScoreBoard = std::make_unique<ScoreBoard>(&mResources, mClock);
 
     // Attachment order is drawing order: the background first, the board last.
     mSceneGraph.attachChild(std::move(backgroundLayer));

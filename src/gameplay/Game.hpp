@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/GameClock.hpp"
 #include "app/GameState.hpp"
 #include "app/Level.hpp"
 #include "gameplay/Category.hpp"
@@ -14,10 +15,13 @@
 
 class Command;
 class EnemySpawner;
+class PauseOverlay;
 class Session;
 
 // The play screen: loads its media, builds the scene and runs a variable
-// time step frame loop until the player loses or the window is closed.
+// time step frame loop until the player loses or the window is closed. The
+// player may pause it: the game's clock and sounds stop, and the frames show
+// the still field, dimmed, until the player goes on.
 class Game : public GameState
 {
 public:
@@ -38,6 +42,8 @@ protected:
     ResourceCache& resources() { return mResources; }
     const sf::Sound& explosionSound() const { return mExplosionSound; }
     bool isPlaying() const { return mRunning; }
+    bool isPaused() const { return !mClock.isRunning(); }
+    const GameClock& clock() const { return mClock; }
 
 private:
     void buildScene();
@@ -45,8 +51,11 @@ private:
     void loadSounds();
     void loadFonts();
     bool matchesCategories(SceneNode::Pair& pair, Category::Type type1, Category::Type type2);
+    void setPaused(bool paused);
 
     sf::RenderWindow* mWindow; // the entry point's window outlives every screen
+    // Before everything that times itself on it.
+    GameClock mClock;
     std::unique_ptr<SceneNode> mPlayer;
     std::unique_ptr<SceneNode> mBackground;
     std::unique_ptr<EnemySpawner> mEnemySpawner;
@@ -56,4 +65,5 @@ private:
     SceneNode mSceneGraph;
     Level mLevel;
     sf::Sound mExplosionSound;
+    std::unique_ptr<PauseOverlay> mPauseOverlay;
 };

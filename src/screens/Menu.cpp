@@ -35,7 +35,7 @@ constexpr int PlayLit = 2;
 
 Menu::Menu(Session& session)
     : mShowMenu(true), mHoverSoundArmed(true), mSession(&session), mWindow(&session.window()),
-      mHighlight(NeutralImage), mCommand(session)
+      mHighlight(NeutralImage), mCommand(session, Gamepad::Layout::Menu)
 {
     loadTextures();
     loadSounds();
@@ -118,7 +118,7 @@ void Menu::processEvents()
 {
     updateHover();
     sf::Event event;
-    while (mSession->pollEvent(event))
+    while (mCommand.pollEvent(event))
     {
         switch (event.type)
         {
@@ -129,15 +129,25 @@ void Menu::processEvents()
         case sf::Event::MouseButtonPressed:
             handleMouseClick(event.mouseButton.button, true);
             break;
+        case sf::Event::KeyPressed:
+            handleKey(event.key.code);
+            break;
         default:
             break;
         }
     }
 }
 
+// The pointer lights what is under it only when it has moved: a button lit by
+// the keys stays lit under a pointer that rests.
 void Menu::updateHover()
 {
-    if (isMouseOverPlay())
+    const sf::Vector2i pointer = pointerOnImage();
+    if (mPointer == pointer)
+        return;
+    mPointer = pointer;
+
+    if (PlayButton.contains(pointer))
     {
         mHighlight = PlayLit;
         if (mHoverSoundArmed)
@@ -146,7 +156,7 @@ void Menu::updateHover()
             mHoverSoundArmed = false;
         }
     }
-    else if (isMouseOverExit())
+    else if (ExitButton.contains(pointer))
     {
         mHighlight = ExitLit;
         if (mHoverSoundArmed)
@@ -165,8 +175,54 @@ void Menu::updateHover()
 void Menu::handleMouseClick(sf::Mouse::Button button, bool /*pressed*/)
 {
     if (button == sf::Mouse::Left && isMouseOverPlay())
-        mShowMenu = false;
+        choose(PlayLit);
     if (button == sf::Mouse::Left && isMouseOverExit())
+        choose(ExitLit);
+}
+
+// Up lights Play and Down the button below the lit one; neither wraps round,
+// so a held key settles on a button.
+void Menu::handleKey(sf::Keyboard::Key key)
+{
+    switch (key)
+    {
+    case sf::Keyboard::Up:
+    case sf::Keyboard::W:
+        lightByKey(PlayLit);
+        break;
+    case sf::Keyboard::Down:
+    case sf::Keyboard::S:
+        lightByKey(mHighlight == NeutralImage ? PlayLit : ExitLit);
+        break;
+    case sf::Keyboard::Enter:
+        choose(mHighlight == ExitLit ? ExitLit : PlayLit);
+        break;
+    case sf::Keyboard::Space:
+        if (mHighlight != NeutralImage)
+            choose(mHighlight);
+        break;
+    case sf::Keyboard::Escape:
+        choose(ExitLit);
+        break;
+    default:
+        break;
+    }
+}
+
+// Each button the keys light sounds as one the pointer enters.
+void Menu::lightByKey(int highlight)
+{
+    if (highlight != mHighlight)
+        mHoverSound.play();
+    mHighlight = highlight;
+    mHoverSoundArmed = false;
+}
+
+void Menu::choose(int highlight)
+{
+    if (highlight == PlayLit)
+        mShowMenu = false;
+    else if (highlight == ExitLit)
     {
         mWindow->close();
         mCommand.quit();
