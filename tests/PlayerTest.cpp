@@ -128,6 +128,22 @@ TEST_F(ShipFiring, MissileLeavesFromAboveTheShipsCentreLineAndPlaysTheLaser)
     EXPECT_EQ(ship->getLaserSound().getStatus(), sf::Sound::Playing);
 }
 
+// A sound that had already ended must not start over when play goes on.
+TEST_F(ShipFiring, ItsSoundsPauseAndGoOnWithTheGame)
+{
+    key(sf::Keyboard::Up, true);
+    FakeClock::advanceSeconds(1.f);
+    layer.update(sf::Time::Zero);
+    ASSERT_EQ(ship->getLaserSound().getStatus(), sf::Sound::Playing);
+    ASSERT_EQ(ship->getPowerUpSound().getStatus(), sf::Sound::Stopped);
+
+    layer.setSoundsPaused(true);
+    EXPECT_EQ(ship->getLaserSound().getStatus(), sf::Sound::Paused);
+    layer.setSoundsPaused(false);
+    EXPECT_EQ(ship->getLaserSound().getStatus(), sf::Sound::Playing);
+    EXPECT_EQ(ship->getPowerUpSound().getStatus(), sf::Sound::Stopped);
+}
+
 TEST_F(ShipFiring, MissileFiredInAnUpdateMovesInThatSameUpdate)
 {
     key(sf::Keyboard::Up, true);

@@ -30,6 +30,8 @@ public:
 
     void run() override;
 
+    bool isPaused() const { return !mClock.isRunning(); }
+
     // A frame's steps and the scene stay reachable from a subclass, so that a
     // frame can be driven and inspected without running the loop.
 protected:
@@ -42,8 +44,6 @@ protected:
     ResourceCache& resources() { return mResources; }
     const sf::Sound& explosionSound() const { return mExplosionSound; }
     bool isPlaying() const { return mRunning; }
-    bool isPaused() const { return !mClock.isRunning(); }
-    const GameClock& clock() const { return mClock; }
 
 private:
     void buildScene();
