@@ -139,13 +139,15 @@ void Menu::processEvents()
 }
 
 // The pointer lights what is under it only when it has moved: a button lit by
-// the keys stays lit under a pointer that rests.
+// the keys stays lit under a pointer that rests, also when the window under
+// it is resized.
 void Menu::updateHover()
 {
-    const sf::Vector2i pointer = pointerOnImage();
-    if (mPointer == pointer)
+    const sf::Vector2i moved = sf::Mouse::getPosition(*mWindow);
+    if (mPointer == moved)
         return;
-    mPointer = pointer;
+    mPointer = moved;
+    const sf::Vector2i pointer = pointerOnImage(moved);
 
     if (PlayButton.contains(pointer))
     {
@@ -215,7 +217,6 @@ void Menu::lightByKey(int highlight)
     if (highlight != mHighlight)
         mHoverSound.play();
     mHighlight = highlight;
-    mHoverSoundArmed = false;
 }
 
 void Menu::choose(int highlight)
@@ -231,20 +232,20 @@ void Menu::choose(int highlight)
 
 bool Menu::isMouseOverPlay() const
 {
-    return PlayButton.contains(pointerOnImage());
+    return PlayButton.contains(pointerOnImage(sf::Mouse::getPosition(*mWindow)));
 }
 
 bool Menu::isMouseOverExit() const
 {
-    return ExitButton.contains(pointerOnImage());
+    return ExitButton.contains(pointerOnImage(sf::Mouse::getPosition(*mWindow)));
 }
 
 // The pointer as a pixel of the menu image, wherever the window stands on the
 // desktop and however large the field is shown in it. The image is drawn at
 // (0, 0), scale 1, in field units.
-sf::Vector2i Menu::pointerOnImage() const
+sf::Vector2i Menu::pointerOnImage(sf::Vector2i inWindow) const
 {
-    const sf::Vector2f point = mWindow->mapPixelToCoords(sf::Mouse::getPosition(*mWindow));
+    const sf::Vector2f point = mWindow->mapPixelToCoords(inWindow);
     // Whole pixels: float noise in the mapping must not move a border point inside.
     return sf::Vector2i(static_cast<int>(std::lround(point.x)),
                         static_cast<int>(std::lround(point.y)));

@@ -51,7 +51,7 @@ private:
     void choose(int highlight);
     bool isMouseOverPlay() const;
     bool isMouseOverExit() const;
-    sf::Vector2i pointerOnImage() const;
+    sf::Vector2i pointerOnImage(sf::Vector2i inWindow) const;
 
     bool mShowMenu;
     bool mHoverSoundArmed;
@@ -61,7 +61,7 @@ private:
     Session* mSession; // the entry point's session and window outlive every screen
     sf::RenderWindow* mWindow;
     int mHighlight;                       // 0 Exit lit, 1 neutral, 2 Play lit
-    std::optional<sf::Vector2i> mPointer; // where the pointer was last seen, on the image
+    std::optional<sf::Vector2i> mPointer; // where the pointer was last seen in the window
     // Declared before the sound, so the buffer outlives the sound playing it.
     ResourceCache mResources;
     Command mCommand;
