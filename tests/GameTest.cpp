@@ -80,7 +80,7 @@ TEST_F(PlayScreenStart, WithoutMediaEveryLoadFailsInCatalogueOrder)
     EXPECT_TRUE(game.isPlaying());
 }
 
-TEST_F(PlayScreenStart, RunOnAClosedWindowReturnsAtOnceAndResetsTheLevel)
+TEST_F(PlayScreenStart, RunOnAClosedWindowReturnsAtOnceResetsTheLevelAndCountsNoGame)
 {
     ScopedWorkingDirectory inEmptyFolder(TestFolders::empty());
     PlayScreen game(mSession);
@@ -91,6 +91,23 @@ TEST_F(PlayScreenStart, RunOnAClosedWindowReturnsAtOnceAndResetsTheLevel)
     game.run();
 
     EXPECT_EQ(Level::getLevel(), 1);
+    EXPECT_FALSE(mSession.lastGame());
+}
+
+TEST_F(PlayScreenStart, AGameEndedByClosingTheWindowRecordsTheLevelItReached)
+{
+    ScopedWorkingDirectory inEmptyFolder(TestFolders::empty());
+    PlayScreen game(mSession);
+    Level::nextLevel();
+    Level::nextLevel();
+    XWindowEvents::requestClose(mWindow);
+
+    game.run();
+
+    EXPECT_EQ(Level::getLevel(), 1);
+    ASSERT_TRUE(mSession.lastGame());
+    EXPECT_EQ(mSession.lastGame()->reached, 3);
+    EXPECT_EQ(mSession.bestLevel().best(), 3);
 }
 
 TEST_F(PlayScreenStart, ACloseRequestDuringPlayEndsRunResetsTheLevelAndStopsTheApp)

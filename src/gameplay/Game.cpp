@@ -14,7 +14,7 @@
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/System/Clock.hpp>
 
-Game::Game(Session& session) : mWindow(&session.window())
+Game::Game(Session& session) : mSession(&session), mWindow(&session.window())
 {
     loadTextures();
     loadSounds();
@@ -32,13 +32,19 @@ void Game::run()
 {
     sf::Clock clock;
     sf::Time deltaTime = sf::Time::Zero;
+    bool played = false;
     while (mWindow->isOpen() && mRunning)
     {
+        played = true;
         deltaTime = clock.restart();
         processEvents();
         update(deltaTime);
         render();
     }
+    // The level this game reached, read before it goes back to 1. A window
+    // closed before play began leaves no game to count.
+    if (played)
+        mSession->recordGame(Level::getLevel());
     mLevel.resetLevel();
 }
 

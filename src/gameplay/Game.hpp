@@ -46,7 +46,8 @@ private:
     void loadFonts();
     bool matchesCategories(SceneNode::Pair& pair, Category::Type type1, Category::Type type2);
 
-    sf::RenderWindow* mWindow; // the entry point's window outlives every screen
+    Session* mSession; // the entry point's session and window outlive every screen
+    sf::RenderWindow* mWindow;
     std::unique_ptr<SceneNode> mPlayer;
     std::unique_ptr<SceneNode> mBackground;
     std::unique_ptr<EnemySpawner> mEnemySpawner;

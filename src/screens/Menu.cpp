@@ -42,6 +42,8 @@ Menu::Menu(Session& session)
     applyTextures();
     applySounds();
     openMusic();
+    if (session.bestLevel().best())
+        mBestCaption = RecordCaption::forMenu(session.captionFont(), session.bestLevel().best());
     mShowMenu = true;
     mHoverSoundArmed = true;
     mHighlight = NeutralImage;
@@ -112,6 +114,7 @@ void Menu::showFrame()
         mWindow->draw(mPlaySprite, sf::RenderStates::Default);
     else if (mHighlight == ExitLit)
         mWindow->draw(mExitSprite, sf::RenderStates::Default);
+    mBestCaption.draw(*mWindow);
 }
 
 void Menu::processEvents()
