@@ -126,10 +126,25 @@ TEST(GeneratedTextures, EachAppearsOnScreenAtItsIntendedSize)
 
 TEST(GeneratedTextures, FullWindowPicturesAreExactlyTheWindowsSize)
 {
-    for (const char* file :
-         {MediaFiles::Galaxy, MediaFiles::LoadScreenNeutral, MediaFiles::LoadScreenPlay,
-          MediaFiles::LoadScreenExit, MediaFiles::LoseScreen})
+    for (const char* file : {MediaFiles::LoadScreenNeutral, MediaFiles::LoadScreenPlay,
+                             MediaFiles::LoadScreenExit, MediaFiles::LoseScreen})
         EXPECT_EQ(loadImage(file).getSize(), sf::Vector2u(800, 800)) << file;
+}
+
+TEST(GeneratedTextures, GalaxyRepeatsEvery800RowsWithMarginsAboveAndBelow)
+{
+    // A wrap drops up to one frame's step: the margins must outlast a frame of half a
+    // second at 150 units a second, and show exactly the sky the other copy shows there.
+    const sf::Image galaxy = loadImage(MediaFiles::Galaxy);
+    ASSERT_EQ(galaxy.getSize().x, 800u);
+    const unsigned margins = galaxy.getSize().y - 800u;
+    EXPECT_EQ(margins % 2, 0u) << "as many rows above as below";
+    EXPECT_GE(margins / 2, 75u);
+    int differing = 0;
+    for (unsigned y = 800; y < galaxy.getSize().y; ++y)
+        for (unsigned x = 0; x < 800; ++x)
+            differing += galaxy.getPixel(x, y) != galaxy.getPixel(x, y - 800);
+    EXPECT_EQ(differing, 0);
 }
 
 TEST(GeneratedTextures, WallSpansWiderThanAnyWindowBelowTheBottomEdge)
@@ -191,20 +206,22 @@ TEST(GeneratedTextures, SpritesStandOnTransparency)
 
 TEST(GeneratedTextures, GalaxyRunsOnAcrossItsBottomEdgeIntoItsTop)
 {
-    // Two copies stacked vertically meet bottom row to top row: that seam must change no
-    // more than neighbouring rows inside the picture do.
+    // The sky's last row meets its first where the top margin ends: that join must change
+    // no more than neighbouring rows elsewhere in the picture do.
     const sf::Image galaxy = loadImage(MediaFiles::Galaxy);
-    const auto rowChange = [&](unsigned upper, unsigned lower)
+    const unsigned join = (galaxy.getSize().y - 800u) / 2;
+    const auto rowChange = [&](unsigned upper)
     {
         double total = 0.0;
         for (unsigned x = 0; x < 800; ++x)
-            total += channelDifference(galaxy.getPixel(x, upper), galaxy.getPixel(x, lower));
+            total += channelDifference(galaxy.getPixel(x, upper), galaxy.getPixel(x, upper + 1));
         return total / 800.0;
     };
-    double inside = 0.0;
-    for (unsigned y = 0; y + 1 < 800; ++y)
-        inside = std::max(inside, rowChange(y, y + 1));
-    EXPECT_LE(rowChange(799, 0), inside);
+    double elsewhere = 0.0;
+    for (unsigned y = 0; y + 1 < galaxy.getSize().y; ++y)
+        if ((y + 1) % 800 != join)
+            elsewhere = std::max(elsewhere, rowChange(y));
+    EXPECT_LE(rowChange(join - 1), elsewhere);
 }
 
 TEST(GeneratedMenuScreens, HighlightedImageLightsOnlyItsOwnButton)
@@ -309,13 +326,13 @@ TEST(GeneratedSounds, MenuSongLastsHalfAMinuteAndLoopsWithoutAJump)
     EXPECT_LT(peak, HeadroomLimit);
 }
 
-TEST(GeneratedFont, DigitalFaceLoadsWithItsLicenceBesideIt)
+TEST(GeneratedFont, LevelFaceLoadsWithItsLicenceBesideIt)
 {
     sf::Font font;
     ASSERT_TRUE(font.loadFromFile(built(MediaFiles::DigitalTech).string()));
-    EXPECT_NE(font.getInfo().family.find("DSEG"), std::string::npos);
-    const std::string licence = contents(built("Media/Fonts/LICENSE-DSEG.txt"));
-    EXPECT_NE(licence.find("OFL-1.1"), std::string::npos);
+    EXPECT_NE(font.getInfo().family.find("3270"), std::string::npos);
+    const std::string licence = contents(built("Media/Fonts/LICENSE-3270.txt"));
+    EXPECT_NE(licence.find("BSD3|SIL"), std::string::npos);
 }
 
 TEST(MediaGenerator, TwoRunsWriteTheSameFilesByteForByte)

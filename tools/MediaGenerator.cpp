@@ -66,7 +66,7 @@ void writeTextures(const fs::path& root)
     save(wallImage(), root, MediaFiles::Wall);
 
     const Canvas galaxy = galaxyArt();
-    save(galaxy.toImage(), root, MediaFiles::Galaxy);
+    save(scrollingGalaxy(galaxy).toImage(), root, MediaFiles::Galaxy);
     const Lettering letters(VANTORIX_LETTERING_FONT);
     const std::array<Canvas, 3> menu = menuScreens(galaxy, letters);
     save(menu[0].toImage(), root, MediaFiles::LoadScreenNeutral);
@@ -92,7 +92,7 @@ void generateMedia(const fs::path& root)
     writeTextures(root);
     writeSounds(root);
     copy(VANTORIX_DIGITAL_FONT, root, MediaFiles::DigitalTech);
-    copy(VANTORIX_DIGITAL_FONT_LICENCE, root, "Media/Fonts/LICENSE-DSEG.txt");
+    copy(VANTORIX_DIGITAL_FONT_LICENCE, root, "Media/Fonts/LICENSE-3270.txt");
 }
 
 } // namespace media
