@@ -56,8 +56,10 @@ Canvas beamArt()
     middle.fillRoundedRect(1.f, 1.f, 5.f, 21.f, 2.f);
     Mask core(w, h);
     core.fillRoundedRect(2.f, 3.f, 4.f, 19.f, 1.f);
-    art.paint(outer, withAlpha(NeonOrange, 0.55f));
-    art.paint(middle, NeonYellow);
+    // Pale, so that it reads as the ship's warm gold as it is and takes the enemies' tint
+    // (the game multiplies their shots by a colour of their own) without going dark.
+    art.paint(outer, withAlpha(rgb(0xffb040), 0.6f));
+    art.paint(middle, rgb(0xffeca0));
     art.paint(core, White);
     return art;
 }
