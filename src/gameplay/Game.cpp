@@ -53,12 +53,14 @@ void Game::update(sf::Time deltaTime)
     const bool pressed = mCommand->isPressed();
     mSceneGraph.handleInput(mCommand->getKey(), pressed);
     handleCollisions();
+    mEffects.update(deltaTime, mSceneGraph);
 }
 
 void Game::render()
 {
     mWindow->clear(sf::Color(0, 0, 0, 255));
     mSceneGraph.draw(*mWindow);
+    mEffects.draw(*mWindow);
     mWindow->display();
 }
 

@@ -3,6 +3,7 @@
 #include "app/GameState.hpp"
 #include "app/Level.hpp"
 #include "gameplay/Category.hpp"
+#include "presentation/BattleEffects.hpp"
 #include "resources/ResourceCache.hpp"
 #include "scene/SceneNode.hpp"
 
@@ -36,6 +37,7 @@ protected:
     SceneNode& sceneGraph() { return mSceneGraph; }
     ResourceCache& resources() { return mResources; }
     const sf::Sound& explosionSound() const { return mExplosionSound; }
+    const BattleEffects& effects() const { return mEffects; }
     bool isPlaying() const { return mRunning; }
 
 private:
@@ -55,4 +57,5 @@ private:
     SceneNode mSceneGraph;
     Level mLevel;
     sf::Sound mExplosionSound;
+    BattleEffects mEffects;
 };

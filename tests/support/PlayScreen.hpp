@@ -16,6 +16,7 @@ public:
         render();
     }
 
+    using Game::effects;
     using Game::explosionSound;
     using Game::handleCollisions;
     using Game::isPlaying;
