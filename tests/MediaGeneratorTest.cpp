@@ -228,6 +228,33 @@ TEST(GeneratedTextures, SpritesKeepEveryArtPixelAtTheGameScale)
     }
 }
 
+TEST(GeneratedTextures, BossArtPixelsAreTwoByTwoTexelsSoThreeScreenPixelsAtItsScale)
+{
+    // Drawn at 1.5, a lone texel covers one or two screen pixels by where it falls; a
+    // 2 x 2 block always covers 3 x 3.
+    const sf::Image boss = loadImage(MediaFiles::BossA);
+    int offBlock = 0;
+    for (unsigned y = 0; y < boss.getSize().y; ++y)
+        for (unsigned x = 0; x < boss.getSize().x; ++x)
+            offBlock += boss.getPixel(x, y) != boss.getPixel(x & ~1u, y & ~1u);
+    EXPECT_EQ(offBlock, 0);
+    EXPECT_EQ(boss.getSize().x % 2 + boss.getSize().y % 2, 0u);
+}
+
+TEST(GeneratedTextures, BadgeRimsFadeOutSmoothlySoTheyStayRoundWhileSpinning)
+{
+    for (const char* file : {MediaFiles::AddShip, MediaFiles::BulletSpeed, MediaFiles::Bolt})
+    {
+        const sf::Image badge = loadImage(file);
+        // Along the middle row, from the left edge in: the rim rises through partial cover.
+        const unsigned middle = badge.getSize().y / 2;
+        bool partial = false;
+        for (unsigned x = 0; x < badge.getSize().x / 4 && !partial; ++x)
+            partial = badge.getPixel(x, middle).a > 0 && badge.getPixel(x, middle).a < 255;
+        EXPECT_TRUE(partial) << file;
+    }
+}
+
 TEST(GeneratedTextures, SpritesStandOnTransparency)
 {
     for (const char* file :

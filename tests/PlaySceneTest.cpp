@@ -61,6 +61,14 @@ TEST_F(PlaySceneStart, BackgroundShipWallAndBoardInDrawingOrder)
     EXPECT_TRUE(childrenOf(*layers[3]).empty());
 }
 
+TEST_F(PlaySceneStart, SpinningBadgesAreSampledSmoothly)
+{
+    PlayScreen game(TestWindow::shared());
+    for (Textures::ID badge : {Textures::AddShip, Textures::BulletSpeed, Textures::Bolt})
+        EXPECT_TRUE(game.resources().get(badge).isSmooth()) << badge;
+    EXPECT_FALSE(game.resources().get(Textures::BossA).isSmooth()) << "pixel art stays crisp";
+}
+
 struct StartCase
 {
     unsigned int width;

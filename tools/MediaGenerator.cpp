@@ -53,12 +53,14 @@ void copy(const char* from, const fs::path& root, const char* file)
 
 void writeTextures(const fs::path& root)
 {
-    // Each sprite is enlarged by the inverse of the scale the game draws it at.
+    // Each sprite is enlarged so that, at the scale the game draws it at, an art pixel
+    // covers whole screen pixels: one for the ships, three for the boss (doubled, shown
+    // at 1.5).
     save(playerShipArt().enlargedFor(13, 100), root, MediaFiles::PlayerShip);
     save(enemyArt(0).enlargedFor(3, 10), root, MediaFiles::EnemyA);
     save(enemyArt(1).enlargedFor(3, 10), root, MediaFiles::EnemyB);
     save(enemyArt(2).enlargedFor(3, 10), root, MediaFiles::EnemyC);
-    save(bossArt().toImage(), root, MediaFiles::BossA);
+    save(bossArt().enlargedFor(1, 2), root, MediaFiles::BossA);
     save(addShipArt().enlargedFor(9, 100), root, MediaFiles::AddShip);
     save(bulletSpeedArt().toImage(), root, MediaFiles::BulletSpeed);
     save(boltArt().toImage(), root, MediaFiles::Bolt);
