@@ -61,14 +61,6 @@ TEST_F(PlaySceneStart, BackgroundShipWallAndBoardInDrawingOrder)
     EXPECT_TRUE(childrenOf(*layers[3]).empty());
 }
 
-TEST_F(PlaySceneStart, SpinningBadgesAreSampledSmoothly)
-{
-    PlayScreen game(TestWindow::shared());
-    for (Textures::ID badge : {Textures::AddShip, Textures::BulletSpeed, Textures::Bolt})
-        EXPECT_TRUE(game.resources().get(badge).isSmooth()) << badge;
-    EXPECT_FALSE(game.resources().get(Textures::BossA).isSmooth()) << "pixel art stays crisp";
-}
-
 struct StartCase
 {
     unsigned int width;
@@ -150,25 +142,4 @@ TEST_F(PlayFrame, SpawnedEnemyIsCollisionTestedAndDrawnBeforeItsFirstUpdate)
         sf::IntRect(static_cast<int>(bounds.left), static_cast<int>(bounds.top) + 400,
                     static_cast<int>(bounds.width), static_cast<int>(bounds.height))));
     mWindow.setView(mWindow.getDefaultView());
-}
-
-// The burst outlives the enemy it marks: the play frame adds it after the collision
-// rules and keeps it after the next frame's update has removed the enemy.
-TEST_F(PlayFrame, KilledEnemyLeavesABurstThatEndsWithinFourTenthsOfASecond)
-{
-    auto strip = std::make_unique<TestNodes::BoxNode>(sf::FloatRect(0.f, -40.f, 800.f, 39.f),
-                                                      Category::PlayerMissile);
-    mGame.sceneGraph().attachChild(std::move(strip));
-    FakeClock::advanceSeconds(3.001f);
-    mGame.frame(sf::seconds(0.01f)); // the spawner's first enemy meets the strip
-    ASSERT_EQ(childrenOf(mGame.sceneGraph()).size(), 6u) << "four layers, strip, enemy";
-    ASSERT_TRUE(childrenOf(mGame.sceneGraph()).back()->isDestroyed());
-    EXPECT_EQ(mGame.effects().burstCount(), 1u);
-
-    mGame.frame(sf::seconds(0.2f));
-    EXPECT_EQ(childrenOf(mGame.sceneGraph()).size(), 4u) << "enemy and strip removed";
-    EXPECT_EQ(mGame.effects().burstCount(), 1u);
-
-    mGame.frame(sf::seconds(0.2f));
-    EXPECT_EQ(mGame.effects().burstCount(), 0u);
 }

@@ -37,7 +37,6 @@ protected:
     SceneNode& sceneGraph() { return mSceneGraph; }
     ResourceCache& resources() { return mResources; }
     const sf::Sound& explosionSound() const { return mExplosionSound; }
-    const BattleEffects& effects() const { return mEffects; }
     bool isPlaying() const { return mRunning; }
 
 private:

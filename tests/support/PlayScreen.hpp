@@ -16,7 +16,6 @@ public:
         render();
     }
 
-    using Game::effects;
     using Game::explosionSound;
     using Game::handleCollisions;
     using Game::isPlaying;
