@@ -49,13 +49,15 @@ void appendBand(sf::VertexArray& band, float left, float right, float fadeWidth,
         }
     }
 }
-} // namespace
 
-float BattleEffects::glowStrength(const sf::FloatRect& enemyBounds)
+// 0 for an enemy whose bottom edge is GlowReach or more above the field's bottom, rising
+// to 1 as it reaches the bottom.
+float glowStrength(const sf::FloatRect& enemyBounds)
 {
     const float gap = FieldBottom - (enemyBounds.top + enemyBounds.height);
-    return std::clamp(1.f - gap / GlowReach, 0.f, 1.f);
+    return std::clamp(1.f - gap / BattleEffects::GlowReach, 0.f, 1.f);
 }
+} // namespace
 
 // Called after the collision rules: an enemy flagged destroyed then died in this
 // frame (the next frame's update removes it), so it gets its burst exactly once.

@@ -19,10 +19,6 @@ class BattleEffects
 public:
     static constexpr float GlowReach = 150.f; // field units above the bottom edge
 
-    // 0 for an enemy whose bottom edge is GlowReach or more above the field's bottom,
-    // rising to 1 as it reaches the bottom.
-    static float glowStrength(const sf::FloatRect& enemyBounds);
-
     void update(sf::Time dt, const SceneNode& scene);
     void draw(sf::RenderTarget& target) const;
 
