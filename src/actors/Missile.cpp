@@ -1,5 +1,6 @@
 #include "actors/Missile.hpp"
 
+#include "app/Field.hpp"
 #include "gameplay/Category.hpp"
 
 #include <SFML/Graphics/Color.hpp>
@@ -47,14 +48,14 @@ void Missile::advance(sf::Time dt)
     mSprite.setPosition(mPosX, mPosY);
 }
 
-// Off screen only once no part of it can be seen: wholly above the top edge
-// or with its top edge below the bottom edge.
+// Off screen only once no part of it can be seen: wholly above the field's top
+// edge or with its top edge below the bottom edge.
 bool Missile::isOffScreen() const
 {
     const sf::FloatRect bounds = mSprite.getGlobalBounds();
     if (mPosY + bounds.height < 0.f)
         return true;
-    return mPosY > static_cast<float>(mWindow->getSize().y);
+    return mPosY > static_cast<float>(Field::Height);
 }
 
 void Missile::removeIfOffScreen()
