@@ -72,6 +72,21 @@ TEST_F(ScoreBoardLayout, StartsAtLevelOneWithASmallLabelAndALargeCentredBanner)
     EXPECT_TRUE(mBoard->isBannerShown());
 }
 
+TEST_F(ScoreBoardLayout, CornerLabelIsWhollyInsideTheWindow)
+{
+    // Level 8 has the tallest digit; the letters' tops must not reach the top edge.
+    raiseLevelBy(7);
+    for (int caughtUp = 0; caughtUp < 7; ++caughtUp)
+        frame();
+    ASSERT_EQ(textOf(mBoard->getLabel()), "Level 8");
+    const sf::Image drawn = WindowCapture::grab(mWindow);
+    const sf::FloatRect label = mBoard->getLabel().getGlobalBounds();
+    const int right = static_cast<int>(label.left + label.width) + 1;
+    EXPECT_FALSE(WindowCapture::hasLitPixel(drawn, sf::IntRect(0, 0, right, 1)));
+    EXPECT_TRUE(WindowCapture::hasLitPixel(drawn, sf::IntRect(0, 0, right, 24)));
+    Level().resetLevel();
+}
+
 TEST_F(ScoreBoardLayout, NeverPartOfACollisionPair)
 {
     EXPECT_EQ(mBoard->getBoundingRect().width, 0.f);

@@ -3,6 +3,7 @@
 #include "app/GameState.hpp"
 #include "app/Level.hpp"
 #include "gameplay/Category.hpp"
+#include "presentation/BattleEffects.hpp"
 #include "resources/ResourceCache.hpp"
 #include "scene/SceneNode.hpp"
 
@@ -57,4 +58,5 @@ private:
     SceneNode mSceneGraph;
     Level mLevel;
     sf::Sound mExplosionSound;
+    BattleEffects mEffects;
 };

@@ -117,6 +117,13 @@ SceneNode::Ptr SceneNode::detachChild(const SceneNode& node)
     return detached;
 }
 
+void SceneNode::visitNodes(const std::function<void(const SceneNode&)>& visit) const
+{
+    visit(*this);
+    for (const Ptr& child : mChildren)
+        child->visitNodes(visit);
+}
+
 template <typename Visit> void SceneNode::visitSubtree(Visit&& visit)
 {
     visit(*this);

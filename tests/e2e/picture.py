@@ -54,6 +54,15 @@ def load_image(path):
     return Image(width, height, channels, data)
 
 
+def tinted(image, colour):
+    """The image as drawn multiplied by a colour (alpha untouched)."""
+    data = bytearray(image.data)
+    for i in range(0, len(data), image.channels):
+        for c in range(3):
+            data[i + c] = data[i + c] * colour[c] // 255
+    return Image(image.width, image.height, image.channels, bytes(data))
+
+
 def mean_difference(screen, image, left=0, top=0, region=None, step=2):
     """Mean absolute difference per channel between the screen and an image drawn
     unscaled at (left, top), over region (x0, y0, x1, y1) of the image."""

@@ -235,7 +235,7 @@ def aim_at(session, media, left):
     clear_by = time.monotonic() + 2
     while time.monotonic() < clear_by:
         shot = session.window.screenshot()
-        missiles = media.beam_key.find(shot, ["beam"], step=1, region=below_enemy)
+        missiles = media.beam_key.find(shot, ["enemy shot"], step=1, region=below_enemy)
         if not [missile for missile in missiles if missile.top > 100]:
             break
         time.sleep(0.05)
