@@ -12,6 +12,7 @@
 #include <sstream>
 #include <string>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -124,4 +125,18 @@ TEST_F(ResourceCacheLoading, ANonImageIsReportedAsFailed)
     fs::rename(makeSound("sound.wav", 100), sound);
     mCache.load(Textures::BossA, sound);
     EXPECT_EQ(consoleLines(), std::vector<std::string>{sound + " failed to load"});
+}
+
+// SFML goes by the bytes, not the name: every format it decodes loads.
+TEST_F(ResourceCacheLoading, AnImageOfAnotherFormatUnderAPngNameLoads)
+{
+    const std::pair<Textures::ID, std::string> formats[] = {
+        {Textures::Beam, "bmp"}, {Textures::Bolt, "tga"}, {Textures::Wall, "jpg"}};
+    for (const auto& [id, format] : formats)
+    {
+        const std::string renamed = missing(format + "-inside.png");
+        fs::rename(makeImage("picture." + format, 6, 5), renamed);
+        mCache.load(id, renamed);
+        EXPECT_EQ(mCache.get(id).getSize(), sf::Vector2u(6, 5)) << format;
+    }
 }
