@@ -56,4 +56,5 @@ private:
     Command mCommand;
     sf::Sound mHoverSound;
     sf::Music mMusic;
+    bool mSongOpened = false;
 };
