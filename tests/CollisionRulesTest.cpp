@@ -5,6 +5,7 @@
 #include "gameplay/Category.hpp"
 #include "support/PlayScreen.hpp"
 #include "support/SceneInspection.hpp"
+#include "support/SharedState.hpp"
 #include "support/TestNodes.hpp"
 #include "support/TestWindow.hpp"
 #include "support/WorkingDirectory.hpp"
@@ -70,6 +71,8 @@ const sf::FloatRect ProbeArea(100.f, 200.f, 40.f, 40.f);
 class PlayScreenFixture : public ::testing::Test
 {
 protected:
+    SharedState::Restorer mRestoresSharedState;
+
     PlayScreenFixture() : mInMedia(TestFolders::withMedia()), mGame(TestWindow::shared()) {}
 
     SceneNode& root() { return mGame.sceneGraph(); }

@@ -1,5 +1,6 @@
 #include "gameplay/Command.hpp"
 #include "support/EventPump.hpp"
+#include "support/SharedState.hpp"
 #include "support/XWindowEvents.hpp"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 class KeyRecording : public ::testing::Test
 {
 protected:
+    SharedState::Restorer mRestoresSharedState;
     sf::RenderWindow mWindow{sf::VideoMode(200, 200), "Vantorix test"};
     Command mCommand{mWindow};
 };

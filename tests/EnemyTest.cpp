@@ -6,6 +6,7 @@
 #include "support/TestNodes.hpp"
 
 #include "ActorTestKit.hpp"
+#include "support/SharedState.hpp"
 
 #include <gtest/gtest.h>
 
@@ -34,6 +35,8 @@ void clearBossFlag()
 class EnemyTest : public ::testing::Test
 {
 protected:
+    SharedState::Restorer mRestoresSharedState;
+
     void SetUp() override
     {
         startAtLevel(1);

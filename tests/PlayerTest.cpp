@@ -4,6 +4,7 @@
 #include "support/TestNodes.hpp"
 
 #include "ActorTestKit.hpp"
+#include "support/SharedState.hpp"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,8 @@ using TestNodes::BoxNode;
 class ShipTest : public ::testing::Test
 {
 protected:
+    SharedState::Restorer mRestoresSharedState;
+
     void SetUp() override
     {
         Player::sShipCount = 1;

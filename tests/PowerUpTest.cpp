@@ -6,6 +6,7 @@
 #include "support/TestNodes.hpp"
 
 #include "ActorTestKit.hpp"
+#include "support/SharedState.hpp"
 
 #include <gtest/gtest.h>
 
@@ -95,6 +96,8 @@ TEST_F(PowerUpFall, IsRemovedInTheFirstUpdateThatTakesItsCentreBelowTheWindow)
 class DropRule : public ::testing::Test
 {
 protected:
+    SharedState::Restorer mRestoresSharedState;
+
     void SetUp() override
     {
         Level().resetLevel();
@@ -182,6 +185,7 @@ TEST(PowerUpKind, RandomRollMapsToFireRateSpeedAndExtraShip)
 
 TEST(PowerUpKind, DroppedPowerUpIsOfTheRolledKind)
 {
+    SharedState::Restorer restoresKillCount;
     ActorMedia media;
     const int categoryByRoll[] = {Category::FireRatePowerUp, Category::SpeedPowerUp,
                                   Category::ExtraShipPowerUp};

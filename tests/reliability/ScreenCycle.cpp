@@ -2,7 +2,6 @@
 
 #include "FakePointer.hpp"
 
-#include "app/Level.hpp"
 #include "screens/LoseScreen.hpp"
 #include "screens/Menu.hpp"
 #include "support/FakeClock.hpp"
@@ -20,14 +19,11 @@ public:
     using Menu::song;
 };
 
-// Inside the Play button of the menu image, drawn at the window's top-left corner.
-const sf::Vector2i OnPlay(402, 547);
-
 bool runMenu(sf::RenderWindow& window, const ScreenCycle::Limits& limits,
              ScreenCycle::Outcome& outcome)
 {
     WatchedMenu menu(window);
-    FakePointer::moveTo(OnPlay);
+    FakePointer::moveTo(ScreenCycle::OnPlay);
     int frames = 0;
     FakePointer::onRead(
         [&]
@@ -37,7 +33,7 @@ bool runMenu(sf::RenderWindow& window, const ScreenCycle::Limits& limits,
             if (menu.song().getStatus() == sf::Music::Playing)
                 outcome.songPlayed = true;
             if (frames % 200 == 0)
-                XWindowEvents::sendButton(window, sf::Mouse::Left, true, OnPlay);
+                XWindowEvents::sendButton(window, sf::Mouse::Left, true, ScreenCycle::OnPlay);
             if (++frames > limits.menuFrames)
                 window.close();
         });
@@ -50,19 +46,19 @@ void runPlay(sf::RenderWindow& window, const ScreenCycle::Limits& limits,
              const ScreenCycle::PlayHook& duringPlay, ScreenCycle::Outcome& outcome)
 {
     PlayScreen play(window);
-    while (window.isOpen() && play.isPlaying() && outcome.playTime < limits.playTime)
-    {
-        FakeClock::advance(limits.step);
-        outcome.playTime += limits.step;
-        play.frame(limits.step);
-        outcome.mostNodes =
-            std::max(outcome.mostNodes, NodeInternals::countNodes(play.sceneGraph()));
-        if (duringPlay)
-            duringPlay(play, outcome.playTime);
-    }
-    outcome.playEndedByItself = !play.isPlaying();
-    // What the play screen's own loop does last, however play ended.
-    Level().resetLevel();
+    play.runFrames(
+        [&](int)
+        {
+            outcome.mostNodes =
+                std::max(outcome.mostNodes, NodeInternals::countNodes(play.sceneGraph()));
+            if (duringPlay)
+                duringPlay(play, outcome.playTime);
+            outcome.playEndedByItself = !play.isPlaying();
+            if (outcome.playTime >= limits.playTime)
+                play.endPlay();
+            outcome.playTime += limits.step;
+            return limits.step;
+        });
 }
 
 bool runLoseScreen(sf::RenderWindow& window, const ScreenCycle::Limits& limits)

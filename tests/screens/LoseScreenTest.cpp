@@ -1,6 +1,7 @@
 #include "ScreenMedia.hpp"
 
 #include "screens/LoseScreen.hpp"
+#include "support/ConsoleCapture.hpp"
 #include "support/EventPump.hpp"
 #include "support/FakeClock.hpp"
 #include "support/WorkingDirectory.hpp"
@@ -10,11 +11,9 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <iostream>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace
@@ -149,14 +148,25 @@ TEST_F(LoseScreenRun, SoundsPlayOnAfterTheScreenEnds)
 TEST_F(LoseScreenRun, EventsWaitForTheNextScreen)
 {
     ShownLoseScreen screen(mWindow);
+    // Both windows share the library's one connection to the X server, and
+    // the server delivers events in the order they were sent: once the probe
+    // has seen its close request, the window's is queued before the screen runs.
+    sf::Window probe(sf::VideoMode(10, 10), "Vantorix probe");
     XWindowEvents::requestClose(mWindow);
-    // Give the X server time to deliver the request before the screen runs.
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    XWindowEvents::requestClose(probe);
+    sf::Event event;
+    bool probeClosed = false;
+    ASSERT_TRUE(pumpUntil(
+        [&]
+        {
+            while (probe.pollEvent(event))
+                probeClosed = probeClosed || event.type == sf::Event::Closed;
+        },
+        [&] { return probeClosed; }));
 
     runWithFrameTime(screen, sf::seconds(0.5f));
 
     EXPECT_TRUE(mWindow.isOpen());
-    sf::Event event;
     bool closeRequested = false;
     EXPECT_TRUE(pumpUntil(
         [&]
@@ -170,15 +180,16 @@ TEST_F(LoseScreenRun, EventsWaitForTheNextScreen)
 
 TEST_F(LoseScreenRun, WithoutMediaLoadsAreReportedInOrderAndTheScreenStillEnds)
 {
-    ScopedWorkingDirectory inEmptyFolder(TestFolders::empty());
-    std::ostringstream console;
-    std::streambuf* const captured = std::cout.rdbuf(console.rdbuf());
+    const TemporaryFolder emptyFolder;
+    ScopedWorkingDirectory inEmptyFolder(emptyFolder);
+    auto console = std::make_unique<ConsoleCapture>();
     ShownLoseScreen screen(mWindow);
-    std::cout.rdbuf(captured);
+    const std::string loaded = console->text();
+    console.reset();
 
-    EXPECT_EQ(console.str(), "Media/Textures/LoseScreen/LoseScreen.jpg failed to load\n"
-                             "Media/SoundBuffers/Lose.flac failed to load\n"
-                             "Media/SoundBuffers/Lose2.wav failed to load\n");
+    EXPECT_EQ(loaded, "Media/Textures/LoseScreen/LoseScreen.jpg failed to load\n"
+                      "Media/SoundBuffers/Lose.flac failed to load\n"
+                      "Media/SoundBuffers/Lose2.wav failed to load\n");
 
     const Timeline timeline = runWithFrameTime(screen, sf::seconds(0.5f));
     EXPECT_EQ(timeline.frames, 9);
