@@ -320,6 +320,7 @@ TEST_F(CollisionsInOneFrame, LastHitPointEnemyStruckTwiceDiesOnceWithOneExplosio
     EXPECT_TRUE(first.isDestroyed());
     EXPECT_TRUE(second.isDestroyed());
     EXPECT_EQ(mGame.explosionSound().getStatus(), sf::Sound::Playing);
+    EXPECT_EQ(mGame.explosionSound().getBuffer(), &mGame.resources().get(SoundBuffers::Explosion));
 }
 
 TEST_F(CollisionsInOneFrame, EnemyAtTheWallEndsPlayAndTakesTheBonuses)

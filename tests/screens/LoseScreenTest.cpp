@@ -143,6 +143,11 @@ TEST_F(LoseScreenRun, SoundsPlayOnAfterTheScreenEnds)
 
     EXPECT_EQ(screen.loseSound().getStatus(), sf::Sound::Playing);
     EXPECT_EQ(screen.secondLoseSound().getStatus(), sf::Sound::Playing);
+    ASSERT_NE(screen.loseSound().getBuffer(), nullptr);
+    ASSERT_NE(screen.secondLoseSound().getBuffer(), nullptr);
+    EXPECT_EQ(screen.loseSound().getBuffer()->getDuration(), sf::seconds(ScreenMedia::LoseSeconds));
+    EXPECT_EQ(screen.secondLoseSound().getBuffer()->getDuration(),
+              sf::seconds(ScreenMedia::SecondLoseSeconds));
 }
 
 TEST_F(LoseScreenRun, EventsWaitForTheNextScreen)

@@ -43,8 +43,8 @@ void writeAll(const std::filesystem::path& folder)
     writeImage(folder / MediaFiles::LoseScreen, ScreenMedia::GameOver);
     // Several seconds each: a sound a test has just started must still be playing.
     writeTone(folder / MediaFiles::Hover, 5.f);
-    writeTone(folder / MediaFiles::Lose, 5.f);
-    writeTone(folder / MediaFiles::Lose2, 5.f);
+    writeTone(folder / MediaFiles::Lose, ScreenMedia::LoseSeconds);
+    writeTone(folder / MediaFiles::Lose2, ScreenMedia::SecondLoseSeconds);
     writeTone(folder / MediaFiles::MenuSong, 1.f);
 }
 } // namespace
