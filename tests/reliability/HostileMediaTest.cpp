@@ -1,16 +1,10 @@
 #include "DamagedMedia.hpp"
 #include "ScreenCycle.hpp"
 
-#include "FakePointer.hpp"
 #include "resources/MediaFiles.hpp"
-
-#include "app/ScreenSequence.hpp"
 #include "support/ConsoleCapture.hpp"
-#include "support/FakeClock.hpp"
-#include "support/FrameScript.hpp"
 #include "support/SharedState.hpp"
 #include "support/WorkingDirectory.hpp"
-#include "support/XWindowEvents.hpp"
 
 #include <gtest/gtest.h>
 
@@ -112,46 +106,6 @@ INSTANTIATE_TEST_SUITE_P(EveryFileEveryDamage, HostileMediaFile,
                          ::testing::Combine(::testing::ValuesIn(DamagedMedia::catalogue()),
                                             ::testing::ValuesIn(DamagedMedia::everyDamage())),
                          caseName);
-
-// The entry point's own cycle with intact media: every file loads, play ends
-// when an enemy reaches the wall, and the game-over screen shows for its four
-// seconds before the cycle ends with the window open.
-TEST(IntactMedia, EntryPointCycleLoadsEveryFileAndShowsEachScreenInTurn)
-{
-    const SharedState::Restorer restoresSharedState;
-    sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix test");
-    ScopedWorkingDirectory inMedia(TestFolders::withMedia());
-    ConsoleCapture console;
-    const sf::Time step = sf::seconds(0.05f);
-    int frames = 0;
-    std::size_t linesSeen = 0;
-    sf::Time sinceLastLine; // of frames shown after the newest console line
-    FakePointer::moveTo(ScreenCycle::OnPlay);
-    {
-        FrameScript::AfterEachFrame script(
-            [&](sf::Window&)
-            {
-                // The click comes back through the X server a few frames later,
-                // and is sent again now and then in case the window was not mapped.
-                if (frames % 200 == 0)
-                    XWindowEvents::sendButton(window, sf::Mouse::Left, true, ScreenCycle::OnPlay);
-                const std::size_t lines = console.lines().size();
-                sinceLastLine = lines == linesSeen ? sinceLastLine + step : sf::Time::Zero;
-                linesSeen = lines;
-                FakeClock::advance(step);
-                if (++frames == 20000)
-                    window.close();
-            });
-        ScreenSequence::runCycle(window);
-    }
-    // The game-over screen's frames come after its loading lines.
-    const sf::Time gameOverShown =
-        console.lines().size() == linesSeen ? sinceLastLine : sf::Time::Zero;
-    EXPECT_TRUE(window.isOpen());
-    EXPECT_EQ(console.lines(), expectedConsole(""));
-    EXPECT_GE(gameOverShown, sf::seconds(4.f) - step) << "the game-over screen was not shown";
-    EXPECT_LE(gameOverShown, sf::seconds(4.f) + step);
-}
 
 // OpenAL Soft given a driver that does not exist: no audio device at all. The
 // library reads its drivers once per process, so the cycle runs in a process

@@ -11,6 +11,9 @@
 
 namespace
 {
+// Inside the Play button of the menu image, drawn at the window's top-left corner.
+const sf::Vector2i OnPlay(402, 547);
+
 class WatchedMenu : public Menu
 {
 public:
@@ -23,7 +26,7 @@ bool runMenu(sf::RenderWindow& window, const ScreenCycle::Limits& limits,
              ScreenCycle::Outcome& outcome)
 {
     WatchedMenu menu(window);
-    FakePointer::moveTo(ScreenCycle::OnPlay);
+    FakePointer::moveTo(OnPlay);
     int frames = 0;
     FakePointer::onRead(
         [&]
@@ -33,7 +36,7 @@ bool runMenu(sf::RenderWindow& window, const ScreenCycle::Limits& limits,
             if (menu.song().getStatus() == sf::Music::Playing)
                 outcome.songPlayed = true;
             if (frames % 200 == 0)
-                XWindowEvents::sendButton(window, sf::Mouse::Left, true, ScreenCycle::OnPlay);
+                XWindowEvents::sendButton(window, sf::Mouse::Left, true, OnPlay);
             if (++frames > limits.menuFrames)
                 window.close();
         });

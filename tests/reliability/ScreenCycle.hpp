@@ -16,9 +16,6 @@ class Game;
 // limit has its window closed, so a fault ends the cycle instead of hanging it.
 namespace ScreenCycle
 {
-// Inside the Play button of the menu image, drawn at the window's top-left corner.
-inline const sf::Vector2i OnPlay(402, 547);
-
 struct Limits
 {
     sf::Time step = sf::seconds(0.05f);
