@@ -7,7 +7,7 @@ numbers (speeds, timings) from rules.py."""
 import time
 
 from media import Media
-from picture import brightest, changed_box, mean_difference
+from picture import brightest, changed_box
 from rules import (ENEMY_START_Y, FIRE_INTERVAL, FIRST_ENEMY_AFTER, FIRST_ENEMY_SPEED,
                    LOSE_FILES, LOSE_SCREEN_SECONDS, MENU_FILES, PLAY_FILES,
                    SECOND_LOSE_SOUND_AFTER, WINDOW, cycle_lines, ship_top)
@@ -15,16 +15,7 @@ from session import Session
 import sound
 from steps import (check, events_between, expect_clean_exit, keep_ship_clear, locate_ship,
                    move_ship, song_gain, start_play, times_of, wait_for_lose_screen,
-                   wait_for_menu)
-
-# Screenshots and media images are compared with a tolerance for the decoding
-# differences between the game's JPEG reader and ImageMagick's.
-SAME_PICTURE = 8.0
-
-
-def shows(shot, image):
-    return mean_difference(shot, image, step=3) < SAME_PICTURE
-
+                   wait_for_menu, wait_for_picture, wait_until)
 
 # --- the whole cycle ---------------------------------------------------------------
 
@@ -53,18 +44,15 @@ def look_at_menu(session, media):
     menu was left."""
     loaded = wait_for_menu(session, 0)
     session.window.move_pointer(60, 60)
-    time.sleep(1.2)
-    neutral = session.snapshot("menu")
-    check(shows(neutral, media.neutral_menu), "the menu does not show its neutral image")
+    neutral = wait_for_picture(session, "menu", media.neutral_menu,
+                               "the menu does not show its neutral image")
 
     play_x, play_y = media.play_button
     session.window.move_pointer(play_x, play_y)
     hovered = time.monotonic()
     session.note("pointer onto Play")
-    time.sleep(0.4)
-    lit = session.snapshot("menu-play-lit")
-    check(shows(lit, media.play_menu),
-          "with the pointer on Play the menu does not show the Play image")
+    lit = wait_for_picture(session, "menu-play-lit", media.play_menu,
+                           "with the pointer on Play the menu does not show the Play image")
     changed = changed_box(neutral, lit, step=3)
     x0, y0, x1, y1 = media.button_box(media.play_menu)
     check(changed is not None and changed[0] >= x0 - 4 and changed[2] <= x1 + 4
@@ -115,17 +103,15 @@ def let_first_enemy_through(session, media, began):
 def watch_game_over(session, media, lost):
     """The game-over image, then the menu again after about four seconds; returns
     when the menu had loaded."""
-    time.sleep(0.5)
-    check(shows(session.snapshot("game-over"), media.game_over),
-          "the game-over screen does not show its image")
+    wait_for_picture(session, "game-over", media.game_over,
+                     "the game-over screen does not show its image", timeout=3)
     lines_before = len(MENU_FILES) + len(PLAY_FILES) + len(LOSE_FILES)
     menu_again = wait_for_menu(session, lines_before, timeout=10)
     shown_for = menu_again - lost
     check(LOSE_SCREEN_SECONDS - 0.7 <= shown_for <= LOSE_SCREEN_SECONDS + 1.5,
           f"the menu came back {shown_for:.1f} s after the game-over screen loaded (about 4 s)")
-    time.sleep(1.2)
-    check(shows(session.snapshot("menu-again"), media.neutral_menu),
-          "the menu does not show its neutral image the second time")
+    wait_for_picture(session, "menu-again", media.neutral_menu,
+                     "the menu does not show its neutral image the second time")
     return menu_again
 
 
@@ -175,9 +161,9 @@ def kill(session, media):
     """An enemy, shot from below, explodes."""
     wait_for_menu(session, 0)
     began = start_play(session, media, len(MENU_FILES))
-    left = wait_for_enemy(session, media, began)
-    fired = aim_at(session, media, left)
-    gone = fire_until_gone(session, media, left)
+    enemy = wait_for_enemy(session, media, began)
+    fired = aim_at(session, media, enemy.left)
+    gone = fire_until_gone(session, media, enemy)
     time.sleep(1.0)
     session.window.request_close()
     expect_clean_exit(session, 5, cycle_lines(), "close after the kill")
@@ -192,10 +178,23 @@ def kill(session, media):
           f"{explosions[0] - gone:+.2f} s from the enemy's disappearance")
 
 
+class Target:
+    """An enemy seen at (left, top) at a moment; it comes straight down at its speed."""
+
+    def __init__(self, left, top, seen_at):
+        self.left = left
+        self.top = top
+        self.seen_at = seen_at
+
+    def top_at(self, moment):
+        return self.top + FIRST_ENEMY_SPEED * (moment - self.seen_at)
+
+
 def wait_for_enemy(session, media, began):
-    """The left edge of the first enemy far enough from the left edge for the ship
-    to wait beside it (see aim_at); a nearer one is left for the next."""
+    """The first enemy far enough from the left edge for the ship to wait beside
+    it (see aim_at); a nearer one is left for the next."""
     while time.monotonic() < began + 2 * FIRST_ENEMY_AFTER + 4:
+        seen_at = time.monotonic()
         shot = session.window.screenshot()
         found = [blob for blob in media.colour_key.find(shot, ["enemyA"],
                                                         region=(0, 0, WINDOW, 200))
@@ -204,15 +203,13 @@ def wait_for_enemy(session, media, began):
             session.snapshots.append(("enemy", shot))
             enemy = found[0]
             # To the pixel, by its picture.
-            _, left, _ = media.enemy.locate(
+            _, left, top = media.enemy.locate(
                 shot, range(int(enemy.left) - 5, int(enemy.left) + 6),
                 range(int(enemy.top) - 5, int(enemy.top) + 6))
-            session.note(f"aiming at the enemy at x = {left}")
-            return left
+            session.note(f"aiming at the enemy at ({left}, {top})")
+            return Target(left, top, seen_at)
         time.sleep(0.1)
     raise AssertionError("no enemy came within 10 s of the start of play")
-
-
 def aim_at(session, media, left):
     """Puts the ship under the enemy whose left edge is at `left`.
 
@@ -247,21 +244,45 @@ def aim_at(session, media, left):
     return time.monotonic()
 
 
-def fire_until_gone(session, media, left):
+def fire_until_gone(session, media, enemy):
     """Fires one shot at a time until the enemy is gone; returns when it was seen
-    gone. Pressing Up fires at once (the fire clock ran out long ago), and one
-    shot at a time leaves no missile of ours flying on after the kill."""
-    column = (left - 20, 0, int(left + media.enemy_width) + 20, WINDOW)
-    for _ in range(3):
-        session.window.hold_key("Up", 0.4)
-        shot_at = time.monotonic()
-        while time.monotonic() < shot_at + 1.6:
-            shot = session.window.screenshot()
-            if not media.colour_key.find(shot, ["enemyA"], region=column):
-                session.snapshots.append(("enemy-gone", shot))
-                session.note("enemy gone")
-                return time.monotonic()
-            time.sleep(0.1)
+    gone. Up is held until the shot is seen leaving the ship (pressing Up fires
+    at once: the fire clock ran out long ago), and the shot is followed until it
+    has hit or flown past, however slowly a busy machine runs the game. One shot
+    at a time leaves no missile of ours flying on after the kill."""
+    x0, x1 = int(enemy.left) - 20, int(enemy.left + media.enemy_width) + 20
+    ship_top_y = int(ship_top(WINDOW))
+
+    def enemy_seen(shot, moment):
+        # Only near where this enemy is by now: a newcomer may enter the column above.
+        top = enemy.top_at(moment)
+        region = (x0, max(0, int(top) - 40), x1, min(WINDOW, int(top + media.enemy_height) + 40))
+        return media.colour_key.find(shot, ["enemyA"], region=region)
+
+    def missiles(shot, y0, y1):
+        return media.beam_key.find(shot, ["beam"], step=1,
+                                   region=(x0, max(0, int(y0)), x1, max(0, int(y1))))
+
+    shot = None
+    for number in range(1, 4):
+        session.window.press_key("Up")
+        shot = wait_until(session, lambda shot, _: missiles(shot, ship_top_y - 200, ship_top_y),
+                          timeout=10)
+        session.window.release_key("Up")
+        check(shot is not None, f"shot {number}: no missile left the ship while Up was held")
+        session.note(f"shot {number} left the ship")
+
+        def decided(shot, moment):
+            below_enemy = enemy.top_at(moment) + media.enemy_height
+            return not enemy_seen(shot, moment) or not missiles(shot, below_enemy, ship_top_y)
+
+        shot = wait_until(session, decided, timeout=10)
+        check(shot is not None, f"shot {number} neither hit nor flew past within 10 s")
+        if not enemy_seen(shot, time.monotonic()):
+            session.snapshots.append(("enemy-gone", shot))
+            session.note("enemy gone")
+            return time.monotonic()
+        session.note(f"shot {number} missed")
     session.snapshots.append(("after-firing", shot))
     raise AssertionError("the enemy was still there after three shots from under it")
 
@@ -330,11 +351,11 @@ def resized_window(session, media):
     wait_for_menu(session, 0)
     session.window.resize(1000, 1000)
     session.note("resized to 1000x1000")
-    time.sleep(0.6)
-    _, _, width, height = session.window.geometry()
-    check((width, height) == (1000, 1000), f"the window is {width}x{height} after the resize")
-    check(shows(session.snapshot("menu-resized"), media.neutral_menu),
-          "after the resize the menu image is not drawn unscaled at the top-left corner")
+    resized = wait_until(session, lambda shot, _: (shot.width, shot.height) == (1000, 1000),
+                         timeout=10)
+    check(resized is not None, "the window is not 1000x1000 after the resize")
+    wait_for_picture(session, "menu-resized", media.neutral_menu,
+                     "after the resize the menu image is not drawn unscaled at the top-left corner")
     start_play(session, media, len(MENU_FILES))
     time.sleep(0.4)
     left, top = locate_ship(media, session.snapshot("play-resized"), height=1000)

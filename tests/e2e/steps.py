@@ -5,13 +5,46 @@ import time
 from collections import deque
 
 import sound
+from picture import mean_difference
 from rules import (LOSE_FILES, MENU_FILES, PLAY_FILES, SHIP_SPEED, WINDOW, console_lines,
                    ship_top)
+
+
+# Screenshots and media images are compared with a tolerance for the decoding
+# differences between the game's JPEG reader and ImageMagick's.
+SAME_PICTURE = 8.0
 
 
 def check(condition, message):
     if not condition:
         raise AssertionError(message)
+
+
+def shows(shot, image):
+    return mean_difference(shot, image, step=3) < SAME_PICTURE
+
+
+def wait_until(session, seen, timeout):
+    """Screenshots until seen(shot, moment) holds; the shot, or None at the timeout."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        moment = time.monotonic()
+        shot = session.window.screenshot()
+        if seen(shot, moment):
+            return shot
+        time.sleep(0.02)
+    return None
+
+
+def wait_for_picture(session, name, image, failure, timeout=10):
+    """Waits until the window shows the image, however long a busy machine takes
+    to draw it; keeps the screenshot as a snapshot."""
+    shot = wait_until(session, lambda shot, _: shows(shot, image), timeout)
+    if shot is None:
+        session.snapshot(name)
+        raise AssertionError(failure)
+    session.snapshots.append((name, shot))
+    return shot
 
 
 def expect_lines(session, first, expected, what):
