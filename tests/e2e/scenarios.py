@@ -14,7 +14,7 @@ from rules import (ENEMY_START_Y, FIRE_INTERVAL, FIRST_ENEMY_AFTER, FIRST_ENEMY_
 from session import Session
 import sound
 from steps import (check, events_between, expect_clean_exit, keep_ship_clear, locate_ship,
-                   move_ship, song_gain, start_play, times_of, wait_for_lose_screen,
+                   move_ship, shows, song_gain, start_play, times_of, wait_for_lose_screen,
                    wait_for_menu, wait_for_picture, wait_until)
 
 # --- the whole cycle ---------------------------------------------------------------
@@ -51,8 +51,11 @@ def look_at_menu(session, media):
     session.window.move_pointer(play_x, play_y)
     hovered = time.monotonic()
     session.note("pointer onto Play")
-    lit = wait_for_picture(session, "menu-play-lit", media.play_menu,
-                           "with the pointer on Play the menu does not show the Play image")
+    # The images differ only at the button: wait for the change there too.
+    lit = wait_until(session, lambda shot, _: (shows(shot, media.play_menu)
+                                               and changed_box(neutral, shot, step=3)), 10)
+    check(lit is not None, "with the pointer on Play the menu does not show the Play image")
+    session.snapshots.append(("menu-play-lit", lit))
     changed = changed_box(neutral, lit, step=3)
     x0, y0, x1, y1 = media.button_box(media.play_menu)
     check(changed is not None and changed[0] >= x0 - 4 and changed[2] <= x1 + 4
