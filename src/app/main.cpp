@@ -1,7 +1,9 @@
+#include "app/CommandLine.hpp"
 #include "app/DisplayCheck.hpp"
 #include "app/HeapSettings.hpp"
 #include "app/ScreenSequence.hpp"
 #include "gameplay/Command.hpp"
+#include "resources/MediaAudit.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
@@ -16,11 +18,9 @@ int reportNoWindow()
     std::cerr << "Vantorix: the game window could not be opened" << std::endl;
     return 1;
 }
-} // namespace
 
-int main()
+int play(const Options&)
 {
-    HeapSettings::keepLargeBuffersOutOfTheHeap();
     srand(static_cast<unsigned int>(time(nullptr)));
 
     if (!DisplayCheck::isDisplayAvailable())
@@ -36,4 +36,33 @@ int main()
     while (Command::isRunning())
         ScreenSequence::runCycle(window);
     return 0;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    HeapSettings::keepLargeBuffersOutOfTheHeap();
+
+    const CommandLine::Result commandLine = CommandLine::parse(argc, argv);
+    if (!commandLine.isValid())
+    {
+        std::cerr << "vantorix: " << commandLine.error << '\n' << CommandLine::usage();
+        return CommandLine::UsageError;
+    }
+
+    const Options& options = commandLine.options;
+    switch (options.action)
+    {
+    case Options::Action::ShowHelp:
+        std::cout << CommandLine::usage();
+        return 0;
+    case Options::Action::ShowVersion:
+        std::cout << CommandLine::version() << '\n';
+        return 0;
+    case Options::Action::CheckMedia:
+        return MediaAudit::checkAll(std::cout) ? 0 : 1;
+    case Options::Action::Play:
+        break;
+    }
+    return play(options);
 }

@@ -7,11 +7,6 @@
 
 namespace
 {
-void report(const std::string& filename, bool loaded)
-{
-    std::cout << filename << (loaded ? " SUCCESFULLY loaded!" : " failed to load") << std::endl;
-}
-
 // Every kind loads the same way: a fresh object, one console line, then
 // into the table whatever the outcome. The first object stored under an id
 // wins; a later one is dropped silently.
@@ -20,7 +15,7 @@ void loadInto(std::map<Id, std::unique_ptr<Resource>>& table, Id id, const std::
               Open open)
 {
     auto resource = std::make_unique<Resource>();
-    report(filename, open(*resource));
+    ResourceCache::report(std::cout, filename, open(*resource));
     table.emplace(id, std::move(resource));
 }
 
@@ -32,6 +27,11 @@ Resource& lookUp(const std::map<Id, std::unique_ptr<Resource>>& table, Id id)
     return *found->second;
 }
 } // namespace
+
+void ResourceCache::report(std::ostream& out, const std::string& filename, bool loaded)
+{
+    out << filename << (loaded ? " SUCCESFULLY loaded!" : " failed to load") << std::endl;
+}
 
 void ResourceCache::load(Textures::ID id, const std::string& filename)
 {

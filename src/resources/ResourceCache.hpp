@@ -10,6 +10,7 @@
 
 #include <map>
 #include <memory>
+#include <ostream>
 #include <string>
 
 // Owns a screen's media. Objects never move once loaded, so the references
@@ -28,6 +29,9 @@ public:
     sf::SoundBuffer& get(SoundBuffers::ID id);
     sf::Music& get(Music::ID id);
     sf::Font& get(Fonts::ID id);
+
+    // The console line of one load.
+    static void report(std::ostream& out, const std::string& filename, bool loaded);
 
 private:
     std::map<Textures::ID, std::unique_ptr<sf::Texture>> mTextures;
