@@ -132,19 +132,23 @@ class Sprite:
         self.samples = candidates[::stride]
 
     def score(self, screen, x, y):
-        """Mean absolute difference per channel at the samples, the sprite's
-        top-left corner at (x, y); off-screen samples count as a full miss."""
+        """Mean absolute difference per channel at the samples on screen, the
+        sprite's top-left corner at (x, y). A sprite may stand a little over an
+        edge (a ship steps over it in a long frame); one mostly off screen is a
+        full miss."""
         total = 0
+        visible = 0
+        data = screen.data
         for dx, dy, colour in self.samples:
             sx, sy = x + dx, y + dy
             if 0 <= sx < screen.width and 0 <= sy < screen.height:
                 offset = (sy * screen.width + sx) * screen.channels
-                data = screen.data
                 total += (abs(data[offset] - colour[0]) + abs(data[offset + 1] - colour[1])
                           + abs(data[offset + 2] - colour[2]))
-            else:
-                total += 3 * 255
-        return total / (3 * len(self.samples))
+                visible += 1
+        if visible < 0.75 * len(self.samples):
+            return 255
+        return total / (3 * visible)
 
     def locate(self, screen, xs, ys):
         """Best (score, x, y) over the candidate corners, coarse then fine."""

@@ -15,7 +15,7 @@ from session import Session
 import sound
 from steps import (check, events_between, expect_clean_exit, keep_ship_clear, locate_ship,
                    move_ship, shows, song_gain, start_play, times_of, wait_for_lose_screen,
-                   wait_for_menu, wait_for_picture, wait_until)
+                   wait_for_menu, wait_for_picture, wait_for_ship, wait_until)
 
 # --- the whole cycle ---------------------------------------------------------------
 
@@ -93,7 +93,7 @@ def hold_up_for_shots(session, media, shots, timeout=10):
     slowly a busy machine runs the game; returns when Up was pressed and released.
     The newest missile is the lowest one over the ship: a new shot shows as the
     lowest missile jumping back down to the ship."""
-    ship, _ = locate_ship(media, session.window.screenshot())
+    ship = wait_for_ship(session, media)
     centre = ship + media.ship.width / 2
     column = (int(centre) - 8, 0, int(centre + media.beam_width) + 8, int(ship_top(WINDOW)))
     seen = 0

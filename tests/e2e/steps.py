@@ -114,6 +114,22 @@ def locate_ship(media, shot, height=WINDOW):
     return left, top
 
 
+def wait_for_ship(session, media, timeout=10):
+    """The ship's left edge, once the play field shows it (the first frame of
+    play may come a while after the play screen has loaded)."""
+    found = []
+
+    def seen(shot, _):
+        try:
+            found[:] = [locate_ship(media, shot)[0]]
+        except AssertionError:
+            return False
+        return True
+
+    check(wait_until(session, seen, timeout) is not None, "the ship does not show on the field")
+    return found[0]
+
+
 def move_ship(session, media, ship, target):
     """Moves the ship from x = ship towards x = target; returns where it stops."""
     if abs(target - ship) < 1:
