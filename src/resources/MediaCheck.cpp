@@ -236,7 +236,7 @@ bool readTgaSize(std::istream& in, Size& size)
                           (imageType == 2 || imageType == 3 || imageType == 10 || imageType == 11);
     if (!mapped && !unmapped)
         return false;
-    in.seekg(9, std::ios::cur); // colour map specification, origin
+    in.seekg(9, std::ios::cur); // colour map fields, origin
     size.width = readLittleEndian(in, 2);
     size.height = readLittleEndian(in, 2);
     const int bitsPerPixel = in.get();
