@@ -133,9 +133,9 @@ class Sprite:
 
     def score(self, screen, x, y):
         """Mean absolute difference per channel at the samples on screen, the
-        sprite's top-left corner at (x, y). A sprite may stand a little over an
-        edge (a ship steps over it in a long frame); one mostly off screen is a
-        full miss."""
+        sprite's top-left corner at (x, y). A sprite may stand over an edge (a
+        ship steps over it by a frame's worth, and a busy machine makes long
+        frames); one with less than a third on screen is a full miss."""
         total = 0
         visible = 0
         data = screen.data
@@ -146,7 +146,7 @@ class Sprite:
                 total += (abs(data[offset] - colour[0]) + abs(data[offset + 1] - colour[1])
                           + abs(data[offset + 2] - colour[2]))
                 visible += 1
-        if visible < 0.75 * len(self.samples):
+        if 3 * visible < len(self.samples):
             return 255
         return total / (3 * visible)
 

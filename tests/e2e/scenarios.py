@@ -139,11 +139,13 @@ def watch_game_over(session, media, lost):
                      "the game-over screen does not show its image", timeout=3)
     lines_before = len(MENU_FILES) + len(PLAY_FILES) + len(LOSE_FILES)
     menu_again = wait_for_menu(session, lines_before, timeout=10)
-    # From the first picture each screen loads to the next: loading time, which
-    # a busy machine stretches, counts on both sides.
+    # From the first picture each screen loads to the next: loading time counts
+    # on both sides. The screen tests hold the four seconds to the frame on the
+    # test clock; from outside, a busy machine can only delay the menu, so the
+    # bound above is loose and the one below is not.
     shown_for = (session.console.time_of(lines_before)
                  - session.console.time_of(lines_before - len(LOSE_FILES)))
-    check(LOSE_SCREEN_SECONDS - 0.7 <= shown_for <= LOSE_SCREEN_SECONDS + 1.0,
+    check(LOSE_SCREEN_SECONDS - 0.7 <= shown_for <= LOSE_SCREEN_SECONDS + 8,
           f"the menu came back {shown_for:.1f} s after the game-over screen began (about 4 s)")
     wait_for_picture(session, "menu-again", media.neutral_menu,
                      "the menu does not show its neutral image the second time")
