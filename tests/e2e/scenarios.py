@@ -128,9 +128,12 @@ def let_first_enemy_through(session, media, began):
                       + (WINDOW - ENEMY_START_Y - media.enemy_height) / FIRST_ENEMY_SPEED)
     keep_ship_clear(session, media, lines_before, deadline=began + reaches_bottom + 8)
     lost = wait_for_lose_screen(session, lines_before, timeout=10)
-    session.note(f"game over {lost - began:.2f} s into play")
-    check(abs((lost - began) - reaches_bottom) < 1.5,
-          f"play ended {lost - began:.1f} s after it began; the first enemy reaches the bottom "
+    # The game-over screen's first file is loaded right after play ends; a busy
+    # machine delays it, and the next enemy would reach the bottom 3 s later.
+    ended = session.console.time_of(lines_before) - began
+    session.note(f"game over {ended:.2f} s into play")
+    check(-1.5 < ended - reaches_bottom < 2.0,
+          f"play ended {ended:.1f} s after it began; the first enemy reaches the bottom "
           f"after {reaches_bottom:.1f} s (was the ship shot or rammed?)")
     return lost
 
