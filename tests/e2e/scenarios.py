@@ -78,17 +78,36 @@ def move_and_fire(session, media):
     # Three shots (after 0.5, 1 and 1.5 s), all gone before the first enemy comes.
     up = hold_up_for_shots(session, media, 3)
     session.note("held Up for three shots")
-    session.window.hold_key("Left", 1.3)
-    left, _ = locate_ship(media, session.snapshot("after-left"))
+    left = hold_until_ship(session, media, "Left", lambda x: x <= 3)
     session.note(f"ship at x = {left} after Left")
     check(left <= 3, f"after holding Left the ship's left edge is at x = {left}, not at the side")
-    session.window.hold_key("Right", 2.2)
-    right, _ = locate_ship(media, session.snapshot("after-right"))
+    right = hold_until_ship(session, media, "Right", lambda x: x + media.ship.width >= WINDOW - 3)
     session.note(f"ship at x = {right} after Right")
     check(right + media.ship.width >= WINDOW - 3,
           f"after holding Right the ship's right edge is at x = {right + media.ship.width:.0f}, "
           "not at the side")
     return up
+
+
+def hold_until_ship(session, media, key, arrived, timeout=6):
+    """Holds a key until the ship's left edge x makes arrived(x) true, or the
+    time runs out; returns where the ship is then. Held no longer than needed:
+    in one long frame of a busy machine a ship can step far over a side."""
+    found = []
+
+    def seen(shot, _):
+        try:
+            found[:] = [locate_ship(media, shot)[0]]
+        except AssertionError:
+            return False
+        return arrived(found[0])
+
+    session.window.press_key(key)
+    shot = wait_until(session, seen, timeout)
+    session.window.release_key(key)
+    session.snapshots.append((f"after-{key.lower()}", shot or session.window.screenshot()))
+    check(found, f"the ship was not seen while {key} was held")
+    return found[0]
 
 
 def hold_up_for_shots(session, media, shots, timeout=10):
