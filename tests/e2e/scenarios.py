@@ -213,9 +213,11 @@ def hear_game_over(session, media, lost, menu_again):
     check(-0.15 <= first[0] - lost < 0.5,
           f"the first game-over sound came {first[0] - lost:+.2f} s from the screen's start")
     # The screen's clock starts before it loads its files: the first sound plays
-    # once they are loaded, the second two seconds after the clock started.
+    # once they are loaded, the second two seconds after the clock started, so a
+    # busy machine's slow loading brings the second nearer the first file's line.
+    # The screen tests hold the two seconds to the frame on the test clock.
     began = session.console.time_of(len(MENU_FILES) + len(PLAY_FILES))
-    check(abs(second[0] - began - SECOND_LOSE_SOUND_AFTER) <= 0.5,
+    check(SECOND_LOSE_SOUND_AFTER - 1.5 <= second[0] - began <= SECOND_LOSE_SOUND_AFTER + 0.5,
           f"the second game-over sound came {second[0] - began:.2f} s after the screen began "
           "(about 2 s)")
 
