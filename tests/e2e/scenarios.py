@@ -92,13 +92,19 @@ def move_and_fire(session, media):
 def hold_until_ship(session, media, key, arrived, timeout=6):
     """Holds a key until the ship's left edge x makes arrived(x) true, or the
     time runs out; returns where the ship is then. Held no longer than needed:
-    in one long frame of a busy machine a ship can step far over a side."""
+    in one long frame of a busy machine a ship can step over a side, even out
+    of sight."""
     found = []
+    beyond = -media.ship.width if key == "Left" else WINDOW
 
     def seen(shot, _):
         try:
             found[:] = [locate_ship(media, shot)[0]]
         except AssertionError:
+            # Gone from sight next to the side it was driven to: over that side.
+            if found and abs(found[0] - beyond) < 2 * media.ship.width:
+                found[:] = [beyond]
+                return True
             return False
         return arrived(found[0])
 
