@@ -101,8 +101,9 @@ def hold_until_ship(session, media, key, arrived, timeout=6):
         try:
             found[:] = [locate_ship(media, shot)[0]]
         except AssertionError:
-            # Gone from sight next to the side it was driven to: over that side.
-            if found and abs(found[0] - beyond) < 2 * media.ship.width:
+            # Seen before and gone from sight while play goes on: in one long
+            # frame it crossed the side it was driven to.
+            if found and len(session.console.lines) == len(MENU_FILES) + len(PLAY_FILES):
                 found[:] = [beyond]
                 return True
             return False
