@@ -73,7 +73,7 @@ class PlayScreenFixture : public ::testing::Test
 protected:
     SharedState::Restorer mRestoresSharedState;
 
-    PlayScreenFixture() : mInMedia(TestFolders::withMedia()), mGame(TestWindow::shared()) {}
+    PlayScreenFixture() : mInMedia(TestFolders::withMedia()), mGame(TestWindow::sharedSession()) {}
 
     SceneNode& root() { return mGame.sceneGraph(); }
     Player& firstShip()

@@ -1,14 +1,19 @@
 #include "app/Level.hpp"
+#include "app/Session.hpp"
 #include "gameplay/Command.hpp"
 #include "support/ConsoleCapture.hpp"
+#include "support/NodeInternals.hpp"
 #include "support/PlayScreen.hpp"
+#include "support/SceneInspection.hpp"
 #include "support/SharedState.hpp"
+#include "support/WindowCapture.hpp"
 #include "support/WorkingDirectory.hpp"
 #include "support/XWindowEvents.hpp"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <set>
 #include <string>
 #include <thread>
 #include <utility>
@@ -16,6 +21,13 @@
 
 namespace
 {
+std::vector<SceneNode*> nodesOf(SceneNode& root)
+{
+    std::vector<SceneNode*> nodes;
+    NodeInternals::forEachNode(root, [&](SceneNode& node) { nodes.push_back(&node); });
+    return nodes;
+}
+
 // A node that keeps what each frame hands the scene.
 class FrameRecorder : public SceneNode
 {
@@ -52,8 +64,9 @@ protected:
     TemporaryFolder mEmptyFolder;
     ScopedWorkingDirectory mInEmptyFolder{mEmptyFolder};
     sf::RenderWindow mWindow{sf::VideoMode(800, 800, 32), "Vantorix test"};
+    Session mSession{mWindow};
     ConsoleCapture mConsole;
-    PlayScreen mGame{mWindow};
+    PlayScreen mGame{mSession};
 };
 
 TEST_F(PlayScreenRun, WithoutMediaEveryLoadFailsInCatalogueOrderAndPlayGoesOn)
@@ -170,4 +183,58 @@ TEST_F(PlayScreenRun, ACloseRequestEndsPlayResetsTheLevelAndStopsTheApp)
     EXPECT_FALSE(mWindow.isOpen());
     EXPECT_FALSE(Command::isRunning());
     EXPECT_EQ(Level::getLevel(), 1);
+}
+
+// The window is made again for fullscreen: play goes on with the very same
+// nodes, and their pictures are drawn into the new window, scaled.
+TEST_F(PlayScreenRun, AFullscreenSwitchDuringPlayKeepsEveryNodeAndItsPicture)
+{
+    ScopedWorkingDirectory inMedia(TestFolders::withMedia());
+    PlayScreen game(mSession);
+    Level::nextLevel();
+    SceneInspection::childOf(SceneInspection::childOf(game.sceneGraph(), 0), 0).destroy();
+    SceneNode& ship = SceneInspection::childOf(SceneInspection::childOf(game.sceneGraph(), 1), 0);
+    std::vector<SceneNode*> before;
+    sf::FloatRect shipBounds;
+    bool switched = false;
+    game.runFrames(
+        [&](int frame)
+        {
+            if (frame == 1)
+                return sf::seconds(3.5f); // the background leaves, the first enemy comes
+            if (frame == 2)
+            {
+                before = nodesOf(game.sceneGraph());
+                shipBounds = ship.getBoundingRect();
+                XWindowEvents::sendKey(mWindow, sf::Keyboard::F11, true);
+            }
+            else if (mSession.isFullscreen())
+            {
+                switched = true;
+                EXPECT_EQ(nodesOf(game.sceneGraph()), before);
+                EXPECT_EQ(ship.getBoundingRect(), shipBounds);
+                EXPECT_TRUE(game.isPlaying());
+                EXPECT_EQ(Level::getLevel(), 2);
+                game.endPlay();
+            }
+            std::this_thread::sleep_for(XRoundTrip);
+            return sf::Time::Zero;
+        },
+        2000);
+    ASSERT_TRUE(switched);
+
+    mWindow.clear(sf::Color::Black);
+    game.sceneGraph().draw(mWindow);
+    const sf::Image frame = WindowCapture::grab(mWindow);
+    const sf::Vector2i topLeft = mWindow.mapCoordsToPixel({shipBounds.left, shipBounds.top});
+    const sf::Vector2i bottomRight = mWindow.mapCoordsToPixel(
+        {shipBounds.left + shipBounds.width, shipBounds.top + shipBounds.height});
+    ASSERT_GT(bottomRight.x - topLeft.x, shipBounds.width) << "the field is shown larger";
+    // The ship's own picture, not a blank quad: many colours where it is drawn.
+    std::set<sf::Uint32> colours;
+    for (int y = topLeft.y; y < bottomRight.y; ++y)
+        for (int x = topLeft.x; x < bottomRight.x; ++x)
+            colours.insert(
+                frame.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y)).toInteger());
+    EXPECT_GT(colours.size(), 8u);
 }

@@ -3,6 +3,8 @@
 #include "actors/Player.hpp"
 #include "actors/PowerUpDropper.hpp"
 #include "actors/Wall.hpp"
+#include "app/Field.hpp"
+#include "app/Session.hpp"
 #include "gameplay/Command.hpp"
 #include "gameplay/EnemySpawner.hpp"
 #include "presentation/Background.hpp"
@@ -12,7 +14,7 @@
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/System/Clock.hpp>
 
-Game::Game(sf::RenderWindow& window) : mWindow(&window)
+Game::Game(Session& session) : mWindow(&session.window())
 {
     loadTextures();
     loadSounds();
@@ -20,7 +22,7 @@ Game::Game(sf::RenderWindow& window) : mWindow(&window)
     buildScene();
     // The spawner's clocks start only now, after loading and building.
     mEnemySpawner = std::make_unique<EnemySpawner>(mWindow, &mResources);
-    mCommand = std::make_unique<Command>(window);
+    mCommand = std::make_unique<Command>(session);
     mExplosionSound.setBuffer(mResources.get(SoundBuffers::Explosion));
 }
 
@@ -66,16 +68,16 @@ void Game::buildScene()
 {
     mBackground = std::make_unique<Background>(mWindow, &mResources);
 
-    const sf::Vector2u size = mWindow->getSize();
-    const sf::Vector2f start(static_cast<float>(size.x / 2), static_cast<float>(size.y / 1.1));
+    const sf::Vector2f start(static_cast<float>(Field::Width / 2),
+                             static_cast<float>(Field::Height / 1.1));
     mPlayer = std::make_unique<Player>(mWindow, &mResources, start);
 
     auto playerLayer = std::make_unique<SceneNode>();
     playerLayer->attachChild(std::move(mPlayer));
     auto backgroundLayer = std::make_unique<SceneNode>();
     backgroundLayer->attachChild(std::move(mBackground));
-    auto wallLayer = std::make_unique<Wall>(mWindow, &mResources);
-    auto mScoreBoard = std::make_unique<ScoreBoard>(mWindow, &mResources);
+    auto wallLayer = std::make_unique<Wall>(&mResources);
+    auto mScoreBoard = std::make_unique<ScoreBoard>(&mResources);
 
     // Attachment order is drawing order: the background first, the board last.
     mSceneGraph.attachChild(std::move(backgroundLayer));

@@ -14,13 +14,14 @@
 
 class Command;
 class EnemySpawner;
+class Session;
 
 // The play screen: loads its media, builds the scene and runs a variable
 // time step frame loop until the player loses or the window is closed.
 class Game : public GameState
 {
 public:
-    explicit Game(sf::RenderWindow& window);
+    explicit Game(Session& session);
     ~Game() override;
 
     void run() override;

@@ -1,5 +1,6 @@
 #include "screens/LoseScreen.hpp"
 
+#include "app/Session.hpp"
 #include "resources/MediaFiles.hpp"
 
 #include <SFML/Graphics/Color.hpp>
@@ -11,8 +12,9 @@ constexpr float SecondSoundAfter = 2.f;
 constexpr float ShowFor = 4.f;
 } // namespace
 
-LoseScreen::LoseScreen(sf::RenderWindow& window)
-    : mElapsed(sf::Time::Zero), mWindow(&window), mShowing(true), mLose2Played(false)
+LoseScreen::LoseScreen(Session& session)
+    : mElapsed(sf::Time::Zero), mSession(&session), mWindow(&session.window()), mShowing(true),
+      mLose2Played(false)
 {
     loadTextures();
     loadSounds();
@@ -56,6 +58,7 @@ void LoseScreen::showLoop()
 {
     while (mWindow->isOpen() && isShowing())
     {
+        mSession->holdEvents();
         mWindow->clear(sf::Color::Black);
         mWindow->draw(mLoseSprite, sf::RenderStates::Default);
         mWindow->display();

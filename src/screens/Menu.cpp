@@ -1,6 +1,6 @@
 #include "screens/Menu.hpp"
 
-#include "app/WindowView.hpp"
+#include "app/Session.hpp"
 #include "resources/AudioDevice.hpp"
 #include "resources/MediaCheck.hpp"
 #include "resources/MediaFiles.hpp"
@@ -13,7 +13,8 @@
 
 namespace
 {
-// Button areas in the menu image's own pixels, every bound exclusive.
+// Button areas in the menu image's own pixels, every bound exclusive. The image
+// fills the field, so these are field units too.
 struct Area
 {
     int left, right, top, bottom;
@@ -32,9 +33,9 @@ constexpr int NeutralImage = 1;
 constexpr int PlayLit = 2;
 } // namespace
 
-Menu::Menu(sf::RenderWindow& window)
-    : mShowMenu(true), mHoverSoundArmed(true), mWindow(&window), mHighlight(NeutralImage),
-      mCommand(window)
+Menu::Menu(Session& session)
+    : mShowMenu(true), mHoverSoundArmed(true), mSession(&session), mWindow(&session.window()),
+      mHighlight(NeutralImage), mCommand(session)
 {
     loadTextures();
     loadSounds();
@@ -118,7 +119,7 @@ void Menu::processEvents()
 {
     updateHover();
     sf::Event event;
-    while (mWindow->pollEvent(event))
+    while (mSession->pollEvent(event))
     {
         switch (event.type)
         {
@@ -128,9 +129,6 @@ void Menu::processEvents()
             break;
         case sf::Event::MouseButtonPressed:
             handleMouseClick(event.mouseButton.button, true);
-            break;
-        case sf::Event::Resized:
-            WindowView::followSize(*mWindow, event.size.width, event.size.height);
             break;
         default:
             break;
@@ -187,7 +185,8 @@ bool Menu::isMouseOverExit() const
 }
 
 // The pointer as a pixel of the menu image, wherever the window stands on the
-// desktop and however its view is set. The image is drawn at (0, 0), scale 1.
+// desktop and however large the field is shown in it. The image is drawn at
+// (0, 0), scale 1, in field units.
 sf::Vector2i Menu::pointerOnImage() const
 {
     const sf::Vector2f point = mWindow->mapPixelToCoords(sf::Mouse::getPosition(*mWindow));

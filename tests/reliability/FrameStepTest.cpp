@@ -80,7 +80,7 @@ protected:
     void SetUp() override
     {
         srand(11);
-        mPlay = std::make_unique<PlayScreen>(mWindow);
+        mPlay = std::make_unique<PlayScreen>(mSession);
     }
 
     // Plays the screen's own loop with these times between its frames (the
@@ -107,6 +107,7 @@ protected:
 
     SharedState::Restorer mRestoresSharedState;
     sf::RenderWindow mWindow{sf::VideoMode(800, 800, 32), "Vantorix test"};
+    Session mSession{mWindow};
     ScopedWorkingDirectory mInMedia{TestFolders::withMedia()};
     ConsoleCapture mConsole;
     std::unique_ptr<PlayScreen> mPlay;

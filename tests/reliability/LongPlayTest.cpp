@@ -146,6 +146,7 @@ TEST(LongPlay, HalfAnHourFromLevelFiveKeepsTheTreeBoundedAndEmptiesIt)
     srand(5);
     const SharedState::Restorer restoresSharedState;
     sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix test");
+    Session session(window);
     ScopedWorkingDirectory inMedia(TestFolders::withMedia());
     auto console = std::make_unique<ConsoleCapture>();
 
@@ -155,7 +156,7 @@ TEST(LongPlay, HalfAnHourFromLevelFiveKeepsTheTreeBoundedAndEmptiesIt)
     while (played < HalfAnHour && findings.faults.empty())
     {
         startAtLevel(FirstLevel + findings.games % LevelsTried);
-        PlayScreen play(window);
+        PlayScreen play(session);
         ++findings.games;
         lifetimes.forget();
         for (long frame = 0; play.isPlaying() && played < HalfAnHour; ++frame)

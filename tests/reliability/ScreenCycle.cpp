@@ -2,6 +2,7 @@
 
 #include "FakePointer.hpp"
 
+#include "app/Session.hpp"
 #include "screens/LoseScreen.hpp"
 #include "screens/Menu.hpp"
 #include "support/FakeClock.hpp"
@@ -22,10 +23,10 @@ public:
     using Menu::song;
 };
 
-bool runMenu(sf::RenderWindow& window, const ScreenCycle::Limits& limits,
-             ScreenCycle::Outcome& outcome)
+bool runMenu(Session& session, const ScreenCycle::Limits& limits, ScreenCycle::Outcome& outcome)
 {
-    WatchedMenu menu(window);
+    sf::RenderWindow& window = session.window();
+    WatchedMenu menu(session);
     FakePointer::moveTo(OnPlay);
     int frames = 0;
     FakePointer::onRead(
@@ -45,10 +46,10 @@ bool runMenu(sf::RenderWindow& window, const ScreenCycle::Limits& limits,
     return window.isOpen() && !menu.isMenuShown();
 }
 
-void runPlay(sf::RenderWindow& window, const ScreenCycle::Limits& limits,
+void runPlay(Session& session, const ScreenCycle::Limits& limits,
              const ScreenCycle::PlayHook& duringPlay, ScreenCycle::Outcome& outcome)
 {
-    PlayScreen play(window);
+    PlayScreen play(session);
     play.runFrames(
         [&](int)
         {
@@ -64,9 +65,10 @@ void runPlay(sf::RenderWindow& window, const ScreenCycle::Limits& limits,
         });
 }
 
-bool runLoseScreen(sf::RenderWindow& window, const ScreenCycle::Limits& limits)
+bool runLoseScreen(Session& session, const ScreenCycle::Limits& limits)
 {
-    LoseScreen loseScreen(window);
+    sf::RenderWindow& window = session.window();
+    LoseScreen loseScreen(session);
     int frames = 0;
     FakeClock::onElapsedRead(
         [&]
@@ -85,12 +87,13 @@ ScreenCycle::Outcome ScreenCycle::run(sf::RenderWindow& window, const Limits& li
                                       const PlayHook& duringPlay)
 {
     Outcome outcome;
-    outcome.menuEndedOnPlay = runMenu(window, limits, outcome);
+    Session session(window);
+    outcome.menuEndedOnPlay = runMenu(session, limits, outcome);
     if (!outcome.menuEndedOnPlay)
         return outcome;
-    runPlay(window, limits, duringPlay, outcome);
+    runPlay(session, limits, duringPlay, outcome);
     if (!window.isOpen())
         return outcome;
-    outcome.loseScreenEnded = runLoseScreen(window, limits);
+    outcome.loseScreenEnded = runLoseScreen(session, limits);
     return outcome;
 }

@@ -1,5 +1,6 @@
 #include "ScreenMedia.hpp"
 
+#include "app/Session.hpp"
 #include "screens/LoseScreen.hpp"
 #include "support/ConsoleCapture.hpp"
 #include "support/EventPump.hpp"
@@ -75,6 +76,7 @@ protected:
 
     ScopedWorkingDirectory mInMediaFolder{ScreenMedia::folder()};
     sf::RenderWindow mWindow{sf::VideoMode(800, 800, 32), "Vantorix test"};
+    Session mSession{mWindow};
 };
 
 struct TimingCase
@@ -98,7 +100,7 @@ class LoseScreenTiming : public LoseScreenRun, public ::testing::WithParamInterf
 TEST_P(LoseScreenTiming, SecondSoundOnceAfterTwoSecondsAndEndAfterFour)
 {
     const TimingCase& c = GetParam();
-    ShownLoseScreen screen(mWindow);
+    ShownLoseScreen screen(mSession);
     // Loading counts against the screen's time: it is measured from construction.
     FakeClock::advanceSeconds(c.loadingSeconds);
 
@@ -124,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(LoseScreenRun, RunOnAClosedWindowStartsTheFirstSoundAndReturns)
 {
-    ShownLoseScreen screen(mWindow);
+    ShownLoseScreen screen(mSession);
     mWindow.close();
 
     const Timeline timeline = runWithFrameTime(screen, sf::seconds(0.5f));
@@ -136,7 +138,7 @@ TEST_F(LoseScreenRun, RunOnAClosedWindowStartsTheFirstSoundAndReturns)
 
 TEST_F(LoseScreenRun, SoundsPlayOnAfterTheScreenEnds)
 {
-    ShownLoseScreen screen(mWindow);
+    ShownLoseScreen screen(mSession);
     FakeClock::onElapsedRead([] { FakeClock::advanceSeconds(0.5f); });
     screen.run();
     FakeClock::onElapsedRead({});
@@ -152,7 +154,7 @@ TEST_F(LoseScreenRun, SoundsPlayOnAfterTheScreenEnds)
 
 TEST_F(LoseScreenRun, EventsWaitForTheNextScreen)
 {
-    ShownLoseScreen screen(mWindow);
+    ShownLoseScreen screen(mSession);
     // Both windows share the library's one connection to the X server, and
     // the server delivers events in the order they were sent: once the probe
     // has seen its close request, the window's is queued before the screen runs.
@@ -176,11 +178,40 @@ TEST_F(LoseScreenRun, EventsWaitForTheNextScreen)
     EXPECT_TRUE(pumpUntil(
         [&]
         {
-            while (mWindow.pollEvent(event))
+            while (mSession.pollEvent(event))
                 closeRequested = closeRequested || event.type == sf::Event::Closed;
         },
         [&] { return closeRequested; }))
         << "the close request is still queued for the menu";
+}
+
+// Fullscreen works here as on every screen; what else comes still waits.
+TEST_F(LoseScreenRun, SwitchesToFullscreenWhileShowingAndTheCloseRequestStillWaits)
+{
+    ShownLoseScreen screen(mSession);
+    XWindowEvents::requestClose(mWindow);
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::F11, true);
+    // The screen's time stands still until it has seen the key come.
+    int waits = 0;
+    FakeClock::onElapsedRead(
+        [&]
+        {
+            if (mSession.isFullscreen() || ++waits > 400)
+                FakeClock::advanceSeconds(0.5f);
+            else
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        });
+    screen.run();
+    FakeClock::onElapsedRead({});
+
+    EXPECT_TRUE(mSession.isFullscreen());
+    EXPECT_TRUE(mWindow.isOpen());
+    EXPECT_EQ(screen.secondLoseSound().getStatus(), sf::Sound::Playing) << "went on to the end";
+    sf::Event event;
+    bool closeRequested = false;
+    while (mSession.pollEvent(event))
+        closeRequested = closeRequested || event.type == sf::Event::Closed;
+    EXPECT_TRUE(closeRequested) << "the close request waits for the menu";
 }
 
 TEST_F(LoseScreenRun, WithoutMediaLoadsAreReportedInOrderAndTheScreenStillEnds)
@@ -188,7 +219,7 @@ TEST_F(LoseScreenRun, WithoutMediaLoadsAreReportedInOrderAndTheScreenStillEnds)
     const TemporaryFolder emptyFolder;
     ScopedWorkingDirectory inEmptyFolder(emptyFolder);
     auto console = std::make_unique<ConsoleCapture>();
-    ShownLoseScreen screen(mWindow);
+    ShownLoseScreen screen(mSession);
     const std::string loaded = console->text();
     console.reset();
 

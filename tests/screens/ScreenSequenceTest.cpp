@@ -1,6 +1,7 @@
 #include "FakePointer.hpp"
 
 #include "app/ScreenSequence.hpp"
+#include "app/Session.hpp"
 #include "support/ConsoleCapture.hpp"
 #include "support/FakeClock.hpp"
 #include "support/FrameScript.hpp"
@@ -26,6 +27,7 @@ TEST(ScreenSequenceCycle, EachScreenRunsInTurnAndTheGameOverScreenShowsForFourSe
 {
     const SharedState::Restorer restoresSharedState;
     sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix test");
+    Session session(window);
     ScopedWorkingDirectory inMedia(TestFolders::withMedia());
     ConsoleCapture console;
     const sf::Time step = sf::seconds(0.05f);
@@ -48,7 +50,7 @@ TEST(ScreenSequenceCycle, EachScreenRunsInTurnAndTheGameOverScreenShowsForFourSe
                 if (++frames == 20000)
                     window.close();
             });
-        ScreenSequence::runCycle(window);
+        ScreenSequence::runCycle(session);
     }
 
     // Each screen loads its media when it is made, just before it runs: the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Session.hpp"
 #include "gameplay/Game.hpp"
 #include "support/FakeClock.hpp"
 #include "support/FrameScript.hpp"
