@@ -3,6 +3,7 @@
 #include "resources/ResourceCache.hpp"
 #include "support/FakeClock.hpp"
 #include "support/PlayMedia.hpp"
+#include "support/SharedState.hpp"
 #include "support/TestWindow.hpp"
 #include "support/WindowCapture.hpp"
 
@@ -28,6 +29,8 @@ std::string textOf(const sf::Text& text)
 class ScoreBoardFixture : public ::testing::Test
 {
 protected:
+    SharedState::Restorer mRestoresSharedState;
+
     ScoreBoardFixture()
     {
         PlayMedia::loadInto(mResources);

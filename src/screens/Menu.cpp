@@ -53,8 +53,9 @@ Menu::~Menu() = default;
 
 void Menu::run()
 {
-    // Without an audio device the menu runs silent.
-    if (AudioDevice::isOpen())
+    // Without an audio device or a song the menu runs silent; SFML would
+    // complain about a stream that never opened.
+    if (mSongOpened && AudioDevice::isOpen())
         mMusic.play();
     showLoop();
     mMusic.stop();
@@ -88,8 +89,8 @@ void Menu::openMusic()
 {
     // Without its song the menu still works, silently. SFML's decoders can spin
     // for ever on a folder standing in the song's place, so look first.
-    if (MediaCheck::isSoundFile(MediaFiles::MenuSong))
-        mMusic.openFromFile(MediaFiles::MenuSong);
+    mSongOpened =
+        MediaCheck::isSoundFile(MediaFiles::MenuSong) && mMusic.openFromFile(MediaFiles::MenuSong);
     mMusic.setVolume(100.f);
     mMusic.setLoop(true);
 }

@@ -60,5 +60,6 @@ private:
     Command mCommand;
     sf::Sound mHoverSound;
     sf::Music mMusic;
+    bool mSongOpened = false;
     RecordCaption mBestCaption;
 };

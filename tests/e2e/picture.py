@@ -157,19 +157,23 @@ class Sprite:
         self.samples = candidates[::stride]
 
     def score(self, screen, x, y):
-        """Mean absolute difference per channel at the samples, the sprite's
-        top-left corner at (x, y); off-screen samples count as a full miss."""
+        """Mean absolute difference per channel at the samples on screen, the
+        sprite's top-left corner at (x, y). A sprite may stand over an edge (a
+        ship steps over it by a frame's worth, and a busy machine makes long
+        frames); one with less than a third on screen is a full miss."""
         total = 0
+        visible = 0
+        data = screen.data
         for dx, dy, colour in self.samples:
             sx, sy = x + dx, y + dy
             if 0 <= sx < screen.width and 0 <= sy < screen.height:
                 offset = (sy * screen.width + sx) * screen.channels
-                data = screen.data
                 total += (abs(data[offset] - colour[0]) + abs(data[offset + 1] - colour[1])
                           + abs(data[offset + 2] - colour[2]))
-            else:
-                total += 3 * 255
-        return total / (3 * len(self.samples))
+                visible += 1
+        if 3 * visible < len(self.samples):
+            return 255
+        return total / (3 * visible)
 
     def locate(self, screen, xs, ys):
         """Best (score, x, y) over the candidate corners, coarse then fine."""
