@@ -3,10 +3,11 @@
 # run the game; "test" adds what the test suites, benchmarks and tools use.
 set -euo pipefail
 
-play_packages=(build-essential cmake pkg-config libsfml-dev libopenal-dev libx11-dev libfreetype-dev fonts-dseg
+play_packages=(build-essential cmake pkg-config libsfml-dev libopenal-dev libx11-dev libfreetype-dev fonts-3270
                fonts-dejavu-core)
 test_packages=(googletest libgtest-dev libbenchmark-dev xvfb xauth x11-utils xdotool imagemagick
-               sox python3 python3-xlib gnuplot-nox valgrind lintian appstream desktop-file-utils)
+               sox python3 python3-xlib gnuplot-nox valgrind lintian appstream desktop-file-utils
+               clang libclang-rt-14-dev)
 
 case "${1:-play}" in
 play) wanted=("${play_packages[@]}") ;;

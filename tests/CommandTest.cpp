@@ -3,6 +3,7 @@
 #include "support/EventPump.hpp"
 #include "support/FakeFocus.hpp"
 #include "support/FakeJoystick.hpp"
+#include "support/SharedState.hpp"
 #include "support/XWindowEvents.hpp"
 
 #include <gtest/gtest.h>
@@ -33,6 +34,7 @@ protected:
             pumpUntil([&] { mCommand.pollEvents(); }, [&] { return mCommand.isPressed(); }));
     }
 
+    SharedState::Restorer mRestoresSharedState;
     sf::RenderWindow mWindow{sf::VideoMode(200, 200), "Vantorix test"};
     Session mSession{mWindow};
     Command mCommand{mSession};

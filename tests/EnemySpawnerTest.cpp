@@ -7,6 +7,7 @@
 #include "support/FakeClock.hpp"
 #include "support/PlayMedia.hpp"
 #include "support/SceneInspection.hpp"
+#include "support/SharedState.hpp"
 #include "support/TestNodes.hpp"
 #include "support/TestWindow.hpp"
 
@@ -59,6 +60,8 @@ sf::Vector2f velocityOf(Enemy& enemy)
 class SpawnerFixture : public ::testing::Test
 {
 protected:
+    SharedState::Restorer mRestoresSharedState;
+
     SpawnerFixture() { PlayMedia::loadInto(mResources); }
 
     void start(sf::RenderWindow& window)

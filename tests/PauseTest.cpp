@@ -11,6 +11,7 @@
 #include "support/PlayMedia.hpp"
 #include "support/PlayScreen.hpp"
 #include "support/SceneInspection.hpp"
+#include "support/SharedState.hpp"
 #include "support/TestWindow.hpp"
 #include "support/WindowCapture.hpp"
 #include "support/WorkingDirectory.hpp"
@@ -27,6 +28,8 @@ class PausedPlay : public ::testing::Test
 protected:
     void TearDown() override { FakeFocus::set(true); }
 
+    SharedState::Restorer mRestoresSharedState;
+
     // Presses and lets go of a key; returns once the play screen has seen it.
     void tap(sf::Keyboard::Key key, bool pausedAfter)
     {
@@ -36,13 +39,15 @@ protected:
                               [&] { return mGame.isPaused() == pausedAfter; }));
     }
 
-    // Frames as the play loop runs them, while the time passes on the test clock.
+    // Frames of the play loop's steps, while the time passes on the test clock.
     void play(float seconds, float step = 0.1f)
     {
         for (float done = 0.f; done < seconds - step / 2.f; done += step)
         {
             FakeClock::advanceSeconds(step);
-            mGame.frame(sf::seconds(step));
+            mGame.processEvents();
+            mGame.update(sf::seconds(step));
+            mGame.render();
         }
     }
 

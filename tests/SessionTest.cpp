@@ -85,6 +85,9 @@ INSTANTIATE_TEST_SUITE_P(Desktops, FirstWindow,
 class SessionEvents : public ::testing::Test
 {
 protected:
+    // The sound keys change the process's master volume.
+    void TearDown() override { sf::Listener::setGlobalVolume(100.f); }
+
     // Polls as a screen does until an event with this name has been handed out;
     // returns the names of the key events and close requests handed out.
     std::vector<std::string> pollUntil(const std::string& last)
@@ -245,6 +248,8 @@ TEST_F(SessionEvents, SoundKeysMuteAndStepTheVolumeAndAreNotHandedOut)
 class SessionSettings : public ::testing::Test
 {
 protected:
+    void TearDown() override { sf::Listener::setGlobalVolume(100.f); }
+
     Settings remembered(const Settings::Values& values)
     {
         Settings settings;

@@ -1,6 +1,8 @@
 #include "app/Session.hpp"
 
 #include "app/Settings.hpp"
+#include "resources/MediaCheck.hpp"
+#include "resources/MediaFiles.hpp"
 
 #include <SFML/Window/Keyboard.hpp>
 
@@ -53,6 +55,19 @@ void Session::openWindow()
 bool Session::startsFullscreen() const
 {
     return mOptions.fullscreen.value_or(keptIn(mSettings).fullscreen);
+}
+
+void Session::recordGame(int levelReached)
+{
+    mLastGame = mBestLevel.record(levelReached, std::cerr);
+}
+
+const sf::Font& Session::captionFont()
+{
+    if (!mCaptionFontOpened && MediaCheck::isCompleteFont(MediaFiles::DigitalTech))
+        mCaptionFont.loadFromFile(MediaFiles::DigitalTech);
+    mCaptionFontOpened = true;
+    return mCaptionFont;
 }
 
 bool Session::pollEvent(sf::Event& event)

@@ -37,6 +37,7 @@ int play(const Options& options)
     if (!window.isOpen())
         return reportNoWindow();
 
+    session.bestLevel().load(std::cerr);
     Command command(session);
     while (Command::isRunning())
         ScreenSequence::runCycle(session);

@@ -17,7 +17,7 @@
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/System/Sleep.hpp>
 
-Game::Game(Session& session) : mWindow(&session.window())
+Game::Game(Session& session) : mSession(&session), mWindow(&session.window())
 {
     loadTextures();
     loadSounds();
@@ -37,8 +37,10 @@ void Game::run()
     // On the game's clock: the first frame after a pause advances by its own time only.
     GameTimer clock(mClock);
     sf::Time deltaTime = sf::Time::Zero;
+    bool played = false;
     while (mWindow->isOpen() && mRunning)
     {
+        played = true;
         deltaTime = clock.restart();
         processEvents();
         update(deltaTime);
@@ -48,6 +50,10 @@ void Game::run()
         if (isPaused())
             sf::sleep(sf::milliseconds(15));
     }
+    // The level this game reached, read before it goes back to 1. A window
+    // closed before play began leaves no game to count.
+    if (played)
+        mSession->recordGame(Level::getLevel());
     mLevel.resetLevel();
 }
 
@@ -68,12 +74,14 @@ void Game::update(sf::Time deltaTime)
     const bool pressed = mCommand->isPressed();
     mSceneGraph.handleInput(mCommand->getKey(), pressed);
     handleCollisions();
+    mEffects.update(deltaTime, mSceneGraph);
 }
 
 void Game::render()
 {
     mWindow->clear(sf::Color(0, 0, 0, 255));
     mSceneGraph.draw(*mWindow);
+    mEffects.draw(*mWindow);
     if (isPaused())
         mPauseOverlay->draw(*mWindow);
     mWindow->display();
@@ -227,6 +235,15 @@ void Game::loadTextures()
     mResources.load(Textures::Beam, MediaFiles::Beam);
     mResources.load(Textures::Galaxy, MediaFiles::Galaxy);
     mResources.load(Textures::Wall, MediaFiles::Wall);
+
+    // The badges spin: sampled smoothly, and from mipmaps for the one drawn at 9 %, their
+    // rings stay round at every angle instead of breaking into steps.
+    for (Textures::ID badge : {Textures::AddShip, Textures::BulletSpeed, Textures::Bolt})
+    {
+        sf::Texture& texture = mResources.get(badge);
+        texture.setSmooth(true);
+        texture.generateMipmap();
+    }
 }
 
 void Game::loadSounds()

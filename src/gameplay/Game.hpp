@@ -4,6 +4,7 @@
 #include "app/GameState.hpp"
 #include "app/Level.hpp"
 #include "gameplay/Category.hpp"
+#include "presentation/BattleEffects.hpp"
 #include "resources/ResourceCache.hpp"
 #include "scene/SceneNode.hpp"
 
@@ -53,7 +54,8 @@ private:
     bool matchesCategories(SceneNode::Pair& pair, Category::Type type1, Category::Type type2);
     void setPaused(bool paused);
 
-    sf::RenderWindow* mWindow; // the entry point's window outlives every screen
+    Session* mSession; // the entry point's session and window outlive every screen
+    sf::RenderWindow* mWindow;
     // Before everything that times itself on it.
     GameClock mClock;
     std::unique_ptr<SceneNode> mPlayer;
@@ -65,5 +67,6 @@ private:
     SceneNode mSceneGraph;
     Level mLevel;
     sf::Sound mExplosionSound;
+    BattleEffects mEffects;
     std::unique_ptr<PauseOverlay> mPauseOverlay;
 };

@@ -20,6 +20,9 @@ LoseScreen::LoseScreen(Session& session)
     loadSounds();
     applyTextures();
     applySounds();
+    // A lose screen after a game that recorded nothing shows its picture alone.
+    if (session.lastGame())
+        mRecordCaption = RecordCaption::forGameOver(session.captionFont(), *session.lastGame());
     mShowing = true;
     mLose2Played = false;
 }
@@ -61,6 +64,7 @@ void LoseScreen::showLoop()
         mSession->holdEvents();
         mWindow->clear(sf::Color::Black);
         mWindow->draw(mLoseSprite, sf::RenderStates::Default);
+        mRecordCaption.draw(*mWindow);
         mWindow->display();
 
         mElapsed = mClock.getElapsedTime();

@@ -2,6 +2,7 @@
 
 #include "app/GameState.hpp"
 #include "gameplay/Command.hpp"
+#include "presentation/RecordCaption.hpp"
 #include "resources/ResourceCache.hpp"
 
 #include <SFML/Audio/Music.hpp>
@@ -67,4 +68,6 @@ private:
     Command mCommand;
     sf::Sound mHoverSound;
     sf::Music mMusic;
+    bool mSongOpened = false;
+    RecordCaption mBestCaption;
 };
