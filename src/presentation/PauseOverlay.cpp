@@ -23,11 +23,12 @@ void centre(sf::Text& text, float x, float y)
 
 PauseOverlay::PauseOverlay(const sf::Font& font)
     : mDimmer(sf::Vector2f(FieldWidth, FieldHeight)), mTitle("PAUSED", font, 80),
-      mHint("PRESS  P  TO  RESUME", font, 24)
+      mHint("PRESS P TO RESUME", font, 24)
 {
     mDimmer.setFillColor(sf::Color(0, 0, 0, 170));
-    centre(mTitle, FieldWidth / 2.f, FieldHeight * 0.42f);
-    centre(mHint, FieldWidth / 2.f, FieldHeight * 0.55f);
+    // Above the level banner, which a game may be showing when it is paused.
+    centre(mTitle, FieldWidth / 2.f, FieldHeight * 0.26f);
+    centre(mHint, FieldWidth / 2.f, FieldHeight * 0.35f);
 }
 
 void PauseOverlay::draw(sf::RenderTarget& target) const
