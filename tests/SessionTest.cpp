@@ -3,6 +3,7 @@
 #include "app/Settings.hpp"
 #include "app/WindowMode.hpp"
 #include "support/EventPump.hpp"
+#include "support/FakeClock.hpp"
 #include "support/ScopedXdgHome.hpp"
 #include "support/XWindowEvents.hpp"
 
@@ -241,7 +242,12 @@ TEST_F(SessionEvents, SoundKeysMuteAndStepTheVolumeAndAreNotHandedOut)
         EXPECT_EQ(mSession.volume().isMuted(), step.muted);
         EXPECT_EQ(mSession.volume().volume(), step.volume);
         EXPECT_FLOAT_EQ(sf::Listener::getGlobalVolume(), step.muted ? 0.f : step.volume);
+        EXPECT_TRUE(mSession.notice().isShown());
+        EXPECT_EQ(mSession.notice().getText().getString().toAnsiString(),
+                  step.muted ? "Sound off" : "Volume " + std::to_string(step.volume));
     }
+    FakeClock::advance(VolumeNotice::ShownFor);
+    EXPECT_FALSE(mSession.notice().isShown()) << "shown for a moment only";
 }
 
 // The remembered settings, and options given for one run.

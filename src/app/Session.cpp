@@ -149,20 +149,22 @@ bool Session::handleSoundKey(const sf::Event::KeyEvent& key)
             remember(Choice::Muting);
         }
         mMuteKeyDown = true;
-        return true;
+        break;
     case sf::Keyboard::Hyphen:
     case sf::Keyboard::Subtract:
         mVolume.quieter();
         remember(Choice::Volume);
-        return true;
+        break;
     case sf::Keyboard::Equal:
     case sf::Keyboard::Add:
         mVolume.louder();
         remember(Choice::Volume);
-        return true;
+        break;
     default:
         return false;
     }
+    mNotice.show(mVolume, captionFont());
+    return true;
 }
 
 void Session::switchModeIfAsked()

@@ -4,6 +4,7 @@
 #include "app/MasterVolume.hpp"
 #include "app/Options.hpp"
 #include "app/WindowMode.hpp"
+#include "presentation/VolumeNotice.hpp"
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -44,6 +45,11 @@ public:
     // A font that does not open leaves the captions out.
     const sf::Font& captionFont();
 
+    // Every screen draws this last in each frame: a moment's word on a change
+    // of the sound.
+    void drawNotice(sf::RenderTarget& target) const { mNotice.draw(target); }
+    const VolumeNotice& notice() const { return mNotice; }
+
     // Opens the window in the mode the player chose.
     void openWindow();
 
@@ -78,6 +84,7 @@ private:
     Settings* mSettings; // the entry point's, which outlive the session; may be none
     WindowMode mWindowMode;
     MasterVolume mVolume;
+    VolumeNotice mNotice;
     BestLevel mBestLevel;
     sf::Font mCaptionFont;
     bool mCaptionFontOpened = false;

@@ -84,6 +84,7 @@ void Game::render()
     mEffects.draw(*mWindow);
     if (isPaused())
         mPauseOverlay->draw(*mWindow);
+    mSession->drawNotice(*mWindow);
     mWindow->display();
 }
 

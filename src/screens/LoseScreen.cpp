@@ -65,6 +65,7 @@ void LoseScreen::showLoop()
         mWindow->clear(sf::Color::Black);
         mWindow->draw(mLoseSprite, sf::RenderStates::Default);
         mRecordCaption.draw(*mWindow);
+        mSession->drawNotice(*mWindow);
         mWindow->display();
 
         mElapsed = mClock.getElapsedTime();

@@ -116,6 +116,7 @@ void Menu::showFrame()
     else if (mHighlight == ExitLit)
         mWindow->draw(mExitSprite, sf::RenderStates::Default);
     mBestCaption.draw(*mWindow);
+    mSession->drawNotice(*mWindow);
 }
 
 void Menu::processEvents()
