@@ -3,6 +3,7 @@
 #include "actors/PowerUpDropper.hpp"
 #include "app/Level.hpp"
 #include "gameplay/Category.hpp"
+#include "support/SharedState.hpp"
 #include "support/TestNodes.hpp"
 #include "support/WindowCapture.hpp"
 
@@ -60,6 +61,7 @@ protected:
         return WindowCapture::grab(*media.window());
     }
 
+    SharedState::Restorer mShared;
     ActorMedia media;
     BoxNode root;
 };

@@ -3,13 +3,16 @@
 //
 //   vantorix_soak [--cycles N] [--allowed-growth-kib K]
 //
-// (With fewer than eleven cycles there is no settled reading to compare: the
+// (With fewer than thirty cycles there is no settled reading to compare: the
 // cycles are only played, as for a run under valgrind.)
 //
 // Prints one line per cycle, "cycle <n> resident_kib <kib> play_s <s> most_nodes <n>",
 // then "resident_kib warm <kib> last <kib> growth <kib>": the growth is the
-// largest reading of the last ten cycles less the largest of cycles 6 to 10,
-// when caches, drivers and the allocator have settled. Exits 1 if a cycle
+// median reading of the last ten cycles less the median of cycles 11 to 20,
+// when caches, drivers and the allocator have settled. Medians, because the
+// reading jumps a few megabytes up and down from cycle to cycle as the
+// allocator and the software renderer take and give back memory; a leak moves
+// every reading, and so the median, up. Exits 1 if a cycle
 // did not complete or the growth is over the allowance.
 
 #include "ResidentMemory.hpp"
@@ -28,8 +31,16 @@
 
 namespace
 {
-constexpr int WarmUpCycles = 10;
-constexpr int SettledFrom = 6;
+constexpr int SettledFrom = 11;
+constexpr int SettledTo = 20;
+constexpr int LastCycles = 10;
+
+long median(std::vector<long>::const_iterator begin, std::vector<long>::const_iterator end)
+{
+    std::vector<long> readings(begin, end);
+    std::nth_element(readings.begin(), readings.begin() + readings.size() / 2, readings.end());
+    return readings[readings.size() / 2];
+}
 
 int optionValue(int argc, char** argv, const std::string& name, int fallback)
 {
@@ -83,11 +94,10 @@ int main(int argc, char** argv)
         }
     }
 
-    if (cycles <= WarmUpCycles)
+    if (cycles < SettledTo + LastCycles)
         return 0;
-    const long warm =
-        *std::max_element(resident.begin() + (SettledFrom - 1), resident.begin() + WarmUpCycles);
-    const long last = *std::max_element(resident.end() - WarmUpCycles, resident.end());
+    const long warm = median(resident.begin() + (SettledFrom - 1), resident.begin() + SettledTo);
+    const long last = median(resident.end() - LastCycles, resident.end());
     std::printf("resident_kib warm %ld last %ld growth %ld\n", warm, last, last - warm);
     if (last - warm > allowedGrowth)
     {
