@@ -35,11 +35,13 @@ bool Command::pollEvent(sf::Event& event)
     return false;
 }
 
-void Command::pollEvents()
+bool Command::pollEvents()
 {
+    bool any = false;
     sf::Event event;
     while (pollEvent(event))
     {
+        any = true;
         switch (event.type)
         {
         case sf::Event::Closed:
@@ -66,6 +68,7 @@ void Command::pollEvents()
             break;
         }
     }
+    return any;
 }
 
 void Command::recordKey(sf::Keyboard::Key key, bool pressed)

@@ -24,7 +24,8 @@ public:
     // false once the window's and the gamepads' events are all handed out.
     bool pollEvent(sf::Event& event);
 
-    void pollEvents();
+    // True when there was any event at all.
+    bool pollEvents();
     void recordKey(sf::Keyboard::Key key, bool pressed);
 
     sf::Keyboard::Key getKey() const;

@@ -15,7 +15,17 @@
 #include "resources/MediaFiles.hpp"
 
 #include <SFML/Graphics/Color.hpp>
+#include <SFML/System/Clock.hpp>
 #include <SFML/System/Sleep.hpp>
+
+namespace
+{
+// A paused game's picture stands still: it is drawn again when an event may
+// have changed the window, and now and then in case the window system lost
+// it. In between the loop only looks for the key to go on.
+const sf::Time PausedRedrawAfter = sf::milliseconds(500);
+const sf::Time PausedRest = sf::milliseconds(15);
+} // namespace
 
 Game::Game(Session& session) : mSession(&session), mWindow(&session.window())
 {
@@ -36,19 +46,24 @@ void Game::run()
 {
     // On the game's clock: the first frame after a pause advances by its own time only.
     GameTimer clock(mClock);
+    sf::Clock sinceDrawn;
     sf::Time deltaTime = sf::Time::Zero;
     bool played = false;
     while (mWindow->isOpen() && mRunning)
     {
         played = true;
         deltaTime = clock.restart();
-        processEvents();
+        const bool wasPaused = isPaused();
+        const bool eventsCame = processEvents();
         update(deltaTime);
-        render();
-        // A still picture needs no more than a few frames a second to stay on
-        // screen, and this is short enough that the key to go on shows at once.
-        if (isPaused())
-            sf::sleep(sf::milliseconds(15));
+        if (!isPaused() || !wasPaused || eventsCame ||
+            sinceDrawn.getElapsedTime() > PausedRedrawAfter)
+        {
+            render();
+            sinceDrawn.restart();
+        }
+        else
+            sf::sleep(PausedRest);
     }
     // The level this game reached, read before it goes back to 1. A window
     // closed before play began leaves no game to count.
@@ -57,11 +72,12 @@ void Game::run()
     mLevel.resetLevel();
 }
 
-void Game::processEvents()
+bool Game::processEvents()
 {
     mSceneGraph.startFrame();
-    mCommand->pollEvents();
+    const bool eventsCame = mCommand->pollEvents();
     setPaused(mCommand->isPauseAsked());
+    return eventsCame;
 }
 
 // Nothing moves, fires, spawns or counts time while the game is paused.

@@ -36,7 +36,8 @@ public:
     // A frame's steps and the scene stay reachable from a subclass, so that a
     // frame can be driven and inspected without running the loop.
 protected:
-    void processEvents();
+    // True when there was any event: it may have changed the window.
+    bool processEvents();
     void update(sf::Time deltaTime);
     void render();
     void handleCollisions();
