@@ -105,9 +105,9 @@ void Player::moveRight(sf::Time dt)
     mSprite.move(sSpeed * dt.asSeconds());
 }
 
-void Player::fire()
+void Player::fire(sf::Time dt)
 {
-    mElapsed = mFireClock.getElapsedTime();
+    mElapsed = mFireClock.getElapsedTime() + mFireHeadStart;
     if (!(mElapsed.asSeconds() > 1.0 / sFireRate))
         return;
 
@@ -117,6 +117,13 @@ void Player::fire()
                                           position.y - bounds.height / 2.f, -1,
                                           Category::PlayerMissile));
     mLaserSound.play();
+    // Held fire keeps its rhythm: when the shot fell due during this frame's
+    // step, the next interval counts from that moment rather than from the
+    // frame. Otherwise every shot waits for a frame, and at a capped frame rate
+    // the ship fires noticeably slower than its rate (5 a second at 60 frames a
+    // second: 4.6).
+    const sf::Time late = mElapsed - sf::seconds(1.f / sFireRate);
+    mFireHeadStart = late > sf::Time::Zero && late <= dt ? late : sf::Time::Zero;
     mFireClock.restart();
 }
 
@@ -144,7 +151,7 @@ void Player::updateCurrent(sf::Time dt)
     if (mKeysHeld[Right])
         moveRight(dt);
     if (mKeysHeld[Up])
-        fire();
+        fire(dt);
 }
 
 void Player::applyPowerUpCurrent(int kind)
