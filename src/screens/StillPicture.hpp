@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+
+// Keeps a screen that shows a still picture from drawing it over and over. The
+// screen's loop asks before each frame whether to draw, and rests a short step
+// when not: short enough that a change shows within one 60 Hz frame.
+class StillPicture
+{
+public:
+    // The screen names each of its pictures with a number. True, and the
+    // picture counts as drawn, the first time, when the picture differs from
+    // the one drawn last, after disturb(), and about once a second in any case:
+    // the window system does not say when it has lost what was on screen. A
+    // screen that is told false rests before it asks again.
+    bool needsDrawing(int picture);
+
+    // Something may have changed what is on screen (a resize, a focus change ...).
+    void disturb();
+
+    // Sleeps one step.
+    static void rest();
+
+    static constexpr int RestMilliseconds = 5;
+    // Counted in answers rather than read from a clock, so that a screen's
+    // loop reads no clock but its own timers.
+    static constexpr int SkipsBetweenRefreshes = 1000 / RestMilliseconds;
+
+private:
+    std::optional<int> mDrawn;
+    bool mDisturbed = false;
+    int mSkipsSinceDrawn = 0;
+};
