@@ -18,8 +18,9 @@ struct Ask
 };
 } // namespace
 
-TEST(StillPicture, DrawsOnlyWhenThePictureChangesOrTheWindowWasDisturbed)
+TEST(StillPicture, DrawsOnlyWhenThePictureChangesOrWhileTheWindowSettles)
 {
+    static_assert(StillPicture::DrawsAfterDisturbance == 3, "the table counts three draws");
     const std::vector<Ask> asks = {
         {Neutral, false, true, "first frame"},
         {Neutral, false, false, "unchanged"},
@@ -28,9 +29,13 @@ TEST(StillPicture, DrawsOnlyWhenThePictureChangesOrTheWindowWasDisturbed)
         {PlayLit, false, false, "rests on it"},
         {Neutral, false, true, "back to the first"},
         {Neutral, true, true, "disturbed"},
-        {Neutral, false, false, "settled again"},
+        {Neutral, false, true, "the window settling"},
+        {Neutral, false, true, "the window settling, last"},
+        {Neutral, false, false, "settled"},
         {PlayLit, true, true, "disturbed and changed"},
-        {PlayLit, false, false, "disturbance used up"},
+        {Neutral, false, true, "changed while settling"},
+        {Neutral, false, true, "settling, last"},
+        {Neutral, false, false, "settled again"},
     };
     StillPicture still;
     for (const Ask& ask : asks)

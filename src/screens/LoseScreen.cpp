@@ -1,6 +1,7 @@
 #include "screens/LoseScreen.hpp"
 
 #include "resources/MediaFiles.hpp"
+#include "screens/StillPicture.hpp"
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/RenderStates.hpp>
@@ -54,11 +55,19 @@ void LoseScreen::applySounds()
 
 void LoseScreen::showLoop()
 {
+    StillPicture still;
     while (mWindow->isOpen() && isShowing())
     {
-        mWindow->clear(sf::Color::Black);
-        mWindow->draw(mLoseSprite, sf::RenderStates::Default);
-        mWindow->display();
+        if (still.needsDrawing(0))
+        {
+            mWindow->clear(sf::Color::Black);
+            mWindow->draw(mLoseSprite, sf::RenderStates::Default);
+            mWindow->display();
+        }
+        else
+        {
+            StillPicture::rest();
+        }
 
         mElapsed = mClock.getElapsedTime();
         if (mElapsed.asSeconds() > SecondSoundAfter && !mLose2Played)

@@ -95,22 +95,27 @@ void Menu::showLoop()
 {
     while (mWindow->isOpen() && isMenuShown())
     {
-        showFrame();
-        mWindow->display();
+        if (showFrame())
+            mWindow->display();
+        else
+            StillPicture::rest();
     }
     mWindow->clear(sf::Color::Black);
 }
 
-void Menu::showFrame()
+bool Menu::showFrame()
 {
-    mWindow->clear(sf::Color::Black);
     processEvents();
+    if (!mStill.needsDrawing(mHighlight))
+        return false;
+    mWindow->clear(sf::Color::Black);
     if (mHighlight == NeutralImage)
         mWindow->draw(mNeutralSprite, sf::RenderStates::Default);
     else if (mHighlight == PlayLit)
         mWindow->draw(mPlaySprite, sf::RenderStates::Default);
     else if (mHighlight == ExitLit)
         mWindow->draw(mExitSprite, sf::RenderStates::Default);
+    return true;
 }
 
 void Menu::processEvents()
@@ -119,6 +124,10 @@ void Menu::processEvents()
     sf::Event event;
     while (mWindow->pollEvent(event))
     {
+        // Only the pointer's position decides what the menu shows; anything
+        // else may have changed the window under the picture.
+        if (event.type != sf::Event::MouseMoved)
+            mStill.disturb();
         switch (event.type)
         {
         case sf::Event::Closed:

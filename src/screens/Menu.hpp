@@ -3,6 +3,7 @@
 #include "app/GameState.hpp"
 #include "gameplay/Command.hpp"
 #include "resources/ResourceCache.hpp"
+#include "screens/StillPicture.hpp"
 
 #include <SFML/Audio/Music.hpp>
 #include <SFML/Audio/Sound.hpp>
@@ -21,10 +22,11 @@ public:
 
     void run() override;
 
-    // One frame's clearing, input and drawing, and the loop's flag, stay
-    // reachable from a subclass so that a test can drive single frames.
+    // One frame's input and drawing, and the loop's flag, stay reachable from
+    // a subclass so that a test can drive single frames.
 protected:
-    void showFrame();
+    // True if the frame drew the picture: only when it has changed.
+    bool showFrame();
     bool isMenuShown() const;
     sf::Sound& hoverSound() { return mHoverSound; }
     const sf::Music& song() const { return mMusic; }
@@ -56,4 +58,5 @@ private:
     Command mCommand;
     sf::Sound mHoverSound;
     sf::Music mMusic;
+    StillPicture mStill;
 };

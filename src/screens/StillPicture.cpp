@@ -5,20 +5,20 @@
 
 bool StillPicture::needsDrawing(int picture)
 {
-    if (mDrawn == picture && !mDisturbed && mSkipsSinceDrawn < SkipsBetweenRefreshes)
+    if (mDrawn == picture && mDrawsOwed == 0 && mSkipsSinceDrawn < SkipsBetweenRefreshes)
     {
         ++mSkipsSinceDrawn;
         return false;
     }
     mDrawn = picture;
-    mDisturbed = false;
+    mDrawsOwed = mDrawsOwed > 0 ? mDrawsOwed - 1 : 0;
     mSkipsSinceDrawn = 0;
     return true;
 }
 
 void StillPicture::disturb()
 {
-    mDisturbed = true;
+    mDrawsOwed = DrawsAfterDisturbance;
 }
 
 void StillPicture::rest()

@@ -15,8 +15,12 @@ public:
     // screen that is told false rests before it asks again.
     bool needsDrawing(int picture);
 
-    // Something may have changed what is on screen (a resize, a focus change ...).
+    // Something may have changed what is on screen (a resize, a focus change
+    // ...): the picture is drawn in the next few frames, since a window system
+    // may still be settling the window's new size into the first of them.
     void disturb();
+
+    static constexpr int DrawsAfterDisturbance = 3;
 
     // Sleeps one step.
     static void rest();
@@ -28,6 +32,6 @@ public:
 
 private:
     std::optional<int> mDrawn;
-    bool mDisturbed = false;
+    int mDrawsOwed = 0;
     int mSkipsSinceDrawn = 0;
 };
