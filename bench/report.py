@@ -199,10 +199,12 @@ def main():
         shots = ", ".join(f"{timing[f'fire.rate_{rate:g}.shots_per_second']:.2f} "
                           f"(nominal {rate:g})" for rate in rates)
         worst = max(abs(ratio - 1) for ratio in ratios)
+        play = (f"; the play screen {side['play_uncapped_percent']:.0f} % of one core uncapped, "
+                f"{side['play_capped_percent']:.0f} % with `--max-fps {side['play_cap']:.0f}`"
+                if "play_capped_percent" in side else "")
         add(f"| 10. held fire with `--max-fps {timing['fire.cap']:.0f}` | shots per second "
-            f"{shots}: **within {worst * 100:.1f} %**; "
-            f"{timing['fire.frames_per_second']:.1f} frames/s, "
-            f"{timing['fire.cpu_percent']:.0f} % of one core | within 5 % | "
+            f"{shots}: **within {worst * 100:.1f} %** at "
+            f"{timing['fire.frames_per_second']:.1f} frames/s{play} | within 5 % | "
             f"{verdict(worst <= 0.05)} |")
     add("")
     add("## Collision search")
@@ -275,12 +277,15 @@ def main():
             f"cache. Then {side['rounds']:.0f} rounds of: the game's title menu left alone for "
             f"{side['idle_seconds']:.0f} s (user and system time of all its threads, from "
             f"`/proc/<pid>/stat`), the pointer moved onto Play five times (XTest) and the time "
-            f"until the lit button shows, a click on Play, a game left to itself until it is "
-            f"lost, three seconds of the game-over screen, and the peak resident size "
+            f"until the lit button shows, a click on Play, {side['play_seconds']:.0f} s of play "
+            f"from one second in (CPU), the game left to itself until it is lost, three "
+            f"seconds of the game-over screen, and the peak resident size "
             f"(`VmHWM`) once the menu is back; the bare program shown its menu picture, "
             f"clicked, and its peak read once it shows the game-over picture (it holds every "
             f"file to the end, as the game holds a cycle's three screens); the peer's title "
-            f"menu left alone for the same time, all its threads counted. Every program runs "
+            f"menu left alone for the same time, all its threads counted; and the game "
+            f"started with `--max-fps {side['play_cap']:.0f}` for the same stretch of play. "
+            f"Every program runs "
             f"with OpenAL Soft's null output and a scratch home folder.")
     if "fire.cap" in timing:
         add(f"- `bench/vantorix_timing fire`: the ship alone over the galaxy picture, Up held, "

@@ -38,6 +38,10 @@ from xsession import GameWindow, VirtualScreen  # noqa: E402
 
 IDLE_SECONDS = 10.0
 HOVERS = 5
+# A stretch of play before the first enemy comes near the ship.
+PLAY_SETTLE = 1.0
+PLAY_SECONDS = 5.0
+CAP = 60
 # Mean difference per channel under which a picture counts as shown; the game's
 # JPEG decoder and ImageMagick's round differently.
 SAME_PICTURE = 12.0
@@ -221,6 +225,8 @@ def game_round(screen, game, cwd, pictures):
 
         program.window.click(*pictures.play_button)
         program.window.move_pointer(60, 60)
+        time.sleep(PLAY_SETTLE)
+        figures["play"] = program.cpu_share(PLAY_SECONDS)
         wait_until(lambda: pictures.game_over.shown(program.window), 180, "the game-over screen",
                    pause=0.1)
         time.sleep(0.3)
@@ -231,6 +237,18 @@ def game_round(screen, game, cwd, pictures):
     finally:
         program.close()
     return figures
+
+
+def capped_play_round(screen, game, cap, cwd, pictures):
+    """CPU share of play under a frame cap, over the same stretch of play."""
+    program, _ = start(screen, [game, "--max-fps", str(cap)], cwd, pictures)
+    try:
+        program.window.click(*pictures.play_button)
+        program.window.move_pointer(60, 60)
+        time.sleep(PLAY_SETTLE)
+        return {"play": program.cpu_share(PLAY_SECONDS)}
+    finally:
+        program.close()
 
 
 def bare_round(screen, bare, cwd, pictures):
@@ -280,6 +298,7 @@ def main():
     screen = SharedScreen()
     rounds = []
     startups = []
+    capped = []
     try:
         # Once each first, so that both find the files and libraries in the page cache.
         startup_only(screen, [options.game], cwd, pictures)
@@ -297,6 +316,7 @@ def main():
                            bare_round(screen, options.bare, cwd, pictures),
                            peer_round(screen, options.peer, options.peer_title,
                                       options.peer_settle)))
+            capped.append(capped_play_round(screen, options.game, CAP, cwd, pictures))
     finally:
         screen.close()
 
@@ -317,6 +337,10 @@ def main():
     figure("hover_worst_ms", max(hovers) * 1e3, "ms")
     figure("hover_count", len(hovers), "hovers")
     figure("game_over_game_percent", median(lambda g, b, p: g["game_over"]), "%")
+    figure("play_uncapped_percent", median(lambda g, b, p: g["play"]), "%")
+    figure("play_capped_percent", statistics.median(c["play"] for c in capped), "%")
+    figure("play_cap", CAP, "frames/s")
+    figure("play_seconds", PLAY_SECONDS, "s")
     figure("peak_game_kb", median(lambda g, b, p: g["peak"]), "kB")
     figure("peak_bare_kb", median(lambda g, b, p: b["peak"]), "kB")
     figure("peak_ratio", median(lambda g, b, p: g["peak"] / b["peak"]), "game/bare")
