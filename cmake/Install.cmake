@@ -1,19 +1,128 @@
-# Installation and the Debian package. The game reads Media/ relative to its
-# working directory, so the executable goes to a private folder and bin/ gets a
-# launcher that steps into the data folder first.
+# Installation and the Debian package, laid out as Debian lays out games: the
+# launcher in games/, the data in share/games/vantorix. The game reads Media/
+# relative to its working directory, so the executable goes to a private folder
+# and the launcher steps into the data folder first.
 include(GNUInstallDirs)
 
+set(VANTORIX_INSTALL_GAMESDIR games
+    CACHE STRING "Folder under the prefix for the vantorix command (bin suits a home folder)")
 set(VANTORIX_BINARY_DIR ${CMAKE_INSTALL_LIBEXECDIR}/vantorix)
-set(VANTORIX_DATA_DIR ${CMAKE_INSTALL_DATADIR}/vantorix)
+set(VANTORIX_DATA_DIR ${CMAKE_INSTALL_DATADIR}/games/vantorix)
+set(VANTORIX_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/vantorix)
+# Where the metainfo's homepage and screenshots point (docs/screenshots/ holds the pictures).
+set(VANTORIX_HOMEPAGE https://vantorix.invalid CACHE STRING "Vantorix's web site, without a final /")
+set(VANTORIX_APPSTREAM_ID invalid.vantorix.Vantorix)
 
+# One description for the package and the software centre; blank lines part paragraphs.
+set(VANTORIX_DESCRIPTION [=[
+Vantorix is a small arcade space shooter. Enemy ships come down from the
+top of the field in timed waves and fire back. After three waves a boss
+closes the level, and every new level makes the enemies tougher.
+
+Every seventh enemy destroyed drops a power-up: a second ship, a faster
+fire rate or a faster ship. There is no score: how far you get is the
+level, and the best level reached is kept between games.
+
+Play with the keyboard or a gamepad, in a window of any size or fullscreen.]=])
+
+# The version is the project's; the newest changelog entry must name it, and its
+# date is the release date the manual page and the metainfo show.
+file(STRINGS ${PROJECT_SOURCE_DIR}/packaging/changelog VANTORIX_CHANGELOG_LINES
+     REGEX "^vantorix \\(|^ -- ")
+list(GET VANTORIX_CHANGELOG_LINES 0 heading)
+list(GET VANTORIX_CHANGELOG_LINES 1 trailer)
+string(REPLACE "." "\\." version_pattern "${PROJECT_VERSION}")
+if(NOT heading MATCHES "^vantorix \\(${version_pattern}\\)")
+  message(FATAL_ERROR "packaging/changelog: the newest entry is not for version "
+                      "${PROJECT_VERSION}; add one for it")
+endif()
+if(NOT trailer MATCHES ", ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
+  message(FATAL_ERROR "packaging/changelog: no date in \"${trailer}\"")
+endif()
+set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(FIND months ${CMAKE_MATCH_2} month)
+math(EXPR month "${month} + 1" OUTPUT_FORMAT DECIMAL)
+if(month LESS 10)
+  set(month 0${month})
+endif()
+set(VANTORIX_RELEASE_DATE ${CMAKE_MATCH_3}-${month}-${CMAKE_MATCH_1})
+
+# The launcher finds the game and its data relative to itself, so the installed
+# tree can move.
+file(RELATIVE_PATH VANTORIX_LAUNCHER_TO_DATA /prefix/${VANTORIX_INSTALL_GAMESDIR}
+     /prefix/${VANTORIX_DATA_DIR})
+file(RELATIVE_PATH VANTORIX_LAUNCHER_TO_BINARY /prefix/${VANTORIX_INSTALL_GAMESDIR}
+     /prefix/${VANTORIX_BINARY_DIR}/vantorix)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/vantorix.in ${PROJECT_BINARY_DIR}/packaging/vantorix
                @ONLY)
 
+string(REPLACE "\n\n" "</p>\n<p>" VANTORIX_DESCRIPTION_XML "<p>${VANTORIX_DESCRIPTION}</p>")
+string(REPLACE "\n" "\n    " VANTORIX_DESCRIPTION_XML "    ${VANTORIX_DESCRIPTION_XML}")
+configure_file(${PROJECT_SOURCE_DIR}/packaging/vantorix.metainfo.xml.in
+               ${PROJECT_BINARY_DIR}/packaging/${VANTORIX_APPSTREAM_ID}.metainfo.xml @ONLY)
+
+# The manual page and the changelog ship compressed, without name or time stamp
+# so that every build gives the same bytes.
+find_program(GZIP_PROGRAM gzip REQUIRED)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/vantorix.6.in ${PROJECT_BINARY_DIR}/packaging/vantorix.6
+               @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog ${PROJECT_BINARY_DIR}/packaging/changelog
+               COPYONLY)
+set(VANTORIX_COMPRESSED_DOCS)
+foreach(document vantorix.6 changelog)
+  set(plain ${PROJECT_BINARY_DIR}/packaging/${document})
+  add_custom_command(
+    OUTPUT ${plain}.gz
+    COMMAND ${GZIP_PROGRAM} -9 --no-name --keep --force ${plain}
+    DEPENDS ${plain}
+    VERBATIM)
+  list(APPEND VANTORIX_COMPRESSED_DOCS ${plain}.gz)
+endforeach()
+add_custom_target(vantorix_docs ALL DEPENDS ${VANTORIX_COMPRESSED_DOCS})
+
 install(TARGETS vantorix RUNTIME DESTINATION ${VANTORIX_BINARY_DIR})
-install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/vantorix DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(DIRECTORY ${PROJECT_BINARY_DIR}/Media DESTINATION ${VANTORIX_DATA_DIR})
+install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/vantorix DESTINATION ${VANTORIX_INSTALL_GAMESDIR})
+install(FILES ${PROJECT_BINARY_DIR}/packaging/vantorix.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz
+        DESTINATION ${VANTORIX_DOC_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/vantorix.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/${VANTORIX_APPSTREAM_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The level font is not copied: Media/Fonts/Digital_tech.otf becomes a link to
+# the file of the Debian package that ships it, and the package depends on that
+# package. Its licence is in the copyright file. Within one prefix the link is
+# relative, as Debian asks of links inside /usr.
+install(DIRECTORY ${PROJECT_BINARY_DIR}/Media DESTINATION ${VANTORIX_DATA_DIR}
+        PATTERN Fonts EXCLUDE)
+set(link_font [=[
+set(fonts "${CMAKE_INSTALL_PREFIX}/@VANTORIX_DATA_DIR@/Media/Fonts")
+set(font "@VANTORIX_DIGITAL_FONT@")
+string(FIND "${font}" "${CMAKE_INSTALL_PREFIX}/" within)
+set(target "${font}")
+if(within EQUAL 0)
+  file(RELATIVE_PATH target "${fonts}" "${font}")
+endif()
+file(MAKE_DIRECTORY "$ENV{DESTDIR}${fonts}")
+message(STATUS "Installing: $ENV{DESTDIR}${fonts}/Digital_tech.otf -> ${target}")
+file(CREATE_LINK "${target}" "$ENV{DESTDIR}${fonts}/Digital_tech.otf" SYMBOLIC)
+list(APPEND CMAKE_INSTALL_MANIFEST_FILES "$ENV{DESTDIR}${fonts}/Digital_tech.otf")
+]=])
+string(CONFIGURE "${link_font}" link_font @ONLY)
+install(CODE "${link_font}")
+
+find_program(DPKG_QUERY_PROGRAM dpkg-query)
+if(DPKG_QUERY_PROGRAM)
+  execute_process(COMMAND ${DPKG_QUERY_PROGRAM} --search ${VANTORIX_DIGITAL_FONT}
+                  OUTPUT_VARIABLE font_owner ERROR_QUIET RESULT_VARIABLE unowned)
+  if(unowned OR NOT font_owner MATCHES "^([a-z0-9.+-]+): ")
+    message(WARNING "No Debian package ships ${VANTORIX_DIGITAL_FONT}: the package's "
+                    "link to it will point at nothing on other machines")
+  else()
+    set(VANTORIX_FONT_PACKAGE ${CMAKE_MATCH_1})
+  endif()
+endif()
 
 # The icon is drawn from the same art as the game's sprites.
 if(TARGET vantorix_mediagen)
@@ -22,7 +131,7 @@ if(TARGET vantorix_mediagen)
   vantorix_warnings(vantorix_icon)
 
   set(VANTORIX_ICONS)
-  foreach(size 64x64 128x128 256x256)
+  foreach(size 48x48 64x64 128x128 256x256)
     list(APPEND VANTORIX_ICONS ${PROJECT_BINARY_DIR}/icons/hicolor/${size}/apps/vantorix.png)
   endforeach()
   add_custom_command(
@@ -37,15 +146,15 @@ endif()
 
 set(CPACK_PACKAGE_NAME vantorix)
 set(CPACK_PACKAGE_VENDOR "Vantorix")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Arcade space shooter")
-set(CPACK_PACKAGE_DESCRIPTION "Vantorix is a small arcade space shooter: enemies arrive in \
-timed waves, a boss closes every level and every seventh kill drops a power-up.")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "arcade space shooter")
+set(CPACK_PACKAGE_DESCRIPTION "${VANTORIX_DESCRIPTION}")
 set(CPACK_PACKAGE_CONTACT "Vantorix developers <dev@vantorix.invalid>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
-# dpkg-shlibdeps turns the executable's libraries into Depends: the SFML 2.5
+# dpkg-shlibdeps adds the executable's libraries to Depends: the SFML 2.5
 # runtime packages, libX11, the C and C++ runtimes.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "${VANTORIX_FONT_PACKAGE}")
 include(CPack)

@@ -7,7 +7,7 @@ set -euo pipefail
 play_packages=(build-essential cmake pkg-config libsfml-dev libopenal-dev libx11-dev libfreetype-dev fonts-dseg
                fonts-dejavu-core)
 test_packages=(googletest libgtest-dev libbenchmark-dev xvfb xauth x11-utils xdotool imagemagick
-               sox python3 python3-xlib gnuplot-nox valgrind)
+               sox python3 python3-xlib gnuplot-nox valgrind lintian appstream desktop-file-utils)
 bench_packages=(chromium-bsu)
 
 case "${1:-play}" in
