@@ -123,6 +123,20 @@ TEST_F(ShipFiring, HeldFireKeepsTheSharedFireRateAtEveryFrameStep)
     }
 }
 
+// A frame of a second (the window dragged, say) fires one shot; the next comes
+// half an interval later (16 frames of 16 ms), not in a burst.
+TEST_F(ShipFiring, AStalledFrameIsNotMadeUpForWithABurst)
+{
+    holdUp(sf::milliseconds(16), 100);
+    frame(sf::seconds(1.f));
+    ASSERT_TRUE(firedInLastFrame(sf::seconds(1.f)));
+    int frames = 0;
+    do
+        frame(sf::milliseconds(16));
+    while (!firedInLastFrame(sf::milliseconds(16)) && ++frames < 100);
+    EXPECT_EQ(frames + 1, 16);
+}
+
 TEST_F(ShipFiring, AfterAPauseTheFirstShotComesInTheFirstFrameUpIsSeen)
 {
     for (int n = 0; n < 100; ++n)

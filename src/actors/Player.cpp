@@ -3,6 +3,7 @@
 #include "actors/Missile.hpp"
 #include "gameplay/Category.hpp"
 
+#include <algorithm>
 #include <cassert>
 #include <memory>
 
@@ -105,9 +106,11 @@ void Player::moveRight(sf::Time dt)
     mSprite.move(sSpeed * dt.asSeconds());
 }
 
-void Player::fire(sf::Time dt)
+void Player::fire()
 {
     mElapsed = mFireClock.getElapsedTime() + mFireHeadStart;
+    const bool heldSinceLastFrame = mFireHeld;
+    mFireHeld = true;
     if (!(mElapsed.asSeconds() > 1.0 / sFireRate))
         return;
 
@@ -117,13 +120,14 @@ void Player::fire(sf::Time dt)
                                           position.y - bounds.height / 2.f, -1,
                                           Category::PlayerMissile));
     mLaserSound.play();
-    // Held fire keeps its rhythm: when the shot fell due during this frame's
-    // step, the next interval counts from that moment rather than from the
-    // frame. Otherwise every shot waits for a frame, and at a capped frame rate
-    // the ship fires noticeably slower than its rate (5 a second at 60 frames a
-    // second: 4.6).
-    const sf::Time late = mElapsed - sf::seconds(1.f / sFireRate);
-    mFireHeadStart = late > sf::Time::Zero && late <= dt ? late : sf::Time::Zero;
+    // Held fire keeps its rhythm: the next interval counts from the moment this
+    // shot fell due, not from the frame that fired it. Otherwise every shot
+    // waits for a frame, and at a capped frame rate the ship fires noticeably
+    // slower than its rate. At most half an interval, so that a stalled frame
+    // is not made up for with a burst.
+    const sf::Time interval = sf::seconds(1.f / sFireRate);
+    mFireHeadStart =
+        heldSinceLastFrame ? std::min(mElapsed - interval, interval / 2.f) : sf::Time::Zero;
     mFireClock.restart();
 }
 
@@ -151,7 +155,14 @@ void Player::updateCurrent(sf::Time dt)
     if (mKeysHeld[Right])
         moveRight(dt);
     if (mKeysHeld[Up])
-        fire(dt);
+    {
+        fire();
+    }
+    else
+    {
+        mFireHeld = false;
+        mFireHeadStart = sf::Time::Zero;
+    }
 }
 
 void Player::applyPowerUpCurrent(int kind)

@@ -26,7 +26,7 @@ public:
     void setKeyFlag(sf::Keyboard::Key key, bool pressed);
     void moveLeft(sf::Time dt);
     void moveRight(sf::Time dt);
-    void fire(sf::Time dt);
+    void fire();
 
     static void raiseFireRate();
     static void raiseSpeed();
@@ -70,6 +70,7 @@ private:
 
     sf::Time mElapsed;
     sf::Clock mFireClock;
+    bool mFireHeld = false;    // Up was held in the last frame too
     sf::Time mFireHeadStart;   // how late the last shot of held fire came after it fell due
     sf::RenderWindow* mWindow; // the play screen's window outlives every node
     sf::Sound mLaserSound;
