@@ -141,7 +141,7 @@ int main(int argc, char** argv)
     std::vector<Memory> afterCycle;
     for (int cycle = 0; cycle < cycles && Command::isRunning(); ++cycle)
     {
-        ScreenSequence::runCycle(window);
+        ScreenSequence::runCycle(window, Options());
         afterCycle.push_back(readMemory());
         loadingLines.str({});
     }

@@ -7,11 +7,11 @@
 
 #include <memory>
 
-void ScreenSequence::runCycle(sf::RenderWindow& window)
+void ScreenSequence::runCycle(sf::RenderWindow& window, const Options& options)
 {
     std::unique_ptr<GameState> menu = std::make_unique<Menu>(window);
     menu->run();
-    std::unique_ptr<GameState> game = std::make_unique<Game>(window);
+    std::unique_ptr<GameState> game = std::make_unique<Game>(window, options.maxFps);
     game->run();
     std::unique_ptr<GameState> loseScreen = std::make_unique<LoseScreen>(window);
     loseScreen->run();

@@ -19,7 +19,7 @@ int reportNoWindow()
     return 1;
 }
 
-int play(const Options&)
+int play(const Options& options)
 {
     srand(static_cast<unsigned int>(time(nullptr)));
 
@@ -34,7 +34,7 @@ int play(const Options&)
 
     Command command(window);
     while (Command::isRunning())
-        ScreenSequence::runCycle(window);
+        ScreenSequence::runCycle(window, options);
     return 0;
 }
 } // namespace

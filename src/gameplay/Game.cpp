@@ -3,6 +3,7 @@
 #include "actors/Player.hpp"
 #include "actors/PowerUpDropper.hpp"
 #include "actors/Wall.hpp"
+#include "app/FrameCap.hpp"
 #include "gameplay/Command.hpp"
 #include "gameplay/EnemySpawner.hpp"
 #include "presentation/Background.hpp"
@@ -12,7 +13,8 @@
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/System/Clock.hpp>
 
-Game::Game(sf::RenderWindow& window) : mWindow(&window)
+Game::Game(sf::RenderWindow& window, std::optional<unsigned int> maxFramesPerSecond)
+    : mWindow(&window), mMaxFramesPerSecond(maxFramesPerSecond)
 {
     loadTextures();
     loadSounds();
@@ -30,12 +32,14 @@ void Game::run()
 {
     sf::Clock clock;
     sf::Time deltaTime = sf::Time::Zero;
+    FrameCap frameCap(mMaxFramesPerSecond);
     while (mWindow->isOpen() && mRunning)
     {
         deltaTime = clock.restart();
         processEvents();
         update(deltaTime);
         render();
+        frameCap.waitForNextFrame();
     }
     mLevel.resetLevel();
 }

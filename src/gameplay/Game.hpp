@@ -11,6 +11,7 @@
 #include <SFML/System/Time.hpp>
 
 #include <memory>
+#include <optional>
 
 class Command;
 class EnemySpawner;
@@ -20,7 +21,9 @@ class EnemySpawner;
 class Game : public GameState
 {
 public:
-    explicit Game(sf::RenderWindow& window);
+    // Without a cap, play draws as many frames as the machine manages.
+    explicit Game(sf::RenderWindow& window,
+                  std::optional<unsigned int> maxFramesPerSecond = std::nullopt);
     ~Game() override;
 
     void run() override;
@@ -55,4 +58,5 @@ private:
     SceneNode mSceneGraph;
     Level mLevel;
     sf::Sound mExplosionSound;
+    std::optional<unsigned int> mMaxFramesPerSecond;
 };
