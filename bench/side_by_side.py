@@ -205,6 +205,14 @@ def startup_only(screen, command, cwd, pictures):
     return seconds
 
 
+def play_stretch(program, pictures):
+    """Clicks Play; the CPU share of a stretch of play from a second in."""
+    program.window.click(*pictures.play_button)
+    program.window.move_pointer(60, 60)
+    time.sleep(PLAY_SETTLE)
+    return program.cpu_share(PLAY_SECONDS)
+
+
 def game_round(screen, game, cwd, pictures):
     figures = {}
     program, _ = start(screen, [game], cwd, pictures)
@@ -223,10 +231,7 @@ def game_round(screen, game, cwd, pictures):
             time.sleep(0.3)
         figures["hover"] = hovers
 
-        program.window.click(*pictures.play_button)
-        program.window.move_pointer(60, 60)
-        time.sleep(PLAY_SETTLE)
-        figures["play"] = program.cpu_share(PLAY_SECONDS)
+        figures["play"] = play_stretch(program, pictures)
         wait_until(lambda: pictures.game_over.shown(program.window), 180, "the game-over screen",
                    pause=0.1)
         time.sleep(0.3)
@@ -243,10 +248,7 @@ def capped_play_round(screen, game, cap, cwd, pictures):
     """CPU share of play under a frame cap, over the same stretch of play."""
     program, _ = start(screen, [game, "--max-fps", str(cap)], cwd, pictures)
     try:
-        program.window.click(*pictures.play_button)
-        program.window.move_pointer(60, 60)
-        time.sleep(PLAY_SETTLE)
-        return {"play": program.cpu_share(PLAY_SECONDS)}
+        return {"play": play_stretch(program, pictures)}
     finally:
         program.close()
 
