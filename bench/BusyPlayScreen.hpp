@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BusyLayer.hpp"
+#include "app/Session.hpp"
 #include "support/PlayScreen.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -30,6 +31,7 @@ private:
     bool isIntact();
 
     sf::RenderWindow& mWindow;
+    Session mSession;
     std::unique_ptr<PlayScreen> mScreen;
     BusyLayer* mLayer = nullptr; // owned by the screen's root
     std::size_t mOwnNodeCount = 0;

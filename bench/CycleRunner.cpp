@@ -8,6 +8,7 @@
 #include "app/HeapSettings.hpp"
 #include "app/Level.hpp"
 #include "app/ScreenSequence.hpp"
+#include "app/Session.hpp"
 #include "gameplay/Command.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -133,7 +134,8 @@ int main(int argc, char** argv)
     sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix", sf::Style::Default,
                             sf::ContextSettings());
     gWindow = &window;
-    Command command(window);
+    Session session(window);
+    Command command(session);
 
     // The screens' loading lines would land among the figures.
     std::ostringstream loadingLines;
@@ -141,7 +143,7 @@ int main(int argc, char** argv)
     std::vector<Memory> afterCycle;
     for (int cycle = 0; cycle < cycles && Command::isRunning(); ++cycle)
     {
-        ScreenSequence::runCycle(window, Options());
+        ScreenSequence::runCycle(session);
         afterCycle.push_back(readMemory());
         loadingLines.str({});
     }

@@ -288,8 +288,9 @@ void measureFrameRate(double secondsPerRound, int rounds)
 double constructPlayScreen(sf::RenderWindow& window)
 {
     QuietConsole quiet;
+    Session session(window);
     const auto start = Clock::now();
-    PlayScreen screen(window);
+    PlayScreen screen(session);
     return Seconds(Clock::now() - start).count();
 }
 

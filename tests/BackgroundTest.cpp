@@ -15,10 +15,14 @@ namespace
 struct ScrollCase
 {
     const char* name;
-    std::vector<float> steps; // seconds, one frame each
+    std::vector<sf::Time> steps; // one frame each
     float tile0Y;
     float tile1Y;
 };
+
+// 750.6 px, then 49.39995 px: in floats the sum is exactly the field's height.
+const sf::Time ToTheBottom[] = {sf::microseconds(5'004'000), sf::microseconds(329'333)};
+const sf::Time JustOver = sf::milliseconds(2); // 0.3 px
 
 std::ostream& operator<<(std::ostream& out, const ScrollCase& c)
 {
@@ -26,7 +30,7 @@ std::ostream& operator<<(std::ostream& out, const ScrollCase& c)
 }
 } // namespace
 
-// A 600 pixel high window: 4 seconds at 150 px/s bring a tile exactly onto its bottom edge.
+// The field is 800 high, whatever the window: this one is 600 high.
 class BackgroundTiles : public ::testing::Test
 {
 protected:
@@ -44,7 +48,7 @@ protected:
         for (std::size_t i = 0; i < 2; ++i)
         {
             SCOPED_TRACE("tile " + std::to_string(i));
-            EXPECT_FLOAT_EQ(tiles[i].position.y, expected[i]);
+            EXPECT_NEAR(tiles[i].position.y, expected[i], 1e-3f);
             EXPECT_EQ(tiles[i].position.x, 0.f);
             // The sprite is drawn where the wrap test thinks the tile is.
             EXPECT_EQ(tiles[i].sprite.getPosition(), tiles[i].position);
@@ -62,39 +66,40 @@ class BackgroundScroll : public BackgroundTiles, public ::testing::WithParamInte
 
 TEST_P(BackgroundScroll, TilesSlideDownAndWrapOnlyOncePastTheBottom)
 {
-    for (float seconds : GetParam().steps)
-        mBackground->update(sf::seconds(seconds));
+    for (sf::Time step : GetParam().steps)
+        mBackground->update(step);
     expectTilesAt(GetParam().tile0Y, GetParam().tile1Y);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, BackgroundScroll,
-    ::testing::Values(ScrollCase{"StartStacked", {}, 0.f, -600.f},
-                      ScrollCase{"ZeroStepMovesNothing", {0.f, 0.f}, 0.f, -600.f},
-                      ScrollCase{"OneSecondIs150Pixels", {1.f}, 150.f, -450.f},
-                      ScrollCase{"ExactlyAtTheBottomStays", {4.f}, 600.f, 0.f},
-                      // Tile 0 wraps to -H; the overshoot is dropped, not carried over.
-                      ScrollCase{"JustPastTheBottomWraps", {4.f, 0.002f}, -600.f, 0.3f},
-                      ScrollCase{
-                          "SecondTileWrapsBackToExactlyMinusH", {4.f, 0.002f, 4.f}, 0.f, -600.f},
-                      // 1800 px in one frame carries both tiles below: both reset, none modulo.
-                      ScrollCase{"StepOverTwiceTheHeightResetsBoth", {12.f}, -600.f, -600.f}),
+    ::testing::Values(
+        ScrollCase{"StartStacked", {}, 0.f, -800.f},
+        ScrollCase{"ZeroStepMovesNothing", {sf::Time::Zero, sf::Time::Zero}, 0.f, -800.f},
+        ScrollCase{"OneSecondIs150Pixels", {sf::seconds(1.f)}, 150.f, -650.f},
+        ScrollCase{"ExactlyAtTheBottomStays", {ToTheBottom[0], ToTheBottom[1]}, 800.f, 0.f},
+        // Tile 0 wraps to -H; the overshoot is dropped, not carried over.
+        ScrollCase{
+            "JustPastTheBottomWraps", {ToTheBottom[0], ToTheBottom[1], JustOver}, -800.f, 0.3f},
+        ScrollCase{"SecondTileWrapsBackToExactlyMinusH",
+                   {ToTheBottom[0], ToTheBottom[1], JustOver, sf::microseconds(5'333'333)},
+                   0.f,
+                   -800.f},
+        // 1800 px in one frame carries both tiles below: both reset, none modulo.
+        ScrollCase{"StepOverTwiceTheHeightResetsBoth", {sf::seconds(12.f)}, -800.f, -800.f}),
     [](const ::testing::TestParamInfo<ScrollCase>& caseInfo) { return caseInfo.param.name; });
 
-TEST_F(BackgroundTiles, NextWrapAfterAResizeUsesTheNewHeight)
+TEST_F(BackgroundTiles, ResizingTheWindowLeavesTheWrapAtTheFieldsHeight)
 {
     mBackground->update(sf::seconds(3.f)); // tile 0 at 450
     mWindow.setSize(sf::Vector2u(800, 900));
     ASSERT_EQ(mWindow.getSize().y, 900u);
 
-    mBackground->update(sf::seconds(2.f)); // 750: past the old height, not the new one
-    expectTilesAt(750.f, 150.f);
+    mBackground->update(sf::seconds(2.f)); // 750: past the window's old height
+    expectTilesAt(750.f, -50.f);
 
-    mBackground->update(sf::seconds(1.f)); // 900 exactly: stays
-    expectTilesAt(900.f, 300.f);
-
-    mBackground->update(sf::seconds(0.002f));
-    expectTilesAt(-900.f, 300.3f);
+    mBackground->update(sf::seconds(1.f)); // 900: past the field, not the window
+    expectTilesAt(-800.f, 100.f);
 }
 
 TEST(BackgroundCollision, NeverPartOfAPairWhateverOverlapsIt)

@@ -70,7 +70,7 @@ const sf::FloatRect ProbeArea(100.f, 200.f, 40.f, 40.f);
 class PlayScreenFixture : public ::testing::Test
 {
 protected:
-    PlayScreenFixture() : mInMedia(TestFolders::withMedia()), mGame(TestWindow::shared()) {}
+    PlayScreenFixture() : mInMedia(TestFolders::withMedia()), mGame(TestWindow::sharedSession()) {}
 
     SceneNode& root() { return mGame.sceneGraph(); }
     Player& firstShip()

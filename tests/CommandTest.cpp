@@ -1,4 +1,5 @@
 #include "gameplay/Command.hpp"
+#include "app/Session.hpp"
 #include "support/EventPump.hpp"
 #include "support/XWindowEvents.hpp"
 
@@ -10,7 +11,8 @@ class KeyRecording : public ::testing::Test
 {
 protected:
     sf::RenderWindow mWindow{sf::VideoMode(200, 200), "Vantorix test"};
-    Command mCommand{mWindow};
+    Session mSession{mWindow};
+    Command mCommand{mSession};
 };
 
 TEST_F(KeyRecording, BeforeAnyArrowNothingIsReported)
@@ -72,13 +74,4 @@ TEST_F(KeyRecording, ACloseRequestClosesTheWindowAndStopsTheApplication)
     ASSERT_TRUE(pumpUntil([&] { mCommand.pollEvents(); }, [&] { return !mWindow.isOpen(); }));
     EXPECT_FALSE(Command::isRunning());
     mCommand.pollEvents(); // a closed window yields nothing more
-}
-
-TEST_F(KeyRecording, AResizeMakesTheViewFollowTheWindowsPixels)
-{
-    XWindowEvents::resize(mWindow, 320, 260);
-    ASSERT_TRUE(pumpUntil([&] { mCommand.pollEvents(); },
-                          [&] { return mWindow.getView().getSize() == sf::Vector2f(320, 260); }));
-    EXPECT_EQ(mWindow.getView().getCenter(), sf::Vector2f(160, 130));
-    EXPECT_EQ(mWindow.mapPixelToCoords({300, 250}), sf::Vector2f(300, 250));
 }

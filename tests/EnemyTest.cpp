@@ -1,6 +1,7 @@
 #include "actors/Enemy.hpp"
 #include "actors/Boss.hpp"
 #include "actors/PowerUpDropper.hpp"
+#include "app/Field.hpp"
 #include "app/Level.hpp"
 #include "gameplay/Category.hpp"
 #include "support/TestNodes.hpp"
@@ -248,15 +249,15 @@ protected:
     {
         return spawn<Boss>(3, position, {140.f, 40.f});
     }
-    float windowWidth() { return static_cast<float>(media.window()->getSize().x); }
+    static float fieldWidth() { return static_cast<float>(Field::Width); }
 };
 
-TEST_F(BossCourse, DescendsStraightDownEvenWithItsRightEdgePastTheWindow)
+TEST_F(BossCourse, DescendsStraightDownEvenWithItsRightEdgePastTheField)
 {
-    Inspectable<Boss>* boss = bossAt({windowWidth() - 10.f, -400.f});
+    Inspectable<Boss>* boss = bossAt({fieldWidth() - 10.f, -400.f});
     for (int frame = 0; frame < 10; ++frame)
         boss->update(sf::seconds(0.1f));
-    EXPECT_FLOAT_EQ(boss->getSpritePosition().x, windowWidth() - 10.f);
+    EXPECT_FLOAT_EQ(boss->getSpritePosition().x, fieldWidth() - 10.f);
     EXPECT_NEAR(boss->getSpritePosition().y, -360.f, 1e-3);
     EXPECT_FALSE(boss->isOnStation());
 }
@@ -283,7 +284,7 @@ TEST_F(BossCourse, TakesStationOnceBelowTheLineAtOneHundredThenPatrolsRight)
 TEST_F(BossCourse, OnStationPastTheRightEdgeItTurnsBeforeItsNextMove)
 {
     const float width = media.textureSize(Textures::BossA).x * 1.5f;
-    Inspectable<Boss>* boss = bossAt({windowWidth() - width + 5.f, 150.f});
+    Inspectable<Boss>* boss = bossAt({fieldWidth() - width + 5.f, 150.f});
 
     boss->update(sf::seconds(0.25f)); // takes station
     ASSERT_TRUE(boss->isOnStation());
@@ -315,12 +316,12 @@ TEST_F(BossCourse, PatrolsBetweenBothEdgesAtItsStationHeight)
             stationY = position.y;
         ASSERT_FLOAT_EQ(position.y, stationY) << "frame " << frame;
         ASSERT_GE(position.x, -step - 1e-3f) << "frame " << frame;
-        ASSERT_LE(position.x + width, windowWidth() + step + 1e-3f) << "frame " << frame;
+        ASSERT_LE(position.x + width, fieldWidth() + step + 1e-3f) << "frame " << frame;
         leftmost = std::min(leftmost, position.x);
         rightmost = std::max(rightmost, position.x + width);
     }
     EXPECT_GT(stationY, 100.f);
     EXPECT_LT(stationY, 100.f + 40.f * dt + 1e-3f);
     EXPECT_LT(leftmost, 0.f) << "reached the left edge";
-    EXPECT_GT(rightmost, windowWidth()) << "reached the right edge";
+    EXPECT_GT(rightmost, fieldWidth()) << "reached the right edge";
 }

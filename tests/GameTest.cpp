@@ -2,19 +2,30 @@
 #include "gameplay/Command.hpp"
 #include "support/EventPump.hpp"
 #include "support/FakeClock.hpp"
+#include "support/NodeInternals.hpp"
 #include "support/PlayScreen.hpp"
+#include "support/SceneInspection.hpp"
+#include "support/WindowCapture.hpp"
 #include "support/WorkingDirectory.hpp"
 #include "support/XWindowEvents.hpp"
 
 #include <gtest/gtest.h>
 
 #include <iostream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 namespace
 {
+std::vector<SceneNode*> nodesOf(SceneNode& root)
+{
+    std::vector<SceneNode*> nodes;
+    NodeInternals::forEachNode(root, [&](SceneNode& node) { nodes.push_back(&node); });
+    return nodes;
+}
+
 std::vector<std::string> linesOf(const std::string& text)
 {
     std::vector<std::string> lines;
@@ -32,6 +43,7 @@ protected:
     void TearDown() override { std::cout.rdbuf(mCaptured); }
 
     sf::RenderWindow mWindow{sf::VideoMode(800, 800, 32), "Vantorix test"};
+    Session mSession{mWindow};
     std::ostringstream mConsole;
 
 private:
@@ -41,7 +53,7 @@ private:
 TEST_F(PlayScreenStart, WithoutMediaEveryLoadFailsInCatalogueOrder)
 {
     ScopedWorkingDirectory inEmptyFolder(TestFolders::empty());
-    PlayScreen game(mWindow);
+    PlayScreen game(mSession);
 
     const std::vector<std::string> expected = {
         "Media/Textures/playerShip.png failed to load",
@@ -71,7 +83,7 @@ TEST_F(PlayScreenStart, WithoutMediaEveryLoadFailsInCatalogueOrder)
 TEST_F(PlayScreenStart, RunOnAClosedWindowReturnsAtOnceAndResetsTheLevel)
 {
     ScopedWorkingDirectory inEmptyFolder(TestFolders::empty());
-    PlayScreen game(mWindow);
+    PlayScreen game(mSession);
     Level::nextLevel();
     Level::nextLevel();
     mWindow.close();
@@ -84,7 +96,7 @@ TEST_F(PlayScreenStart, RunOnAClosedWindowReturnsAtOnceAndResetsTheLevel)
 TEST_F(PlayScreenStart, ACloseRequestDuringPlayEndsRunResetsTheLevelAndStopsTheApp)
 {
     ScopedWorkingDirectory inEmptyFolder(TestFolders::empty());
-    PlayScreen game(mWindow);
+    PlayScreen game(mSession);
     Level::nextLevel();
     XWindowEvents::requestClose(mWindow);
     ASSERT_TRUE(
@@ -94,4 +106,43 @@ TEST_F(PlayScreenStart, ACloseRequestDuringPlayEndsRunResetsTheLevelAndStopsTheA
 
     EXPECT_EQ(Level::getLevel(), 1);
     EXPECT_FALSE(Command::isRunning());
+}
+
+// The window is made again for fullscreen: play goes on with the very same
+// nodes, and their pictures are drawn into the new window, scaled.
+TEST_F(PlayScreenStart, AFullscreenSwitchDuringPlayKeepsEveryNodeAndItsPicture)
+{
+    ScopedWorkingDirectory inMedia(TestFolders::withMedia());
+    PlayScreen game(mSession);
+    Level::nextLevel();
+    SceneInspection::childOf(SceneInspection::childOf(game.sceneGraph(), 0), 0).destroy();
+    FakeClock::advanceSeconds(3.5f);
+    game.frame(sf::seconds(3.5f)); // the background leaves, the first enemy comes
+    const std::vector<SceneNode*> before = nodesOf(game.sceneGraph());
+    SceneNode& ship = SceneInspection::childOf(SceneInspection::childOf(game.sceneGraph(), 1), 0);
+    const sf::FloatRect shipBounds = ship.getBoundingRect();
+
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::F11, true);
+    ASSERT_TRUE(
+        pumpUntil([&] { game.frame(sf::Time::Zero); }, [&] { return mSession.isFullscreen(); }));
+
+    EXPECT_EQ(nodesOf(game.sceneGraph()), before);
+    EXPECT_EQ(ship.getBoundingRect(), shipBounds);
+    EXPECT_TRUE(game.isPlaying());
+    EXPECT_EQ(Level::getLevel(), 2);
+
+    mWindow.clear(sf::Color::Black);
+    game.sceneGraph().draw(mWindow);
+    const sf::Image frame = WindowCapture::grab(mWindow);
+    const sf::Vector2i topLeft = mWindow.mapCoordsToPixel({shipBounds.left, shipBounds.top});
+    const sf::Vector2i bottomRight = mWindow.mapCoordsToPixel(
+        {shipBounds.left + shipBounds.width, shipBounds.top + shipBounds.height});
+    ASSERT_GT(bottomRight.x - topLeft.x, shipBounds.width) << "the field is shown larger";
+    // The ship's own picture, not a blank quad: many colours where it is drawn.
+    std::set<sf::Uint32> colours;
+    for (int y = topLeft.y; y < bottomRight.y; ++y)
+        for (int x = topLeft.x; x < bottomRight.x; ++x)
+            colours.insert(
+                frame.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y)).toInteger());
+    EXPECT_GT(colours.size(), 8u);
 }

@@ -1,6 +1,7 @@
 #include "actors/Enemy.hpp"
 #include "actors/Player.hpp"
 #include "actors/Wall.hpp"
+#include "app/Field.hpp"
 #include "gameplay/Category.hpp"
 #include "presentation/Background.hpp"
 #include "presentation/ScoreBoard.hpp"
@@ -40,7 +41,7 @@ protected:
 
 TEST_F(PlaySceneStart, BackgroundShipWallAndBoardInDrawingOrder)
 {
-    PlayScreen game(TestWindow::shared());
+    PlayScreen game(TestWindow::sharedSession());
     const std::vector<SceneNode*> layers = childrenOf(game.sceneGraph());
     ASSERT_EQ(layers.size(), 4u);
 
@@ -61,50 +62,30 @@ TEST_F(PlaySceneStart, BackgroundShipWallAndBoardInDrawingOrder)
     EXPECT_TRUE(childrenOf(*layers[3]).empty());
 }
 
-struct StartCase
-{
-    unsigned int width;
-    unsigned int height;
-    sf::Vector2f ship; // W / 2 in whole pixels, H / 1.1
-};
-
-std::ostream& operator<<(std::ostream& out, const StartCase& c)
-{
-    return out << c.width << " x " << c.height;
-}
-
-class PlaySceneResized : public PlaySceneStart, public ::testing::WithParamInterface<StartCase>
-{
-};
-
-TEST_P(PlaySceneResized, ShipStartsAtHalfTheWidthAndTheHeightOverOnePointOne)
+// The window's size is only how large the field is shown.
+TEST_F(PlaySceneStart, ShipStartsAtTheFieldsBottomCentreWhateverTheWindowsSize)
 {
     sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix play test");
-    window.setSize(sf::Vector2u(GetParam().width, GetParam().height));
-    ASSERT_EQ(window.getSize(), sf::Vector2u(GetParam().width, GetParam().height));
+    Session session(window);
+    for (const sf::Vector2u size : {sf::Vector2u(1001, 650), sf::Vector2u(640, 480),
+                                    sf::Vector2u(801, 801), sf::Vector2u(300, 1200)})
+    {
+        window.setSize(size);
+        ASSERT_EQ(window.getSize(), size);
 
-    PlayScreen game(window);
+        PlayScreen game(session);
 
-    const sf::Vector2f ship = childOf(childOf(game.sceneGraph(), 1), 0).getSpritePosition();
-    EXPECT_EQ(ship.x, GetParam().ship.x);
-    EXPECT_FLOAT_EQ(ship.y, GetParam().ship.y);
+        const sf::Vector2f ship = childOf(childOf(game.sceneGraph(), 1), 0).getSpritePosition();
+        EXPECT_EQ(ship.x, 400.f) << size.x << " x " << size.y;
+        EXPECT_FLOAT_EQ(ship.y, 727.2727f) << size.x << " x " << size.y;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Sizes, PlaySceneResized,
-                         ::testing::Values(StartCase{1001, 650, {500.f, 590.90909f}},
-                                           StartCase{640, 480, {320.f, 436.36364f}},
-                                           StartCase{801, 801, {400.f, 728.18182f}}),
-                         [](const ::testing::TestParamInfo<StartCase>& caseInfo)
-                         {
-                             return "W" + std::to_string(caseInfo.param.width) + "xH" +
-                                    std::to_string(caseInfo.param.height);
-                         });
 
 class PlayFrame : public PlaySceneStart
 {
 protected:
     sf::RenderWindow& mWindow = TestWindow::shared();
-    PlayScreen mGame{mWindow};
+    PlayScreen mGame{TestWindow::sharedSession()};
 };
 
 // The spawner runs between the update walk and the collision rules, so its
@@ -141,5 +122,5 @@ TEST_F(PlayFrame, SpawnedEnemyIsCollisionTestedAndDrawnBeforeItsFirstUpdate)
         WindowCapture::grab(mWindow),
         sf::IntRect(static_cast<int>(bounds.left), static_cast<int>(bounds.top) + 400,
                     static_cast<int>(bounds.width), static_cast<int>(bounds.height))));
-    mWindow.setView(mWindow.getDefaultView());
+    mWindow.setView(Field::letterbox(mWindow.getSize()));
 }

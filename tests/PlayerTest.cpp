@@ -1,4 +1,5 @@
 #include "actors/Player.hpp"
+#include "app/Field.hpp"
 #include "gameplay/Category.hpp"
 #include "support/FakeClock.hpp"
 #include "support/TestNodes.hpp"
@@ -42,7 +43,7 @@ protected:
 
     void key(sf::Keyboard::Key code, bool pressed) { layer.handleInput(code, pressed); }
 
-    float windowWidth() { return static_cast<float>(media.window()->getSize().x); }
+    static float fieldWidth() { return static_cast<float>(Field::Width); }
 
     ActorMedia media;
     BoxNode layer;
@@ -209,7 +210,7 @@ TEST_F(ShipMovement, EdgeTestComesBeforeTheMoveSoAShipOnTheEdgeStepsOverOnce)
     };
     const Case cases[] = {
         {"left edge at x = 0", sf::Keyboard::Left, 400.f},
-        {"right edge at the window width", sf::Keyboard::Right, 400.f},
+        {"right edge at the field's width", sf::Keyboard::Right, 400.f},
         {"left edge with a speed bonus", sf::Keyboard::Left, 520.f},
         {"right edge with a speed bonus", sf::Keyboard::Right, 520.f},
     };
@@ -218,7 +219,7 @@ TEST_F(ShipMovement, EdgeTestComesBeforeTheMoveSoAShipOnTheEdgeStepsOverOnce)
         Player::sSpeed.x = c.speed;
         const bool right = c.key == sf::Keyboard::Right;
         Inspectable<Player>* mover =
-            right ? shipWithRightEdgeAt(windowWidth()) : addShip({0.f, 700.f});
+            right ? shipWithRightEdgeAt(fieldWidth()) : addShip({0.f, 700.f});
         const float before = mover->getSpritePosition().x;
         const float step = c.speed * 0.1f * (right ? 1.f : -1.f);
 

@@ -1,6 +1,7 @@
 #include "actors/PowerUp.hpp"
 #include "actors/Enemy.hpp"
 #include "actors/PowerUpDropper.hpp"
+#include "app/Field.hpp"
 #include "app/Level.hpp"
 #include "gameplay/Category.hpp"
 #include "support/TestNodes.hpp"
@@ -79,9 +80,9 @@ TEST_F(PowerUpFall, FallsAtThreeHundredPixelsPerSecondAndTurnsFullCircleInOnePoi
 }
 
 // A step of 1/16 s is 18.75 px, exact in floats.
-TEST_F(PowerUpFall, IsRemovedInTheFirstUpdateThatTakesItsCentreBelowTheWindow)
+TEST_F(PowerUpFall, IsRemovedInTheFirstUpdateThatTakesItsCentreBelowTheField)
 {
-    const float height = static_cast<float>(media.window()->getSize().y);
+    const float height = static_cast<float>(Field::Height);
     drop(100.f, height - 18.75f, 2);
 
     root.update(sf::seconds(1.f / 16.f));

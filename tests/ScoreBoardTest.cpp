@@ -31,7 +31,7 @@ protected:
     ScoreBoardFixture()
     {
         PlayMedia::loadInto(mResources);
-        mBoard = std::make_unique<ScoreBoard>(&mWindow, &mResources);
+        mBoard = std::make_unique<ScoreBoard>(&mResources);
     }
 
     // One frame of the board: its update, then its draw into a cleared window.

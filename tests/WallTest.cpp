@@ -1,4 +1,5 @@
 #include "actors/Wall.hpp"
+#include "app/Field.hpp"
 #include "gameplay/Category.hpp"
 #include "support/TestNodes.hpp"
 
@@ -16,24 +17,18 @@ protected:
     ActorMedia media;
 };
 
-TEST_F(WallPlacement, LiesJustBelowTheBottomOfTheWindowItWasMadeFor)
+TEST_F(WallPlacement, LiesJustBelowTheBottomOfTheField)
 {
-    sf::RenderWindow small(sf::VideoMode(320, 240), "small");
-    for (sf::RenderWindow* window : {media.window(), &small})
-    {
-        const Wall wall(window, media.cache());
-        const sf::FloatRect bounds = wall.getBoundingRect();
-        const sf::Vector2f size = media.textureSize(Textures::Wall);
-        EXPECT_EQ(wall.getCategory(), Category::Wall);
-        EXPECT_EQ(bounds,
-                  sf::FloatRect(0.f, static_cast<float>(window->getSize().y), size.x, size.y));
-    }
+    const Wall wall(media.cache());
+    const sf::Vector2f size = media.textureSize(Textures::Wall);
+    EXPECT_EQ(wall.getCategory(), Category::Wall);
+    EXPECT_EQ(wall.getBoundingRect(), sf::FloatRect(0.f, 800.f, size.x, size.y));
 }
 
-TEST_F(WallPlacement, AnEnemyTouchesItOnlyOnceItsBottomEdgeIsBelowTheWindow)
+TEST_F(WallPlacement, AnEnemyTouchesItOnlyOnceItsBottomEdgeIsBelowTheField)
 {
-    Wall wall(media.window(), media.cache());
-    const float bottom = static_cast<float>(media.window()->getSize().y);
+    Wall wall(media.cache());
+    const float bottom = static_cast<float>(Field::Height);
     const float wallWidth = media.textureSize(Textures::Wall).x;
     struct Case
     {
@@ -42,7 +37,7 @@ TEST_F(WallPlacement, AnEnemyTouchesItOnlyOnceItsBottomEdgeIsBelowTheWindow)
         bool touches;
     };
     const Case cases[] = {
-        {"bottom edge on the window's bottom", {100.f, bottom - 30.f, 30.f, 30.f}, false},
+        {"bottom edge on the field's bottom", {100.f, bottom - 30.f, 30.f, 30.f}, false},
         {"half a pixel below", {100.f, bottom - 29.5f, 30.f, 30.f}, true},
         {"at the left end", {-10.f, bottom - 29.f, 30.f, 30.f}, true},
         {"past the wall's right end", {wallWidth, bottom - 29.f, 30.f, 30.f}, false},

@@ -1,5 +1,7 @@
 #include "actors/Boss.hpp"
 
+#include "app/Field.hpp"
+
 namespace
 {
 constexpr float StationLine = 100.f;
@@ -33,7 +35,7 @@ void Boss::bounceOffEdges()
 bool Boss::isPastRightEdge() const
 {
     const float right = mSprite.getPosition().x + mSprite.getGlobalBounds().width;
-    return right > static_cast<float>(mWindow->getSize().x);
+    return right > static_cast<float>(Field::Width);
 }
 
 bool Boss::isPastLeftEdge() const

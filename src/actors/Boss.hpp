@@ -7,7 +7,7 @@
 #include <SFML/System/Vector2.hpp>
 
 // The enemy that closes a level: descends straight down to a station line,
-// then patrols from side to side, turning at the window's edges.
+// then patrols from side to side, turning at the field's edges.
 class Boss : public Enemy
 {
 public:

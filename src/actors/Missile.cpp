@@ -1,5 +1,7 @@
 #include "actors/Missile.hpp"
 
+#include "app/Field.hpp"
+
 namespace
 {
 constexpr int MissileSpeed = 600;
@@ -37,14 +39,14 @@ void Missile::advance(sf::Time dt)
     mSprite.setPosition(mPosX, mPosY);
 }
 
-// Off screen only once no part of it can be seen: wholly above the top edge
-// or with its top edge below the bottom edge.
+// Off screen only once no part of it can be seen: wholly above the field's top
+// edge or with its top edge below the bottom edge.
 bool Missile::isOffScreen() const
 {
     const sf::FloatRect bounds = mSprite.getGlobalBounds();
     if (mPosY + bounds.height < 0.f)
         return true;
-    return mPosY > static_cast<float>(mWindow->getSize().y);
+    return mPosY > static_cast<float>(Field::Height);
 }
 
 void Missile::removeIfOffScreen()

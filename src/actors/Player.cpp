@@ -1,6 +1,7 @@
 #include "actors/Player.hpp"
 
 #include "actors/Missile.hpp"
+#include "app/Field.hpp"
 #include "gameplay/Category.hpp"
 
 #include <algorithm>
@@ -101,7 +102,7 @@ void Player::moveLeft(sf::Time dt)
 void Player::moveRight(sf::Time dt)
 {
     const float right = mSprite.getPosition().x + mSprite.getGlobalBounds().width;
-    if (right > static_cast<float>(mWindow->getSize().x))
+    if (right > static_cast<float>(Field::Width))
         return;
     mSprite.move(sSpeed * dt.asSeconds());
 }

@@ -1,5 +1,7 @@
 #include "actors/PowerUp.hpp"
 
+#include "app/Field.hpp"
+
 #include "gameplay/Category.hpp"
 
 #include <cassert>
@@ -65,7 +67,7 @@ void PowerUp::advance(sf::Time dt)
 
 bool PowerUp::isBelowWindow() const
 {
-    return mSprite.getPosition().y > static_cast<float>(mWindow->getSize().y);
+    return mSprite.getPosition().y > static_cast<float>(Field::Height);
 }
 
 void PowerUp::removeIfBelowWindow()

@@ -8,7 +8,7 @@
 #include <SFML/System/Vector2.hpp>
 
 // A bonus left by a dead enemy: falls and spins until a ship picks it up or
-// its centre passes below the window. Kinds: 0 extra ship, 1 fire rate, 2 speed.
+// its centre passes below the field. Kinds: 0 extra ship, 1 fire rate, 2 speed.
 class PowerUp : public Entity
 {
 public:

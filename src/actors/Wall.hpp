@@ -6,11 +6,11 @@
 #include <SFML/Graphics/RenderWindow.hpp>
 
 // The line enemies must not cross: a still node lying just below the bottom
-// edge of the window it was made for.
+// edge of the field.
 class Wall : public Entity
 {
 public:
-    Wall(sf::RenderWindow* window, ResourceCache* resources);
+    explicit Wall(ResourceCache* resources);
     ~Wall() override;
 
 protected:

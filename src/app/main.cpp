@@ -2,6 +2,7 @@
 #include "app/DisplayCheck.hpp"
 #include "app/HeapSettings.hpp"
 #include "app/ScreenSequence.hpp"
+#include "app/Session.hpp"
 #include "gameplay/Command.hpp"
 #include "resources/MediaAudit.hpp"
 
@@ -25,16 +26,17 @@ int play(const Options& options)
 
     if (!DisplayCheck::isDisplayAvailable())
         return reportNoWindow();
-    sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix", sf::Style::Default,
-                            sf::ContextSettings());
+    sf::RenderWindow window;
+    Session session(window, options);
+    session.openWindow();
     // Every screen would find a window that never opened closed at once, and
     // nothing would ever stop the cycle.
     if (!window.isOpen())
         return reportNoWindow();
 
-    Command command(window);
+    Command command(session);
     while (Command::isRunning())
-        ScreenSequence::runCycle(window, options);
+        ScreenSequence::runCycle(session);
     return 0;
 }
 } // namespace

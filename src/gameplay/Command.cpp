@@ -1,22 +1,22 @@
 #include "gameplay/Command.hpp"
 
-#include "app/WindowView.hpp"
+#include "app/Session.hpp"
 
 #include <SFML/Window/Event.hpp>
 
 bool Command::sRunning = true;
 
-Command::Command(sf::RenderWindow& window) : mWindow(&window) {}
+Command::Command(Session& session) : mSession(&session) {}
 
 void Command::pollEvents()
 {
     sf::Event event;
-    while (mWindow->pollEvent(event))
+    while (mSession->pollEvent(event))
     {
         switch (event.type)
         {
         case sf::Event::Closed:
-            mWindow->close();
+            mSession->window().close();
             quit();
             break;
         case sf::Event::KeyPressed:
@@ -24,9 +24,6 @@ void Command::pollEvents()
             break;
         case sf::Event::KeyReleased:
             recordKey(event.key.code, false);
-            break;
-        case sf::Event::Resized:
-            WindowView::followSize(*mWindow, event.size.width, event.size.height);
             break;
         default:
             break;

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Window/Keyboard.hpp>
+
+class Session;
 
 // Drains the window's events during play, keeping only what the game needs:
 // a close request and the last arrow key that went down or up. Also holds the
@@ -9,7 +10,7 @@
 class Command
 {
 public:
-    explicit Command(sf::RenderWindow& window);
+    explicit Command(Session& session);
 
     void pollEvents();
     void recordKey(sf::Keyboard::Key key, bool pressed);
@@ -21,7 +22,7 @@ public:
     static bool isRunning();
 
 private:
-    sf::RenderWindow* mWindow; // the window outlives every Command bound to it
+    Session* mSession; // the session outlives every Command bound to it
     sf::Keyboard::Key mKey = sf::Keyboard::Unknown;
     bool mPressed = false;
 

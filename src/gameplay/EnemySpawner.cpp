@@ -2,6 +2,7 @@
 
 #include "actors/Boss.hpp"
 #include "actors/Enemy.hpp"
+#include "app/Field.hpp"
 #include "resources/ResourceCache.hpp"
 #include "scene/SceneNode.hpp"
 
@@ -10,7 +11,7 @@
 
 namespace
 {
-// Enemies enter with their top edge this far above the window, and a spawn x
+// Enemies enter with their top edge this far above the field, and a spawn x
 // leaves this much room at the right edge.
 constexpr unsigned int SpawnMargin = 32;
 } // namespace
@@ -54,9 +55,8 @@ void EnemySpawner::update(SceneNode* root)
         if (!mBossSpawned)
         {
             mBossSpawned = true;
-            const sf::Vector2u size = mWindow->getSize();
-            const sf::Vector2f position(static_cast<float>(size.x / 4),
-                                        -static_cast<float>(size.y / 2));
+            const sf::Vector2f position(static_cast<float>(Field::Width / 4),
+                                        -static_cast<float>(Field::Height / 2));
             root->attachChild(std::make_unique<Boss>(mWindow, mResources, position, 3,
                                                      sf::Vector2f(140.f, 40.f)));
         }
@@ -113,9 +113,6 @@ bool EnemySpawner::isSpawnDue()
 
 sf::Vector2f EnemySpawner::randomSpawnPosition() const
 {
-    const unsigned int width = mWindow->getSize().x;
-    // A window no wider than the margin leaves no room to choose from.
-    const unsigned int x =
-        width > SpawnMargin ? static_cast<unsigned int>(std::rand()) % (width - SpawnMargin) : 0;
+    const unsigned int x = static_cast<unsigned int>(std::rand()) % (Field::Width - SpawnMargin);
     return sf::Vector2f(static_cast<float>(x), -static_cast<float>(SpawnMargin));
 }

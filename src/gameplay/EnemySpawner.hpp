@@ -28,7 +28,7 @@ private:
     sf::Vector2f randomSpawnPosition() const;
 
     // Both belong to the play screen, which outlives its spawner.
-    sf::RenderWindow* mWindow;
+    sf::RenderWindow* mWindow; // only handed to the enemies, which draw into it
     ResourceCache* mResources;
     sf::Time mSpawnElapsed;
     sf::Time mPhaseElapsed;

@@ -3,7 +3,9 @@
 #include "actors/Player.hpp"
 #include "actors/PowerUpDropper.hpp"
 #include "actors/Wall.hpp"
+#include "app/Field.hpp"
 #include "app/FrameCap.hpp"
+#include "app/Session.hpp"
 #include "gameplay/Command.hpp"
 #include "gameplay/EnemySpawner.hpp"
 #include "presentation/Background.hpp"
@@ -13,8 +15,8 @@
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/System/Clock.hpp>
 
-Game::Game(sf::RenderWindow& window, std::optional<unsigned int> maxFramesPerSecond)
-    : mWindow(&window), mMaxFramesPerSecond(maxFramesPerSecond)
+Game::Game(Session& session)
+    : mWindow(&session.window()), mMaxFramesPerSecond(session.options().maxFps)
 {
     loadTextures();
     loadSounds();
@@ -22,7 +24,7 @@ Game::Game(sf::RenderWindow& window, std::optional<unsigned int> maxFramesPerSec
     buildScene();
     // The spawner's clocks start only now, after loading and building.
     mEnemySpawner = std::make_unique<EnemySpawner>(mWindow, &mResources);
-    mCommand = std::make_unique<Command>(window);
+    mCommand = std::make_unique<Command>(session);
     mExplosionSound.setBuffer(mResources.get(SoundBuffers::Explosion));
 }
 
@@ -70,16 +72,16 @@ void Game::buildScene()
 {
     mBackground = std::make_unique<Background>(mWindow, &mResources);
 
-    const sf::Vector2u size = mWindow->getSize();
-    const sf::Vector2f start(static_cast<float>(size.x / 2), static_cast<float>(size.y / 1.1));
+    const sf::Vector2f start(static_cast<float>(Field::Width / 2),
+                             static_cast<float>(Field::Height / 1.1));
     mPlayer = std::make_unique<Player>(mWindow, &mResources, start);
 
     auto playerLayer = std::make_unique<SceneNode>();
     playerLayer->attachChild(std::move(mPlayer));
     auto backgroundLayer = std::make_unique<SceneNode>();
     backgroundLayer->attachChild(std::move(mBackground));
-    auto wallLayer = std::make_unique<Wall>(mWindow, &mResources);
-    auto mScoreBoard = std::make_unique<ScoreBoard>(mWindow, &mResources);
+    auto wallLayer = std::make_unique<Wall>(&mResources);
+    auto mScoreBoard = std::make_unique<ScoreBoard>(&mResources);
 
     // Attachment order is drawing order: the background first, the board last.
     mSceneGraph.attachChild(std::move(backgroundLayer));

@@ -15,15 +15,14 @@
 
 class Command;
 class EnemySpawner;
+class Session;
 
 // The play screen: loads its media, builds the scene and runs a variable
 // time step frame loop until the player loses or the window is closed.
 class Game : public GameState
 {
 public:
-    // Without a cap, play draws as many frames as the machine manages.
-    explicit Game(sf::RenderWindow& window,
-                  std::optional<unsigned int> maxFramesPerSecond = std::nullopt);
+    explicit Game(Session& session);
     ~Game() override;
 
     void run() override;
@@ -58,5 +57,6 @@ private:
     SceneNode mSceneGraph;
     Level mLevel;
     sf::Sound mExplosionSound;
+    // From --max-fps; without it, play draws as many frames as the machine manages.
     std::optional<unsigned int> mMaxFramesPerSecond;
 };

@@ -1,8 +1,14 @@
 #include "presentation/Background.hpp"
 
+#include "app/Field.hpp"
 #include "resources/ResourceCache.hpp"
 
 #include <SFML/Graphics/RenderStates.hpp>
+
+namespace
+{
+constexpr float FieldHeight = static_cast<float>(Field::Height);
+}
 
 Background::Background(sf::RenderWindow* window, ResourceCache* resources) : mWindow(window)
 {
@@ -23,7 +29,7 @@ void Background::updateCurrent(sf::Time dt)
     scrollTiles(dt);
 }
 
-// Tile 0 covers the window, tile 1 lies directly above it.
+// Tile 0 covers the field, tile 1 lies directly above it.
 void Background::placeTiles()
 {
     backgroundTile newTile;
@@ -33,8 +39,8 @@ void Background::placeTiles()
     newTile.position = sf::Vector2f(0.f, 0.f);
     mTiles.push_back(newTile);
 
-    newTile.sprite.setPosition(0.f, -windowHeight());
-    newTile.position = sf::Vector2f(0.f, -windowHeight());
+    newTile.sprite.setPosition(0.f, -FieldHeight);
+    newTile.position = sf::Vector2f(0.f, -FieldHeight);
     mTiles.push_back(newTile);
 }
 
@@ -59,17 +65,12 @@ void Background::drawTiles()
 
 bool Background::isTileBelowWindow(std::size_t index) const
 {
-    return mTiles[index].position.y > windowHeight();
+    return mTiles[index].position.y > FieldHeight;
 }
 
 // A reset, not a modulo: the overshoot past the bottom is dropped.
 void Background::resetTile(std::size_t index)
 {
-    mTiles[index].position = sf::Vector2f(0.f, -windowHeight());
+    mTiles[index].position = sf::Vector2f(0.f, -FieldHeight);
     mTiles[index].sprite.setPosition(mTiles[index].position);
-}
-
-float Background::windowHeight() const
-{
-    return static_cast<float>(mWindow->getSize().y);
 }

@@ -21,7 +21,8 @@ struct backgroundTile
 };
 
 // The star field behind the play: two copies of the galaxy image stacked
-// vertically, sliding down; a copy that has left the bottom goes back on top.
+// vertically, sliding down the field; a copy that has left the bottom goes back
+// on top.
 // Its own sprite never gets a texture, so it never collides.
 class Background : public SceneNode
 {
@@ -41,9 +42,8 @@ private:
     void drawTiles();
     bool isTileBelowWindow(std::size_t index) const;
     void resetTile(std::size_t index);
-    float windowHeight() const;
 
-    sf::RenderWindow* mWindow; // the play screen's window outlives its scene
+    sf::RenderWindow* mWindow; // the tiles' window; the play screen's, which outlives its scene
     sf::Sprite mTileSprite;
     std::vector<backgroundTile> mTiles;
     sf::Vector2f mScrollVelocity;

@@ -1,11 +1,12 @@
 #include "presentation/ScoreBoard.hpp"
 
+#include "app/Field.hpp"
 #include "app/Level.hpp"
 #include "resources/ResourceCache.hpp"
 
 #include <SFML/Graphics/RenderStates.hpp>
 
-ScoreBoard::ScoreBoard(sf::RenderWindow* window, ResourceCache* resources)
+ScoreBoard::ScoreBoard(ResourceCache* resources)
 {
     const sf::Font& font = resources->get(Fonts::DigitalTech);
     mLevelLabel.setFont(font);
@@ -18,8 +19,8 @@ ScoreBoard::ScoreBoard(sf::RenderWindow* window, ResourceCache* resources)
     mLevelLabel.setString(mLevelText);
     mLevelBanner.setString(mLevelText);
 
-    const sf::Vector2u size = window->getSize();
-    mLevelBanner.setPosition(static_cast<float>(size.x / 3), static_cast<float>(size.y / 2.5));
+    mLevelBanner.setPosition(static_cast<float>(Field::Width / 3),
+                             static_cast<float>(Field::Height / 2.5));
     mLevelLabel.setCharacterSize(20);
     mLevelBanner.setCharacterSize(80);
 }

@@ -17,7 +17,7 @@ class ResourceCache;
 class ScoreBoard : public SceneNode
 {
 public:
-    ScoreBoard(sf::RenderWindow* window, ResourceCache* resources);
+    explicit ScoreBoard(ResourceCache* resources);
     ~ScoreBoard() override;
 
     const sf::Text& getLabel() const { return mLevelLabel; }

@@ -1,5 +1,6 @@
 #include "screens/LoseScreen.hpp"
 
+#include "app/Session.hpp"
 #include "resources/MediaFiles.hpp"
 #include "screens/StillPicture.hpp"
 
@@ -12,8 +13,9 @@ constexpr float SecondSoundAfter = 2.f;
 constexpr float ShowFor = 4.f;
 } // namespace
 
-LoseScreen::LoseScreen(sf::RenderWindow& window)
-    : mElapsed(sf::Time::Zero), mWindow(&window), mShowing(true), mLose2Played(false)
+LoseScreen::LoseScreen(Session& session)
+    : mElapsed(sf::Time::Zero), mSession(&session), mWindow(&session.window()), mShowing(true),
+      mLose2Played(false)
 {
     loadTextures();
     loadSounds();
@@ -58,7 +60,8 @@ void LoseScreen::showLoop()
     StillPicture still;
     while (mWindow->isOpen() && isShowing())
     {
-        if (still.needsDrawing(0))
+        mSession->holdEvents();
+        if (still.needsDrawing(0, *mWindow))
         {
             mWindow->clear(sf::Color::Black);
             mWindow->draw(mLoseSprite, sf::RenderStates::Default);

@@ -9,13 +9,16 @@
 #include <SFML/System/Clock.hpp>
 #include <SFML/System/Time.hpp>
 
+class Session;
+
 // The game-over screen: shows its image for four seconds, with one lose sound
-// at once and a second after two. It reads no events: whatever the player does
+// at once and a second after two. It acts on no events: what works on every
+// screen (resizing, fullscreen) still does, and whatever else the player does
 // meanwhile waits for the menu that follows.
 class LoseScreen : public GameState
 {
 public:
-    explicit LoseScreen(sf::RenderWindow& window);
+    explicit LoseScreen(Session& session);
     ~LoseScreen() override;
 
     void run() override;
@@ -39,7 +42,8 @@ private:
     sf::Time mElapsed;
     // Declared before the sounds, so the buffers outlive the sounds playing them.
     ResourceCache mResources;
-    sf::RenderWindow* mWindow; // the entry point's window outlives every screen
+    Session* mSession; // the entry point's session and window outlive every screen
+    sf::RenderWindow* mWindow;
     sf::Sprite mLoseSprite;
     sf::Sound mLoseSound;
     sf::Sound mLose2Sound;

@@ -1,6 +1,6 @@
 #include "screens/Menu.hpp"
 
-#include "app/WindowView.hpp"
+#include "app/Session.hpp"
 #include "resources/AudioDevice.hpp"
 #include "resources/MediaCheck.hpp"
 #include "resources/MediaFiles.hpp"
@@ -13,7 +13,8 @@
 
 namespace
 {
-// Button areas in the menu image's own pixels, every bound exclusive.
+// Button areas in the menu image's own pixels, every bound exclusive. The image
+// fills the field, so these are field units too.
 struct Area
 {
     int left, right, top, bottom;
@@ -32,9 +33,9 @@ constexpr int NeutralImage = 1;
 constexpr int PlayLit = 2;
 } // namespace
 
-Menu::Menu(sf::RenderWindow& window)
-    : mShowMenu(true), mHoverSoundArmed(true), mWindow(&window), mHighlight(NeutralImage),
-      mCommand(window)
+Menu::Menu(Session& session)
+    : mShowMenu(true), mHoverSoundArmed(true), mSession(&session), mWindow(&session.window()),
+      mHighlight(NeutralImage), mCommand(session)
 {
     loadTextures();
     loadSounds();
@@ -106,7 +107,7 @@ void Menu::showLoop()
 bool Menu::showFrame()
 {
     processEvents();
-    if (!mStill.needsDrawing(mHighlight))
+    if (!mStill.needsDrawing(mHighlight, *mWindow))
         return false;
     mWindow->clear(sf::Color::Black);
     if (mHighlight == NeutralImage)
@@ -122,7 +123,7 @@ void Menu::processEvents()
 {
     updateHover();
     sf::Event event;
-    while (mWindow->pollEvent(event))
+    while (mSession->pollEvent(event))
     {
         // Only the pointer's position decides what the menu shows; anything
         // else may have changed the window under the picture.
@@ -136,9 +137,6 @@ void Menu::processEvents()
             break;
         case sf::Event::MouseButtonPressed:
             handleMouseClick(event.mouseButton.button, true);
-            break;
-        case sf::Event::Resized:
-            WindowView::followSize(*mWindow, event.size.width, event.size.height);
             break;
         default:
             break;
@@ -195,7 +193,8 @@ bool Menu::isMouseOverExit() const
 }
 
 // The pointer as a pixel of the menu image, wherever the window stands on the
-// desktop and however its view is set. The image is drawn at (0, 0), scale 1.
+// desktop and however large the field is shown in it. The image is drawn at
+// (0, 0), scale 1, in field units.
 sf::Vector2i Menu::pointerOnImage() const
 {
     const sf::Vector2f point = mWindow->mapPixelToCoords(sf::Mouse::getPosition(*mWindow));

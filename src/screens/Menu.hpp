@@ -12,12 +12,14 @@
 #include <SFML/System/Vector2.hpp>
 #include <SFML/Window/Mouse.hpp>
 
+class Session;
+
 // The title screen: plays its song, lights Play or Exit under the pointer and
 // ends when the player picks one or closes the window.
 class Menu : public GameState
 {
 public:
-    explicit Menu(sf::RenderWindow& window);
+    explicit Menu(Session& session);
     ~Menu() override;
 
     void run() override;
@@ -51,8 +53,9 @@ private:
     sf::Sprite mNeutralSprite;
     sf::Sprite mPlaySprite;
     sf::Sprite mExitSprite;
-    sf::RenderWindow* mWindow; // the entry point's window outlives every screen
-    int mHighlight;            // 0 Exit lit, 1 neutral, 2 Play lit
+    Session* mSession; // the entry point's session and window outlive every screen
+    sf::RenderWindow* mWindow;
+    int mHighlight; // 0 Exit lit, 1 neutral, 2 Play lit
     // Declared before the sound, so the buffer outlives the sound playing it.
     ResourceCache mResources;
     Command mCommand;

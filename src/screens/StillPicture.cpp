@@ -3,8 +3,14 @@
 #include <SFML/System/Sleep.hpp>
 #include <SFML/System/Time.hpp>
 
-bool StillPicture::needsDrawing(int picture)
+bool StillPicture::needsDrawing(int picture, const sf::Window& window)
 {
+    if (window.getSize() != mWindowSize || window.getSystemHandle() != mWindowHandle)
+    {
+        mWindowSize = window.getSize();
+        mWindowHandle = window.getSystemHandle();
+        disturb();
+    }
     if (mDrawn == picture && mDrawsOwed == 0 && mSkipsSinceDrawn < SkipsBetweenRefreshes)
     {
         ++mSkipsSinceDrawn;

@@ -91,11 +91,27 @@ def changed_box(first, second, threshold=40, step=2):
     return min(xs), min(ys), max(xs) + 1, max(ys) + 1
 
 
-def brightest(screen, step=4):
-    """The largest channel value anywhere on screen (sampled)."""
+def brightest(screen, step=4, region=None):
+    """The largest channel value on screen or in region (x0, y0, x1, y1), sampled."""
+    x0, y0, x1, y1 = region or (0, 0, screen.width, screen.height)
     return max(screen.data[(y * screen.width + x) * 3 + c]
-               for y in range(0, screen.height, step) for x in range(0, screen.width, step)
-               for c in range(3))
+               for y in range(y0, y1, step) for x in range(x0, x1, step) for c in range(3))
+
+
+def field_view(screen, left, top, side, size=800, rows=None):
+    """The square the screen shows at (left, top) with `side` pixels, sampled
+    back to `size` pixels (nearest pixel): the field as the game drew it. Only
+    rows (first, end) are filled when given; the others stay black."""
+    scale = side / size
+    columns = [(left + int((x + 0.5) * scale)) * 3 for x in range(size)]
+    data = screen.data
+    out = bytearray(size * size * 3)
+    first, end = rows or (0, size)
+    for y in range(first, end):
+        row = (top + int((y + 0.5) * scale)) * screen.width * 3
+        out[y * size * 3:(y + 1) * size * 3] = b"".join(data[row + x:row + x + 3]
+                                                        for x in columns)
+    return Image(size, size, 3, bytes(out))
 
 
 class Sprite:

@@ -1,14 +1,22 @@
 """What the game does, as far as the scenarios rely on it: its console lines,
 sizes, speeds and timings."""
 
-WINDOW = 800
+WINDOW = 800  # the first window on a desktop with room for it
+FIELD = 800  # the play field's side in the game's own units, shown scaled in any window
 SHIP_SCALE = 0.13
 SHIP_SPEED = 400  # pixels per second, without power-ups
 
 
-def ship_top(height):
-    """Where the ship stands in a window of this height."""
+def ship_top(height=FIELD):
+    """Where the ship stands on the field."""
     return height / 1.1
+
+
+def field_rect(width, height):
+    """(left, top, side): the window pixels a window of this size shows the
+    field in, scaled to fit and centred, with black bars left over."""
+    side = min(round(FIELD * min(width / FIELD, height / FIELD)), width, height)
+    return (width - side) // 2, (height - side) // 2, side
 
 
 ENEMY_SCALE = 0.3

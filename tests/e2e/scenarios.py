@@ -10,11 +10,13 @@ from media import Media
 from picture import brightest, changed_box, mean_difference
 from rules import (ENEMY_START_Y, FIRE_INTERVAL, FIRST_ENEMY_AFTER, FIRST_ENEMY_SPEED,
                    LOSE_FILES, LOSE_SCREEN_SECONDS, MENU_FILES, PLAY_FILES,
-                   SECOND_LOSE_SOUND_AFTER, WINDOW, cycle_lines, ship_top)
+                   SECOND_LOSE_SOUND_AFTER, WINDOW, FIELD, cycle_lines, field_rect,
+                   ship_top)
 from session import Session
 import sound
-from steps import (check, events_between, expect_clean_exit, keep_ship_clear, locate_ship,
-                   move_ship, song_gain, start_play, times_of, wait_for_lose_screen,
+from steps import (check, check_bars, come_to, events_between, expect_clean_exit, field_in,
+                   keep_ship_clear, lit_bar, locate_ship, locate_ship_on_field, move_ship, shown_at,
+                   song_gain, start_play, times_of, unscaled, wait_for_lose_screen,
                    wait_for_menu)
 
 # Screenshots and media images are compared with a tolerance for the decoding
@@ -325,25 +327,192 @@ def close_during_game_over(session, media):
 
 
 def resized_window(session, media):
-    """The view follows a resized window: the menu is drawn unscaled, Play answers
-    where it is drawn, and the ship starts at the new size's bottom centre."""
+    """Whatever the window's size, it shows the whole field scaled to fit and
+    centred between black bars: Play answers where it is drawn, the bars light
+    nothing, the ship stays on the field and no resize ends the game."""
     wait_for_menu(session, 0)
-    session.window.resize(1000, 1000)
-    session.note("resized to 1000x1000")
-    time.sleep(0.6)
-    _, _, width, height = session.window.geometry()
-    check((width, height) == (1000, 1000), f"the window is {width}x{height} after the resize")
-    check(shows(session.snapshot("menu-resized"), media.neutral_menu),
-          "after the resize the menu image is not drawn unscaled at the top-left corner")
-    start_play(session, media, len(MENU_FILES))
-    time.sleep(0.4)
-    left, top = locate_ship(media, session.snapshot("play-resized"), height=1000)
-    session.note(f"ship at ({left}, {top})")
-    check(abs(left - 500) <= 2 and abs(top - ship_top(1000)) <= 2,
-          f"the ship starts at ({left}, {top}), expected (500, {ship_top(1000):.0f}): half the "
-          "width, the height / 1.1")
+    for width, height in ((1200, 800), (800, 1200), (400, 400), (1000, 1000)):
+        what = f"the menu at {width}x{height}"
+        field = resize_to(session, width, height)
+        check(field_comes_to_show(session, field, media.neutral_menu),
+              f"{what} does not show its image, scaled into {field}")
+        check_bars(session.snapshot(f"menu-{width}x{height}"), field, what)
+        play = shown_at(field, *media.play_button)
+        session.window.move_pointer(*play)
+        check(field_comes_to_show(session, field, media.play_menu),
+              f"{what}: the pointer where Play is drawn, at {play}, does not light it")
+        left, top, _ = field
+        if left or top:
+            in_bar = (left // 2, play[1]) if left else (play[0], top // 2)
+            session.window.move_pointer(*in_bar)
+            check(field_comes_to_show(session, field, media.neutral_menu),
+                  f"{what}: the pointer in a bar, at {in_bar}, lights a button")
+    # At 1000 x 1000 Play is drawn 1.25 times as large, at 1.25 times its place.
+    start_play(session, media, len(MENU_FILES), at=shown_at(field, *media.play_button))
+
+    for width, height in ((1200, 800), (800, 1200), (400, 400)):
+        what = f"play at {width}x{height}"
+        field = resize_to(session, width, height)
+        come_to(lambda: ship_at(media, session.window.screenshot(), field, 400))
+        shot = session.snapshot(f"play-{width}x{height}")
+        check_bars(shot, field, what)
+        left, top = locate_ship_on_field(media, shot, field)
+        session.note(f"{what}: ship at ({left}, {top}) on the field")
+        check(abs(left - 400) <= 3 and abs(top - ship_top()) <= 3,
+              f"{what}: the ship is at ({left}, {top}) on the field, not at its start "
+              f"(400, {ship_top():.0f})")
+    check(len(session.console.lines) == len(MENU_FILES) + len(PLAY_FILES),
+          "the game ended while the window was resized")
     session.window.request_close()
-    expect_clean_exit(session, 3, cycle_lines(), "close after the resize")
+    expect_clean_exit(session, 3, cycle_lines(), "close after the resizes")
+
+
+def resize_to(session, width, height):
+    session.window.resize(width, height)
+    session.note(f"resized to {width}x{height}")
+    deadline = time.monotonic() + 3
+    while session.window.geometry()[2:] != (width, height):
+        check(time.monotonic() < deadline, f"the window did not take the size {width}x{height}")
+        time.sleep(0.05)
+    return field_in(session.window)
+
+
+def field_comes_to_show(session, field, image):
+    """Whether the field shows the image, scaled, within a short while."""
+    return come_to(lambda: shows(unscaled(session.window.screenshot(), field), image))
+
+
+def switch_mode(session, keys, fullscreen, what, window_size=None):
+    """Presses the keys that switch between window and fullscreen; returns the
+    geometry of the window the game made again, checked for the new mode (and,
+    back in a window, for the size it had)."""
+    session.window.chord(*keys)
+    window = session.follow_new_window()
+    geometry = window.geometry()
+    session.note(f"{what}: {geometry}")
+    screen = (0, 0) + tuple(session.screen_size)
+    if fullscreen:
+        check(geometry == screen and window.is_override_redirect(),
+              f"{what}: the window is at {geometry}, not over the whole screen {screen}")
+    else:
+        check(geometry[2:] == window_size and not window.is_override_redirect(),
+              f"{what}: the window is at {geometry}, not a {window_size} window again")
+    return geometry
+
+
+def fullscreen_switches(session, media):
+    """Alt+Enter in the menu and F11 during play fill the screen with the field
+    between black bars and return to a window of the size it had; play goes on
+    with the same ship."""
+    wait_for_menu(session, 0)
+    window_size = session.window.geometry()[2:]
+    switch_mode(session, ("Alt_L", "Return"), True, "Alt+Enter in the menu")
+    check(field_comes_to_show(session, field_in(session.window), media.neutral_menu),
+          "the menu does not show its image in fullscreen")
+    switch_mode(session, ("Alt_L", "Return"), False, "Alt+Enter again", window_size)
+
+    window = field_in(session.window)
+    start_play(session, media, len(MENU_FILES), at=shown_at(window, *media.play_button))
+    # On an idle machine all this is over before the first enemy could fire at
+    # the ship; each step waits for what it looks for, not for a set time.
+    session.window.hold_key("Left", 0.2)
+    ship = settled_ship(session, media, window)
+    session.note(f"ship at x = {ship} before the switch")
+
+    full = switch_mode(session, ("F11",), True, "F11 during play")
+    field = field_rect(*full[2:])
+    check(come_to(lambda: ship_at(media, session.window.screenshot(), field, ship)),
+          "in fullscreen the ship is not where it was in the window, between black bars")
+    first = session.snapshot("play-fullscreen")
+    check(come_to(lambda: sky_moved(session.window.screenshot(), first, field)),
+          "in fullscreen the sky stands still: play does not go on")
+    session.snapshot("play-fullscreen-later")
+
+    switch_mode(session, ("F11",), False, "F11 again", window_size)
+    check(come_to(lambda: ship_at(media, session.window.screenshot(), window, ship)),
+          "back in the window the ship is not where it was")
+    session.window.hold_key("Right", 0.3)
+    check(come_to(lambda: ship_between(media, session.window.screenshot(), window, ship + 60,
+                                       FIELD)),
+          "back in the window the ship does not answer Right")
+    session.snapshot("play-moved-right")
+    check(len(session.console.lines) == len(MENU_FILES) + len(PLAY_FILES),
+          "a switch between window and fullscreen ended play")
+    session.window.request_close()
+    expect_clean_exit(session, 3, cycle_lines(), "close after the switches")
+
+
+def settled_ship(session, media, field):
+    """The ship's x on the field once it has stopped (a loaded machine may act
+    on a key's release a while after it)."""
+    readings = [None]
+
+    def still():
+        x, _ = locate_ship_on_field(media, session.window.screenshot(), field)
+        readings.append(x)
+        return readings[-2] is not None and abs(readings[-1] - readings[-2]) <= 1
+
+    check(come_to(still), "the ship does not come to a stop")
+    return readings[-1]
+
+
+def ship_between(media, shot, field, low, high):
+    """Whether the shot shows the field between black bars, with the ship's
+    left edge between these field x."""
+    try:
+        left, _ = locate_ship_on_field(media, shot, field)
+    except AssertionError:
+        return False
+    return low <= left <= high and lit_bar(shot, field) is None
+
+
+def ship_at(media, shot, field, x):
+    return ship_between(media, shot, field, x - 3, x + 3)
+
+
+def sky_moved(shot, earlier, field):
+    return mean_difference(unscaled(shot, field), unscaled(earlier, field), step=4) > SAME_PICTURE
+
+
+def fullscreen_option(session, media):
+    """--fullscreen opens over the whole screen, the field between black bars,
+    and Play answers where it is drawn."""
+    geometry = session.window.geometry()
+    screen = (0, 0) + tuple(session.screen_size)
+    check(geometry == screen and session.window.is_override_redirect(),
+          f"with --fullscreen the window is at {geometry}, not over the whole screen {screen}")
+    wait_for_menu(session, 0)
+    field = field_in(session.window)
+    check(field_comes_to_show(session, field, media.neutral_menu),
+          "the menu does not show its image in fullscreen")
+    check_bars(session.snapshot("menu-fullscreen"), field, "the fullscreen menu")
+    start_play(session, media, len(MENU_FILES), at=shown_at(field, *media.play_button))
+    session.window.request_close()
+    expect_clean_exit(session, 3, cycle_lines(), "close in fullscreen play")
+
+
+def small_desktop(session, media):
+    """On a 1366 x 768 desktop the first window is the largest square that fits
+    with room for a title bar and a panel, and shows the whole menu."""
+    screen_width, screen_height = session.screen_size
+
+    def on_desktop():
+        left, top, width, height = session.window.geometry()
+        return (left >= 0 and top >= 0 and left + width <= screen_width
+                and top + height <= screen_height)
+
+    # The game puts its window in place right after opening it.
+    placed = come_to(on_desktop)
+    left, top, width, height = session.window.geometry()
+    session.note(f"first window at {(left, top, width, height)}")
+    check(width == height and WINDOW * 0.8 < width < screen_height,
+          f"the first window is {width}x{height}, not a square smaller than the desktop")
+    check(placed, f"the first window at {(left, top, width, height)} is not wholly on the desktop")
+    wait_for_menu(session, 0)
+    check(field_comes_to_show(session, field_in(session.window), media.neutral_menu),
+          "the first window does not show the whole menu, scaled")
+    session.window.request_close()
+    expect_clean_exit(session, 3, cycle_lines(), "close in the menu")
 
 
 def no_audio_device(session, media):
@@ -374,8 +543,18 @@ SCENARIOS = {
     "CloseDuringPlayEndsTheProgram": (close_during_play, {"audio": "null"}, ["play_button"]),
     "CloseDuringGameOverIsHandledByTheNextMenu": (
         close_during_game_over, {"audio": "null"}, ["play_button"]),
-    "ResizedWindowStartsTheShipAtItsBottomCentre": (
-        resized_window, {"audio": "null"}, ["play_button", "colour_key", "ship"]),
+    "ResizedWindowShowsTheWholeFieldBetweenBars": (
+        resized_window, {"audio": "null"},
+        ["play_button", "neutral_menu", "play_menu", "colour_key", "ship"]),
+    "FullscreenKeysSwitchAndPlayGoesOn": (
+        fullscreen_switches, {"audio": "null", "screen_size": (1280, 720)},
+        ["play_button", "neutral_menu", "colour_key", "ship"]),
+    "FullscreenOptionOpensOverTheWholeScreen": (
+        fullscreen_option, {"audio": "null", "screen_size": (1280, 720),
+                            "arguments": ["--fullscreen"]},
+        ["play_button", "neutral_menu"]),
+    "SmallDesktopOpensTheLargestSquareThatFits": (
+        small_desktop, {"audio": "null", "screen_size": (1366, 768)}, ["neutral_menu"]),
     "WithoutAudioDeviceTheGameStillCycles": (
         no_audio_device, {"audio": "missing"}, ["play_button", "exit_button"]),
 }

@@ -104,13 +104,16 @@ class Session:
     """audio: "record" (wave output into a recorder), "null" (OpenAL's null
     output) or "missing" (a driver that does not exist: no audio device)."""
 
-    def __init__(self, scenario, game, media, artifacts, with_media=True, audio="record"):
+    def __init__(self, scenario, game, media, artifacts, with_media=True, audio="record",
+                 screen_size=(1920, 1920), arguments=()):
         self.scenario = scenario
         self.game_path = game
         self.media = media
         self.artifacts = artifacts
         self.with_media = with_media
         self.audio = audio
+        self.screen_size = screen_size
+        self.arguments = list(arguments)
         self.snapshots = []
         self.notes = []
         self.screen = None
@@ -132,7 +135,8 @@ class Session:
         return self
 
     def _start(self):
-        self.screen = VirtualScreen(log_path=os.path.join(self.folder, "xvfb.log"))
+        self.screen = VirtualScreen(*self.screen_size,
+                                    log_path=os.path.join(self.folder, "xvfb.log"))
         workdir = os.path.join(self.folder, "run")
         os.mkdir(workdir)
         if self.with_media:
@@ -148,12 +152,19 @@ class Session:
         else:
             environment["ALSOFT_DRIVERS"] = "no-such-audio-driver"
         self.started = time.monotonic()
-        self.process = spawn_child([self.game_path], cwd=workdir, env=environment,
+        self.process = spawn_child([self.game_path] + self.arguments, cwd=workdir, env=environment,
                                    stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         self.console = Console(io.TextIOWrapper(self.process.stdout))
         self.errors = ErrorOutput(self.process.stderr)
         self.window = self.screen.find_window("Vantorix", timeout=20)
         self.window.focus()
+
+    def follow_new_window(self, timeout=5):
+        """After the game made its window again: finds the new one and gives it
+        the keyboard, as a window manager would."""
+        self.window = self.screen.find_window("Vantorix", timeout=timeout, besides=self.window)
+        self.window.focus()
+        return self.window
 
     def snapshot(self, name):
         """A screenshot of the window, kept for the artifacts of a failed run."""

@@ -5,8 +5,9 @@ import time
 from collections import deque
 
 import sound
-from rules import (LOSE_FILES, MENU_FILES, PLAY_FILES, SHIP_SPEED, WINDOW, console_lines,
-                   ship_top)
+from picture import brightest, field_view
+from rules import (FIELD, LOSE_FILES, MENU_FILES, PLAY_FILES, SHIP_SPEED, WINDOW, console_lines,
+                   field_rect, ship_top)
 
 
 def check(condition, message):
@@ -31,10 +32,11 @@ def wait_for_menu(session, lines_before, loaded=True, timeout=20):
     return came
 
 
-def start_play(session, media, lines_before, loaded=True):
-    """Clicks Play; returns the time the play screen's last console line came,
-    which is when play begins (its ship, spawner and clocks are made right after)."""
-    session.window.click(*media.play_button)
+def start_play(session, media, lines_before, loaded=True, at=None):
+    """Clicks Play (where an 800 x 800 window draws it, or at the window pixel
+    `at`); returns the time the play screen's last console line came, which is
+    when play begins (its ship, spawner and clocks are made right after)."""
+    session.window.click(*(at or media.play_button))
     session.note("clicked Play")
     began = session.console.wait_for_count(lines_before + len(PLAY_FILES), 20,
                                            "the play screen's console lines after clicking Play")
@@ -67,10 +69,10 @@ def expect_clean_exit(session, within, expected_lines, what):
     return waited
 
 
-def locate_ship(media, shot, height=WINDOW):
-    """(left, top) of the ship, found by its own colours, then to the pixel by
-    its picture."""
-    expected_top = ship_top(height)
+def locate_ship(media, shot):
+    """(left, top) of the ship on an unscaled field, found by its own colours,
+    then to the pixel by its picture."""
+    expected_top = ship_top()
     blobs = media.colour_key.find(shot, ["ship"], region=(0, int(expected_top) - 40,
                                                           shot.width, shot.height))
     check(blobs, f"no ship in the bottom band of the screen (expected at y = {expected_top:.0f})")
@@ -79,6 +81,59 @@ def locate_ship(media, shot, height=WINDOW):
                                          range(int(blob.top) - 4, int(blob.top) + 5))
     check(score < 30, f"the ship's picture does not match near ({blob.left:.0f}, {blob.top:.0f})")
     return left, top
+
+
+# --- the field in a window of any size ------------------------------------------------
+
+
+def field_in(window):
+    """(left, top, side): where the window shows the field now."""
+    _, _, width, height = window.geometry()
+    return field_rect(width, height)
+
+
+def shown_at(field, x, y):
+    """The window pixel that shows the field's point (x, y)."""
+    left, top, side = field
+    return left + int(x * side / FIELD), top + int(y * side / FIELD)
+
+
+def unscaled(shot, field, rows=None):
+    """The field as a screenshot shows it, at the field's own size."""
+    return field_view(shot, *field, size=FIELD, rows=rows)
+
+
+def lit_bar(shot, field):
+    """A part of the window outside the field (a bar beside, above or below it)
+    that is not black, or None."""
+    left, top, side = field
+    bars = [(0, 0, left, shot.height), (left + side, 0, shot.width, shot.height),
+            (0, 0, shot.width, top), (0, top + side, shot.width, shot.height)]
+    for x0, y0, x1, y1 in bars:
+        if x1 > x0 and y1 > y0 and brightest(shot, step=3, region=(x0, y0, x1, y1)) >= 8:
+            return x0, y0, x1, y1
+    return None
+
+
+def check_bars(shot, field, what):
+    bar = lit_bar(shot, field)
+    check(bar is None, f"{what}: the window is not black at {bar}, outside the field at {field}")
+
+
+def come_to(condition, timeout=5.0):
+    """Whether the condition comes true within a short while (the game draws the
+    next frame for a new window size on its own time)."""
+    deadline = time.monotonic() + timeout
+    while not condition():
+        if time.monotonic() > deadline:
+            return False
+        time.sleep(0.1)
+    return True
+
+
+def locate_ship_on_field(media, shot, field):
+    """(left, top) of the ship in field units, however large the field is shown."""
+    return locate_ship(media, unscaled(shot, field, rows=(int(ship_top()) - 60, FIELD)))
 
 
 def move_ship(session, media, ship, target):

@@ -23,6 +23,8 @@ class VirtualScreen:
     never share a pointer or a keyboard."""
 
     def __init__(self, width=1920, height=1920, log_path=None):
+        self.width = width
+        self.height = height
         read_end, write_end = os.pipe()
         log = open(log_path, "wb") if log_path else subprocess.DEVNULL
         self.process = spawn_child(
@@ -68,13 +70,16 @@ class VirtualScreen:
                 self.process.kill()
                 self.process.wait()
 
-    def find_window(self, title, timeout):
-        """The top-level window with this title, once it is mapped."""
+    def find_window(self, title, timeout, besides=None):
+        """The top-level window with this title, once it is mapped; with
+        `besides`, one other than that GameWindow (the game makes its window
+        again to switch between window and fullscreen)."""
+        skip = besides.window.id if besides else None
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
             for child in self.root.query_tree().children:
                 try:
-                    if (child.get_wm_name() == title
+                    if (child.id != skip and child.get_wm_name() == title
                             and child.get_attributes().map_state == X.IsViewable):
                         return GameWindow(self, child)
                 except XError:
@@ -138,6 +143,22 @@ class GameWindow:
         xtest.fake_input(self.display, X.KeyRelease, self._keycode(key_name))
         self.display.sync()
         time.sleep(self.KEY_GAP)
+
+    def chord(self, *key_names):
+        """Presses the keys in order, e.g. a modifier and a key, and lets them go."""
+        for key_name in key_names:
+            xtest.fake_input(self.display, X.KeyPress, self._keycode(key_name))
+            self.display.sync()
+        time.sleep(self.KEY_GAP)
+        for key_name in reversed(key_names):
+            xtest.fake_input(self.display, X.KeyRelease, self._keycode(key_name))
+            self.display.sync()
+        time.sleep(self.KEY_GAP)
+
+    def is_override_redirect(self):
+        """Whether the window stands outside any window manager's care, as a
+        fullscreen window does."""
+        return bool(self.window.get_attributes().override_redirect)
 
     def hold_key(self, key_name, seconds):
         """Holds a key; returns the monotonic times of press and release."""

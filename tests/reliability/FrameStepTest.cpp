@@ -58,7 +58,7 @@ protected:
     {
         srand(11);
         mPrevious = std::cout.rdbuf(mConsole.rdbuf());
-        mPlay = std::make_unique<PlayScreen>(mWindow);
+        mPlay = std::make_unique<PlayScreen>(mSession);
     }
     void TearDown() override
     {
@@ -81,6 +81,7 @@ protected:
     Census now() { return census(mPlay->sceneGraph(), static_cast<float>(mWindow.getSize().y)); }
 
     sf::RenderWindow mWindow{sf::VideoMode(800, 800, 32), "Vantorix test"};
+    Session mSession{mWindow};
     ScopedWorkingDirectory mInMedia{TestFolders::withMedia()};
     std::ostringstream mConsole;
     std::streambuf* mPrevious = nullptr;

@@ -143,6 +143,7 @@ TEST(LongPlay, HalfAnHourFromLevelFiveKeepsTheTreeBoundedAndEmptiesIt)
 {
     srand(5);
     sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix test");
+    Session session(window);
     ScopedWorkingDirectory inMedia(TestFolders::withMedia());
     std::ostringstream console;
     std::streambuf* previous = std::cout.rdbuf(console.rdbuf());
@@ -153,7 +154,7 @@ TEST(LongPlay, HalfAnHourFromLevelFiveKeepsTheTreeBoundedAndEmptiesIt)
     while (played < HalfAnHour && findings.faults.empty())
     {
         startAtLevel(FirstLevel + findings.games % LevelsTried);
-        PlayScreen play(window);
+        PlayScreen play(session);
         ++findings.games;
         lifetimes.forget();
         for (long frame = 0; play.isPlaying() && played < HalfAnHour; ++frame)

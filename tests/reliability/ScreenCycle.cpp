@@ -3,6 +3,7 @@
 #include "FakePointer.hpp"
 
 #include "app/Level.hpp"
+#include "app/Session.hpp"
 #include "screens/LoseScreen.hpp"
 #include "screens/Menu.hpp"
 #include "support/FakeClock.hpp"
@@ -23,10 +24,10 @@ public:
 // Inside the Play button of the menu image, drawn at the window's top-left corner.
 const sf::Vector2i OnPlay(402, 547);
 
-bool runMenu(sf::RenderWindow& window, const ScreenCycle::Limits& limits,
-             ScreenCycle::Outcome& outcome)
+bool runMenu(Session& session, const ScreenCycle::Limits& limits, ScreenCycle::Outcome& outcome)
 {
-    WatchedMenu menu(window);
+    sf::RenderWindow& window = session.window();
+    WatchedMenu menu(session);
     FakePointer::moveTo(OnPlay);
     int frames = 0;
     FakePointer::onRead(
@@ -46,10 +47,11 @@ bool runMenu(sf::RenderWindow& window, const ScreenCycle::Limits& limits,
     return window.isOpen() && !menu.isMenuShown();
 }
 
-void runPlay(sf::RenderWindow& window, const ScreenCycle::Limits& limits,
+void runPlay(Session& session, const ScreenCycle::Limits& limits,
              const ScreenCycle::PlayHook& duringPlay, ScreenCycle::Outcome& outcome)
 {
-    PlayScreen play(window);
+    sf::RenderWindow& window = session.window();
+    PlayScreen play(session);
     while (window.isOpen() && play.isPlaying() && outcome.playTime < limits.playTime)
     {
         FakeClock::advance(limits.step);
@@ -65,9 +67,10 @@ void runPlay(sf::RenderWindow& window, const ScreenCycle::Limits& limits,
     Level().resetLevel();
 }
 
-bool runLoseScreen(sf::RenderWindow& window, const ScreenCycle::Limits& limits)
+bool runLoseScreen(Session& session, const ScreenCycle::Limits& limits)
 {
-    LoseScreen loseScreen(window);
+    sf::RenderWindow& window = session.window();
+    LoseScreen loseScreen(session);
     int frames = 0;
     FakeClock::onElapsedRead(
         [&]
@@ -86,12 +89,13 @@ ScreenCycle::Outcome ScreenCycle::run(sf::RenderWindow& window, const Limits& li
                                       const PlayHook& duringPlay)
 {
     Outcome outcome;
-    outcome.menuEndedOnPlay = runMenu(window, limits, outcome);
+    Session session(window);
+    outcome.menuEndedOnPlay = runMenu(session, limits, outcome);
     if (!outcome.menuEndedOnPlay)
         return outcome;
-    runPlay(window, limits, duringPlay, outcome);
+    runPlay(session, limits, duringPlay, outcome);
     if (!window.isOpen())
         return outcome;
-    outcome.loseScreenEnded = runLoseScreen(window, limits);
+    outcome.loseScreenEnded = runLoseScreen(session, limits);
     return outcome;
 }

@@ -1,5 +1,6 @@
 #include "ScreenMedia.hpp"
 
+#include "app/Session.hpp"
 #include "screens/LoseScreen.hpp"
 #include "support/EventPump.hpp"
 #include "support/FakeClock.hpp"
@@ -76,6 +77,7 @@ protected:
 
     ScopedWorkingDirectory mInMediaFolder{ScreenMedia::folder()};
     sf::RenderWindow mWindow{sf::VideoMode(800, 800, 32), "Vantorix test"};
+    Session mSession{mWindow};
 };
 
 struct TimingCase
@@ -99,7 +101,7 @@ class LoseScreenTiming : public LoseScreenRun, public ::testing::WithParamInterf
 TEST_P(LoseScreenTiming, SecondSoundOnceAfterTwoSecondsAndEndAfterFour)
 {
     const TimingCase& c = GetParam();
-    ShownLoseScreen screen(mWindow);
+    ShownLoseScreen screen(mSession);
     // Loading counts against the screen's time: it is measured from construction.
     FakeClock::advanceSeconds(c.loadingSeconds);
 
@@ -125,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(LoseScreenRun, RunOnAClosedWindowStartsTheFirstSoundAndReturns)
 {
-    ShownLoseScreen screen(mWindow);
+    ShownLoseScreen screen(mSession);
     mWindow.close();
 
     const Timeline timeline = runWithFrameTime(screen, sf::seconds(0.5f));
@@ -137,7 +139,7 @@ TEST_F(LoseScreenRun, RunOnAClosedWindowStartsTheFirstSoundAndReturns)
 
 TEST_F(LoseScreenRun, SoundsPlayOnAfterTheScreenEnds)
 {
-    ShownLoseScreen screen(mWindow);
+    ShownLoseScreen screen(mSession);
     FakeClock::onElapsedRead([] { FakeClock::advanceSeconds(0.5f); });
     screen.run();
     FakeClock::onElapsedRead({});
@@ -148,7 +150,7 @@ TEST_F(LoseScreenRun, SoundsPlayOnAfterTheScreenEnds)
 
 TEST_F(LoseScreenRun, EventsWaitForTheNextScreen)
 {
-    ShownLoseScreen screen(mWindow);
+    ShownLoseScreen screen(mSession);
     XWindowEvents::requestClose(mWindow);
     // Give the X server time to deliver the request before the screen runs.
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -161,11 +163,40 @@ TEST_F(LoseScreenRun, EventsWaitForTheNextScreen)
     EXPECT_TRUE(pumpUntil(
         [&]
         {
-            while (mWindow.pollEvent(event))
+            while (mSession.pollEvent(event))
                 closeRequested = closeRequested || event.type == sf::Event::Closed;
         },
         [&] { return closeRequested; }))
         << "the close request is still queued for the menu";
+}
+
+// Fullscreen works here as on every screen; what else comes still waits.
+TEST_F(LoseScreenRun, SwitchesToFullscreenWhileShowingAndTheCloseRequestStillWaits)
+{
+    ShownLoseScreen screen(mSession);
+    XWindowEvents::requestClose(mWindow);
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::F11, true);
+    // The screen's time stands still until it has seen the key come.
+    int waits = 0;
+    FakeClock::onElapsedRead(
+        [&]
+        {
+            if (mSession.isFullscreen() || ++waits > 400)
+                FakeClock::advanceSeconds(0.5f);
+            else
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        });
+    screen.run();
+    FakeClock::onElapsedRead({});
+
+    EXPECT_TRUE(mSession.isFullscreen());
+    EXPECT_TRUE(mWindow.isOpen());
+    EXPECT_EQ(screen.secondLoseSound().getStatus(), sf::Sound::Playing) << "went on to the end";
+    sf::Event event;
+    bool closeRequested = false;
+    while (mSession.pollEvent(event))
+        closeRequested = closeRequested || event.type == sf::Event::Closed;
+    EXPECT_TRUE(closeRequested) << "the close request waits for the menu";
 }
 
 TEST_F(LoseScreenRun, WithoutMediaLoadsAreReportedInOrderAndTheScreenStillEnds)
@@ -173,7 +204,7 @@ TEST_F(LoseScreenRun, WithoutMediaLoadsAreReportedInOrderAndTheScreenStillEnds)
     ScopedWorkingDirectory inEmptyFolder(TestFolders::empty());
     std::ostringstream console;
     std::streambuf* const captured = std::cout.rdbuf(console.rdbuf());
-    ShownLoseScreen screen(mWindow);
+    ShownLoseScreen screen(mSession);
     std::cout.rdbuf(captured);
 
     EXPECT_EQ(console.str(), "Media/Textures/LoseScreen/LoseScreen.jpg failed to load\n"

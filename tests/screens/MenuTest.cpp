@@ -1,6 +1,8 @@
 #include "FakePointer.hpp"
 #include "ScreenMedia.hpp"
 
+#include "app/Field.hpp"
+#include "app/Session.hpp"
 #include "gameplay/Command.hpp"
 #include "screens/Menu.hpp"
 #include "support/EventPump.hpp"
@@ -15,13 +17,15 @@
 #include <cstdlib>
 #include <functional>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 namespace
 {
-// Window pixels inside each button (the view is the window's own at first).
+// Points inside each button, in the menu image's pixels: window pixels too while
+// the window is 800 x 800.
 const sf::Vector2i OnPlay(400, 550);
 const sf::Vector2i OnExit(400, 660);
 const sf::Vector2i BetweenButtons(400, 600);
@@ -48,13 +52,16 @@ bool near(sf::Color a, sf::Color b)
     return std::abs(a.r - b.r) < 16 && std::abs(a.g - b.g) < 16 && std::abs(a.b - b.b) < 16;
 }
 
-// Which image the frame drew, read from the back buffer before it is displayed.
+// Which image the frame drew, read from the back buffer before it is displayed,
+// near the image's top-left corner wherever the image is shown.
 Shown shownIn(const sf::RenderWindow& window)
 {
     sf::Texture frame;
     frame.create(window.getSize().x, window.getSize().y);
     frame.update(window);
-    const sf::Color pixel = frame.copyToImage().getPixel(50, 50);
+    const sf::Vector2i at = window.mapCoordsToPixel(sf::Vector2f(50.f, 50.f));
+    const sf::Color pixel =
+        frame.copyToImage().getPixel(static_cast<unsigned>(at.x), static_cast<unsigned>(at.y));
     if (near(pixel, ScreenMedia::Neutral))
         return Shown::Neutral;
     if (near(pixel, ScreenMedia::PlayLit))
@@ -78,7 +85,7 @@ struct Frame
 class ShownMenu : public Menu
 {
 public:
-    explicit ShownMenu(sf::RenderWindow& window) : Menu(window), mShownOn(window) {}
+    explicit ShownMenu(Session& session) : Menu(session), mShownOn(session.window()) {}
 
     using Menu::isMenuShown;
     using Menu::song;
@@ -134,27 +141,35 @@ protected:
         FakePointer::onRead({});
     }
 
-    // Frames until the window's view has followed a resize sent after other
-    // events, so that those earlier events have been handled too.
+    // Frames until the field has been letterboxed into a resize sent after
+    // other events, so that those earlier events have been handled too.
     void resizeAndWait(ShownMenu& menu, unsigned int width, unsigned int height)
     {
+        const sf::Vector2u size(width, height);
         XWindowEvents::resize(mWindow, width, height);
         ASSERT_TRUE(pumpUntil([&] { menu.frame(); },
                               [&]
                               {
-                                  return mWindow.getView().getSize() ==
-                                         sf::Vector2f(static_cast<float>(width),
-                                                      static_cast<float>(height));
+                                  return mWindow.getSize() == size &&
+                                         mWindow.getView().getViewport() ==
+                                             Field::letterbox(size).getViewport();
                               }));
+    }
+
+    // Where a point of the menu image is shown in the window.
+    sf::Vector2i shownAt(sf::Vector2i imagePoint) const
+    {
+        return mWindow.mapCoordsToPixel(sf::Vector2f(imagePoint));
     }
 
     ScopedWorkingDirectory mInMediaFolder{ScreenMedia::folder()};
     sf::RenderWindow mWindow{sf::VideoMode(800, 800, 32), "Vantorix test"};
+    Session mSession{mWindow};
 };
 
 TEST_F(MenuScreen, PointerOutsideTheButtonsShowsTheNeutralImageSilently)
 {
-    ShownMenu menu(mWindow);
+    ShownMenu menu(mSession);
     const Frame frame = menu.frame();
     EXPECT_EQ(frame.shown, Shown::Neutral);
     EXPECT_FALSE(frame.hoverSound);
@@ -182,7 +197,7 @@ TEST_F(MenuScreen, HoverSoundPlaysOncePerEntryFromOutside)
         {OnPlay, Shown::PlayLit, false, "straight from Exit to Play"},
     };
 
-    ShownMenu menu(mWindow);
+    ShownMenu menu(mSession);
     for (const Step& step : steps)
     {
         FakePointer::moveTo(step.pointer);
@@ -200,7 +215,7 @@ TEST_F(MenuScreen, ThePictureIsDrawnAgainOnlyWhenSomethingChanged)
         bool drawn;
         const char* what;
     };
-    ShownMenu menu(mWindow);
+    ShownMenu menu(mSession);
     // A window's events (mapping, focus, a resize) each draw it again while it
     // settles; then a tenth of a second of frames passes without a draw.
     const auto settles = [&menu]
@@ -229,7 +244,7 @@ TEST_F(MenuScreen, ThePictureIsDrawnAgainOnlyWhenSomethingChanged)
     XWindowEvents::resize(mWindow, 820, 800);
     Frame last{};
     ASSERT_TRUE(pumpUntil([&] { last = menu.frame(); },
-                          [&] { return mWindow.getView().getSize().x == 820.f; }));
+                          [&] { return mWindow.getSize() == sf::Vector2u(820, 800); }));
     EXPECT_TRUE(last.drawn) << "the frame that saw the resize";
     EXPECT_TRUE(settles()) << "after the resize";
 }
@@ -257,7 +272,7 @@ class MenuButtonBorder : public MenuScreen, public ::testing::WithParamInterface
 
 TEST_P(MenuButtonBorder, PointsOnABorderAreOutside)
 {
-    ShownMenu menu(mWindow);
+    ShownMenu menu(mSession);
     FakePointer::moveTo(GetParam().pointer);
     EXPECT_EQ(menu.frame().shown, GetParam().shown);
 }
@@ -284,7 +299,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(MenuScreen, PointerIsMappedThroughTheWindowsView)
 {
-    ShownMenu menu(mWindow);
+    ShownMenu menu(mSession);
     // Settle the window first: the menu resets the view on every resize.
     ASSERT_NO_FATAL_FAILURE(resizeAndWait(menu, 810, 800));
     // A view twice the window's size draws the image at half size: the
@@ -299,21 +314,56 @@ TEST_F(MenuScreen, PointerIsMappedThroughTheWindowsView)
     EXPECT_EQ(menu.frame().shown, Shown::Neutral);
 }
 
-TEST_F(MenuScreen, AfterAResizeTheButtonsStayWhereTheyAreDrawn)
+// The image is scaled to fit the window, with bars on two sides: the buttons
+// answer where they are drawn, and the bars light nothing.
+TEST_F(MenuScreen, AtAnyWindowSizeTheButtonsAnswerWhereTheyAreDrawn)
 {
-    ShownMenu menu(mWindow);
-    ASSERT_NO_FATAL_FAILURE(resizeAndWait(menu, 1000, 900));
-    EXPECT_EQ(mWindow.getView().getCenter(), sf::Vector2f(500.f, 450.f));
+    struct Case
+    {
+        sf::Vector2u size;
+        std::optional<sf::Vector2i> inBar; // a window pixel left of or above the image
+    };
+    const Case cases[] = {
+        {{1000, 1000}, std::nullopt},          {{1200, 800}, sf::Vector2i(100, 550)},
+        {{800, 1200}, sf::Vector2i(400, 100)}, {{400, 400}, std::nullopt},
+        {{1000, 900}, sf::Vector2i(25, 550)},
+    };
+    ShownMenu menu(mSession);
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(std::to_string(c.size.x) + " x " + std::to_string(c.size.y));
+        ASSERT_NO_FATAL_FAILURE(resizeAndWait(menu, c.size.x, c.size.y));
 
-    FakePointer::moveTo(OnPlay);
+        FakePointer::moveTo(shownAt(OnPlay));
+        EXPECT_EQ(menu.frame().shown, Shown::PlayLit);
+        FakePointer::moveTo(shownAt(OnExit));
+        EXPECT_EQ(menu.frame().shown, Shown::ExitLit);
+        FakePointer::moveTo(shownAt(BetweenButtons));
+        EXPECT_EQ(menu.frame().shown, Shown::Neutral);
+        if (c.inBar)
+        {
+            FakePointer::moveTo(*c.inBar);
+            EXPECT_EQ(menu.frame().shown, Shown::Neutral) << "pointer in a bar";
+        }
+    }
+}
+
+TEST_F(MenuScreen, GoesOnInFullscreenWithTheButtonsWhereTheyAreDrawn)
+{
+    ShownMenu menu(mSession);
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::F11, true);
+    ASSERT_TRUE(pumpUntil([&] { menu.frame(); }, [&] { return mSession.isFullscreen(); }));
+
+    FakePointer::moveTo(shownAt(OnPlay));
     EXPECT_EQ(menu.frame().shown, Shown::PlayLit);
-    FakePointer::moveTo(OnExit);
+    FakePointer::moveTo(shownAt(OnExit));
     EXPECT_EQ(menu.frame().shown, Shown::ExitLit);
+    EXPECT_TRUE(menu.isMenuShown());
 }
 
 TEST_F(MenuScreen, LeftClickOnPlayEndsTheMenuWithTheWindowOpen)
 {
-    ShownMenu menu(mWindow);
+    ShownMenu menu(mSession);
     FakePointer::moveTo(OnPlay);
     // The click's own coordinates do not matter: the pointer's position does.
     XWindowEvents::sendButton(mWindow, sf::Mouse::Left, true, {0, 0});
@@ -328,7 +378,7 @@ TEST_F(MenuScreen, LeftClickOnPlayEndsTheMenuWithTheWindowOpen)
 
 TEST_F(MenuScreen, LeftClickOnExitClosesTheWindowAndStopsTheApplication)
 {
-    ShownMenu menu(mWindow);
+    ShownMenu menu(mSession);
     FakePointer::moveTo(OnExit);
     XWindowEvents::sendButton(mWindow, sf::Mouse::Left, true, OnExit);
 
@@ -340,7 +390,7 @@ TEST_F(MenuScreen, LeftClickOnExitClosesTheWindowAndStopsTheApplication)
 
 TEST_F(MenuScreen, CloseRequestClosesTheWindowAndStopsTheApplication)
 {
-    ShownMenu menu(mWindow);
+    ShownMenu menu(mSession);
     XWindowEvents::requestClose(mWindow);
 
     runBounded(menu);
@@ -365,7 +415,7 @@ TEST_F(MenuScreen, ClicksThatChooseNothingLeaveTheMenuShowing)
         {sf::Mouse::Left, AboveButtons, "left click above the buttons"},
     };
 
-    ShownMenu menu(mWindow);
+    ShownMenu menu(mSession);
     unsigned int width = 800;
     for (const Click& click : clicks)
     {
@@ -383,7 +433,7 @@ TEST_F(MenuScreen, ClicksThatChooseNothingLeaveTheMenuShowing)
 
 TEST_F(MenuScreen, SongLoopsAtFullVolumeWhileTheMenuShows)
 {
-    ShownMenu menu(mWindow);
+    ShownMenu menu(mSession);
     EXPECT_EQ(menu.song().getStatus(), sf::Music::Stopped);
 
     FakePointer::moveTo(OnPlay);
@@ -401,7 +451,7 @@ TEST_F(MenuScreen, SongLoopsAtFullVolumeWhileTheMenuShows)
 
 TEST_F(MenuScreen, RunOnAClosedWindowReturnsAtOnceWithoutQuitting)
 {
-    ShownMenu menu(mWindow);
+    ShownMenu menu(mSession);
     mWindow.close();
     int readings = 0;
     FakePointer::onRead([&] { ++readings; });
@@ -418,7 +468,7 @@ TEST_F(MenuScreen, WithoutMediaLoadsAreReportedInOrderAndTheMenuStillRuns)
     ScopedWorkingDirectory inEmptyFolder(TestFolders::empty());
     std::ostringstream console;
     std::streambuf* const captured = std::cout.rdbuf(console.rdbuf());
-    ShownMenu menu(mWindow);
+    ShownMenu menu(mSession);
     std::cout.rdbuf(captured);
 
     // The song is opened by the menu itself and is not reported.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Session.hpp"
 #include "gameplay/Game.hpp"
 
 // The play screen with its frame steps opened up, so a test can drive single

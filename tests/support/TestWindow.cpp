@@ -5,3 +5,9 @@ sf::RenderWindow& TestWindow::shared()
     static sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix test");
     return window;
 }
+
+Session& TestWindow::sharedSession()
+{
+    static Session session(shared());
+    return session;
+}

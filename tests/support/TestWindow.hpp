@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Session.hpp"
+
 #include <SFML/Graphics/RenderWindow.hpp>
 
 namespace TestWindow
@@ -7,4 +9,9 @@ namespace TestWindow
 // An 800 x 800 window like the game's, opened once per test process. Tests that
 // close or resize a window make their own instead.
 sf::RenderWindow& shared();
+
+// The session around the shared window that the screens are handed, as the
+// game makes one around its own window. A test with a window of its own makes
+// its own: Session session(window).
+Session& sharedSession();
 } // namespace TestWindow

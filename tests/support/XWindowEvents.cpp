@@ -47,6 +47,10 @@ KeySym keySymOf(sf::Keyboard::Key key)
         return XK_space;
     case sf::Keyboard::A:
         return XK_a;
+    case sf::Keyboard::Enter:
+        return XK_Return;
+    case sf::Keyboard::F11:
+        return XK_F11;
     default:
         throw std::invalid_argument("key not mapped for tests");
     }
@@ -81,7 +85,7 @@ void XWindowEvents::requestClose(const sf::Window& window)
     XSendEvent(x.get(), handleOf(window), False, NoEventMask, &event);
 }
 
-void XWindowEvents::sendKey(const sf::Window& window, sf::Keyboard::Key key, bool pressed)
+void XWindowEvents::sendKey(const sf::Window& window, sf::Keyboard::Key key, bool pressed, bool alt)
 {
     Connection x;
     XEvent event{};
@@ -91,6 +95,7 @@ void XWindowEvents::sendKey(const sf::Window& window, sf::Keyboard::Key key, boo
     event.xkey.root = DefaultRootWindow(x.get());
     event.xkey.time = CurrentTime;
     event.xkey.same_screen = True;
+    event.xkey.state = alt ? Mod1Mask : 0;
     event.xkey.keycode = XKeysymToKeycode(x.get(), keySymOf(key));
     XSendEvent(x.get(), handleOf(window), True, pressed ? KeyPressMask : KeyReleaseMask, &event);
 }

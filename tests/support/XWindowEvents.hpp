@@ -10,7 +10,7 @@
 namespace XWindowEvents
 {
 void requestClose(const sf::Window& window);
-void sendKey(const sf::Window& window, sf::Keyboard::Key key, bool pressed);
+void sendKey(const sf::Window& window, sf::Keyboard::Key key, bool pressed, bool alt = false);
 // A mouse button event carrying the given window position (SFML reads the
 // position from the event; the pointer itself does not move).
 void sendButton(const sf::Window& window, sf::Mouse::Button button, bool pressed, sf::Vector2i at);

@@ -1,0 +1,203 @@
+#include "app/Session.hpp"
+#include "app/Field.hpp"
+#include "app/WindowMode.hpp"
+#include "support/EventPump.hpp"
+#include "support/XWindowEvents.hpp"
+
+#include <gtest/gtest.h>
+
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Window/Event.hpp>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+// An event as a test names it: the key events and close requests a screen gets.
+std::string nameOf(const sf::Event& event)
+{
+    switch (event.type)
+    {
+    case sf::Event::KeyPressed:
+        return "press " + std::to_string(event.key.code);
+    case sf::Event::KeyReleased:
+        return "release " + std::to_string(event.key.code);
+    case sf::Event::Closed:
+        return "close";
+    default:
+        return {};
+    }
+}
+
+std::string press(sf::Keyboard::Key key)
+{
+    return "press " + std::to_string(key);
+}
+
+std::string release(sf::Keyboard::Key key)
+{
+    return "release " + std::to_string(key);
+}
+} // namespace
+
+struct DesktopCase
+{
+    sf::Vector2u desktop;
+    unsigned int side;
+};
+
+void PrintTo(const DesktopCase& c, std::ostream* out)
+{
+    *out << c.desktop.x << " x " << c.desktop.y;
+}
+
+class FirstWindow : public ::testing::TestWithParam<DesktopCase>
+{
+};
+
+// Room is left for a title bar, a frame and a panel.
+TEST_P(FirstWindow, IsTheFieldsSizeWhereItFitsElseTheLargestSquareThatDoes)
+{
+    const DesktopCase& c = GetParam();
+    EXPECT_EQ(WindowMode::firstWindowSize(sf::VideoMode(c.desktop.x, c.desktop.y)),
+              sf::Vector2u(c.side, c.side));
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktops, FirstWindow,
+                         ::testing::Values(DesktopCase{{1920, 1080}, 800},
+                                           DesktopCase{{3840, 2160}, 800},
+                                           DesktopCase{{896, 896}, 800},
+                                           DesktopCase{{1366, 768}, 672},
+                                           DesktopCase{{1280, 800}, 704},
+                                           DesktopCase{{600, 1024}, 568}, DesktopCase{{0, 0}, 200}),
+                         [](const ::testing::TestParamInfo<DesktopCase>& caseInfo)
+                         {
+                             return std::to_string(caseInfo.param.desktop.x) + "x" +
+                                    std::to_string(caseInfo.param.desktop.y);
+                         });
+
+class SessionEvents : public ::testing::Test
+{
+protected:
+    // Polls as a screen does until an event with this name has been handed out;
+    // returns the names of the key events and close requests handed out.
+    std::vector<std::string> pollUntil(const std::string& last)
+    {
+        std::vector<std::string> seen;
+        const bool arrived = pumpUntil(
+            [&]
+            {
+                sf::Event event;
+                while (mSession.pollEvent(event))
+                    if (!nameOf(event).empty())
+                        seen.push_back(nameOf(event));
+            },
+            [&] { return !seen.empty() && seen.back() == last; });
+        EXPECT_TRUE(arrived) << "never handed out: " << last;
+        return seen;
+    }
+
+    void tapSwitchKey(bool altEnter = false)
+    {
+        const sf::Keyboard::Key key = altEnter ? sf::Keyboard::Enter : sf::Keyboard::F11;
+        XWindowEvents::sendKey(mWindow, key, true, altEnter);
+        XWindowEvents::sendKey(mWindow, key, false, altEnter);
+    }
+
+    sf::RenderWindow mWindow{sf::VideoMode(640, 480, 32), "Vantorix test"};
+    Session mSession{mWindow};
+};
+
+TEST_F(SessionEvents, AResizeLetterboxesTheFieldAndIsHandedOn)
+{
+    XWindowEvents::resize(mWindow, 1200, 800);
+    bool handedOn = false;
+    ASSERT_TRUE(pumpUntil(
+        [&]
+        {
+            sf::Event event;
+            while (mSession.pollEvent(event))
+                handedOn = handedOn || event.type == sf::Event::Resized;
+        },
+        [&] { return handedOn && mWindow.getSize() == sf::Vector2u(1200, 800); }));
+    EXPECT_EQ(mWindow.getViewport(mWindow.getView()), sf::IntRect(200, 0, 800, 800));
+    EXPECT_EQ(mWindow.mapPixelToCoords({1000, 400}), sf::Vector2f(800.f, 400.f));
+}
+
+// The window is made again after the events before the key have been handed
+// out; the keys themselves are the session's alone.
+TEST_F(SessionEvents, FullscreenKeysSwitchTheSameWindowBackAndForth)
+{
+    const sf::Vector2u desktop(sf::VideoMode::getDesktopMode().width,
+                               sf::VideoMode::getDesktopMode().height);
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::Left, true);
+    tapSwitchKey();
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::Right, true);
+
+    EXPECT_EQ(pollUntil(press(sf::Keyboard::Right)),
+              (std::vector<std::string>{press(sf::Keyboard::Left), release(sf::Keyboard::F11),
+                                        press(sf::Keyboard::Right)}));
+    sf::Event event;
+    mSession.pollEvent(event); // the queue runs dry: now the window is made again
+    ASSERT_TRUE(mSession.isFullscreen());
+    EXPECT_TRUE(mWindow.isOpen());
+    EXPECT_EQ(mWindow.getSize(), desktop);
+    EXPECT_EQ(mWindow.getView().getViewport(), Field::letterbox(desktop).getViewport());
+
+    tapSwitchKey(true);
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::Up, true);
+    pollUntil(press(sf::Keyboard::Up));
+    mSession.pollEvent(event);
+    EXPECT_FALSE(mSession.isFullscreen());
+    EXPECT_EQ(mWindow.getSize(), sf::Vector2u(640, 480)) << "back to the window's own size";
+    EXPECT_EQ(mWindow.getView().getViewport(),
+              Field::letterbox(sf::Vector2u(640, 480)).getViewport());
+}
+
+TEST_F(SessionEvents, EnterWithoutAltIsHandedOutAndSwitchesNothing)
+{
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::Enter, true);
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::Up, true);
+    EXPECT_EQ(pollUntil(press(sf::Keyboard::Up)),
+              (std::vector<std::string>{press(sf::Keyboard::Enter), press(sf::Keyboard::Up)}));
+    EXPECT_FALSE(mSession.isFullscreen());
+}
+
+// A held key repeats its press until it is let go.
+TEST_F(SessionEvents, AHeldKeySwitchesOnce)
+{
+    for (int repeat = 0; repeat < 4; ++repeat)
+        XWindowEvents::sendKey(mWindow, sf::Keyboard::F11, true);
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::F11, false);
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::Up, true);
+    pollUntil(press(sf::Keyboard::Up));
+    sf::Event event;
+    mSession.pollEvent(event);
+    EXPECT_TRUE(mSession.isFullscreen());
+}
+
+// What a screen that reads no events leaves waits, in order, for the next one.
+TEST_F(SessionEvents, HeldEventsWaitInOrderAcrossASwitch)
+{
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::Left, true);
+    XWindowEvents::requestClose(mWindow);
+    tapSwitchKey();
+    ASSERT_TRUE(pumpUntil([&] { mSession.holdEvents(); }, [&] { return mSession.isFullscreen(); }));
+    EXPECT_TRUE(mWindow.isOpen()) << "the close request is not acted on";
+
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::Up, true);
+    EXPECT_EQ(pollUntil(press(sf::Keyboard::Up)),
+              (std::vector<std::string>{press(sf::Keyboard::Left), "close",
+                                        release(sf::Keyboard::F11), press(sf::Keyboard::Up)}));
+}
+
+TEST_F(SessionEvents, AClosedWindowYieldsNothingNotEvenHeldEvents)
+{
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::Left, true);
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::F11, true);
+    ASSERT_TRUE(pumpUntil([&] { mSession.holdEvents(); }, [&] { return mSession.isFullscreen(); }));
+    mWindow.close();
+    sf::Event event;
+    EXPECT_FALSE(mSession.pollEvent(event)) << "the held Left press is dropped";
+}
