@@ -23,6 +23,7 @@ constexpr float FireRateStep = 0.5f;
 constexpr float MaxSpeed = 800.f;
 constexpr float SpeedStep = 40.f;
 constexpr float ShipScale = 0.13f;
+const sf::Time MaxFireHeadStart = sf::milliseconds(50);
 } // namespace
 
 bool& Player::DirectionFlags::operator[](Direction direction)
@@ -124,11 +125,11 @@ void Player::fire()
     // Held fire keeps its rhythm: the next interval counts from the moment this
     // shot fell due, not from the frame that fired it. Otherwise every shot
     // waits for a frame, and at a capped frame rate the ship fires noticeably
-    // slower than its rate. At most half an interval, so that a stalled frame
-    // is not made up for with a burst.
+    // slower than its rate. At most the wait for a frame at 20 frames a second,
+    // so that a stalled frame is not made up for with a hurried shot.
     const sf::Time interval = sf::seconds(1.f / sFireRate);
     mFireHeadStart =
-        heldSinceLastFrame ? std::min(mElapsed - interval, interval / 2.f) : sf::Time::Zero;
+        heldSinceLastFrame ? std::min(mElapsed - interval, MaxFireHeadStart) : sf::Time::Zero;
     mFireClock.restart();
 }
 
