@@ -125,6 +125,15 @@ Textures::ID textureIdOf(const sf::Texture* texture, ResourceCache& resources)
     std::exit(1);
 }
 
+// One frame in the order of the play screen's run(), one step at a time, so
+// that only the frame is timed and the field can be refilled between frames.
+void playFrame(PlayScreen& play, sf::Time deltaTime)
+{
+    play.processEvents();
+    play.update(deltaTime);
+    play.render();
+}
+
 void recordFrame(PlayScreen& play, double startedAt, bool banner, Recording& recording)
 {
     NodeInternals::forEachNode(
@@ -187,7 +196,7 @@ RoundResult playRound(sf::RenderWindow& window, double seconds, unsigned seed, R
         }
         PlayScreen& play = busy.screen();
         const auto frameStart = Clock::now();
-        play.frame(clock.restart());
+        playFrame(play, clock.restart());
         spent += Clock::now() - frameStart;
         ++frames;
         recordFrame(play, now, now - builtAt < BannerSeconds, recording);

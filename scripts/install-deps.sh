@@ -4,10 +4,11 @@
 # "bench" adds the peer game the benchmarks hold the game against.
 set -euo pipefail
 
-play_packages=(build-essential cmake pkg-config libsfml-dev libopenal-dev libx11-dev libfreetype-dev fonts-dseg
+play_packages=(build-essential cmake pkg-config libsfml-dev libopenal-dev libx11-dev libfreetype-dev fonts-3270
                fonts-dejavu-core)
 test_packages=(googletest libgtest-dev libbenchmark-dev xvfb xauth x11-utils xdotool imagemagick
-               sox python3 python3-xlib gnuplot-nox valgrind lintian appstream desktop-file-utils)
+               sox python3 python3-xlib gnuplot-nox valgrind lintian appstream desktop-file-utils
+               clang libclang-rt-14-dev)
 bench_packages=(chromium-bsu)
 
 case "${1:-play}" in

@@ -3,11 +3,13 @@
 #include "support/PlayMedia.hpp"
 #include "support/SceneInspection.hpp"
 #include "support/TestNodes.hpp"
+#include "support/TestWindow.hpp"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <set>
+#include <utility>
 #include <vector>
 
 namespace
@@ -122,4 +124,44 @@ TEST(BackgroundCollision, NeverPartOfAPairWhateverOverlapsIt)
     for (const SceneNode::Pair& pair : pairs)
         EXPECT_TRUE(pair.first != background && pair.second != background);
     EXPECT_FALSE(pairs.empty()) << "the boxes themselves do overlap";
+}
+
+// A wrap drops the overshoot, so the two copies stand up to a frame's step closer or
+// further apart than the field is high; the galaxy's margins must cover every field row.
+TEST(BackgroundSeam, EveryFieldRowIsCoveredInEveryFrameAtAnyRateFromFiveFramesASecond)
+{
+    struct Case
+    {
+        float step;     // seconds per ordinary frame
+        float hitch;    // seconds of the occasional long frame
+        int hitchEvery; // frames from one long frame to the next
+    };
+    const Case cases[] = {{1.f / 300.f, 0.f, 1},
+                          {1.f / 60.f, 0.f, 1},
+                          {0.2f, 0.f, 1},
+                          {1.f / 300.f, 1.f / 15.f, 97},
+                          {1.f / 60.f, 0.5f, 61}};
+    sf::RenderWindow& window = TestWindow::shared();
+    ResourceCache resources;
+    PlayMedia::loadInto(resources);
+    ASSERT_GT(resources.get(Textures::Galaxy).getSize().y, 0u) << "needs the generated galaxy";
+    for (const Case& c : cases)
+    {
+        Background background(&window, &resources);
+        float elapsed = 0.f;
+        for (int frame = 1; elapsed < 40.f; ++frame)
+        {
+            const float step = c.hitch > 0.f && frame % c.hitchEvery == 0 ? c.hitch : c.step;
+            background.update(sf::seconds(step));
+            elapsed += step;
+            sf::FloatRect upper = background.getTiles()[0].sprite.getGlobalBounds();
+            sf::FloatRect lower = background.getTiles()[1].sprite.getGlobalBounds();
+            if (lower.top < upper.top)
+                std::swap(upper, lower);
+            ASSERT_TRUE(upper.top <= 0.f && upper.top + upper.height >= lower.top &&
+                        lower.top + lower.height >= 800.f)
+                << "frames of " << c.step << " s, after " << elapsed << " s: copies at "
+                << upper.top << " and " << lower.top;
+        }
+    }
 }

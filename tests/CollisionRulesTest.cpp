@@ -5,6 +5,7 @@
 #include "gameplay/Category.hpp"
 #include "support/PlayScreen.hpp"
 #include "support/SceneInspection.hpp"
+#include "support/SharedState.hpp"
 #include "support/TestNodes.hpp"
 #include "support/TestWindow.hpp"
 #include "support/WorkingDirectory.hpp"
@@ -70,6 +71,8 @@ const sf::FloatRect ProbeArea(100.f, 200.f, 40.f, 40.f);
 class PlayScreenFixture : public ::testing::Test
 {
 protected:
+    SharedState::Restorer mRestoresSharedState;
+
     PlayScreenFixture() : mInMedia(TestFolders::withMedia()), mGame(TestWindow::sharedSession()) {}
 
     SceneNode& root() { return mGame.sceneGraph(); }
@@ -317,6 +320,7 @@ TEST_F(CollisionsInOneFrame, LastHitPointEnemyStruckTwiceDiesOnceWithOneExplosio
     EXPECT_TRUE(first.isDestroyed());
     EXPECT_TRUE(second.isDestroyed());
     EXPECT_EQ(mGame.explosionSound().getStatus(), sf::Sound::Playing);
+    EXPECT_EQ(mGame.explosionSound().getBuffer(), &mGame.resources().get(SoundBuffers::Explosion));
 }
 
 TEST_F(CollisionsInOneFrame, EnemyAtTheWallEndsPlayAndTakesTheBonuses)

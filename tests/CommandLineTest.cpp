@@ -37,7 +37,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Refused{{"--max-fps", "99999999999999999999"}, "99999999999999999999"},
                       Refused{{"--max-fps"}, "--max-fps"}, Refused{{"--loud"}, "--loud"},
                       Refused{{"play"}, "play"}, Refused{{"--mute=yes"}, "--mute"},
-                      Refused{{"--mute", "--bogus", "--help"}, "--bogus"}));
+                      Refused{{"--mute", "--bogus", "--help"}, "--bogus"},
+                      Refused{{"--volume", "7\nvantorix: all is well"}, "\\x0a"}));
 
 TEST(CommandLineOptions, NothingGivenPlaysWithEveryChoiceLeftOpen)
 {

@@ -1,6 +1,7 @@
 #include "gameplay/Command.hpp"
 #include "app/Session.hpp"
 #include "support/EventPump.hpp"
+#include "support/SharedState.hpp"
 #include "support/XWindowEvents.hpp"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 class KeyRecording : public ::testing::Test
 {
 protected:
+    SharedState::Restorer mRestoresSharedState;
     sf::RenderWindow mWindow{sf::VideoMode(200, 200), "Vantorix test"};
     Session mSession{mWindow};
     Command mCommand{mSession};

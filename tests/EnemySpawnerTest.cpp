@@ -6,6 +6,7 @@
 #include "support/FakeClock.hpp"
 #include "support/PlayMedia.hpp"
 #include "support/SceneInspection.hpp"
+#include "support/SharedState.hpp"
 #include "support/TestNodes.hpp"
 #include "support/TestWindow.hpp"
 
@@ -58,6 +59,8 @@ sf::Vector2f velocityOf(Enemy& enemy)
 class SpawnerFixture : public ::testing::Test
 {
 protected:
+    SharedState::Restorer mRestoresSharedState;
+
     SpawnerFixture() { PlayMedia::loadInto(mResources); }
 
     void start(sf::RenderWindow& window)

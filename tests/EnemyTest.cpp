@@ -7,6 +7,7 @@
 #include "support/TestNodes.hpp"
 
 #include "ActorTestKit.hpp"
+#include "support/SharedState.hpp"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,8 @@ void clearBossFlag()
 class EnemyTest : public ::testing::Test
 {
 protected:
+    SharedState::Restorer mRestoresSharedState;
+
     void SetUp() override
     {
         startAtLevel(1);

@@ -1,20 +1,22 @@
 #include "app/Level.hpp"
+#include "app/Session.hpp"
 #include "gameplay/Command.hpp"
-#include "support/EventPump.hpp"
-#include "support/FakeClock.hpp"
+#include "support/ConsoleCapture.hpp"
 #include "support/NodeInternals.hpp"
 #include "support/PlayScreen.hpp"
 #include "support/SceneInspection.hpp"
+#include "support/SharedState.hpp"
 #include "support/WindowCapture.hpp"
 #include "support/WorkingDirectory.hpp"
 #include "support/XWindowEvents.hpp"
 
 #include <gtest/gtest.h>
 
-#include <iostream>
+#include <chrono>
 #include <set>
-#include <sstream>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 namespace
@@ -26,35 +28,49 @@ std::vector<SceneNode*> nodesOf(SceneNode& root)
     return nodes;
 }
 
-std::vector<std::string> linesOf(const std::string& text)
+// A node that keeps what each frame hands the scene.
+class FrameRecorder : public SceneNode
 {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-} // namespace
+public:
+    std::vector<sf::Time> steps;
+    std::vector<std::pair<sf::Keyboard::Key, bool>> inputs;
 
-class PlayScreenStart : public ::testing::Test
-{
 protected:
-    void SetUp() override { mCaptured = std::cout.rdbuf(mConsole.rdbuf()); }
-    void TearDown() override { std::cout.rdbuf(mCaptured); }
-
-    sf::RenderWindow mWindow{sf::VideoMode(800, 800, 32), "Vantorix test"};
-    Session mSession{mWindow};
-    std::ostringstream mConsole;
-
-private:
-    std::streambuf* mCaptured = nullptr;
+    void updateCurrent(sf::Time dt) override { steps.push_back(dt); }
+    void handleInputCurrent(sf::Keyboard::Key key, bool pressed) override
+    {
+        inputs.emplace_back(key, pressed);
+    }
 };
 
-TEST_F(PlayScreenStart, WithoutMediaEveryLoadFailsInCatalogueOrder)
-{
-    ScopedWorkingDirectory inEmptyFolder(TestFolders::empty());
-    PlayScreen game(mSession);
+// The X server delivers events a moment after they are sent: frames that
+// wait for one leave it that moment.
+const auto XRoundTrip = std::chrono::milliseconds(2);
+} // namespace
 
+// The play screen without media, played through its own loop.
+class PlayScreenRun : public ::testing::Test
+{
+protected:
+    FrameRecorder& addRecorder()
+    {
+        auto recorder = std::make_unique<FrameRecorder>();
+        FrameRecorder& added = *recorder;
+        mGame.sceneGraph().attachChild(std::move(recorder));
+        return added;
+    }
+
+    SharedState::Restorer mRestoresSharedState;
+    TemporaryFolder mEmptyFolder;
+    ScopedWorkingDirectory mInEmptyFolder{mEmptyFolder};
+    sf::RenderWindow mWindow{sf::VideoMode(800, 800, 32), "Vantorix test"};
+    Session mSession{mWindow};
+    ConsoleCapture mConsole;
+    PlayScreen mGame{mSession};
+};
+
+TEST_F(PlayScreenRun, WithoutMediaEveryLoadFailsInCatalogueOrderAndPlayGoesOn)
+{
     const std::vector<std::string> expected = {
         "Media/Textures/playerShip.png failed to load",
         "Media/Textures/EnemyA.png failed to load",
@@ -72,64 +88,145 @@ TEST_F(PlayScreenStart, WithoutMediaEveryLoadFailsInCatalogueOrder)
         "Media/SoundBuffers/powerUp.wav failed to load",
         "Media/Fonts/Digital_tech.otf failed to load",
     };
-    EXPECT_EQ(linesOf(mConsole.str()), expected);
+    EXPECT_EQ(mConsole.lines(), expected);
 
-    // Play goes on without the pictures and sounds.
-    for (int i = 0; i < 10; ++i)
-        game.frame(sf::seconds(0.016f));
-    EXPECT_TRUE(game.isPlaying());
+    const int played = mGame.runFrames(
+        [&](int frame)
+        {
+            if (frame == 10)
+                mGame.endPlay();
+            return sf::seconds(0.016f);
+        });
+    EXPECT_EQ(played, 10) << "play ended by itself without the pictures and sounds";
 }
 
-TEST_F(PlayScreenStart, RunOnAClosedWindowReturnsAtOnceAndResetsTheLevel)
+// Each frame moves the scene by the time since the frame before, not since
+// play began.
+TEST_F(PlayScreenRun, EachFrameHandsTheSceneTheTimeSinceTheFrameBefore)
 {
-    ScopedWorkingDirectory inEmptyFolder(TestFolders::empty());
-    PlayScreen game(mSession);
+    FrameRecorder& recorder = addRecorder();
+    const std::vector<sf::Time> between = {sf::milliseconds(10), sf::milliseconds(30),
+                                           sf::Time::Zero, sf::milliseconds(20)};
+    mGame.runFrames(
+        [&](int frame)
+        {
+            if (frame > static_cast<int>(between.size()))
+            {
+                mGame.endPlay();
+                return sf::Time::Zero;
+            }
+            return between[static_cast<std::size_t>(frame - 1)];
+        });
+
+    const std::vector<sf::Time> expected = {sf::Time::Zero, sf::milliseconds(10),
+                                            sf::milliseconds(30), sf::Time::Zero,
+                                            sf::milliseconds(20)};
+    EXPECT_EQ(recorder.steps, expected);
+}
+
+// The controller keeps the last arrow event; the frame hands the key and
+// whether it is down to every node.
+TEST_F(PlayScreenRun, ArrowKeyGoingDownAndUpReachesTheScene)
+{
+    FrameRecorder& recorder = addRecorder();
+    const std::pair<sf::Keyboard::Key, bool> down(sf::Keyboard::Left, true);
+    const std::pair<sf::Keyboard::Key, bool> up(sf::Keyboard::Left, false);
+    bool sawDown = false;
+    bool sawUp = false;
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::Left, true);
+    mGame.runFrames(
+        [&](int)
+        {
+            // The input walk runs in every frame, with or without a key event.
+            if (!sawDown && recorder.inputs.back() == down)
+            {
+                sawDown = true;
+                XWindowEvents::sendKey(mWindow, sf::Keyboard::Left, false);
+            }
+            if (sawDown && recorder.inputs.back() == up)
+            {
+                sawUp = true;
+                mGame.endPlay();
+            }
+            std::this_thread::sleep_for(XRoundTrip);
+            return sf::Time::Zero;
+        },
+        2000);
+    EXPECT_TRUE(sawDown) << "the key going down never reached the scene";
+    EXPECT_TRUE(sawUp) << "the key going up never reached the scene";
+}
+
+TEST_F(PlayScreenRun, OnAClosedWindowReturnsAtOnceAndResetsTheLevel)
+{
     Level::nextLevel();
     Level::nextLevel();
     mWindow.close();
 
-    game.run();
+    EXPECT_EQ(mGame.runFrames([](int) { return sf::Time::Zero; }), 0);
 
     EXPECT_EQ(Level::getLevel(), 1);
+    EXPECT_FALSE(mSession.lastGame()) << "no game was played";
 }
 
-TEST_F(PlayScreenStart, ACloseRequestDuringPlayEndsRunResetsTheLevelAndStopsTheApp)
+TEST_F(PlayScreenRun, ACloseRequestEndsPlayResetsTheLevelAndStopsTheApp)
 {
-    ScopedWorkingDirectory inEmptyFolder(TestFolders::empty());
-    PlayScreen game(mSession);
     Level::nextLevel();
     XWindowEvents::requestClose(mWindow);
-    ASSERT_TRUE(
-        pumpUntil([&] { game.frame(sf::seconds(0.01f)); }, [&] { return !mWindow.isOpen(); }));
 
-    game.run();
+    mGame.runFrames(
+        [](int)
+        {
+            std::this_thread::sleep_for(XRoundTrip);
+            return sf::milliseconds(10);
+        },
+        2000);
 
-    EXPECT_EQ(Level::getLevel(), 1);
+    EXPECT_FALSE(mWindow.isOpen());
     EXPECT_FALSE(Command::isRunning());
+    EXPECT_EQ(Level::getLevel(), 1);
+    // The level the game reached is counted before it goes back to 1.
+    ASSERT_TRUE(mSession.lastGame());
+    EXPECT_EQ(mSession.lastGame()->reached, 2);
+    EXPECT_EQ(mSession.bestLevel().best(), 2);
 }
 
 // The window is made again for fullscreen: play goes on with the very same
 // nodes, and their pictures are drawn into the new window, scaled.
-TEST_F(PlayScreenStart, AFullscreenSwitchDuringPlayKeepsEveryNodeAndItsPicture)
+TEST_F(PlayScreenRun, AFullscreenSwitchDuringPlayKeepsEveryNodeAndItsPicture)
 {
     ScopedWorkingDirectory inMedia(TestFolders::withMedia());
     PlayScreen game(mSession);
     Level::nextLevel();
     SceneInspection::childOf(SceneInspection::childOf(game.sceneGraph(), 0), 0).destroy();
-    FakeClock::advanceSeconds(3.5f);
-    game.frame(sf::seconds(3.5f)); // the background leaves, the first enemy comes
-    const std::vector<SceneNode*> before = nodesOf(game.sceneGraph());
     SceneNode& ship = SceneInspection::childOf(SceneInspection::childOf(game.sceneGraph(), 1), 0);
-    const sf::FloatRect shipBounds = ship.getBoundingRect();
-
-    XWindowEvents::sendKey(mWindow, sf::Keyboard::F11, true);
-    ASSERT_TRUE(
-        pumpUntil([&] { game.frame(sf::Time::Zero); }, [&] { return mSession.isFullscreen(); }));
-
-    EXPECT_EQ(nodesOf(game.sceneGraph()), before);
-    EXPECT_EQ(ship.getBoundingRect(), shipBounds);
-    EXPECT_TRUE(game.isPlaying());
-    EXPECT_EQ(Level::getLevel(), 2);
+    std::vector<SceneNode*> before;
+    sf::FloatRect shipBounds;
+    bool switched = false;
+    game.runFrames(
+        [&](int frame)
+        {
+            if (frame == 1)
+                return sf::seconds(3.5f); // the background leaves, the first enemy comes
+            if (frame == 2)
+            {
+                before = nodesOf(game.sceneGraph());
+                shipBounds = ship.getBoundingRect();
+                XWindowEvents::sendKey(mWindow, sf::Keyboard::F11, true);
+            }
+            else if (mSession.isFullscreen())
+            {
+                switched = true;
+                EXPECT_EQ(nodesOf(game.sceneGraph()), before);
+                EXPECT_EQ(ship.getBoundingRect(), shipBounds);
+                EXPECT_TRUE(game.isPlaying());
+                EXPECT_EQ(Level::getLevel(), 2);
+                game.endPlay();
+            }
+            std::this_thread::sleep_for(XRoundTrip);
+            return sf::Time::Zero;
+        },
+        2000);
+    ASSERT_TRUE(switched);
 
     mWindow.clear(sf::Color::Black);
     game.sceneGraph().draw(mWindow);

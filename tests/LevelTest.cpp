@@ -1,10 +1,13 @@
 #include "app/Level.hpp"
+#include "support/SharedState.hpp"
 
 #include <gtest/gtest.h>
 
 class LevelState : public ::testing::Test
 {
 protected:
+    SharedState::Restorer mRestoresSharedState;
+
     void SetUp() override { mLevel.resetLevel(); }
     void TearDown() override { mLevel.resetLevel(); }
 

@@ -43,6 +43,45 @@ Bytes jpegHeader(int frameMarker, unsigned width, unsigned height, bool bigApp1 
     return bytes;
 }
 
+Bytes le16(unsigned value)
+{
+    return {static_cast<char>(value), static_cast<char>(value >> 8)};
+}
+
+Bytes le32(std::uint32_t value)
+{
+    return le16(value & 0xFFFF) + le16(value >> 16);
+}
+
+// Headers of the other formats SFML decodes, enough for their size to be read.
+Bytes bmpHeader(std::int32_t width, std::int32_t height)
+{
+    return Bytes("BM") + le32(0) + le32(0) + le32(54) + le32(40) + le32(width) +
+           le32(static_cast<std::uint32_t>(height)) + le16(1) + le16(24) + Bytes(24, '\0');
+}
+
+Bytes gifHeader(unsigned width, unsigned height)
+{
+    return Bytes("GIF89a") + le16(width) + le16(height) + Bytes("\xF7\0\0", 3);
+}
+
+Bytes psdHeader(std::uint32_t width, std::uint32_t height)
+{
+    return Bytes("8BPS") + be16(1) + Bytes(6, '\0') + be16(3) + be32(height) + be32(width) +
+           be16(8) + be16(3);
+}
+
+Bytes picHeader(unsigned width, unsigned height)
+{
+    return Bytes("\x53\x80\xF6\x34", 4) + Bytes(84, '\0') + "PICT" + be16(width) + be16(height);
+}
+
+Bytes tgaHeader(int imageType, unsigned width, unsigned height)
+{
+    return Bytes{'\0', '\0', static_cast<char>(imageType)} + Bytes(9, '\0') + le16(width) +
+           le16(height) + Bytes{'\x20', '\x08'};
+}
+
 // An sfnt table directory of two tables; the second ends at `secondEnd`.
 Bytes font(std::uint32_t secondEnd, std::size_t fileSize)
 {
@@ -96,6 +135,23 @@ TEST_F(MediaCheckFiles, ImagesAreJudgedByTheSizeTheirHeaderClaims)
         {"jpeg with a long segment before its frame", jpegHeader(0xC0, 640, 480, true), true},
         {"jpeg over the limit", jpegHeader(0xC0, 2000, 10), false},
         {"jpeg without a frame header", Bytes("\xFF\xD8\xFF\xD9", 4), false},
+        {"bmp at the limit", bmpHeader(1024, 1024), true},
+        {"bmp stored top-down", bmpHeader(10, -1024), true},
+        {"bmp one taller than the limit, top-down", bmpHeader(10, -1025), false},
+        {"bmp of negative width", bmpHeader(-10, 10), false},
+        {"gif at the limit", gifHeader(1024, 3), true},
+        {"gif over the limit", gifHeader(3, 60000), false},
+        {"psd over the limit", psdHeader(30000, 2), false},
+        {"psd at the limit", psdHeader(1024, 1024), true},
+        {"pic over the limit", picHeader(1025, 1), false},
+        {"pnm with a comment", Bytes("P6\n# made by hand\n1024 7\n255\n"), true},
+        {"pnm over the limit", Bytes("P5 99999999999999999999 1\n255\n"), false},
+        {"hdr within the limit", Bytes("#?RADIANCE\nFORMAT=32-bit_rle_rgbe\n\n-Y 20 +X 30\n"),
+         true},
+        {"hdr over the limit", Bytes("#?RGBE\n\n-Y 2000 +X 30\n"), false},
+        {"tga at the limit", tgaHeader(2, 1024, 1024), true},
+        {"tga over the limit", tgaHeader(10, 1025, 5), false},
+        {"tga of an unknown image type", tgaHeader(4, 10, 10), false},
         {"a WAV", Bytes("RIFF\0\0\0\0WAVEfmt ", 16), false},
         {"empty", Bytes(), false},
     };

@@ -100,3 +100,13 @@ TEST_F(MissileLeavingTheWindow, BottomTestIsTheFieldsWhateverTheWindowsSize)
     EXPECT_FALSE(inside.isOffScreen());
     EXPECT_TRUE(below.isOffScreen());
 }
+
+TEST_F(MissileFlight, EnemyShotsWearAColourOfTheirOwnOnBoundsLikeTheShips)
+{
+    const Inspectable<Missile> ours(media.window(), media.cache(), 40.f, 60.f, -1,
+                                    Category::PlayerMissile);
+    const Inspectable<Missile> theirs(media.window(), media.cache(), 40.f, 60.f, 1,
+                                      Category::EnemyMissile);
+    EXPECT_NE(theirs.sprite().getColor(), ours.sprite().getColor());
+    EXPECT_EQ(theirs.getBoundingRect(), ours.getBoundingRect());
+}

@@ -8,6 +8,7 @@
 #include "support/FakeClock.hpp"
 #include "support/PlayScreen.hpp"
 #include "support/SceneInspection.hpp"
+#include "support/SharedState.hpp"
 #include "support/TestNodes.hpp"
 #include "support/TestWindow.hpp"
 #include "support/WindowCapture.hpp"
@@ -36,6 +37,7 @@ bool isPlainNode(const SceneNode& node)
 class PlaySceneStart : public ::testing::Test
 {
 protected:
+    SharedState::Restorer mRestoresSharedState;
     ScopedWorkingDirectory mInMedia{TestFolders::withMedia()};
 };
 

@@ -5,6 +5,7 @@
 #include "support/TestNodes.hpp"
 
 #include "ActorTestKit.hpp"
+#include "support/SharedState.hpp"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,8 @@ using TestNodes::BoxNode;
 class ShipTest : public ::testing::Test
 {
 protected:
+    SharedState::Restorer mRestoresSharedState;
+
     void SetUp() override
     {
         Player::sShipCount = 1;
@@ -162,6 +165,7 @@ TEST_F(ShipFiring, MissileLeavesFromAboveTheShipsCentreLineAndPlaysTheLaser)
     EXPECT_FLOAT_EQ(missile.getSpritePosition().x, body.left + body.width / 2.f);
     EXPECT_FLOAT_EQ(missile.getSpritePosition().y, body.top - body.height / 2.f);
     EXPECT_EQ(ship->getLaserSound().getStatus(), sf::Sound::Playing);
+    EXPECT_EQ(ship->getLaserSound().getBuffer(), &media.cache()->get(SoundBuffers::Laser));
 }
 
 TEST_F(ShipFiring, MissileFiredInAnUpdateMovesInThatSameUpdate)
@@ -302,6 +306,8 @@ TEST_F(ShipPowerUps, AtTheCapAPickUpChangesNothingButStillPlaysTheSound)
         picker->applyPowerUp(c.kind);
 
         EXPECT_EQ(picker->getPowerUpSound().getStatus(), sf::Sound::Playing) << "kind " << c.kind;
+        EXPECT_EQ(picker->getPowerUpSound().getBuffer(), &media.cache()->get(SoundBuffers::PowerUp))
+            << "kind " << c.kind;
         EXPECT_EQ(layer.childCount(), nodes) << "kind " << c.kind;
         EXPECT_EQ(Player::sShipCount, c.ships) << "kind " << c.kind;
         EXPECT_EQ(Player::sFireRate, c.fireRate) << "kind " << c.kind;

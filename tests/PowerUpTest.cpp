@@ -7,6 +7,7 @@
 #include "support/TestNodes.hpp"
 
 #include "ActorTestKit.hpp"
+#include "support/SharedState.hpp"
 
 #include <gtest/gtest.h>
 
@@ -57,14 +58,17 @@ TEST_F(PowerUpFall, EveryKindLooksItsPartAndIsCentredOnWhereItWasDropped)
     }
 }
 
-TEST_F(PowerUpFall, FallsAtThreeHundredPixelsPerSecondAndTurnsFullCircleInOnePointEightSeconds)
+TEST_F(PowerUpFall, FallsAtThreeHundredPixelsPerSecondAndTurnsClockwiseOnceInOnePointEightSeconds)
 {
     const auto turnedFromStart = [](float rotation)
     { return std::min(rotation, 360.f - rotation); };
     for (int kind : {0, 1, 2})
     {
         Inspectable<PowerUp>* powerUp = drop(100.f, 0.f, kind);
-        for (int frame = 0; frame < 9; ++frame)
+        powerUp->update(sf::seconds(0.1f));
+        // Clockwise on screen, where y points down.
+        EXPECT_NEAR(powerUp->sprite().getRotation(), 20.f, 1e-3) << "kind " << kind;
+        for (int frame = 1; frame < 9; ++frame)
             powerUp->update(sf::seconds(0.1f));
         EXPECT_NEAR(turnedFromStart(powerUp->sprite().getRotation()), 180.f, 1e-2)
             << "kind " << kind << " half way";
@@ -96,6 +100,8 @@ TEST_F(PowerUpFall, IsRemovedInTheFirstUpdateThatTakesItsCentreBelowTheField)
 class DropRule : public ::testing::Test
 {
 protected:
+    SharedState::Restorer mRestoresSharedState;
+
     void SetUp() override
     {
         Level().resetLevel();
@@ -183,6 +189,7 @@ TEST(PowerUpKind, RandomRollMapsToFireRateSpeedAndExtraShip)
 
 TEST(PowerUpKind, DroppedPowerUpIsOfTheRolledKind)
 {
+    SharedState::Restorer restoresKillCount;
     ActorMedia media;
     const int categoryByRoll[] = {Category::FireRatePowerUp, Category::SpeedPowerUp,
                                   Category::ExtraShipPowerUp};

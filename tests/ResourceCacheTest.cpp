@@ -1,5 +1,7 @@
 #include "resources/ResourceCache.hpp"
+#include "support/ConsoleCapture.hpp"
 #include "support/TestWindow.hpp"
+#include "support/WorkingDirectory.hpp"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +14,7 @@
 #include <sstream>
 #include <string>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -22,14 +25,6 @@ protected:
     void SetUp() override
     {
         TestWindow::shared(); // textures want a GL context
-        mFolder = fs::temp_directory_path() / ("vantorix-cache-" + std::to_string(::getpid()));
-        fs::create_directories(mFolder);
-        mCaptured = std::cout.rdbuf(mConsole.rdbuf());
-    }
-    void TearDown() override
-    {
-        std::cout.rdbuf(mCaptured);
-        fs::remove_all(mFolder);
     }
 
     std::string makeImage(const std::string& name, unsigned int width, unsigned int height)
@@ -53,21 +48,11 @@ protected:
 
     std::string missing(const std::string& name) const { return (mFolder / name).string(); }
 
-    std::vector<std::string> consoleLines() const
-    {
-        std::vector<std::string> lines;
-        std::istringstream in(mConsole.str());
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        return lines;
-    }
-
     ResourceCache mCache;
-    std::ostringstream mConsole;
+    ConsoleCapture mConsole;
 
 private:
-    fs::path mFolder;
-    std::streambuf* mCaptured = nullptr;
+    TemporaryFolder mFolder{"cache"};
 };
 
 TEST_F(ResourceCacheLoading, EachLoadWritesOneLineWithTheExactVerdict)
@@ -79,8 +64,8 @@ TEST_F(ResourceCacheLoading, EachLoadWritesOneLineWithTheExactVerdict)
 
     const std::vector<std::string> expected = {good + " SUCCESFULLY loaded!",
                                                bad + " failed to load"};
-    EXPECT_EQ(consoleLines(), expected);
-    EXPECT_EQ(mConsole.str().back(), '\n');
+    EXPECT_EQ(mConsole.lines(), expected);
+    EXPECT_EQ(mConsole.text().back(), '\n');
 }
 
 TEST_F(ResourceCacheLoading, AMissingFileStillStoresAnEmptyObjectOfEachKind)
@@ -94,7 +79,7 @@ TEST_F(ResourceCacheLoading, AMissingFileStillStoresAnEmptyObjectOfEachKind)
     EXPECT_EQ(mCache.get(SoundBuffers::Laser).getSampleCount(), 0u);
     EXPECT_EQ(mCache.get(Fonts::DigitalTech).getInfo().family, "");
     EXPECT_EQ(mCache.get(Music::MenuTheme).getDuration(), sf::Time::Zero);
-    EXPECT_EQ(consoleLines().size(), 4u);
+    EXPECT_EQ(mConsole.lines().size(), 4u);
 }
 
 TEST_F(ResourceCacheLoading, ASecondLoadOfAnIdKeepsTheFirstObjectButStillReports)
@@ -103,7 +88,7 @@ TEST_F(ResourceCacheLoading, ASecondLoadOfAnIdKeepsTheFirstObjectButStillReports
     mCache.load(Textures::Galaxy, makeImage("second.png", 3, 3));
 
     EXPECT_EQ(mCache.get(Textures::Galaxy).getSize(), sf::Vector2u(8, 2));
-    EXPECT_EQ(consoleLines().size(), 2u);
+    EXPECT_EQ(mConsole.lines().size(), 2u);
 }
 
 TEST_F(ResourceCacheLoading, ReferencesSurviveLaterLoads)
@@ -123,5 +108,19 @@ TEST_F(ResourceCacheLoading, ANonImageIsReportedAsFailed)
     const std::string sound = missing("not-an-image.png");
     fs::rename(makeSound("sound.wav", 100), sound);
     mCache.load(Textures::BossA, sound);
-    EXPECT_EQ(consoleLines(), std::vector<std::string>{sound + " failed to load"});
+    EXPECT_EQ(mConsole.lines(), std::vector<std::string>{sound + " failed to load"});
+}
+
+// SFML goes by the bytes, not the name: every format it decodes loads.
+TEST_F(ResourceCacheLoading, AnImageOfAnotherFormatUnderAPngNameLoads)
+{
+    const std::pair<Textures::ID, std::string> formats[] = {
+        {Textures::Beam, "bmp"}, {Textures::Bolt, "tga"}, {Textures::Wall, "jpg"}};
+    for (const auto& [id, format] : formats)
+    {
+        const std::string renamed = missing(format + "-inside.png");
+        fs::rename(makeImage("picture." + format, 6, 5), renamed);
+        mCache.load(id, renamed);
+        EXPECT_EQ(mCache.get(id).getSize(), sf::Vector2u(6, 5)) << format;
+    }
 }

@@ -104,6 +104,14 @@ TEST_F(SceneWalks, DetachHandsTheChildBackAndKeepsTheOthersInOrder)
     EXPECT_EQ(&a->child(0), a2);
 }
 
+// In every build type, not only where assertions are compiled in.
+TEST_F(SceneWalks, DetachingANodeThatIsNotAChildStopsWithAMessage)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(a->detachChild(*b), "detachChild: the node is not a child of this node");
+    EXPECT_DEATH(a->detachChild(*a), "not a child");
+}
+
 class SceneRemoval : public ::testing::Test
 {
 protected:

@@ -3,6 +3,7 @@
 #include "resources/ResourceCache.hpp"
 #include "support/FakeClock.hpp"
 #include "support/PlayMedia.hpp"
+#include "support/SharedState.hpp"
 #include "support/TestWindow.hpp"
 #include "support/WindowCapture.hpp"
 
@@ -28,6 +29,8 @@ std::string textOf(const sf::Text& text)
 class ScoreBoardFixture : public ::testing::Test
 {
 protected:
+    SharedState::Restorer mRestoresSharedState;
+
     ScoreBoardFixture()
     {
         PlayMedia::loadInto(mResources);
@@ -70,6 +73,21 @@ TEST_F(ScoreBoardLayout, StartsAtLevelOneWithASmallLabelAndALargeCentredBanner)
     EXPECT_EQ(mBoard->getBanner().getPosition(), sf::Vector2f(266.f, 320.f));
     EXPECT_EQ(mBoard->getBanner().getCharacterSize(), 80u);
     EXPECT_TRUE(mBoard->isBannerShown());
+}
+
+TEST_F(ScoreBoardLayout, CornerLabelIsWhollyInsideTheWindow)
+{
+    // Level 8 has the tallest digit; the letters' tops must not reach the top edge.
+    raiseLevelBy(7);
+    for (int caughtUp = 0; caughtUp < 7; ++caughtUp)
+        frame();
+    ASSERT_EQ(textOf(mBoard->getLabel()), "Level 8");
+    const sf::Image drawn = WindowCapture::grab(mWindow);
+    const sf::FloatRect label = mBoard->getLabel().getGlobalBounds();
+    const int right = static_cast<int>(label.left + label.width) + 1;
+    EXPECT_FALSE(WindowCapture::hasLitPixel(drawn, sf::IntRect(0, 0, right, 1)));
+    EXPECT_TRUE(WindowCapture::hasLitPixel(drawn, sf::IntRect(0, 0, right, 24)));
+    Level().resetLevel();
 }
 
 TEST_F(ScoreBoardLayout, NeverPartOfACollisionPair)

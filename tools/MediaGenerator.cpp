@@ -53,12 +53,14 @@ void copy(const char* from, const fs::path& root, const char* file)
 
 void writeTextures(const fs::path& root)
 {
-    // Each sprite is enlarged by the inverse of the scale the game draws it at.
+    // Each sprite is enlarged so that, at the scale the game draws it at, an art pixel
+    // covers whole screen pixels: one for the ships, three for the boss (doubled, shown
+    // at 1.5).
     save(playerShipArt().enlargedFor(13, 100), root, MediaFiles::PlayerShip);
     save(enemyArt(0).enlargedFor(3, 10), root, MediaFiles::EnemyA);
     save(enemyArt(1).enlargedFor(3, 10), root, MediaFiles::EnemyB);
     save(enemyArt(2).enlargedFor(3, 10), root, MediaFiles::EnemyC);
-    save(bossArt().toImage(), root, MediaFiles::BossA);
+    save(bossArt().enlargedFor(1, 2), root, MediaFiles::BossA);
     save(addShipArt().enlargedFor(9, 100), root, MediaFiles::AddShip);
     save(bulletSpeedArt().toImage(), root, MediaFiles::BulletSpeed);
     save(boltArt().toImage(), root, MediaFiles::Bolt);
@@ -66,7 +68,7 @@ void writeTextures(const fs::path& root)
     save(wallImage(), root, MediaFiles::Wall);
 
     const Canvas galaxy = galaxyArt();
-    save(galaxy.toImage(), root, MediaFiles::Galaxy);
+    save(scrollingGalaxy(galaxy).toImage(), root, MediaFiles::Galaxy);
     const Lettering letters(VANTORIX_LETTERING_FONT);
     const std::array<Canvas, 3> menu = menuScreens(galaxy, letters);
     save(menu[0].toImage(), root, MediaFiles::LoadScreenNeutral);
@@ -92,7 +94,7 @@ void generateMedia(const fs::path& root)
     writeTextures(root);
     writeSounds(root);
     copy(VANTORIX_DIGITAL_FONT, root, MediaFiles::DigitalTech);
-    copy(VANTORIX_DIGITAL_FONT_LICENCE, root, "Media/Fonts/LICENSE-DSEG.txt");
+    copy(VANTORIX_DIGITAL_FONT_LICENCE, root, "Media/Fonts/LICENSE-3270.txt");
 }
 
 } // namespace media

@@ -60,7 +60,9 @@ public:
             stereo.push_back(std::tanh(mLeft[static_cast<std::size_t>(i)]));
             stereo.push_back(std::tanh(mRight[static_cast<std::size_t>(i)]));
         }
-        normalise(stereo, 0.7f); // -3 dBFS leaves room for the encoder's overshoot
+        // Quiet enough for the hover sound on top; half a decibel spare for the encoder's
+        // overshoot.
+        normalise(stereo, fromDbfs(-9.5f));
         return stereo;
     }
 

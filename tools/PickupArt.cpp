@@ -12,19 +12,25 @@ namespace
 {
 using namespace palette;
 
-// The round token every power-up is drawn on: it spins as it falls, so it is a disc.
+// The round token every power-up is drawn on: it spins as it falls, so it is a disc, and
+// its edges are smooth (the game samples the badges smoothly) so the ring stays round at
+// every angle instead of breaking into steps.
 Canvas badge(int size, Color ring)
 {
+    constexpr int Smooth = 4; // coverage samples per pixel side
     Canvas art(size, size);
     const float centre = static_cast<float>(size) * 0.5f;
     const float radius = centre - 1.5f;
+    Mask rim(size, size);
+    rim.fillEllipse(centre, centre, radius + 1.f, radius + 1.f, Smooth);
     Mask disc(size, size);
-    disc.fillEllipse(centre, centre, radius, radius);
+    disc.fillEllipse(centre, centre, radius, radius, Smooth);
     Mask inner(size, size);
-    inner.fillEllipse(centre, centre, radius - 2.5f, radius - 2.5f);
+    inner.fillEllipse(centre, centre, radius - 2.5f, radius - 2.5f, Smooth);
     Mask band = disc;
     band.subtract(inner);
 
+    art.paint(rim, Outline);
     art.paint(disc, rgb(0x1a0f3a));
     art.paint(inner,
               [&](int x, int y)
@@ -38,10 +44,9 @@ Canvas badge(int size, Color ring)
     art.paint(band, ring);
     Mask highlight(size, size);
     highlight.fillEllipse(centre - radius * 0.45f, centre - radius * 0.45f, radius * 0.28f,
-                          radius * 0.28f);
+                          radius * 0.28f, Smooth);
     highlight.intersect(band);
     art.paint(highlight, mix(ring, White, 0.6f));
-    outline(art, Outline);
     return art;
 }
 } // namespace
@@ -56,8 +61,10 @@ Canvas beamArt()
     middle.fillRoundedRect(1.f, 1.f, 5.f, 21.f, 2.f);
     Mask core(w, h);
     core.fillRoundedRect(2.f, 3.f, 4.f, 19.f, 1.f);
-    art.paint(outer, withAlpha(NeonOrange, 0.55f));
-    art.paint(middle, NeonYellow);
+    // Pale, so that it reads as the ship's warm gold as it is and takes the enemies' tint
+    // (the game multiplies their shots by a colour of their own) without going dark.
+    art.paint(outer, withAlpha(rgb(0xffb040), 0.6f));
+    art.paint(middle, rgb(0xffeca0));
     art.paint(core, White);
     return art;
 }

@@ -296,6 +296,16 @@ Canvas galaxyArt()
     return art;
 }
 
+Canvas scrollingGalaxy(const Canvas& galaxy)
+{
+    const int height = galaxy.height();
+    Canvas art(galaxy.width(), height + 2 * GalaxyMarginRows);
+    for (int y = 0; y < art.height(); ++y)
+        for (int x = 0; x < art.width(); ++x)
+            art.put(x, y, galaxy.get(x, (y - GalaxyMarginRows + height) % height));
+    return art;
+}
+
 std::array<Canvas, 3> menuScreens(const Canvas& galaxy, const Lettering& letters)
 {
     const Canvas base = menuBase(galaxy, letters);

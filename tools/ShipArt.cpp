@@ -164,81 +164,94 @@ Canvas enemyArt(int kind)
     }
 }
 
+// Drawn at half the texture's size and doubled: the game shows the boss at 1.5 times its
+// texture, so each art pixel then covers exactly 3 x 3 screen pixels.
 Canvas bossArt()
 {
-    const int w = 128, h = 94;
+    const int w = 64, h = 47;
     Canvas art(w, h);
-    const Mask wings = symmetric(
-        w, h,
-        {{{84, 20}, {104, 13}, {121, 21}, {126, 40}, {119, 57}, {105, 52}, {93, 60}, {86, 50}}});
+    const Mask wings = symmetric(w, h,
+                                 {{{42, 10},
+                                   {52, 6.5f},
+                                   {60.5f, 10.5f},
+                                   {63, 20},
+                                   {59.5f, 28.5f},
+                                   {52.5f, 26},
+                                   {46.5f, 30},
+                                   {43, 25}}});
     const Mask spikes =
-        symmetric(w, h, {{{103, 50}, {110, 72}, {114, 52}}, {{115, 54}, {122, 68}, {124, 44}}});
-    const Mask cannons = symmetric(w, h, {{{95, 48}, {102, 48}, {102, 72}, {99, 77}, {95, 72}}});
+        symmetric(w, h, {{{51.5f, 25}, {55, 36}, {57, 26}}, {{57.5f, 27}, {61, 34}, {62, 22}}});
+    const Mask cannons =
+        symmetric(w, h, {{{47.5f, 24}, {51, 24}, {51, 36}, {49.5f, 38.5f}, {47.5f, 36}}});
     const Mask hull =
-        symmetric(w, h, {{{64, 5}, {76, 8}, {86, 18}, {90, 40}, {84, 62}, {74, 78}, {64, 86}}});
-    const Mask armour = symmetric(w, h, {{{77, 24}, {88, 33}, {86, 52}, {76, 63}, {72, 47}}});
-    const Mask brow = symmetric(w, h, {{{64, 36}, {72, 38}, {78, 44}, {73, 44}, {64, 41}}});
+        symmetric(w, h, {{{32, 2.5f}, {38, 4}, {43, 9}, {45, 20}, {42, 31}, {37, 39}, {32, 43}}});
+    const Mask armour =
+        symmetric(w, h, {{{38.5f, 12}, {44, 16.5f}, {43, 26}, {38, 31.5f}, {36, 23.5f}}});
+    const Mask brow = symmetric(w, h, {{{32, 18}, {36, 19}, {39, 22}, {36.5f, 22}, {32, 20.5f}}});
     const Mask engines = symmetric(
-        w, h, {{{68, 1}, {76, 1}, {78, 10}, {66, 10}}, {{88, 10}, {96, 10}, {96, 18}, {88, 18}}});
-    const Mask noseGun = symmetric(w, h, {{{64, 76}, {68, 76}, {68, 90}, {64, 92}}});
+        w, h, {{{34, 0.5f}, {38, 0.5f}, {39, 5}, {33, 5}}, {{44, 5}, {48, 5}, {48, 9}, {44, 9}}});
+    const Mask noseGun = symmetric(w, h, {{{32, 38}, {34, 38}, {34, 45}, {32, 46}}});
     Mask eye(w, h);
-    eye.fillEllipse(64.f, 51.f, 9.f, 7.f);
+    eye.fillEllipse(32.f, 25.5f, 4.5f, 3.5f);
     Mask pupil(w, h);
-    pupil.fillEllipse(64.f, 51.f, 2.f, 6.f);
+    pupil.fillEllipse(32.f, 25.5f, 1.f, 3.f);
 
-    paintBevelled(art, engines, Gunmetal, 2.f);
-    paintBevelled(art, spikes, BossArmour, 2.f);
-    paintBevelled(art, cannons, Gunmetal, 2.f);
-    paintBevelled(art, noseGun, Gunmetal, 2.f);
-    paintBevelled(art, wings, BossPlate, 4.f);
-    paintBevelled(art, hull, BossPlate, 6.f);
-    paintBevelled(art, armour, BossArmour, 3.f);
+    paintBevelled(art, engines, Gunmetal, 1.f);
+    paintBevelled(art, spikes, BossArmour, 1.f);
+    paintBevelled(art, cannons, Gunmetal, 1.f);
+    paintBevelled(art, noseGun, Gunmetal, 1.f);
+    paintBevelled(art, wings, BossPlate, 2.f);
+    paintBevelled(art, hull, BossPlate, 3.f);
+    paintBevelled(art, armour, BossArmour, 1.5f);
 
-    // Seams, vents and running lights: detail that reads at one and a half times the size.
+    // Seams, vents and running lights: detail that reads at three screen pixels an art pixel.
     Mask seams(w, h);
-    seams.fillLine({64, 8}, {64, 36}, 1.f);
-    seams.fillLine({64, 62}, {64, 76}, 1.f);
-    seams.fillLine({66, 20}, {84, 24}, 1.f);
-    seams.fillLine({70, 68}, {82, 60}, 1.f);
-    seams.fillLine({94, 26}, {96, 52}, 1.f);
+    seams.fillLine({32, 4}, {32, 18}, 1.f);
+    seams.fillLine({32, 31}, {32, 38}, 1.f);
+    seams.fillLine({33, 10}, {42, 12}, 1.f);
+    seams.fillLine({35, 34}, {41, 30}, 1.f);
+    seams.fillLine({47, 13}, {48, 26}, 1.f);
     seams.mirrorLeftRight();
-    art.paint(seams, BossPlate[0]);
+    art.paint(seams, BossPlate[1]);
     Mask vents(w, h);
     for (int i = 0; i < 3; ++i)
-        vents.fillRect(102 + 5 * i, 30, 105 + 5 * i, 40 - 2 * i);
+        vents.fillRect(51 + 2 * i, 15, 52 + 2 * i, 20 - i);
     vents.mirrorLeftRight();
     art.paint(vents, Outline);
     Mask ventGlow(w, h);
     for (int i = 0; i < 3; ++i)
-        ventGlow.fillRect(102 + 5 * i, 34, 105 + 5 * i, 40 - 2 * i);
+        ventGlow.fillRect(51 + 2 * i, 17, 52 + 2 * i, 20 - i);
     ventGlow.mirrorLeftRight();
     art.paint(ventGlow, NeonOrange);
     Mask lines(w, h);
-    lines.fillLine({88, 21}, {116, 23}, 1.5f);
-    lines.fillLine({92, 56}, {104, 50}, 1.5f);
+    lines.fillLine({44, 10.5f}, {58, 11.5f}, 1.f);
+    lines.fillLine({46, 28}, {52, 25}, 1.f);
     lines.mirrorLeftRight();
     art.paint(lines, NeonMagenta);
     Mask lights(w, h);
-    lights.fillRect(122, 38, 124, 40);
-    lights.fillRect(109, 16, 111, 18);
-    lights.fillRect(79, 14, 81, 16);
+    lights.fillRect(61, 19, 62, 20);
+    lights.fillRect(54, 8, 55, 9);
+    lights.fillRect(39, 7, 40, 8);
     lights.mirrorLeftRight();
     art.paint(lights, NeonRed);
-    paintBevelled(art, brow, BossArmour, 1.5f);
+    paintBevelled(art, brow, BossArmour, 1.f);
     art.paint(eye, NeonRed);
     Mask iris(w, h);
-    iris.fillEllipse(64.f, 50.f, 6.f, 4.f);
+    iris.fillEllipse(32.f, 25.f, 3.f, 2.f);
     art.paint(iris, mix(NeonRed, NeonYellow, 0.45f));
     art.paint(pupil, Outline);
     Mask muzzles = symmetric(
-        w, h, {{{96, 72}, {102, 72}, {99, 77}}, {{64, 88}, {68, 88}, {68, 90}, {64, 92}}});
+        w, h, {{{48, 36}, {51, 36}, {49.5f, 38.5f}}, {{32, 44}, {34, 44}, {34, 45}, {32, 46}}});
     art.paint(muzzles, NeonOrange);
     outline(art, Outline);
-    glow(art, eye, NeonRed, 3, 0.8f);
-    glow(art, ventGlow, NeonOrange, 2, 0.6f);
+    glow(art, eye, NeonRed, 2, 0.8f);
+    glow(art, ventGlow, NeonOrange, 1, 0.6f);
 
-    const Mask flame = symmetric(w, h, {{{69, 1}, {75, 1}, {73, 0}, {71, 0}}});
-    exhaust(art, flame, flame, NeonMagenta, White);
+    const Mask flame = symmetric(w, h, {{{34, 1}, {38, 1}, {37, 0}, {35, 0}}});
+    Mask core(w, h);
+    core.fillRect(35, 0, 36, 1);
+    core.mirrorLeftRight();
+    exhaust(art, flame, core, NeonMagenta, White);
     return art;
 }
 

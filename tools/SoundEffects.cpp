@@ -9,7 +9,13 @@ namespace media
 {
 namespace
 {
-constexpr float EffectPeak = 0.84f; // -1.5 dBFS
+// Peaks, in dBFS, that leave headroom for what plays together: two ships' lasers over an
+// explosion and the song stay below full scale even where their peaks meet.
+constexpr float LaserPeak = -12.f;
+constexpr float ExplosionPeak = -8.f;
+constexpr float PowerUpPeak = -10.f;
+constexpr float HoverPeak = -10.f;
+constexpr float LosePeak = -7.f;
 
 float timeOf(int i)
 {
@@ -69,7 +75,7 @@ Samples laserSound()
                            0.5f * sub.next(pitch * 0.5f);
         out[i] = filter.lowPass(tone) * attack(t, 0.002f) * decay(t, 0.07f);
     }
-    finish(out, 0.002f, 0.03f, EffectPeak);
+    finish(out, 0.002f, 0.03f, fromDbfs(LaserPeak));
     return out;
 }
 
@@ -79,7 +85,13 @@ Samples explosionSound()
     Random random(0xb00f);
     Filter rumble(0.2f);
     Filter crackleFilter(0.1f);
+    // Two Butterworth stages: the saturated mix keeps its weight but loses the hiss
+    // above 12 kHz that made it harsh.
+    Filter soften(0.3f), softenMore(0.3f);
+    soften.tune(6500.f);
+    softenMore.tune(6500.f);
     Oscillator thump(Wave::Sine);
+    float crackleTarget = 0.f;
     float crackle = 0.f;
     for (std::size_t i = 0; i < out.size(); ++i)
     {
@@ -87,17 +99,20 @@ Samples explosionSound()
         const float white = random.range(-1.f, 1.f);
         rumble.tune(glide(5000.f, 140.f, t, 0.6f));
         const float body = rumble.lowPass(white) * decay(t, 0.22f);
-        // Sparse sharp pops over the first third of a second.
+        // Sparse pops over the first third of a second, each swelling in over about a
+        // millisecond: an instant step would click across the whole spectrum.
         if (t < 0.35f && random.uniform() < 0.0015f)
-            crackle = random.range(0.5f, 1.f);
-        crackle *= 0.992f;
+            crackleTarget = random.range(0.5f, 1.f);
+        crackleTarget *= 0.992f;
+        crackle += 0.02f * (crackleTarget - crackle);
         crackleFilter.tune(3000.f);
         const float pops = crackleFilter.bandPass(crackle * white) * 2.f;
         const float boom = thump.next(glide(110.f, 38.f, t, 0.3f)) * decay(t, 0.16f);
         const float mixed = 1.6f * body + 0.5f * pops + 1.1f * boom;
-        out[i] = std::tanh(1.4f * mixed) * attack(t, 0.003f);
+        const float saturated = std::tanh(1.4f * mixed) * attack(t, 0.003f);
+        out[i] = softenMore.lowPass(soften.lowPass(saturated));
     }
-    finish(out, 0.003f, 0.12f, EffectPeak);
+    finish(out, 0.003f, 0.12f, fromDbfs(ExplosionPeak));
     return out;
 }
 
@@ -127,7 +142,7 @@ Samples powerUpSound()
         const float t = timeOf(static_cast<int>(i));
         out[i] += 0.15f * sweep.next(glide(500.f, 2000.f, t, 0.35f)) * decay(t, 0.15f);
     }
-    finish(out, 0.002f, 0.1f, EffectPeak);
+    finish(out, 0.002f, 0.1f, fromDbfs(PowerUpPeak));
     return out;
 }
 
@@ -145,7 +160,7 @@ Samples hoverSound()
         const float s = 0.8f * tone.next(pitch) + 0.2f * soften.lowPass(edge.next(pitch));
         out[i] = s * attack(t, 0.003f) * decay(t, 0.025f);
     }
-    finish(out, 0.003f, 0.02f, EffectPeak * 0.8f);
+    finish(out, 0.003f, 0.02f, fromDbfs(HoverPeak));
     return out;
 }
 
@@ -155,7 +170,7 @@ Samples loseSound()
     const int notes[] = {62, 61, 60}; // D, C sharp, C: each a step lower
     for (int n = 0; n < 3; ++n)
         sadBrassNote(out, samplesFor(0.64f * static_cast<float>(n)), 0.58f, notes[n], 0.97f);
-    finish(out, 0.005f, 0.05f, EffectPeak);
+    finish(out, 0.005f, 0.05f, fromDbfs(LosePeak));
     return out;
 }
 
@@ -163,7 +178,7 @@ Samples lose2Sound()
 {
     Samples out(static_cast<std::size_t>(samplesFor(1.5f)));
     sadBrassNote(out, 0, 1.45f, 59, 0.75f); // B, sinking toward G
-    finish(out, 0.005f, 0.25f, EffectPeak);
+    finish(out, 0.005f, 0.25f, fromDbfs(LosePeak));
     return out;
 }
 

@@ -117,6 +117,11 @@ float glide(float from, float to, float time, float length)
     return from * std::pow(to / from, t);
 }
 
+float fromDbfs(float level)
+{
+    return std::pow(10.f, level / 20.f);
+}
+
 void normalise(Samples& samples, float peak)
 {
     float highest = 0.f;

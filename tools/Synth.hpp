@@ -61,6 +61,9 @@ int samplesFor(float seconds);
 // Exponential glide from `from` to `to` over `length` seconds, held after.
 float glide(float from, float to, float time, float length);
 
+// The fraction of full scale that a level in dBFS stands for.
+float fromDbfs(float level);
+
 // Fades in and out (against clicks) and scales the peak to `peak` of full scale.
 void finish(Samples& samples, float fadeIn, float fadeOut, float peak);
 void normalise(Samples& samples, float peak);

@@ -1,11 +1,18 @@
 #include "actors/Missile.hpp"
 
 #include "app/Field.hpp"
+#include "gameplay/Category.hpp"
+
+#include <SFML/Graphics/Color.hpp>
 
 namespace
 {
 constexpr int MissileSpeed = 600;
-}
+
+// Enemy shots wear a hot pink-red of their own over the shared picture, so that a
+// player tells at a glance what to dodge; the ship's shots show the picture as it is.
+const sf::Color EnemyShotTint(255, 110, 150);
+} // namespace
 
 Missile::Missile(sf::RenderWindow* window, ResourceCache* resources, float x, float y,
                  int direction, int category)
@@ -15,6 +22,8 @@ Missile::Missile(sf::RenderWindow* window, ResourceCache* resources, float x, fl
     mSprite.setTexture(resources->get(Textures::Beam), false);
     mSprite.setPosition(x, y);
     mCategory = category;
+    if (category == Category::EnemyMissile)
+        mSprite.setColor(EnemyShotTint);
 }
 
 Missile::~Missile() = default;

@@ -21,9 +21,21 @@ std::optional<long> wholeNumber(const std::string& text, long low, long high)
     return value;
 }
 
+// The argument as the player typed it, in one line: control characters (a
+// newline pasted into an option, say) are shown as escapes.
 std::string quoted(const std::string& text)
 {
-    return "\"" + text + "\"";
+    static const char* const Hex = "0123456789abcdef";
+    std::string shown = "\"";
+    for (const char c : text)
+    {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f)
+            shown += std::string("\\x") + Hex[byte >> 4] + Hex[byte & 15];
+        else
+            shown += c;
+    }
+    return shown + "\"";
 }
 
 // Splits "--name=value" into its two halves; a bare "--name" has no value yet.

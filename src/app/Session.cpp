@@ -1,6 +1,11 @@
 #include "app/Session.hpp"
 
+#include "resources/MediaCheck.hpp"
+#include "resources/MediaFiles.hpp"
+
 #include <SFML/Window/Keyboard.hpp>
+
+#include <iostream>
 
 #include <utility>
 
@@ -38,6 +43,19 @@ void Session::openWindow()
 bool Session::startsFullscreen() const
 {
     return mOptions.fullscreen.value_or(false);
+}
+
+void Session::recordGame(int levelReached)
+{
+    mLastGame = mBestLevel.record(levelReached, std::cerr);
+}
+
+const sf::Font& Session::captionFont()
+{
+    if (!mCaptionFontOpened && MediaCheck::isCompleteFont(MediaFiles::DigitalTech))
+        mCaptionFont.loadFromFile(MediaFiles::DigitalTech);
+    mCaptionFontOpened = true;
+    return mCaptionFont;
 }
 
 bool Session::pollEvent(sf::Event& event)

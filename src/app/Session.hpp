@@ -1,13 +1,16 @@
 #pragma once
 
+#include "app/BestLevel.hpp"
 #include "app/Options.hpp"
 #include "app/WindowMode.hpp"
 
+#include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/System/NonCopyable.hpp>
 #include <SFML/Window/Event.hpp>
 
 #include <deque>
+#include <optional>
 
 // What lasts from the first screen to the last: the window, the options the
 // game was started with, the window's mode, and what every screen does alike
@@ -21,6 +24,17 @@ public:
     sf::RenderWindow& window() { return mWindow; }
     const Options& options() const { return mOptions; }
     bool isFullscreen() const { return mWindowMode.isFullscreen(); }
+
+    // The best level kept between runs, and how the last game measured up to it.
+    BestLevel& bestLevel() { return mBestLevel; }
+    void recordGame(int levelReached);
+    const std::optional<BestLevel::Outcome>& lastGame() const { return mLastGame; }
+
+    // The score board's font, for what the menu and the game-over screen write
+    // over their pictures. Opened once, when first asked for, and like the menu's
+    // song not through a resource cache: the screens' loading lines stay theirs.
+    // A font that does not open leaves the captions out.
+    const sf::Font& captionFont();
 
     // Opens the window in the mode the player chose.
     void openWindow();
@@ -44,6 +58,10 @@ private:
     sf::RenderWindow& mWindow;
     Options mOptions;
     WindowMode mWindowMode;
+    BestLevel mBestLevel;
+    sf::Font mCaptionFont;
+    bool mCaptionFontOpened = false;
+    std::optional<BestLevel::Outcome> mLastGame;
     std::deque<sf::Event> mHeld;
     bool mSwitchAsked = false;
     bool mSwitchKeyDown = false; // a held key repeats its press; only the first one counts

@@ -34,6 +34,7 @@ int play(const Options& options)
     if (!window.isOpen())
         return reportNoWindow();
 
+    session.bestLevel().load(std::cerr);
     Command command(session);
     while (Command::isRunning())
         ScreenSequence::runCycle(session);

@@ -3,6 +3,7 @@
 #include "app/GameState.hpp"
 #include "app/Level.hpp"
 #include "gameplay/Category.hpp"
+#include "presentation/BattleEffects.hpp"
 #include "resources/ResourceCache.hpp"
 #include "scene/SceneNode.hpp"
 
@@ -47,7 +48,8 @@ private:
     void loadFonts();
     bool matchesCategories(SceneNode::Pair& pair, Category::Type type1, Category::Type type2);
 
-    sf::RenderWindow* mWindow; // the entry point's window outlives every screen
+    Session* mSession; // the entry point's session and window outlive every screen
+    sf::RenderWindow* mWindow;
     std::unique_ptr<SceneNode> mPlayer;
     std::unique_ptr<SceneNode> mBackground;
     std::unique_ptr<EnemySpawner> mEnemySpawner;
@@ -57,6 +59,5 @@ private:
     SceneNode mSceneGraph;
     Level mLevel;
     sf::Sound mExplosionSound;
-    // From --max-fps; without it, play draws as many frames as the machine manages.
-    std::optional<unsigned int> mMaxFramesPerSecond;
+    BattleEffects mEffects;
 };

@@ -12,7 +12,13 @@ constexpr float FieldHeight = static_cast<float>(Field::Height);
 
 Background::Background(sf::RenderWindow* window, ResourceCache* resources) : mWindow(window)
 {
-    mTileSprite.setTexture(resources->get(Textures::Galaxy), false);
+    const sf::Texture& galaxy = resources->get(Textures::Galaxy);
+    mTileSprite.setTexture(galaxy, false);
+    // A picture taller than the field carries as many rows of sky above the field's
+    // height as below it; they hang beyond the tile's place and cover for the overshoot
+    // a wrap drops, which leaves the two copies up to a frame's step off one another.
+    if (galaxy.getSize().y > Field::Height)
+        mTileSprite.setOrigin(0.f, static_cast<float>((galaxy.getSize().y - Field::Height) / 2));
     mScrollVelocity = sf::Vector2f(0.f, 150.f);
     placeTiles();
 }

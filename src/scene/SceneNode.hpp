@@ -8,6 +8,7 @@
 #include <SFML/System/Time.hpp>
 #include <SFML/Window/Keyboard.hpp>
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <utility>
@@ -44,6 +45,10 @@ public:
     int getCategory() const;
     sf::Vector2f getLastChildPosition() const;
     Ptr detachChild(const SceneNode& node);
+
+    // Calls visit on this node and on every node below it, in walk order, changing
+    // nothing: for what is drawn over the scene without taking part in it.
+    void visitNodes(const std::function<void(const SceneNode&)>& visit) const;
 
     void collectCollisionPairs(SceneNode& node, std::set<Pair>& collisionPairs);
     void collectPairsWith(SceneNode& node, std::set<Pair>& collisionPairs);

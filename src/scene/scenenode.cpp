@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <cstdlib>
+#include <iostream>
 
 SceneNode::SceneNode() = default;
 
@@ -109,12 +111,25 @@ SceneNode::Ptr SceneNode::detachChild(const SceneNode& node)
 {
     auto found = std::find_if(mChildren.begin(), mChildren.end(),
                               [&node](const Ptr& child) { return child.get() == &node; });
-    assert(found != mChildren.end());
+    // A programming error, and erasing end() would corrupt the tree: stop in
+    // every build, saying why.
+    if (found == mChildren.end())
+    {
+        std::cerr << "SceneNode::detachChild: the node is not a child of this node" << std::endl;
+        std::abort();
+    }
 
     Ptr detached = std::move(*found);
     detached->mParent = nullptr;
     mChildren.erase(found);
     return detached;
+}
+
+void SceneNode::visitNodes(const std::function<void(const SceneNode&)>& visit) const
+{
+    visit(*this);
+    for (const Ptr& child : mChildren)
+        child->visitNodes(visit);
 }
 
 template <typename Visit> void SceneNode::visitSubtree(Visit&& visit)

@@ -21,6 +21,9 @@ LoseScreen::LoseScreen(Session& session)
     loadSounds();
     applyTextures();
     applySounds();
+    // A lose screen after a game that recorded nothing shows its picture alone.
+    if (session.lastGame())
+        mRecordCaption = RecordCaption::forGameOver(session.captionFont(), *session.lastGame());
     mShowing = true;
     mLose2Played = false;
 }
@@ -65,6 +68,7 @@ void LoseScreen::showLoop()
         {
             mWindow->clear(sf::Color::Black);
             mWindow->draw(mLoseSprite, sf::RenderStates::Default);
+            mRecordCaption.draw(*mWindow);
             mWindow->display();
         }
         else

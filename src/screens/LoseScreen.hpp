@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/GameState.hpp"
+#include "presentation/RecordCaption.hpp"
 #include "resources/ResourceCache.hpp"
 
 #include <SFML/Audio/Sound.hpp>
@@ -47,6 +48,7 @@ private:
     sf::Sprite mLoseSprite;
     sf::Sound mLoseSound;
     sf::Sound mLose2Sound;
+    RecordCaption mRecordCaption;
     bool mShowing;
     bool mLose2Played;
 };

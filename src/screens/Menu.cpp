@@ -42,6 +42,8 @@ Menu::Menu(Session& session)
     applyTextures();
     applySounds();
     openMusic();
+    if (session.bestLevel().best())
+        mBestCaption = RecordCaption::forMenu(session.captionFont(), session.bestLevel().best());
     mShowMenu = true;
     mHoverSoundArmed = true;
     mHighlight = NeutralImage;
@@ -51,8 +53,9 @@ Menu::~Menu() = default;
 
 void Menu::run()
 {
-    // Without an audio device the menu runs silent.
-    if (AudioDevice::isOpen())
+    // Without an audio device or a song the menu runs silent; SFML would
+    // complain about a stream that never opened.
+    if (mSongOpened && AudioDevice::isOpen())
         mMusic.play();
     showLoop();
     mMusic.stop();
@@ -86,8 +89,8 @@ void Menu::openMusic()
 {
     // Without its song the menu still works, silently. SFML's decoders can spin
     // for ever on a folder standing in the song's place, so look first.
-    if (MediaCheck::isSoundFile(MediaFiles::MenuSong))
-        mMusic.openFromFile(MediaFiles::MenuSong);
+    mSongOpened =
+        MediaCheck::isSoundFile(MediaFiles::MenuSong) && mMusic.openFromFile(MediaFiles::MenuSong);
     mMusic.setVolume(100.f);
     mMusic.setLoop(true);
 }
@@ -116,6 +119,7 @@ bool Menu::showFrame()
         mWindow->draw(mPlaySprite, sf::RenderStates::Default);
     else if (mHighlight == ExitLit)
         mWindow->draw(mExitSprite, sf::RenderStates::Default);
+    mBestCaption.draw(*mWindow);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/GameState.hpp"
 #include "gameplay/Command.hpp"
+#include "presentation/RecordCaption.hpp"
 #include "resources/ResourceCache.hpp"
 #include "screens/StillPicture.hpp"
 
@@ -61,5 +62,7 @@ private:
     Command mCommand;
     sf::Sound mHoverSound;
     sf::Music mMusic;
+    bool mSongOpened = false;
+    RecordCaption mBestCaption;
     StillPicture mStill;
 };

@@ -4,8 +4,8 @@ are drawn, how sprites look on screen, and the sounds' own waveforms."""
 import os
 
 import sound
-from picture import ColourKey, Sprite, changed_box, load_image
-from rules import ENEMY_SCALE, SHIP_SCALE
+from picture import ColourKey, Sprite, changed_box, load_image, tinted
+from rules import ENEMY_SCALE, ENEMY_SHOT_TINT, SHIP_SCALE
 
 
 class Media:
@@ -92,9 +92,11 @@ class Media:
 
     @property
     def beam_key(self):
-        """Finds missiles (of either side: they share the picture)."""
+        """Finds missiles: the ship's show the picture as it is, the enemies' tinted."""
+        beam = self.image("Textures/beam.png")
         return self._load("beam key", lambda: ColourKey(self.image("Textures/galaxy_X.png"), {
-            "beam": (self.image("Textures/beam.png"), 1)}))
+            "ship shot": (beam, 1),
+            "enemy shot": (tinted(beam, ENEMY_SHOT_TINT), 1)}))
 
     @property
     def hover(self):

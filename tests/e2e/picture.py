@@ -54,6 +54,15 @@ def load_image(path):
     return Image(width, height, channels, data)
 
 
+def tinted(image, colour):
+    """The image as drawn multiplied by a colour (alpha untouched)."""
+    data = bytearray(image.data)
+    for i in range(0, len(data), image.channels):
+        for c in range(3):
+            data[i + c] = data[i + c] * colour[c] // 255
+    return Image(image.width, image.height, image.channels, bytes(data))
+
+
 def mean_difference(screen, image, left=0, top=0, region=None, step=2):
     """Mean absolute difference per channel between the screen and an image drawn
     unscaled at (left, top), over region (x0, y0, x1, y1) of the image."""
@@ -148,19 +157,23 @@ class Sprite:
         self.samples = candidates[::stride]
 
     def score(self, screen, x, y):
-        """Mean absolute difference per channel at the samples, the sprite's
-        top-left corner at (x, y); off-screen samples count as a full miss."""
+        """Mean absolute difference per channel at the samples on screen, the
+        sprite's top-left corner at (x, y). A sprite may stand over an edge (a
+        ship steps over it by a frame's worth, and a busy machine makes long
+        frames); one with less than a third on screen is a full miss."""
         total = 0
+        visible = 0
+        data = screen.data
         for dx, dy, colour in self.samples:
             sx, sy = x + dx, y + dy
             if 0 <= sx < screen.width and 0 <= sy < screen.height:
                 offset = (sy * screen.width + sx) * screen.channels
-                data = screen.data
                 total += (abs(data[offset] - colour[0]) + abs(data[offset + 1] - colour[1])
                           + abs(data[offset + 2] - colour[2]))
-            else:
-                total += 3 * 255
-        return total / (3 * len(self.samples))
+                visible += 1
+        if 3 * visible < len(self.samples):
+            return 255
+        return total / (3 * visible)
 
     def locate(self, screen, xs, ys):
         """Best (score, x, y) over the candidate corners, coarse then fine."""

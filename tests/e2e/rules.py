@@ -20,6 +20,7 @@ def field_rect(width, height):
 
 
 ENEMY_SCALE = 0.3
+ENEMY_SHOT_TINT = (255, 110, 150)  # multiplies the shared beam picture for enemy shots
 FIRST_ENEMY_AFTER = 3.0  # seconds from the start of play
 FIRST_ENEMY_SPEED = 30  # pixels per second, straight down
 ENEMY_START_Y = -32

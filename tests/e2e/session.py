@@ -144,6 +144,11 @@ class Session:
         environment = {key: value for key, value in os.environ.items()
                        if not key.startswith("ALSOFT_")}
         environment["DISPLAY"] = self.screen.name
+        # The files the game keeps (best level, settings) go to this run's own folders.
+        self.data_home = os.path.join(self.folder, "data")
+        self.config_home = os.path.join(self.folder, "config")
+        environment["XDG_DATA_HOME"] = self.data_home
+        environment["XDG_CONFIG_HOME"] = self.config_home
         if self.audio == "record":
             self.recorder = WaveRecorder(self.folder)
             environment.update(self.recorder.environment())

@@ -131,18 +131,24 @@ class GameWindow:
         return self.display.keysym_to_keycode(XK.string_to_keysym(key_name))
 
     # The game acts on the last arrow key event of a frame only, as a player's
-    # hands allow: two key events never come closer together than this.
+    # hands allow: two key events never come closer together than this, nor
+    # before the game has drawn a frame since the first (a busy machine makes
+    # frames longer).
     KEY_GAP = 0.06
+
+    def _after_key(self):
+        time.sleep(self.KEY_GAP)
+        self.wait_for_frames(2)
 
     def press_key(self, key_name):
         xtest.fake_input(self.display, X.KeyPress, self._keycode(key_name))
         self.display.sync()
-        time.sleep(self.KEY_GAP)
+        self._after_key()
 
     def release_key(self, key_name):
         xtest.fake_input(self.display, X.KeyRelease, self._keycode(key_name))
         self.display.sync()
-        time.sleep(self.KEY_GAP)
+        self._after_key()
 
     def chord(self, *key_names):
         """Presses the keys in order, e.g. a modifier and a key, and lets them go."""
@@ -169,8 +175,31 @@ class GameWindow:
         xtest.fake_input(self.display, X.KeyRelease, self._keycode(key_name))
         self.display.sync()
         released = time.monotonic()
-        time.sleep(self.KEY_GAP)
+        self._after_key()
         return pressed, released
+
+    def wait_for_frames(self, count, timeout=1.0):
+        """Waits until the window has shown `count` new pictures: during play the
+        background scrolls, so each frame that moves it shows. On a still screen
+        this waits for the timeout."""
+        left, top, width, height = self.geometry()
+
+        def strip():
+            # A column through the middle of the field, where the background moves.
+            return self.screen.root.get_image(left + width // 2, top + height // 8, 4,
+                                              max(1, height * 3 // 4), X.ZPixmap,
+                                              0xFFFFFFFF).data
+
+        deadline = time.monotonic() + timeout
+        last = strip()
+        seen = 0
+        while seen < count and time.monotonic() < deadline:
+            now = strip()
+            if now != last:
+                seen += 1
+                last = now
+            else:
+                time.sleep(0.005)
 
     def request_close(self):
         """The close request a window manager sends for the title bar's close button."""

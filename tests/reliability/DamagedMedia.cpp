@@ -11,7 +11,6 @@
 #include <iterator>
 #include <random>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -97,17 +96,6 @@ Bytes randomBytes(std::size_t count, const std::string& seedText)
     for (char& b : bytes)
         b = static_cast<char>(byte(generator));
     return bytes;
-}
-
-fs::path freshFolder()
-{
-    static int counter = 0;
-    const fs::path folder =
-        fs::temp_directory_path() /
-        ("vantorix-damaged-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
 }
 
 void spoil(const fs::path& intactParent, const std::string& file, DamagedMedia::Damage damage,
@@ -215,10 +203,10 @@ const std::vector<std::string>& DamagedMedia::catalogue()
     return files;
 }
 
-fs::path DamagedMedia::makeCopy(const fs::path& intactParent, const std::string& file,
-                                Damage damage)
+TemporaryFolder DamagedMedia::makeCopy(const fs::path& intactParent, const std::string& file,
+                                       Damage damage)
 {
-    const fs::path folder = freshFolder();
+    TemporaryFolder folder("damaged");
     for (const std::string& each : catalogue())
     {
         const fs::path target = folder / each;

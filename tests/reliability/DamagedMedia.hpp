@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/WorkingDirectory.hpp"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -27,6 +29,6 @@ const std::vector<std::string>& catalogue();
 
 // A fresh folder holding Media/, where every file but `file` links to the
 // intact one under `intactParent` and `file` suffers `damage`.
-std::filesystem::path makeCopy(const std::filesystem::path& intactParent, const std::string& file,
-                               Damage damage);
+TemporaryFolder makeCopy(const std::filesystem::path& intactParent, const std::string& file,
+                         Damage damage);
 } // namespace DamagedMedia

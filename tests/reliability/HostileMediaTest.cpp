@@ -2,6 +2,8 @@
 #include "ScreenCycle.hpp"
 
 #include "resources/MediaFiles.hpp"
+#include "support/ConsoleCapture.hpp"
+#include "support/SharedState.hpp"
 #include "support/WorkingDirectory.hpp"
 
 #include <gtest/gtest.h>
@@ -39,15 +41,6 @@ std::vector<std::string> expectedConsole(const std::string& damaged)
     return lines;
 }
 
-std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 long peakResidentKiB()
 {
     rusage usage{};
@@ -58,18 +51,6 @@ long peakResidentKiB()
 // A hostile file may cost memory while it is turned away, but nothing near
 // what its header claims (60000 x 60000 RGBA would be 14 GB).
 constexpr long PeakResidentLimitKiB = 1024 * 1024;
-
-class ConsoleCapture
-{
-public:
-    ConsoleCapture() : mPrevious(std::cout.rdbuf(mText.rdbuf())) {}
-    ~ConsoleCapture() { std::cout.rdbuf(mPrevious); }
-    std::string text() const { return mText.str(); }
-
-private:
-    std::ostringstream mText;
-    std::streambuf* mPrevious;
-};
 
 using HostileCase = std::tuple<std::string, Damage>;
 
@@ -87,17 +68,17 @@ std::string caseName(const ::testing::TestParamInfo<HostileCase>& info)
 class HostileMediaFile : public ::testing::TestWithParam<HostileCase>
 {
 protected:
+    SharedState::Restorer mRestoresSharedState;
     sf::RenderWindow mWindow{sf::VideoMode(800, 800, 32), "Vantorix test"};
 };
 
 TEST_P(HostileMediaFile, IsReportedAndTheWholeCycleStillRuns)
 {
     const auto& [file, damage] = GetParam();
-    const std::filesystem::path folder =
-        DamagedMedia::makeCopy(TestFolders::withMedia(), file, damage);
+    const TemporaryFolder folder = DamagedMedia::makeCopy(TestFolders::withMedia(), file, damage);
 
     ScreenCycle::Outcome outcome;
-    std::string console;
+    std::vector<std::string> console;
     {
         ScopedWorkingDirectory inDamagedCopy(folder);
         ConsoleCapture capture;
@@ -107,15 +88,14 @@ TEST_P(HostileMediaFile, IsReportedAndTheWholeCycleStillRuns)
         limits.step = sf::seconds(0.25f);
         limits.playTime = sf::seconds(12.f);
         outcome = ScreenCycle::run(mWindow, limits);
-        console = capture.text();
+        console = capture.lines();
     }
-    std::filesystem::remove_all(folder);
 
     EXPECT_TRUE(outcome.menuEndedOnPlay) << "the menu did not answer a click on Play";
     EXPECT_GT(outcome.playTime, sf::seconds(1.f));
     EXPECT_TRUE(outcome.loseScreenEnded) << "the game-over screen did not end by itself";
     EXPECT_TRUE(mWindow.isOpen());
-    EXPECT_EQ(linesOf(console), expectedConsole(file));
+    EXPECT_EQ(console, expectedConsole(file));
     // A song cut short still opens: the menu loops what is left of it.
     const bool songSurvives = file != MediaFiles::MenuSong || damage == Damage::TruncatedToAThird;
     EXPECT_EQ(outcome.songPlayed, songSurvives);
@@ -127,40 +107,26 @@ INSTANTIATE_TEST_SUITE_P(EveryFileEveryDamage, HostileMediaFile,
                                             ::testing::ValuesIn(DamagedMedia::everyDamage())),
                          caseName);
 
-// Intact media: the same cycle loads everything and plays the song.
-TEST(IntactMedia, WholeCycleLoadsEveryFileAndPlaysTheSong)
-{
-    sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix test");
-    ScreenCycle::Outcome outcome;
-    std::string console;
-    {
-        ScopedWorkingDirectory inMedia(TestFolders::withMedia());
-        ConsoleCapture capture;
-        outcome = ScreenCycle::run(window, ScreenCycle::Limits());
-        console = capture.text();
-    }
-    EXPECT_TRUE(outcome.menuEndedOnPlay);
-    EXPECT_TRUE(outcome.playEndedByItself) << "an enemy should reach the wall and end play";
-    EXPECT_TRUE(outcome.loseScreenEnded);
-    EXPECT_TRUE(outcome.songPlayed);
-    EXPECT_EQ(linesOf(console), expectedConsole(""));
-}
-
-// OpenAL Soft given a driver that does not exist: no audio device at all.
+// OpenAL Soft given a driver that does not exist: no audio device at all. The
+// library reads its drivers once per process, so the cycle runs in a process
+// of its own.
 TEST(NoAudioDevice, WholeCycleStillRunsSilently)
 {
-    setenv("ALSOFT_DRIVERS", "no-such-audio-driver", 1);
-    sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix test");
-    ScreenCycle::Outcome outcome;
-    std::string console;
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto playCycle = []
     {
+        setenv("ALSOFT_DRIVERS", "no-such-audio-driver", 1);
+        sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix test");
         ScopedWorkingDirectory inMedia(TestFolders::withMedia());
-        ConsoleCapture capture;
-        outcome = ScreenCycle::run(window, ScreenCycle::Limits());
-        console = capture.text();
-    }
-    EXPECT_TRUE(outcome.menuEndedOnPlay);
-    EXPECT_TRUE(outcome.playEndedByItself);
-    EXPECT_TRUE(outcome.loseScreenEnded);
-    EXPECT_EQ(linesOf(console), expectedConsole(""));
+        ConsoleCapture console;
+        const ScreenCycle::Outcome outcome = ScreenCycle::run(window, ScreenCycle::Limits());
+        const bool complete =
+            outcome.menuEndedOnPlay && outcome.playEndedByItself && outcome.loseScreenEnded;
+        const bool loaded = console.lines() == expectedConsole("");
+        std::cerr << "cycle " << (complete ? "complete" : "incomplete") << ", console "
+                  << (loaded ? "as expected" : "differs") << ", song "
+                  << (outcome.songPlayed ? "played" : "silent") << std::endl;
+        std::exit(complete && loaded && !outcome.songPlayed ? 0 : 1);
+    };
+    EXPECT_EXIT(playCycle(), ::testing::ExitedWithCode(0), "cycle complete, console as expected");
 }

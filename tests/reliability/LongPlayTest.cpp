@@ -1,9 +1,11 @@
 #include "actors/Boss.hpp"
 #include "app/Level.hpp"
 #include "gameplay/Category.hpp"
+#include "support/ConsoleCapture.hpp"
 #include "support/FakeClock.hpp"
 #include "support/NodeInternals.hpp"
 #include "support/PlayScreen.hpp"
+#include "support/SharedState.hpp"
 #include "support/WorkingDirectory.hpp"
 
 #include <gtest/gtest.h>
@@ -142,11 +144,11 @@ private:
 TEST(LongPlay, HalfAnHourFromLevelFiveKeepsTheTreeBoundedAndEmptiesIt)
 {
     srand(5);
+    const SharedState::Restorer restoresSharedState;
     sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix test");
     Session session(window);
     ScopedWorkingDirectory inMedia(TestFolders::withMedia());
-    std::ostringstream console;
-    std::streambuf* previous = std::cout.rdbuf(console.rdbuf());
+    auto console = std::make_unique<ConsoleCapture>();
 
     Findings findings;
     Lifetimes lifetimes;
@@ -176,7 +178,7 @@ TEST(LongPlay, HalfAnHourFromLevelFiveKeepsTheTreeBoundedAndEmptiesIt)
                 break;
         }
     }
-    std::cout.rdbuf(previous);
+    console.reset();
 
     std::cout << "played " << played.asSeconds() << " s in " << findings.games
               << " games, highest level " << findings.highestLevel << ", most nodes "

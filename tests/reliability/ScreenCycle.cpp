@@ -2,7 +2,6 @@
 
 #include "FakePointer.hpp"
 
-#include "app/Level.hpp"
 #include "app/Session.hpp"
 #include "screens/LoseScreen.hpp"
 #include "screens/Menu.hpp"
@@ -13,6 +12,9 @@
 
 namespace
 {
+// Inside the Play button of the menu image, drawn at the window's top-left corner.
+const sf::Vector2i OnPlay(402, 547);
+
 class WatchedMenu : public Menu
 {
 public:
@@ -20,9 +22,6 @@ public:
     using Menu::Menu;
     using Menu::song;
 };
-
-// Inside the Play button of the menu image, drawn at the window's top-left corner.
-const sf::Vector2i OnPlay(402, 547);
 
 bool runMenu(Session& session, const ScreenCycle::Limits& limits, ScreenCycle::Outcome& outcome)
 {
@@ -50,21 +49,20 @@ bool runMenu(Session& session, const ScreenCycle::Limits& limits, ScreenCycle::O
 void runPlay(Session& session, const ScreenCycle::Limits& limits,
              const ScreenCycle::PlayHook& duringPlay, ScreenCycle::Outcome& outcome)
 {
-    sf::RenderWindow& window = session.window();
     PlayScreen play(session);
-    while (window.isOpen() && play.isPlaying() && outcome.playTime < limits.playTime)
-    {
-        FakeClock::advance(limits.step);
-        outcome.playTime += limits.step;
-        play.frame(limits.step);
-        outcome.mostNodes =
-            std::max(outcome.mostNodes, NodeInternals::countNodes(play.sceneGraph()));
-        if (duringPlay)
-            duringPlay(play, outcome.playTime);
-    }
-    outcome.playEndedByItself = !play.isPlaying();
-    // What the play screen's own loop does last, however play ended.
-    Level().resetLevel();
+    play.runFrames(
+        [&](int)
+        {
+            outcome.mostNodes =
+                std::max(outcome.mostNodes, NodeInternals::countNodes(play.sceneGraph()));
+            if (duringPlay)
+                duringPlay(play, outcome.playTime);
+            outcome.playEndedByItself = !play.isPlaying();
+            if (outcome.playTime >= limits.playTime)
+                play.endPlay();
+            outcome.playTime += limits.step;
+            return limits.step;
+        });
 }
 
 bool runLoseScreen(Session& session, const ScreenCycle::Limits& limits)

@@ -8,12 +8,12 @@
 
 class Game;
 
-// One menu -> play -> game-over cycle in this process, as the entry point runs
-// it, on the test clock: the menu is left with a click on Play, the play screen
-// is stepped frame by frame, and the game-over screen's own loop runs while
-// each of its clock readings lets a step of time pass. A screen that does not
-// end within its limit has its window closed, so a fault ends the cycle
-// instead of hanging it.
+// One menu -> play -> game-over cycle in this process, each screen made and
+// run as the entry point does, on the test clock: the menu is left with a
+// click on Play, a step of time passes after each play frame (play is ended
+// at its time limit), and the game-over screen's loop runs while each of its
+// clock readings lets a step pass. A screen that does not end within its
+// limit has its window closed, so a fault ends the cycle instead of hanging it.
 namespace ScreenCycle
 {
 struct Limits

@@ -2,6 +2,7 @@
 
 #include "app/Session.hpp"
 #include "screens/LoseScreen.hpp"
+#include "support/ConsoleCapture.hpp"
 #include "support/EventPump.hpp"
 #include "support/FakeClock.hpp"
 #include "support/WorkingDirectory.hpp"
@@ -11,11 +12,9 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <iostream>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace
@@ -146,19 +145,35 @@ TEST_F(LoseScreenRun, SoundsPlayOnAfterTheScreenEnds)
 
     EXPECT_EQ(screen.loseSound().getStatus(), sf::Sound::Playing);
     EXPECT_EQ(screen.secondLoseSound().getStatus(), sf::Sound::Playing);
+    ASSERT_NE(screen.loseSound().getBuffer(), nullptr);
+    ASSERT_NE(screen.secondLoseSound().getBuffer(), nullptr);
+    EXPECT_EQ(screen.loseSound().getBuffer()->getDuration(), sf::seconds(ScreenMedia::LoseSeconds));
+    EXPECT_EQ(screen.secondLoseSound().getBuffer()->getDuration(),
+              sf::seconds(ScreenMedia::SecondLoseSeconds));
 }
 
 TEST_F(LoseScreenRun, EventsWaitForTheNextScreen)
 {
     ShownLoseScreen screen(mSession);
+    // Both windows share the library's one connection to the X server, and
+    // the server delivers events in the order they were sent: once the probe
+    // has seen its close request, the window's is queued before the screen runs.
+    sf::Window probe(sf::VideoMode(10, 10), "Vantorix probe");
     XWindowEvents::requestClose(mWindow);
-    // Give the X server time to deliver the request before the screen runs.
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    XWindowEvents::requestClose(probe);
+    sf::Event event;
+    bool probeClosed = false;
+    ASSERT_TRUE(pumpUntil(
+        [&]
+        {
+            while (probe.pollEvent(event))
+                probeClosed = probeClosed || event.type == sf::Event::Closed;
+        },
+        [&] { return probeClosed; }));
 
     runWithFrameTime(screen, sf::seconds(0.5f));
 
     EXPECT_TRUE(mWindow.isOpen());
-    sf::Event event;
     bool closeRequested = false;
     EXPECT_TRUE(pumpUntil(
         [&]
@@ -201,15 +216,16 @@ TEST_F(LoseScreenRun, SwitchesToFullscreenWhileShowingAndTheCloseRequestStillWai
 
 TEST_F(LoseScreenRun, WithoutMediaLoadsAreReportedInOrderAndTheScreenStillEnds)
 {
-    ScopedWorkingDirectory inEmptyFolder(TestFolders::empty());
-    std::ostringstream console;
-    std::streambuf* const captured = std::cout.rdbuf(console.rdbuf());
+    const TemporaryFolder emptyFolder;
+    ScopedWorkingDirectory inEmptyFolder(emptyFolder);
+    auto console = std::make_unique<ConsoleCapture>();
     ShownLoseScreen screen(mSession);
-    std::cout.rdbuf(captured);
+    const std::string loaded = console->text();
+    console.reset();
 
-    EXPECT_EQ(console.str(), "Media/Textures/LoseScreen/LoseScreen.jpg failed to load\n"
-                             "Media/SoundBuffers/Lose.flac failed to load\n"
-                             "Media/SoundBuffers/Lose2.wav failed to load\n");
+    EXPECT_EQ(loaded, "Media/Textures/LoseScreen/LoseScreen.jpg failed to load\n"
+                      "Media/SoundBuffers/Lose.flac failed to load\n"
+                      "Media/SoundBuffers/Lose2.wav failed to load\n");
 
     const Timeline timeline = runWithFrameTime(screen, sf::seconds(0.5f));
     EXPECT_EQ(timeline.frames, 9);

@@ -5,12 +5,15 @@
 #include "app/Session.hpp"
 #include "gameplay/Command.hpp"
 #include "screens/Menu.hpp"
+#include "support/ConsoleCapture.hpp"
 #include "support/EventPump.hpp"
+#include "support/SharedState.hpp"
 #include "support/WorkingDirectory.hpp"
 #include "support/XWindowEvents.hpp"
 
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/Graphics/View.hpp>
+#include <SFML/System/Err.hpp>
 
 #include <gtest/gtest.h>
 
@@ -114,6 +117,8 @@ private:
 class MenuScreen : public ::testing::Test
 {
 protected:
+    SharedState::Restorer mRestoresSharedState;
+
     void SetUp() override { FakePointer::moveTo(AboveButtons); }
     void TearDown() override { FakePointer::onRead({}); }
 
@@ -465,21 +470,28 @@ TEST_F(MenuScreen, RunOnAClosedWindowReturnsAtOnceWithoutQuitting)
 
 TEST_F(MenuScreen, WithoutMediaLoadsAreReportedInOrderAndTheMenuStillRuns)
 {
-    ScopedWorkingDirectory inEmptyFolder(TestFolders::empty());
-    std::ostringstream console;
-    std::streambuf* const captured = std::cout.rdbuf(console.rdbuf());
+    const TemporaryFolder emptyFolder;
+    ScopedWorkingDirectory inEmptyFolder(emptyFolder);
+    auto console = std::make_unique<ConsoleCapture>();
     ShownMenu menu(mSession);
-    std::cout.rdbuf(captured);
+    const std::string loaded = console->text();
+    console.reset();
 
     // The song is opened by the menu itself and is not reported.
-    EXPECT_EQ(console.str(), "Media/Textures/Menu/LoadScreenNeutral.jpg failed to load\n"
-                             "Media/Textures/Menu/LoadScreenPlay.jpg failed to load\n"
-                             "Media/Textures/Menu/LoadScreenExit.jpg failed to load\n"
-                             "Media/SoundBuffers/Hover.wav failed to load\n");
+    EXPECT_EQ(loaded, "Media/Textures/Menu/LoadScreenNeutral.jpg failed to load\n"
+                      "Media/Textures/Menu/LoadScreenPlay.jpg failed to load\n"
+                      "Media/Textures/Menu/LoadScreenExit.jpg failed to load\n"
+                      "Media/SoundBuffers/Hover.wav failed to load\n");
 
     FakePointer::moveTo(OnPlay);
     XWindowEvents::sendButton(mWindow, sf::Mouse::Left, true, OnPlay);
+    // SFML reports a stream told to play without a file on its error stream.
+    std::ostringstream libraryErrors;
+    std::streambuf* const errors = sf::err().rdbuf(libraryErrors.rdbuf());
     runBounded(menu);
+    sf::err().rdbuf(errors);
     EXPECT_TRUE(mWindow.isOpen());
     EXPECT_FALSE(menu.isMenuShown());
+    EXPECT_EQ(menu.song().getStatus(), sf::Music::Stopped);
+    EXPECT_EQ(libraryErrors.str(), "") << "no song was started";
 }

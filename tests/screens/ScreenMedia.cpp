@@ -35,24 +35,28 @@ void writeTone(const std::filesystem::path& file, float seconds)
     out.write(samples.data(), samples.size());
 }
 
-std::filesystem::path writeAll()
+void writeAll(const std::filesystem::path& folder)
 {
-    const std::filesystem::path folder = TestFolders::empty();
     writeImage(folder / MediaFiles::LoadScreenNeutral, ScreenMedia::Neutral);
     writeImage(folder / MediaFiles::LoadScreenPlay, ScreenMedia::PlayLit);
     writeImage(folder / MediaFiles::LoadScreenExit, ScreenMedia::ExitLit);
     writeImage(folder / MediaFiles::LoseScreen, ScreenMedia::GameOver);
     // Several seconds each: a sound a test has just started must still be playing.
     writeTone(folder / MediaFiles::Hover, 5.f);
-    writeTone(folder / MediaFiles::Lose, 5.f);
-    writeTone(folder / MediaFiles::Lose2, 5.f);
+    writeTone(folder / MediaFiles::Lose, ScreenMedia::LoseSeconds);
+    writeTone(folder / MediaFiles::Lose2, ScreenMedia::SecondLoseSeconds);
     writeTone(folder / MediaFiles::MenuSong, 1.f);
-    return folder;
 }
 } // namespace
 
 std::filesystem::path ScreenMedia::folder()
 {
-    static const std::filesystem::path folder = writeAll();
+    // Removed when the process ends.
+    static const TemporaryFolder folder = []
+    {
+        TemporaryFolder made("screen-media");
+        writeAll(made);
+        return made;
+    }();
     return folder;
 }

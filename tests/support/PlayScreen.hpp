@@ -2,20 +2,41 @@
 
 #include "app/Session.hpp"
 #include "gameplay/Game.hpp"
+#include "support/FakeClock.hpp"
+#include "support/FrameScript.hpp"
 
-// The play screen with its frame steps opened up, so a test can drive single
-// frames with a chosen time step and look at the scene in between.
+#include <functional>
+
+// The play screen with its frame steps and scene opened up. Tests play it
+// through its own run() loop on the test clock; the steps stay reachable for
+// looking at a single step (and for the benchmarks, which time them).
 class PlayScreen : public Game
 {
 public:
     using Game::Game;
 
-    void frame(sf::Time deltaTime)
+    // Runs the play screen's own loop. After each frame `next`, given the
+    // frame's number (from 1), looks at the screen and returns the time that
+    // passes before the next frame. The loop ends when play ends by itself,
+    // when `next` calls endPlay() or closes the window, or after `maxFrames`,
+    // when the window is closed so that a fault fails the test instead of
+    // hanging it. Returns the number of frames played.
+    int runFrames(const std::function<sf::Time(int frame)>& next, int maxFrames = 1000000)
     {
-        processEvents();
-        update(deltaTime);
-        render();
+        int frames = 0;
+        FrameScript::AfterEachFrame script(
+            [&](sf::Window& window)
+            {
+                FakeClock::advance(next(++frames));
+                if (frames >= maxFrames)
+                    window.close();
+            });
+        run();
+        return frames;
     }
+
+    // Ends play the way a lost game does, with the window left open.
+    void endPlay() { mRunning = false; }
 
     using Game::explosionSound;
     using Game::handleCollisions;

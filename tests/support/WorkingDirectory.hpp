@@ -4,7 +4,7 @@
 #include <string>
 
 // The game reads Media/ relative to the working directory. Tests step into the
-// build folder (where the generated Media lives) or into an empty folder.
+// build folder (where the generated Media lives) or into a folder of their own.
 class ScopedWorkingDirectory
 {
 public:
@@ -22,6 +22,29 @@ private:
     std::filesystem::path mPrevious;
 };
 
+// A fresh, empty folder in the temporary folder, removed with everything in it
+// when the object goes, however the test ends.
+class TemporaryFolder
+{
+public:
+    explicit TemporaryFolder(const std::string& purpose = "empty");
+    ~TemporaryFolder();
+    TemporaryFolder(TemporaryFolder&& other) noexcept;
+    TemporaryFolder& operator=(TemporaryFolder&&) = delete;
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    const std::filesystem::path& path() const { return mPath; }
+    operator const std::filesystem::path&() const { return mPath; }
+    std::filesystem::path operator/(const std::filesystem::path& relative) const
+    {
+        return mPath / relative;
+    }
+
+private:
+    std::filesystem::path mPath;
+};
+
 namespace TestFolders
 {
 // The folder that holds the generated Media/ (the build folder).
@@ -29,7 +52,4 @@ inline std::filesystem::path withMedia()
 {
     return VANTORIX_MEDIA_PARENT;
 }
-
-// A fresh empty folder: every load fails there.
-std::filesystem::path empty();
 } // namespace TestFolders

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <SFML/Graphics/Rect.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/System/Time.hpp>
+#include <SFML/System/Vector2.hpp>
+
+// A flash, a widening ring and sparks where an enemy died, sized to the enemy. It is
+// only drawn: it is no node of the scene, has no bounds and takes part in no rule.
+class ExplosionBurst
+{
+public:
+    static constexpr float Lifetime = 0.35f; // seconds
+
+    explicit ExplosionBurst(const sf::FloatRect& enemyBounds);
+
+    void advance(sf::Time dt);
+    bool isOver() const;
+    void draw(sf::RenderTarget& target) const;
+
+private:
+    sf::Vector2f mCentre;
+    float mRadius;
+    float mSparkTurn; // radians: each burst's sparks point their own way
+    float mAge = 0.f;
+};

@@ -1,0 +1,69 @@
+#include "presentation/RecordCaption.hpp"
+
+#include "app/Field.hpp"
+
+#include <SFML/Graphics/RenderStates.hpp>
+
+#include <string>
+
+namespace
+{
+const sf::Color MenuInk(200, 235, 255);
+const sf::Color GameOverInk(255, 236, 220);
+const sf::Color NewBestInk(255, 208, 90);
+// A dark edge keeps the letters legible over the bright parts of both pictures.
+const sf::Color Edge(10, 6, 24, 220);
+
+// Places a text by a point of its own bounds: (0, 0) its top left, (1, 1) its bottom right.
+void anchor(sf::Text& text, float x, float y, sf::Vector2f point)
+{
+    const sf::FloatRect bounds = text.getLocalBounds();
+    text.setOrigin(bounds.left + bounds.width * point.x, bounds.top + bounds.height * point.y);
+    text.setPosition(x, y);
+}
+} // namespace
+
+RecordCaption RecordCaption::forMenu(const sf::Font& font, std::optional<int> best)
+{
+    RecordCaption caption;
+    if (!best)
+        return caption;
+    sf::Text& line = caption.addLine(font, "Best: Level " + std::to_string(*best), 22, MenuInk);
+    const float margin = 14.f;
+    anchor(line, Field::Width - margin, Field::Height - margin, sf::Vector2f(1.f, 1.f));
+    return caption;
+}
+
+RecordCaption RecordCaption::forGameOver(const sf::Font& font, const BestLevel::Outcome& outcome)
+{
+    RecordCaption caption;
+    // U+00B7, the middle dot, spelt out so that the source stays ASCII.
+    const std::string summary = "Level " + std::to_string(outcome.reached) + " \xC2\xB7 Best " +
+                                std::to_string(outcome.best);
+    sf::Text& line = caption.addLine(font, sf::String::fromUtf8(summary.begin(), summary.end()), 40,
+                                     GameOverInk);
+    anchor(line, Field::Width / 2.f, 560.f, sf::Vector2f(0.5f, 0.5f));
+    if (outcome.isNewBest)
+    {
+        sf::Text& cheer = caption.addLine(font, "New best!", 34, NewBestInk);
+        anchor(cheer, Field::Width / 2.f, 620.f, sf::Vector2f(0.5f, 0.5f));
+    }
+    return caption;
+}
+
+void RecordCaption::draw(sf::RenderTarget& target) const
+{
+    for (const sf::Text& line : mLines)
+        target.draw(line, sf::RenderStates::Default);
+}
+
+sf::Text& RecordCaption::addLine(const sf::Font& font, const sf::String& text, unsigned int size,
+                                 sf::Color colour)
+{
+    sf::Text line(text, font, size);
+    line.setFillColor(colour);
+    line.setOutlineColor(Edge);
+    line.setOutlineThickness(2.f);
+    mLines.push_back(line);
+    return mLines.back();
+}
