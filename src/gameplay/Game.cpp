@@ -4,6 +4,7 @@
 #include "actors/PowerUpDropper.hpp"
 #include "actors/Wall.hpp"
 #include "app/Field.hpp"
+#include "app/FrameCap.hpp"
 #include "app/Session.hpp"
 #include "gameplay/Command.hpp"
 #include "gameplay/EnemySpawner.hpp"
@@ -33,6 +34,8 @@ void Game::run()
     sf::Clock clock;
     sf::Time deltaTime = sf::Time::Zero;
     bool played = false;
+    // Without --max-fps, play draws as many frames as the machine manages.
+    FrameCap frameCap(mSession->options().maxFps);
     while (mWindow->isOpen() && mRunning)
     {
         played = true;
@@ -40,6 +43,7 @@ void Game::run()
         processEvents();
         update(deltaTime);
         render();
+        frameCap.waitForNextFrame();
     }
     // The level this game reached, read before it goes back to 1. A window
     // closed before play began leaves no game to count.

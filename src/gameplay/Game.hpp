@@ -12,6 +12,7 @@
 #include <SFML/System/Time.hpp>
 
 #include <memory>
+#include <optional>
 
 class Command;
 class EnemySpawner;

@@ -99,16 +99,20 @@ void Menu::showLoop()
 {
     while (mWindow->isOpen() && isMenuShown())
     {
-        showFrame();
-        mWindow->display();
+        if (showFrame())
+            mWindow->display();
+        else
+            StillPicture::rest();
     }
     mWindow->clear(sf::Color::Black);
 }
 
-void Menu::showFrame()
+bool Menu::showFrame()
 {
-    mWindow->clear(sf::Color::Black);
     processEvents();
+    if (!mStill.needsDrawing(mHighlight, *mWindow))
+        return false;
+    mWindow->clear(sf::Color::Black);
     if (mHighlight == NeutralImage)
         mWindow->draw(mNeutralSprite, sf::RenderStates::Default);
     else if (mHighlight == PlayLit)
@@ -116,6 +120,7 @@ void Menu::showFrame()
     else if (mHighlight == ExitLit)
         mWindow->draw(mExitSprite, sf::RenderStates::Default);
     mBestCaption.draw(*mWindow);
+    return true;
 }
 
 void Menu::processEvents()
@@ -124,6 +129,10 @@ void Menu::processEvents()
     sf::Event event;
     while (mSession->pollEvent(event))
     {
+        // Only the pointer's position decides what the menu shows; anything
+        // else may have changed the window under the picture.
+        if (event.type != sf::Event::MouseMoved)
+            mStill.disturb();
         switch (event.type)
         {
         case sf::Event::Closed:
