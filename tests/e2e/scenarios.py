@@ -132,7 +132,7 @@ def hold_up_for_shots(session, media, shots, timeout=10):
 
     def another_shot(shot, _):
         nonlocal seen, lowest_before
-        missiles = media.beam_key.find(shot, ["beam"], step=1, region=column)
+        missiles = media.beam_key.find(shot, ["ship shot"], step=1, region=column)
         lowest = max((missile.top for missile in missiles), default=None)
         if lowest is not None and (lowest_before is None or lowest > lowest_before + 30):
             seen += 1
@@ -337,7 +337,7 @@ def fire_until_gone(session, media, enemy):
         return media.colour_key.find(shot, ["enemyA"], region=region)
 
     def missiles(shot, y0, y1):
-        return media.beam_key.find(shot, ["beam"], step=1,
+        return media.beam_key.find(shot, ["ship shot"], step=1,
                                    region=(x0, max(0, int(y0)), x1, max(0, int(y1))))
 
     shot = None
