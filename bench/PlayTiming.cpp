@@ -4,8 +4,12 @@
 //   vantorix_timing startup [repetitions]
 //   vantorix_timing media
 //   vantorix_timing renderer
+//   vantorix_timing fire [seconds per rate] [frames per second cap]
 // Prints one figure a line: name, value, unit.
 #include "BusyPlayScreen.hpp"
+#include "actors/Player.hpp"
+#include "app/FrameCap.hpp"
+#include "app/GameClock.hpp"
 #include "presentation/Background.hpp"
 #include "presentation/ScoreBoard.hpp"
 #include "resources/MediaFiles.hpp"
@@ -20,6 +24,8 @@
 #include <SFML/OpenGL.hpp>
 #include <SFML/System/Clock.hpp>
 #include <SFML/Window/Event.hpp>
+
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
@@ -373,6 +379,98 @@ void printRenderer()
               << "OpenGL " << reinterpret_cast<const char*>(glGetString(GL_VERSION)) << std::endl;
 }
 
+double processCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage); // every thread of the process
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// Whether the ship fired in the frame just updated: its newest missile (its
+// last child) has moved less than one frame's travel from where shots start.
+bool firedInLastFrame(const SceneNode& ship, sf::Time dt)
+{
+    const auto& missiles = NodeInternals::childrenOf(ship);
+    if (missiles.empty())
+        return false;
+    const sf::FloatRect body = NodeInternals::spriteOf(ship).getGlobalBounds();
+    const float launchY = body.top - body.height / 2.f;
+    return missiles.back()->getSpritePosition().y > launchY - 600.f * dt.asSeconds() - 1.f;
+}
+
+// Held fire on the real clock, the frame loop capped as --max-fps caps play:
+// the ship's shots per second against its fire rate, for the starting rate, a
+// raised one and the highest.
+void measureCappedFire(double secondsPerRate, unsigned int cap)
+{
+    sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix", sf::Style::Default,
+                            sf::ContextSettings());
+    ResourceCache resources;
+    {
+        QuietConsole quiet;
+        resources.load(Textures::PlayerShip, MediaFiles::PlayerShip);
+        resources.load(Textures::Beam, MediaFiles::Beam);
+        resources.load(Textures::Galaxy, MediaFiles::Galaxy);
+        resources.load(SoundBuffers::Laser, MediaFiles::Laser);
+        resources.load(SoundBuffers::PowerUp, MediaFiles::PowerUp);
+    }
+    const sf::Sprite galaxy(resources.get(Textures::Galaxy));
+    std::vector<double> frameRates;
+    std::vector<double> cpuShares;
+    for (const float rate : {2.f, 3.5f, 5.f})
+    {
+        Player::sFireRate = rate;
+        SceneNode root;
+        const GameClock gameClock;
+        auto owned =
+            std::make_unique<Player>(&window, &resources, sf::Vector2f(400.f, 727.f), gameClock);
+        const Player& ship = *owned;
+        root.attachChild(std::move(owned));
+        root.handleInput(sf::Keyboard::Up, true);
+
+        FrameCap frameCap(cap);
+        sf::Clock clock;
+        std::vector<double> shotTimes;
+        std::size_t frames = 0;
+        const double cpuStart = processCpuSeconds();
+        const auto start = Clock::now();
+        for (double now = 0.0; now < secondsPerRate; now = Seconds(Clock::now() - start).count())
+        {
+            const sf::Time dt = clock.restart();
+            sf::Event event;
+            while (window.pollEvent(event))
+            {
+            }
+            root.update(dt);
+            if (firedInLastFrame(ship, dt))
+                shotTimes.push_back(now);
+            root.handleInput(sf::Keyboard::Up, true);
+            window.clear(sf::Color(0, 0, 0, 255));
+            window.draw(galaxy);
+            root.draw(window);
+            window.display();
+            frameCap.waitForNextFrame();
+            ++frames;
+        }
+        const double wall = Seconds(Clock::now() - start).count();
+        frameRates.push_back(static_cast<double>(frames) / wall);
+        cpuShares.push_back((processCpuSeconds() - cpuStart) / wall * 100.0);
+        const double shotsPerSecond = shotTimes.size() < 2
+                                          ? 0.0
+                                          : static_cast<double>(shotTimes.size() - 1) /
+                                                (shotTimes.back() - shotTimes.front());
+        std::ostringstream name;
+        name << "fire.rate_" << rate;
+        printFigure(name.str() + ".shots_per_second", shotsPerSecond, "shots/s");
+        printFigure(name.str() + ".ratio", shotsPerSecond / rate, "measured/nominal");
+    }
+    printFigure("fire.cap", cap, "frames/s");
+    printFigure("fire.frames_per_second", median(frameRates), "frames/s");
+    printFigure("fire.cpu_percent", median(cpuShares), "%");
+    printFigure("fire.seconds_per_rate", secondsPerRate, "s");
+}
+
 double argumentOr(int argc, char** argv, int index, double fallback)
 {
     return argc > index ? std::atof(argv[index]) : fallback;
@@ -391,10 +489,13 @@ int main(int argc, char** argv)
         measureMedia();
     else if (what == "renderer")
         printRenderer();
+    else if (what == "fire")
+        measureCappedFire(argumentOr(argc, argv, 2, 20.0),
+                          static_cast<unsigned int>(argumentOr(argc, argv, 3, 60)));
     else
     {
         std::cerr << "usage: vantorix_timing fps [seconds per round] [rounds] | startup "
-                     "[repetitions] | media | renderer\n";
+                     "[repetitions] | media | renderer | fire [seconds per rate] [cap]\n";
         return 2;
     }
     return 0;

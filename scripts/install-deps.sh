@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Vantorix needs. "play" is enough to build and
-# run the game; "test" adds what the test suites, benchmarks and tools use.
+# run the game; "test" adds what the test suites, benchmarks and tools use;
+# "bench" adds the peer game the benchmarks hold the game against.
 set -euo pipefail
 
 play_packages=(build-essential cmake pkg-config libsfml-dev libopenal-dev libx11-dev libfreetype-dev fonts-3270
@@ -8,12 +9,14 @@ play_packages=(build-essential cmake pkg-config libsfml-dev libopenal-dev libx11
 test_packages=(googletest libgtest-dev libbenchmark-dev xvfb xauth x11-utils xdotool imagemagick
                sox python3 python3-xlib gnuplot-nox valgrind lintian appstream desktop-file-utils
                clang libclang-rt-14-dev)
+bench_packages=(chromium-bsu)
 
 case "${1:-play}" in
 play) wanted=("${play_packages[@]}") ;;
 test) wanted=("${play_packages[@]}" "${test_packages[@]}") ;;
+bench) wanted=("${play_packages[@]}" "${test_packages[@]}" "${bench_packages[@]}") ;;
 *)
-    echo "usage: $0 [play|test]" >&2
+    echo "usage: $0 [play|test|bench]" >&2
     exit 2
     ;;
 esac

@@ -5,6 +5,7 @@
 #include "app/SoundPause.hpp"
 #include "gameplay/Category.hpp"
 
+#include <algorithm>
 #include <cassert>
 #include <memory>
 
@@ -23,6 +24,7 @@ constexpr float FireRateStep = 0.5f;
 constexpr float MaxSpeed = 800.f;
 constexpr float SpeedStep = 40.f;
 constexpr float ShipScale = 0.13f;
+const sf::Time MaxFireHeadStart = sf::milliseconds(50);
 } // namespace
 
 bool& Player::DirectionFlags::operator[](Direction direction)
@@ -110,7 +112,9 @@ void Player::moveRight(sf::Time dt)
 
 void Player::fire()
 {
-    mElapsed = mFireClock.getElapsedTime();
+    mElapsed = mFireClock.getElapsedTime() + mFireHeadStart;
+    const bool heldSinceLastFrame = mFireHeld;
+    mFireHeld = true;
     if (!(mElapsed.asSeconds() > 1.0 / sFireRate))
         return;
 
@@ -120,6 +124,14 @@ void Player::fire()
                                           position.y - bounds.height / 2.f, -1,
                                           Category::PlayerMissile));
     mLaserSound.play();
+    // Held fire keeps its rhythm: the next interval counts from the moment this
+    // shot fell due, not from the frame that fired it. Otherwise every shot
+    // waits for a frame, and at a capped frame rate the ship fires noticeably
+    // slower than its rate. At most the wait for a frame at 20 frames a second,
+    // so that a stalled frame is not made up for with a hurried shot.
+    const sf::Time interval = sf::seconds(1.f / sFireRate);
+    mFireHeadStart =
+        heldSinceLastFrame ? std::min(mElapsed - interval, MaxFireHeadStart) : sf::Time::Zero;
     mFireClock.restart();
 }
 
@@ -147,7 +159,14 @@ void Player::updateCurrent(sf::Time dt)
     if (mKeysHeld[Right])
         moveRight(dt);
     if (mKeysHeld[Up])
+    {
         fire();
+    }
+    else
+    {
+        mFireHeld = false;
+        mFireHeadStart = sf::Time::Zero;
+    }
 }
 
 void Player::applyPowerUpCurrent(int kind)

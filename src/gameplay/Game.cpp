@@ -4,6 +4,7 @@
 #include "actors/PowerUpDropper.hpp"
 #include "actors/Wall.hpp"
 #include "app/Field.hpp"
+#include "app/FrameCap.hpp"
 #include "app/GameTimer.hpp"
 #include "app/Session.hpp"
 #include "app/SoundPause.hpp"
@@ -13,19 +14,9 @@
 #include "presentation/PauseOverlay.hpp"
 #include "presentation/ScoreBoard.hpp"
 #include "resources/MediaFiles.hpp"
+#include "screens/StillPicture.hpp"
 
 #include <SFML/Graphics/Color.hpp>
-#include <SFML/System/Clock.hpp>
-#include <SFML/System/Sleep.hpp>
-
-namespace
-{
-// A paused game's picture stands still: it is drawn again when an event may
-// have changed the window, and now and then in case the window system lost
-// it. In between the loop only looks for the key to go on.
-const sf::Time PausedRedrawAfter = sf::milliseconds(500);
-const sf::Time PausedRest = sf::milliseconds(15);
-} // namespace
 
 Game::Game(Session& session) : mSession(&session), mWindow(&session.window())
 {
@@ -46,9 +37,11 @@ void Game::run()
 {
     // On the game's clock: the first frame after a pause advances by its own time only.
     GameTimer clock(mClock);
-    sf::Clock sinceDrawn;
+    StillPicture still;
     sf::Time deltaTime = sf::Time::Zero;
     bool played = false;
+    // Without --max-fps, play draws as many frames as the machine manages.
+    FrameCap frameCap(mSession->options().maxFps);
     while (mWindow->isOpen() && mRunning)
     {
         played = true;
@@ -56,14 +49,16 @@ void Game::run()
         const bool wasPaused = isPaused();
         const bool eventsCame = processEvents();
         update(deltaTime);
-        if (!isPaused() || !wasPaused || eventsCame ||
-            sinceDrawn.getElapsedTime() > PausedRedrawAfter)
+        // Paused, the picture stands still but for the word on the sound.
+        if (eventsCame || !wasPaused)
+            still.disturb();
+        if (!isPaused() || still.needsDrawing(mSession->notice().picture(), *mWindow))
         {
             render();
-            sinceDrawn.restart();
+            frameCap.waitForNextFrame();
         }
         else
-            sf::sleep(PausedRest);
+            StillPicture::rest();
     }
     // The level this game reached, read before it goes back to 1. A window
     // closed before play began leaves no game to count.

@@ -13,6 +13,7 @@
 #include <SFML/System/Time.hpp>
 
 #include <memory>
+#include <optional>
 
 class Command;
 class EnemySpawner;

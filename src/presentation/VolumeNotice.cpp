@@ -27,12 +27,12 @@ void VolumeNotice::show(const MasterVolume& volume, const sf::Font& font)
     mText.setOrigin(bounds.left + bounds.width, bounds.top);
     mText.setPosition(static_cast<float>(Field::Width) - Margin, Margin);
     mSinceShown.restart();
-    mEverShown = true;
+    ++mShows;
 }
 
 bool VolumeNotice::isShown() const
 {
-    return mEverShown && mSinceShown.getElapsedTime() < ShownFor;
+    return mShows > 0 && mSinceShown.getElapsedTime() < ShownFor;
 }
 
 void VolumeNotice::draw(sf::RenderTarget& target) const

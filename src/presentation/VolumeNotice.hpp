@@ -20,10 +20,14 @@ public:
     bool isShown() const;
     void draw(sf::RenderTarget& target) const;
 
+    // For a still screen: 0 while nothing shows, and a number of its own for
+    // each word shown.
+    int picture() const { return isShown() ? mShows : 0; }
+
     const sf::Text& getText() const { return mText; }
 
 private:
     sf::Text mText;
     sf::Clock mSinceShown; // wall time: a paused game shows the notice too
-    bool mEverShown = false;
+    int mShows = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "app/Session.hpp"
 #include "resources/MediaFiles.hpp"
+#include "screens/StillPicture.hpp"
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/RenderStates.hpp>
@@ -59,14 +60,23 @@ void LoseScreen::applySounds()
 
 void LoseScreen::showLoop()
 {
+    StillPicture still;
     while (mWindow->isOpen() && isShowing())
     {
         mSession->holdEvents();
-        mWindow->clear(sf::Color::Black);
-        mWindow->draw(mLoseSprite, sf::RenderStates::Default);
-        mRecordCaption.draw(*mWindow);
-        mSession->drawNotice(*mWindow);
-        mWindow->display();
+        // The picture changes only with the word on the sound.
+        if (still.needsDrawing(mSession->notice().picture(), *mWindow))
+        {
+            mWindow->clear(sf::Color::Black);
+            mWindow->draw(mLoseSprite, sf::RenderStates::Default);
+            mRecordCaption.draw(*mWindow);
+            mSession->drawNotice(*mWindow);
+            mWindow->display();
+        }
+        else
+        {
+            StillPicture::rest();
+        }
 
         mElapsed = mClock.getElapsedTime();
         if (mElapsed.asSeconds() > SecondSoundAfter && !mLose2Played)

@@ -99,16 +99,21 @@ void Menu::showLoop()
 {
     while (mWindow->isOpen() && isMenuShown())
     {
-        showFrame();
-        mWindow->display();
+        if (showFrame())
+            mWindow->display();
+        else
+            StillPicture::rest();
     }
     mWindow->clear(sf::Color::Black);
 }
 
-void Menu::showFrame()
+bool Menu::showFrame()
 {
-    mWindow->clear(sf::Color::Black);
     processEvents();
+    // The picture: which image is lit, and which word on the sound shows.
+    if (!mStill.needsDrawing(mHighlight + 3 * mSession->notice().picture(), *mWindow))
+        return false;
+    mWindow->clear(sf::Color::Black);
     if (mHighlight == NeutralImage)
         mWindow->draw(mNeutralSprite, sf::RenderStates::Default);
     else if (mHighlight == PlayLit)
@@ -117,6 +122,7 @@ void Menu::showFrame()
         mWindow->draw(mExitSprite, sf::RenderStates::Default);
     mBestCaption.draw(*mWindow);
     mSession->drawNotice(*mWindow);
+    return true;
 }
 
 void Menu::processEvents()
@@ -125,6 +131,10 @@ void Menu::processEvents()
     sf::Event event;
     while (mCommand.pollEvent(event))
     {
+        // Only the pointer's position decides what the menu shows; anything
+        // else may have changed the window under the picture.
+        if (event.type != sf::Event::MouseMoved)
+            mStill.disturb();
         switch (event.type)
         {
         case sf::Event::Closed:

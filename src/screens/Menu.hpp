@@ -4,6 +4,7 @@
 #include "gameplay/Command.hpp"
 #include "presentation/RecordCaption.hpp"
 #include "resources/ResourceCache.hpp"
+#include "screens/StillPicture.hpp"
 
 #include <SFML/Audio/Music.hpp>
 #include <SFML/Audio/Sound.hpp>
@@ -28,10 +29,11 @@ public:
 
     void run() override;
 
-    // One frame's clearing, input and drawing, and the loop's flag, stay
-    // reachable from a subclass so that a test can drive single frames.
+    // One frame's input and drawing, and the loop's flag, stay reachable from
+    // a subclass so that a test can drive single frames.
 protected:
-    void showFrame();
+    // True if the frame drew the picture: only when it has changed.
+    bool showFrame();
     bool isMenuShown() const;
     sf::Sound& hoverSound() { return mHoverSound; }
     const sf::Music& song() const { return mMusic; }
@@ -70,4 +72,5 @@ private:
     sf::Music mMusic;
     bool mSongOpened = false;
     RecordCaption mBestCaption;
+    StillPicture mStill;
 };

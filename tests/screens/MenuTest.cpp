@@ -77,10 +77,12 @@ Shown shownIn(const sf::RenderWindow& window)
     return Shown::Other;
 }
 
-// What one frame did: the image it drew and whether it started the hover sound.
+// What one frame did: the image on screen after it, whether it drew that image
+// itself, and whether it started the hover sound.
 struct Frame
 {
     Shown shown;
+    bool drawn;
     bool hoverSound;
 };
 
@@ -92,19 +94,24 @@ public:
     using Menu::isMenuShown;
     using Menu::song;
 
-    // One frame as the menu's loop runs it, looked at before it is displayed.
+    // One frame as the menu's loop runs it, what it drew looked at before it
+    // is displayed. A frame that draws nothing leaves the last picture showing.
     Frame frame()
     {
-        showFrame();
-        const Frame seen{shownIn(mShownOn), hoverSound().getStatus() == sf::Sound::Playing};
+        const bool drawn = showFrame();
+        if (drawn)
+            mOnScreen = shownIn(mShownOn);
+        const Frame seen{mOnScreen, drawn, hoverSound().getStatus() == sf::Sound::Playing};
         // Stopped again, so that the next start is seen even if the sound is still playing.
         hoverSound().stop();
-        mShownOn.display();
+        if (drawn)
+            mShownOn.display();
         return seen;
     }
 
 private:
     sf::RenderWindow& mShownOn;
+    Shown mOnScreen = Shown::Other;
 };
 } // namespace
 
@@ -166,7 +173,7 @@ protected:
     {
         XWindowEvents::sendKey(mWindow, key, true);
         XWindowEvents::sendKey(mWindow, key, false);
-        Frame seen{Shown::Other, false};
+        Frame seen{Shown::Other, false, false};
         const sf::Vector2u size(mWindow.getSize().x + 10, 800);
         XWindowEvents::resize(mWindow, size.x, size.y);
         EXPECT_TRUE(pumpUntil(
@@ -229,6 +236,48 @@ TEST_F(MenuScreen, HoverSoundPlaysOncePerEntryFromOutside)
         EXPECT_EQ(frame.shown, step.shown) << step.what;
         EXPECT_EQ(frame.hoverSound, step.hoverSound) << step.what;
     }
+}
+
+TEST_F(MenuScreen, ThePictureIsDrawnAgainOnlyWhenSomethingChanged)
+{
+    struct Step
+    {
+        sf::Vector2i pointer;
+        bool drawn;
+        const char* what;
+    };
+    ShownMenu menu(mSession);
+    // A window's events (mapping, focus, a resize) each draw it again while it
+    // settles; then a tenth of a second of frames passes without a draw.
+    const auto settles = [&menu]
+    {
+        int quietFrames = 0;
+        return pumpUntil([&] { quietFrames = menu.frame().drawn ? 0 : quietFrames + 1; },
+                         [&] { return quietFrames == 20; });
+    };
+    EXPECT_TRUE(menu.frame().drawn) << "first frame";
+    ASSERT_TRUE(settles());
+
+    const std::vector<Step> steps = {
+        {AboveButtons, false, "nothing changed"},
+        {AboveButtons + sf::Vector2i(5, 5), false, "pointer moved off the buttons"},
+        {OnPlay, true, "pointer onto Play"},
+        {OnPlay + sf::Vector2i(1, 1), false, "resting on Play"},
+        {AboveButtons, true, "pointer off Play"},
+    };
+    for (const Step& step : steps)
+    {
+        FakePointer::moveTo(step.pointer);
+        EXPECT_EQ(menu.frame().drawn, step.drawn) << step.what;
+    }
+
+    // A resize leaves the picture the same but the window not.
+    XWindowEvents::resize(mWindow, 820, 800);
+    Frame last{};
+    ASSERT_TRUE(pumpUntil([&] { last = menu.frame(); },
+                          [&] { return mWindow.getSize() == sf::Vector2u(820, 800); }));
+    EXPECT_TRUE(last.drawn) << "the frame that saw the resize";
+    EXPECT_TRUE(settles()) << "after the resize";
 }
 
 struct BorderCase
