@@ -69,3 +69,7 @@ def cycle_lines(loaded=True):
     """The console lines of one menu → play → game-over cycle."""
     return (console_lines(MENU_FILES, loaded) + console_lines(PLAY_FILES, loaded)
             + console_lines(LOSE_FILES, loaded))
+
+
+# Where the game keeps the best level, in its XDG data folder.
+BEST_LEVEL = "vantorix/best-level"

@@ -9,7 +9,7 @@ import time
 import controls
 from media import Media
 from picture import brightest, changed_box, mean_difference
-from rules import (ENEMY_START_Y, FIRE_INTERVAL, FIRST_ENEMY_AFTER, FIRST_ENEMY_SPEED,
+from rules import (BEST_LEVEL, ENEMY_START_Y, FIRE_INTERVAL, FIRST_ENEMY_AFTER, FIRST_ENEMY_SPEED,
                    LOSE_FILES, LOSE_SCREEN_SECONDS, MENU_FILES, PLAY_FILES,
                    SECOND_LOSE_SOUND_AFTER, WINDOW, FIELD, cycle_lines, field_rect,
                    ship_top)
@@ -38,6 +38,8 @@ def whole_cycle(session, media):
     exit_clicked = time.monotonic()
     session.note("clicked Exit")
     expect_clean_exit(session, 5, cycle_lines() + cycle_lines(), "Exit")
+    record = session.kept(BEST_LEVEL)
+    check(record == "1\n", f"after two games at level 1 the best level holds {record!r}, not 1")
 
     hear_menu(session, media, *menu)
     hear_fire(session, media, *fire)
@@ -407,7 +409,9 @@ def close_during_play(session, media):
 
 
 def close_during_game_over(session, media):
-    """The game-over screen reads no events: the next menu handles the close."""
+    """The game-over screen reads no events: the next menu handles the close.
+    The game starts with a damaged best level: it says so in one line, plays,
+    and the game over writes a sound record in its place."""
     wait_for_menu(session, 0)
     start_play(session, media, len(MENU_FILES))
     # The close comes as soon as the screen has loaded its first file, with
@@ -425,6 +429,12 @@ def close_during_game_over(session, media):
     check(ended - began >= LOSE_SCREEN_SECONDS / 2,
           f"the game ended {ended - began:.1f} s after the game-over screen began: the close "
           "was handled before the screen's four seconds were over")
+    complaints = [line for line in session.errors.text().decode(errors="replace").splitlines()
+                  if "best level" in line]
+    check(len(complaints) == 1,
+          f"{len(complaints)} lines on standard error about the damaged best level, not one")
+    record = session.kept(BEST_LEVEL)
+    check(record == "1\n", f"the game over left the best level holding {record!r}, not 1")
 
 
 def resized_window(session, media):
@@ -643,7 +653,8 @@ SCENARIOS = {
     "CloseInMenuEndsTheProgram": (close_in_menu, {"audio": "null"}, []),
     "CloseDuringPlayEndsTheProgram": (close_during_play, {"audio": "null"}, ["play_button"]),
     "CloseDuringGameOverIsHandledByTheNextMenu": (
-        close_during_game_over, {"audio": "null"}, ["play_button"]),
+        close_during_game_over,
+        {"audio": "null", "kept_data": {BEST_LEVEL: b"\x89not a level\n"}}, ["play_button"]),
     "ResizedWindowShowsTheWholeFieldBetweenBars": (
         resized_window, {"audio": "null"},
         ["play_button", "neutral_menu", "play_menu", "colour_key", "ship"]),

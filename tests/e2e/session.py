@@ -105,7 +105,7 @@ class Session:
     output) or "missing" (a driver that does not exist: no audio device)."""
 
     def __init__(self, scenario, game, media, artifacts, with_media=True, audio="record",
-                 screen_size=(1920, 1920), arguments=()):
+                 screen_size=(1920, 1920), arguments=(), kept_data=None):
         self.scenario = scenario
         self.game_path = game
         self.media = media
@@ -114,6 +114,8 @@ class Session:
         self.audio = audio
         self.screen_size = screen_size
         self.arguments = list(arguments)
+        # Files planted in the game's data folder before it starts, by their path in it.
+        self.kept_data = dict(kept_data or {})
         self.snapshots = []
         self.notes = []
         self.screen = None
@@ -149,6 +151,11 @@ class Session:
         self.config_home = os.path.join(self.folder, "config")
         environment["XDG_DATA_HOME"] = self.data_home
         environment["XDG_CONFIG_HOME"] = self.config_home
+        for path, contents in self.kept_data.items():
+            planted = os.path.join(self.data_home, path)
+            os.makedirs(os.path.dirname(planted), exist_ok=True)
+            with open(planted, "wb") as out:
+                out.write(contents)
         if self.audio == "record":
             self.recorder = WaveRecorder(self.folder)
             environment.update(self.recorder.environment())
@@ -170,6 +177,14 @@ class Session:
         self.window = self.screen.find_window("Vantorix", timeout=timeout, besides=self.window)
         self.window.focus()
         return self.window
+
+    def kept(self, path):
+        """A file the game keeps in its data folder, as text; None when there is none."""
+        try:
+            with open(os.path.join(self.data_home, path)) as kept:
+                return kept.read()
+        except FileNotFoundError:
+            return None
 
     def snapshot(self, name):
         """A screenshot of the window, kept for the artifacts of a failed run."""
