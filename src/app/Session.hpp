@@ -14,12 +14,12 @@
 #include <deque>
 #include <optional>
 
+class Settings;
+
 // What lasts from the first screen to the last: the window, the options the
 // game was started with, the window's mode, the sound's volume, and what every
 // screen does alike with the window's events. The entry point makes one right
 // after the window (which outlives it) and hands it to every screen.
-class Settings;
-
 class Session : private sf::NonCopyable
 {
 public:

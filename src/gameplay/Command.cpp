@@ -14,15 +14,17 @@ bool isPauseKey(sf::Keyboard::Key key)
 
 Command::Command(Session& session, Gamepad::Layout pad) : mSession(&session), mGamepad(pad) {}
 
+// Each round hands out the window's events until its queue runs dry, then
+// what changed on the pads since the round before.
 bool Command::pollEvent(sf::Event& event)
 {
-    // The pads are read once the window's queue has run dry, once per round.
-    if (mPadEvents.empty() && mSession->pollEvent(event))
-        return true;
-    if (!mPadRead && mSession->window().isOpen())
+    if (!mPadsTurn)
     {
-        mGamepad.read(mPadEvents);
-        mPadRead = true;
+        if (mSession->pollEvent(event))
+            return true;
+        mPadsTurn = true;
+        if (mSession->window().isOpen())
+            mGamepad.read(mPadEvents);
     }
     if (!mPadEvents.empty() && mSession->window().isOpen())
     {
@@ -31,7 +33,7 @@ bool Command::pollEvent(sf::Event& event)
         return true;
     }
     mPadEvents.clear();
-    mPadRead = false;
+    mPadsTurn = false;
     return false;
 }
 

@@ -45,7 +45,7 @@ private:
     Session* mSession; // the session outlives every Command bound to it
     Gamepad mGamepad;
     std::deque<sf::Event> mPadEvents;
-    bool mPadRead = false; // the pads have been read for the events being handed out
+    bool mPadsTurn = false; // the window's events of this round are all handed out
     sf::Keyboard::Key mKey = sf::Keyboard::Unknown;
     bool mPressed = false;
     bool mPauseAsked = false;
