@@ -44,25 +44,6 @@ TEST(GameClockTime, TimersStandStillWhileItIsStoppedAndGoOnWithoutAJump)
     }
 }
 
-// The play loop restarts a timer at the top of every frame: the frame after
-// the pause ends advances only by the time since then.
-TEST(GameClockTime, AFrameTimerRestartedDuringAPauseCountsOnlyWhatFollowsIt)
-{
-    GameClock clock;
-    FakeClock::advanceSeconds(0.5f);
-    GameTimer frame(clock);
-    FakeClock::advanceSeconds(0.02f);
-    clock.stop();
-    FakeClock::advanceSeconds(40.f);
-    EXPECT_FLOAT_EQ(frame.restart().asSeconds(), 0.02f) << "the frame in which the pause began";
-    FakeClock::advanceSeconds(3.f);
-    EXPECT_EQ(frame.restart(), sf::Time::Zero) << "a paused frame";
-    FakeClock::advanceSeconds(0.01f);
-    clock.start();
-    FakeClock::advanceSeconds(0.016f);
-    EXPECT_FLOAT_EQ(frame.restart().asSeconds(), 0.016f) << "the first frame after the pause";
-}
-
 // Timers made later start from the clock's present, paused or not.
 TEST(GameClockTime, ATimerMadeWhileStoppedStartsWhenTheClockGoesOn)
 {

@@ -6,7 +6,6 @@
 #include "resources/ResourceCache.hpp"
 #include "support/EventPump.hpp"
 #include "support/FakeClock.hpp"
-#include "support/FakeFocus.hpp"
 #include "support/NodeInternals.hpp"
 #include "support/PlayMedia.hpp"
 #include "support/PlayScreen.hpp"
@@ -26,8 +25,6 @@ using SceneInspection::childOf;
 class PausedPlay : public ::testing::Test
 {
 protected:
-    void TearDown() override { FakeFocus::set(true); }
-
     SharedState::Restorer mRestoresSharedState;
 
     // Presses and lets go of a key; returns once the play screen has seen it.
@@ -127,17 +124,6 @@ TEST_F(PausedPlay, NothingMovesWhilePausedHoweverLongTheFrames)
     tap(sf::Keyboard::Escape, false);
     play(0.1f);
     EXPECT_NE(placesOfNodes(), places);
-}
-
-TEST_F(PausedPlay, LosingTheFocusPausesUntilThePlayerGoesOn)
-{
-    FakeFocus::set(false);
-    XWindowEvents::sendFocusOut(mWindow);
-    ASSERT_TRUE(pumpUntil([&] { mGame.processEvents(); }, [&] { return mGame.isPaused(); }));
-    FakeFocus::set(true);
-    play(1.f);
-    EXPECT_TRUE(mGame.isPaused());
-    tap(sf::Keyboard::P, false);
 }
 
 TEST_F(PausedPlay, ClosingWhilePausedEndsPlayAndTheProgram)
