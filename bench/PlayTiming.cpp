@@ -9,6 +9,7 @@
 #include "BusyPlayScreen.hpp"
 #include "actors/Player.hpp"
 #include "app/FrameCap.hpp"
+#include "app/GameClock.hpp"
 #include "presentation/Background.hpp"
 #include "presentation/ScoreBoard.hpp"
 #include "resources/MediaFiles.hpp"
@@ -421,7 +422,9 @@ void measureCappedFire(double secondsPerRate, unsigned int cap)
     {
         Player::sFireRate = rate;
         SceneNode root;
-        auto owned = std::make_unique<Player>(&window, &resources, sf::Vector2f(400.f, 727.f));
+        const GameClock gameClock;
+        auto owned =
+            std::make_unique<Player>(&window, &resources, sf::Vector2f(400.f, 727.f), gameClock);
         const Player& ship = *owned;
         root.attachChild(std::move(owned));
         root.handleInput(sf::Keyboard::Up, true);

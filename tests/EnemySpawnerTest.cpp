@@ -1,6 +1,7 @@
 #include "gameplay/EnemySpawner.hpp"
 #include "actors/Boss.hpp"
 #include "actors/Enemy.hpp"
+#include "app/GameClock.hpp"
 #include "app/Level.hpp"
 #include "resources/ResourceCache.hpp"
 #include "support/FakeClock.hpp"
@@ -65,7 +66,7 @@ protected:
 
     void start(sf::RenderWindow& window)
     {
-        mSpawner = std::make_unique<EnemySpawner>(&window, &mResources);
+        mSpawner = std::make_unique<EnemySpawner>(&window, &mResources, mClock);
         mNow = sf::Time::Zero;
         mSpawns.clear();
     }
@@ -108,6 +109,7 @@ protected:
         return found;
     }
 
+    GameClock mClock;
     ResourceCache mResources;
     TestNodes::BoxNode mRoot;
     std::unique_ptr<EnemySpawner> mSpawner;

@@ -124,6 +124,61 @@ TEST_F(PlayScreenRun, EachFrameHandsTheSceneTheTimeSinceTheFrameBefore)
     EXPECT_EQ(recorder.steps, expected);
 }
 
+// Time spent paused is not handed to the scene: the frame that ends the pause
+// began while it lasted, and the next one counts from the end of it.
+TEST_F(PlayScreenRun, AfterAPauseTheFirstFrameAdvancesOnlyByItsOwnTime)
+{
+    FrameRecorder& recorder = addRecorder();
+    enum class Stage
+    {
+        Playing,
+        Pausing,
+        Resuming,
+        Resumed,
+    } stage = Stage::Playing;
+    std::size_t stepsBeforeThePause = 0;
+    auto tap = [&](sf::Keyboard::Key key)
+    {
+        XWindowEvents::sendKey(mWindow, key, true);
+        XWindowEvents::sendKey(mWindow, key, false);
+    };
+    mGame.runFrames(
+        [&](int)
+        {
+            std::this_thread::sleep_for(XRoundTrip);
+            switch (stage)
+            {
+            case Stage::Playing:
+                tap(sf::Keyboard::P);
+                stage = Stage::Pausing;
+                return sf::milliseconds(10);
+            case Stage::Pausing:
+                if (!mGame.isPaused())
+                    return sf::Time::Zero;
+                stepsBeforeThePause = recorder.steps.size();
+                tap(sf::Keyboard::Escape);
+                stage = Stage::Resuming;
+                return sf::seconds(60.f);
+            case Stage::Resuming:
+                if (mGame.isPaused())
+                    return sf::seconds(1.f);
+                stage = Stage::Resumed;
+                return sf::milliseconds(20);
+            case Stage::Resumed:
+                break;
+            }
+            mGame.endPlay();
+            return sf::Time::Zero;
+        },
+        2000);
+
+    ASSERT_EQ(stage, Stage::Resumed);
+    const std::vector<sf::Time> afterThePause(recorder.steps.begin() +
+                                                  static_cast<std::ptrdiff_t>(stepsBeforeThePause),
+                                              recorder.steps.end());
+    EXPECT_EQ(afterThePause, (std::vector<sf::Time>{sf::Time::Zero, sf::milliseconds(20)}));
+}
+
 // The controller keeps the last arrow event; the frame hands the key and
 // whether it is down to every node.
 TEST_F(PlayScreenRun, ArrowKeyGoingDownAndUpReachesTheScene)

@@ -1,5 +1,6 @@
 #include "actors/Player.hpp"
 #include "app/Field.hpp"
+#include "app/GameClock.hpp"
 #include "gameplay/Category.hpp"
 #include "support/FakeClock.hpp"
 #include "support/TestNodes.hpp"
@@ -34,8 +35,8 @@ protected:
 
     Inspectable<Player>* addShip(sf::Vector2f position)
     {
-        return attachTo(
-            layer, std::make_unique<Inspectable<Player>>(media.window(), media.cache(), position));
+        return attachTo(layer, std::make_unique<Inspectable<Player>>(media.window(), media.cache(),
+                                                                     position, clock));
     }
 
     void frame(sf::Time dt)
@@ -48,6 +49,7 @@ protected:
 
     static float fieldWidth() { return static_cast<float>(Field::Width); }
 
+    GameClock clock;
     ActorMedia media;
     BoxNode layer;
     Inspectable<Player>* ship = nullptr;
@@ -166,6 +168,22 @@ TEST_F(ShipFiring, MissileLeavesFromAboveTheShipsCentreLineAndPlaysTheLaser)
     EXPECT_FLOAT_EQ(missile.getSpritePosition().y, body.top - body.height / 2.f);
     EXPECT_EQ(ship->getLaserSound().getStatus(), sf::Sound::Playing);
     EXPECT_EQ(ship->getLaserSound().getBuffer(), &media.cache()->get(SoundBuffers::Laser));
+}
+
+// A sound that had already ended must not start over when play goes on.
+TEST_F(ShipFiring, ItsSoundsPauseAndGoOnWithTheGame)
+{
+    key(sf::Keyboard::Up, true);
+    FakeClock::advanceSeconds(1.f);
+    layer.update(sf::Time::Zero);
+    ASSERT_EQ(ship->getLaserSound().getStatus(), sf::Sound::Playing);
+    ASSERT_EQ(ship->getPowerUpSound().getStatus(), sf::Sound::Stopped);
+
+    layer.setSoundsPaused(true);
+    EXPECT_EQ(ship->getLaserSound().getStatus(), sf::Sound::Paused);
+    layer.setSoundsPaused(false);
+    EXPECT_EQ(ship->getLaserSound().getStatus(), sf::Sound::Playing);
+    EXPECT_EQ(ship->getPowerUpSound().getStatus(), sf::Sound::Stopped);
 }
 
 TEST_F(ShipFiring, MissileFiredInAnUpdateMovesInThatSameUpdate)

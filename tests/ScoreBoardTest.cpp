@@ -1,4 +1,5 @@
 #include "presentation/ScoreBoard.hpp"
+#include "app/GameClock.hpp"
 #include "app/Level.hpp"
 #include "resources/ResourceCache.hpp"
 #include "support/FakeClock.hpp"
@@ -34,7 +35,7 @@ protected:
     ScoreBoardFixture()
     {
         PlayMedia::loadInto(mResources);
-        mBoard = std::make_unique<ScoreBoard>(&mResources);
+        mBoard = std::make_unique<ScoreBoard>(&mResources, mClock);
     }
 
     // One frame of the board: its update, then its draw into a cleared window.
@@ -58,6 +59,7 @@ protected:
     }
 
     sf::RenderWindow& mWindow = TestWindow::shared();
+    GameClock mClock;
     ResourceCache mResources;
     std::unique_ptr<ScoreBoard> mBoard;
 };

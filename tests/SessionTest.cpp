@@ -1,13 +1,19 @@
 #include "app/Session.hpp"
 #include "app/Field.hpp"
+#include "app/Settings.hpp"
 #include "app/WindowMode.hpp"
 #include "support/EventPump.hpp"
+#include "support/FakeClock.hpp"
+#include "support/ScopedXdgHome.hpp"
 #include "support/XWindowEvents.hpp"
 
 #include <gtest/gtest.h>
 
+#include <SFML/Audio/Listener.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Window/Event.hpp>
+
+#include <sstream>
 
 #include <string>
 #include <vector>
@@ -80,6 +86,9 @@ INSTANTIATE_TEST_SUITE_P(Desktops, FirstWindow,
 class SessionEvents : public ::testing::Test
 {
 protected:
+    // The sound keys change the process's master volume.
+    void TearDown() override { sf::Listener::setGlobalVolume(100.f); }
+
     // Polls as a screen does until an event with this name has been handed out;
     // returns the names of the key events and close requests handed out.
     std::vector<std::string> pollUntil(const std::string& last)
@@ -200,4 +209,131 @@ TEST_F(SessionEvents, AClosedWindowYieldsNothingNotEvenHeldEvents)
     mWindow.close();
     sf::Event event;
     EXPECT_FALSE(mSession.pollEvent(event)) << "the held Left press is dropped";
+}
+
+// A held M repeats its press but mutes once; a held - or + goes on stepping.
+TEST_F(SessionEvents, SoundKeysMuteAndStepTheVolumeAndAreNotHandedOut)
+{
+    struct Step
+    {
+        std::vector<sf::Keyboard::Key> presses;
+        bool muted;
+        int volume;
+    };
+    const Step steps[] = {
+        {{sf::Keyboard::M, sf::Keyboard::M, sf::Keyboard::M}, true, 100},
+        {{sf::Keyboard::M}, false, 100},
+        {{sf::Keyboard::Hyphen, sf::Keyboard::Hyphen, sf::Keyboard::Hyphen}, false, 70},
+        {{sf::Keyboard::Add}, false, 80},
+        {{sf::Keyboard::M}, true, 80},
+        {{sf::Keyboard::Hyphen}, false, 70},
+        {std::vector<sf::Keyboard::Key>(12, sf::Keyboard::Add), false, 100},
+        {std::vector<sf::Keyboard::Key>(12, sf::Keyboard::Hyphen), false, 0},
+    };
+    for (const Step& step : steps)
+    {
+        for (sf::Keyboard::Key key : step.presses)
+            XWindowEvents::sendKey(mWindow, key, true);
+        XWindowEvents::sendKey(mWindow, step.presses.back(), false);
+        XWindowEvents::sendKey(mWindow, sf::Keyboard::Up, true);
+        EXPECT_EQ(
+            pollUntil(press(sf::Keyboard::Up)),
+            (std::vector<std::string>{release(step.presses.back()), press(sf::Keyboard::Up)}));
+        EXPECT_EQ(mSession.volume().isMuted(), step.muted);
+        EXPECT_EQ(mSession.volume().volume(), step.volume);
+        EXPECT_FLOAT_EQ(sf::Listener::getGlobalVolume(), step.muted ? 0.f : step.volume);
+        EXPECT_TRUE(mSession.notice().isShown());
+        EXPECT_EQ(mSession.notice().getText().getString().toAnsiString(),
+                  step.muted ? "Sound off" : "Volume " + std::to_string(step.volume));
+    }
+    FakeClock::advance(VolumeNotice::ShownFor);
+    EXPECT_FALSE(mSession.notice().isShown()) << "shown for a moment only";
+}
+
+// The remembered settings, and options given for one run.
+class SessionSettings : public ::testing::Test
+{
+protected:
+    void TearDown() override { sf::Listener::setGlobalVolume(100.f); }
+
+    Settings remembered(const Settings::Values& values)
+    {
+        Settings settings;
+        std::ostringstream problems;
+        settings.save(values, problems);
+        settings.load(problems);
+        EXPECT_EQ(problems.str(), "");
+        return settings;
+    }
+
+    Settings::Values onDisk()
+    {
+        Settings settings;
+        std::ostringstream problems;
+        settings.load(problems);
+        return settings.values();
+    }
+
+    ScopedXdgHome mHome;
+    sf::RenderWindow mWindow{sf::VideoMode(640, 480, 32), "Vantorix test"};
+};
+
+TEST_F(SessionSettings, TheRunStartsAsRememberedUnlessAnOptionSaysOtherwise)
+{
+    Options quietAndLoud;
+    quietAndLoud.muted = true;
+    quietAndLoud.volume = 90;
+    const struct
+    {
+        Settings::Values kept;
+        Options options;
+        bool muted;
+        int volume;
+    } cases[] = {
+        {{true, 40, false}, Options(), true, 40},
+        {{false, 40, false}, quietAndLoud, true, 90},
+    };
+    for (const auto& c : cases)
+    {
+        Settings settings = remembered(c.kept);
+        const Session session(mWindow, c.options, &settings);
+        EXPECT_EQ(session.volume().isMuted(), c.muted);
+        EXPECT_EQ(session.volume().volume(), c.volume);
+        EXPECT_FLOAT_EQ(sf::Listener::getGlobalVolume(), c.muted ? 0.f : c.volume);
+    }
+    EXPECT_EQ(onDisk(), (Settings::Values{false, 40, false})) << "options are not remembered";
+}
+
+TEST_F(SessionSettings, WhatThePlayerChangesIsRememberedAndNothingElse)
+{
+    Settings settings = remembered({false, 80, false});
+    Options options;
+    options.volume = 30;
+    Session session(mWindow, options, &settings);
+
+    const struct
+    {
+        sf::Keyboard::Key key;
+        Settings::Values kept;
+    } steps[] = {
+        {sf::Keyboard::M, {true, 80, false}},    // the volume is this run's alone
+        {sf::Keyboard::Add, {false, 40, false}}, // a new volume is heard: unmuted
+        {sf::Keyboard::F11, {false, 40, true}},
+        {sf::Keyboard::F11, {false, 40, false}},
+    };
+    for (const auto& step : steps)
+    {
+        XWindowEvents::sendKey(session.window(), step.key, true);
+        XWindowEvents::sendKey(session.window(), step.key, false);
+        ASSERT_TRUE(pumpUntil(
+            [&]
+            {
+                sf::Event event;
+                while (session.pollEvent(event))
+                {
+                }
+            },
+            [&] { return onDisk() == step.kept; }))
+            << "after " << step.key;
+    }
 }

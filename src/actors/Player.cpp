@@ -2,6 +2,7 @@
 
 #include "actors/Missile.hpp"
 #include "app/Field.hpp"
+#include "app/SoundPause.hpp"
 #include "gameplay/Category.hpp"
 
 #include <algorithm>
@@ -42,8 +43,9 @@ bool& Player::DirectionFlags::operator[](Direction direction)
     return right;
 }
 
-Player::Player(sf::RenderWindow* window, ResourceCache* resources, sf::Vector2f position)
-    : mWindow(window), mResources(resources)
+Player::Player(sf::RenderWindow* window, ResourceCache* resources, sf::Vector2f position,
+               const GameClock& clock)
+    : mFireClock(clock), mWindow(window), mResources(resources)
 {
     mSprite.setTexture(resources->get(Textures::PlayerShip), false);
     mSprite.setScale(ShipScale, ShipScale);
@@ -179,8 +181,8 @@ void Player::applyPowerUpCurrent(int kind)
             assert(mParent != nullptr);
             const sf::Vector2f last = mParent->getLastChildPosition();
             const float width = mSprite.getGlobalBounds().width;
-            auto extraShip =
-                std::make_unique<Player>(mWindow, mResources, sf::Vector2f(last.x + width, last.y));
+            auto extraShip = std::make_unique<Player>(
+                mWindow, mResources, sf::Vector2f(last.x + width, last.y), mFireClock.clock());
             mParent->attachChild(std::move(extraShip));
             ++sShipCount;
         }
@@ -208,4 +210,10 @@ void Player::resetPowerUpsCurrent()
 void Player::handleInputCurrent(sf::Keyboard::Key key, bool pressed)
 {
     setKeyFlag(key, pressed);
+}
+
+void Player::setSoundsPausedCurrent(bool paused)
+{
+    SoundPause::setPaused(mLaserSound, paused);
+    SoundPause::setPaused(mPowerUpSound, paused);
 }

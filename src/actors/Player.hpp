@@ -1,11 +1,11 @@
 #pragma once
 
+#include "app/GameTimer.hpp"
 #include "resources/ResourceCache.hpp"
 #include "scene/SceneNode.hpp"
 
 #include <SFML/Audio/Sound.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
-#include <SFML/System/Clock.hpp>
 #include <SFML/System/Time.hpp>
 #include <SFML/System/Vector2.hpp>
 #include <SFML/Window/Keyboard.hpp>
@@ -16,7 +16,9 @@
 class Player : public SceneNode
 {
 public:
-    Player(sf::RenderWindow* window, ResourceCache* resources, sf::Vector2f position);
+    // The fire interval is timed on the play screen's clock.
+    Player(sf::RenderWindow* window, ResourceCache* resources, sf::Vector2f position,
+           const GameClock& clock);
     ~Player() override;
 
     // True once no ship is left; it then re-arms the count and fire rate for the next game.
@@ -47,6 +49,7 @@ protected:
     void applyPowerUpCurrent(int kind) override;
     void resetPowerUpsCurrent() override;
     void handleInputCurrent(sf::Keyboard::Key key, bool pressed) override;
+    void setSoundsPausedCurrent(bool paused) override;
 
 private:
     enum Direction
@@ -69,7 +72,7 @@ private:
     };
 
     sf::Time mElapsed;
-    sf::Clock mFireClock;
+    GameTimer mFireClock;
     bool mFireHeld = false;    // Up was held in the last frame too
     sf::Time mFireHeadStart;   // how late the last shot of held fire came after it fell due
     sf::RenderWindow* mWindow; // the play screen's window outlives every node

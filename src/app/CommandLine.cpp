@@ -146,8 +146,10 @@ std::string CommandLine::usage()
            "Keys:\n"
            "  Menu             mouse, or Up/Down (W/S) and Enter or Space; Escape quits\n"
            "  Play             Left/Right move, Up or Space fires; P, Pause or Escape pauses\n"
-           "  Anywhere         M mutes, F11 or Alt+Enter toggles fullscreen\n"
-           "  Gamepad          stick or D-pad moves, face buttons fire, Start pauses\n";
+           "  Anywhere         M mutes, - and + turn the volume down and up,\n"
+           "                   F11 or Alt+Enter toggles fullscreen\n"
+           "  Gamepad          stick or D-pad moves, face buttons fire, Start pauses;\n"
+           "                   in the menu, stick or D-pad and button 0\n";
 }
 
 std::string CommandLine::version()

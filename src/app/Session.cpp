@@ -1,12 +1,12 @@
 #include "app/Session.hpp"
 
+#include "app/Settings.hpp"
 #include "resources/MediaCheck.hpp"
 #include "resources/MediaFiles.hpp"
 
 #include <SFML/Window/Keyboard.hpp>
 
 #include <iostream>
-
 #include <utility>
 
 namespace
@@ -27,10 +27,22 @@ bool isSwitchKeyHeld()
     return sf::Keyboard::isKeyPressed(sf::Keyboard::F11) ||
            sf::Keyboard::isKeyPressed(sf::Keyboard::Enter);
 }
+
+bool hasModifier(const sf::Event::KeyEvent& key)
+{
+    return key.alt || key.control || key.system;
+}
+
+Settings::Values keptIn(const Settings* settings)
+{
+    return settings ? settings->values() : Settings::Values();
+}
 } // namespace
 
-Session::Session(sf::RenderWindow& window, Options options)
-    : mWindow(window), mOptions(std::move(options)), mWindowMode(window)
+Session::Session(sf::RenderWindow& window, Options options, Settings* settings)
+    : mWindow(window), mOptions(std::move(options)), mSettings(settings), mWindowMode(window),
+      mVolume(mOptions.muted.value_or(keptIn(settings).muted),
+              mOptions.volume.value_or(keptIn(settings).volume))
 {
 }
 
@@ -39,10 +51,10 @@ void Session::openWindow()
     mWindowMode.open(startsFullscreen());
 }
 
-// The command line decides; without it, a window.
+// The command line decides; without it, the mode the player last chose.
 bool Session::startsFullscreen() const
 {
-    return mOptions.fullscreen.value_or(false);
+    return mOptions.fullscreen.value_or(keptIn(mSettings).fullscreen);
 }
 
 void Session::recordGame(int levelReached)
@@ -97,6 +109,8 @@ bool Session::handle(const sf::Event& event)
         mWindowMode.fitView();
         return false;
     case sf::Event::KeyPressed:
+        if (handleSoundKey(event.key))
+            return true;
         if (!isSwitchPress(event.key))
             return false;
         if (!mSwitchKeyDown)
@@ -106,20 +120,82 @@ bool Session::handle(const sf::Event& event)
     case sf::Event::KeyReleased:
         if (isSwitchKey(event.key.code))
             mSwitchKeyDown = false;
+        if (event.key.code == sf::Keyboard::M)
+            mMuteKeyDown = false;
         return false;
     case sf::Event::GainedFocus:
         // The key may have been let go while another window had the keyboard.
         if (!isSwitchKeyHeld())
             mSwitchKeyDown = false;
+        mMuteKeyDown = sf::Keyboard::isKeyPressed(sf::Keyboard::M);
         return false;
     default:
         return false;
     }
 }
 
+// A held M would mute and unmute with every repeat; a held - or + goes on
+// turning the volume, as a player holding it expects.
+bool Session::handleSoundKey(const sf::Event::KeyEvent& key)
+{
+    if (hasModifier(key))
+        return false;
+    switch (key.code)
+    {
+    case sf::Keyboard::M:
+        if (!mMuteKeyDown)
+        {
+            mVolume.toggleMute();
+            remember(Choice::Muting);
+        }
+        mMuteKeyDown = true;
+        break;
+    case sf::Keyboard::Hyphen:
+    case sf::Keyboard::Subtract:
+        mVolume.quieter();
+        remember(Choice::Volume);
+        break;
+    case sf::Keyboard::Equal:
+    case sf::Keyboard::Add:
+        mVolume.louder();
+        remember(Choice::Volume);
+        break;
+    default:
+        return false;
+    }
+    mNotice.show(mVolume, captionFont());
+    return true;
+}
+
 void Session::switchModeIfAsked()
 {
     if (mSwitchAsked && mWindow.isOpen())
+    {
         mWindowMode.toggleFullscreen();
+        remember(Choice::WindowMode);
+    }
     mSwitchAsked = false;
+}
+
+// Keeps only what the player changed: what an option set for this run alone
+// stays as it was remembered.
+void Session::remember(Choice choice)
+{
+    if (!mSettings)
+        return;
+    Settings::Values values = mSettings->values();
+    switch (choice)
+    {
+    case Choice::Muting:
+        values.muted = mVolume.isMuted();
+        break;
+    case Choice::Volume:
+        values.muted = mVolume.isMuted();
+        values.volume = mVolume.volume();
+        break;
+    case Choice::WindowMode:
+        values.fullscreen = mWindowMode.isFullscreen();
+        break;
+    }
+    mSettings->save(values, std::cerr);
 }

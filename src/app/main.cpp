@@ -3,6 +3,7 @@
 #include "app/HeapSettings.hpp"
 #include "app/ScreenSequence.hpp"
 #include "app/Session.hpp"
+#include "app/Settings.hpp"
 #include "gameplay/Command.hpp"
 #include "resources/MediaAudit.hpp"
 
@@ -26,8 +27,10 @@ int play(const Options& options)
 
     if (!DisplayCheck::isDisplayAvailable())
         return reportNoWindow();
+    Settings settings;
+    settings.load(std::cerr);
     sf::RenderWindow window;
-    Session session(window, options);
+    Session session(window, options, &settings);
     session.openWindow();
     // Every screen would find a window that never opened closed at once, and
     // nothing would ever stop the cycle.

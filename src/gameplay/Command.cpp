@@ -2,17 +2,48 @@
 
 #include "app/Session.hpp"
 
-#include <SFML/Window/Event.hpp>
-
 bool Command::sRunning = true;
 
-Command::Command(Session& session) : mSession(&session) {}
-
-void Command::pollEvents()
+namespace
 {
-    sf::Event event;
-    while (mSession->pollEvent(event))
+bool isPauseKey(sf::Keyboard::Key key)
+{
+    return key == sf::Keyboard::P || key == sf::Keyboard::Pause || key == sf::Keyboard::Escape;
+}
+} // namespace
+
+Command::Command(Session& session, Gamepad::Layout pad) : mSession(&session), mGamepad(pad) {}
+
+// Each round hands out the window's events until its queue runs dry, then
+// what changed on the pads since the round before.
+bool Command::pollEvent(sf::Event& event)
+{
+    if (!mPadsTurn)
     {
+        if (mSession->pollEvent(event))
+            return true;
+        mPadsTurn = true;
+        if (mSession->window().isOpen())
+            mGamepad.read(mPadEvents);
+    }
+    if (!mPadEvents.empty() && mSession->window().isOpen())
+    {
+        event = mPadEvents.front();
+        mPadEvents.pop_front();
+        return true;
+    }
+    mPadEvents.clear();
+    mPadsTurn = false;
+    return false;
+}
+
+bool Command::pollEvents()
+{
+    bool any = false;
+    sf::Event event;
+    while (pollEvent(event))
+    {
+        any = true;
         switch (event.type)
         {
         case sf::Event::Closed:
@@ -20,23 +51,52 @@ void Command::pollEvents()
             quit();
             break;
         case sf::Event::KeyPressed:
-            recordKey(event.key.code, true);
-            break;
         case sf::Event::KeyReleased:
-            recordKey(event.key.code, false);
+        {
+            const bool pressed = event.type == sf::Event::KeyPressed;
+            if (isPauseKey(event.key.code))
+                pauseKey(pressed);
+            else
+                recordKey(event.key.code, pressed);
+            break;
+        }
+        case sf::Event::LostFocus:
+            // A window that is being made or made again may lose the focus
+            // and get it back at once: only a loss that lasts counts.
+            if (!mSession->window().hasFocus())
+                focusLost();
             break;
         default:
             break;
         }
     }
+    return any;
 }
 
 void Command::recordKey(sf::Keyboard::Key key, bool pressed)
 {
+    if (key == sf::Keyboard::Space)
+        key = sf::Keyboard::Up;
     if (key != sf::Keyboard::Left && key != sf::Keyboard::Right && key != sf::Keyboard::Up)
         return;
     mKey = key;
     mPressed = pressed;
+}
+
+void Command::pauseKey(bool pressed)
+{
+    if (pressed && !mPauseKeyDown)
+        mPauseAsked = !mPauseAsked;
+    mPauseKeyDown = pressed;
+}
+
+// Keys let go while another window has the keyboard send this one no release:
+// the last key counts as let go, and the next press of a pause key counts.
+void Command::focusLost()
+{
+    mPauseAsked = true;
+    mPressed = false;
+    mPauseKeyDown = false;
 }
 
 sf::Keyboard::Key Command::getKey() const

@@ -16,10 +16,11 @@ namespace
 constexpr unsigned int SpawnMargin = 32;
 } // namespace
 
-EnemySpawner::EnemySpawner(sf::RenderWindow* window, ResourceCache* resources)
+EnemySpawner::EnemySpawner(sf::RenderWindow* window, ResourceCache* resources,
+                           const GameClock& clock)
     : mWindow(window), mResources(resources), mSpawnElapsed(sf::Time::Zero),
-      mPhaseElapsed(sf::Time::Zero), mPhase(0), mSpawnInterval(3), mPhaseDuration(21),
-      mBossSpawned(false)
+      mPhaseElapsed(sf::Time::Zero), mPhaseClock(clock), mSpawnClock(clock), mPhase(0),
+      mSpawnInterval(3), mPhaseDuration(21), mBossSpawned(false)
 {
     // The flag outlives a game: a game that ended after its boss died but before
     // the level rose would otherwise leave this one unable to leave phase 0.

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/GameTimer.hpp"
 #include "app/Level.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
-#include <SFML/System/Clock.hpp>
 #include <SFML/System/Time.hpp>
 #include <SFML/System/Vector2.hpp>
 
@@ -13,11 +13,11 @@ class SceneNode;
 // Decides when and where enemies enter, which kind comes next, when the boss
 // comes and when the level rises. A level is four phases: three of ordinary
 // enemies, one per kind, then the boss phase, which lasts until the boss dies.
-// It keeps wall-clock time of its own, not the frame time.
+// It keeps time of its own on the play screen's clock, not the frame time.
 class EnemySpawner
 {
 public:
-    EnemySpawner(sf::RenderWindow* window, ResourceCache* resources);
+    EnemySpawner(sf::RenderWindow* window, ResourceCache* resources, const GameClock& clock);
 
     void update(SceneNode* root);
 
@@ -32,8 +32,8 @@ private:
     ResourceCache* mResources;
     sf::Time mSpawnElapsed;
     sf::Time mPhaseElapsed;
-    sf::Clock mPhaseClock;
-    sf::Clock mSpawnClock;
+    GameTimer mPhaseClock;
+    GameTimer mSpawnClock;
     int mPhase;
     Level mLevel;
     unsigned int mSpawnInterval;

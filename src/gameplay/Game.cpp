@@ -5,15 +5,18 @@
 #include "actors/Wall.hpp"
 #include "app/Field.hpp"
 #include "app/FrameCap.hpp"
+#include "app/GameTimer.hpp"
 #include "app/Session.hpp"
+#include "app/SoundPause.hpp"
 #include "gameplay/Command.hpp"
 #include "gameplay/EnemySpawner.hpp"
 #include "presentation/Background.hpp"
+#include "presentation/PauseOverlay.hpp"
 #include "presentation/ScoreBoard.hpp"
 #include "resources/MediaFiles.hpp"
+#include "screens/StillPicture.hpp"
 
 #include <SFML/Graphics/Color.hpp>
-#include <SFML/System/Clock.hpp>
 
 Game::Game(Session& session) : mSession(&session), mWindow(&session.window())
 {
@@ -22,16 +25,19 @@ Game::Game(Session& session) : mSession(&session), mWindow(&session.window())
     loadFonts();
     buildScene();
     // The spawner's clocks start only now, after loading and building.
-    mEnemySpawner = std::make_unique<EnemySpawner>(mWindow, &mResources);
+    mEnemySpawner = std::make_unique<EnemySpawner>(mWindow, &mResources, mClock);
     mCommand = std::make_unique<Command>(session);
     mExplosionSound.setBuffer(mResources.get(SoundBuffers::Explosion));
+    mPauseOverlay = std::make_unique<PauseOverlay>(mResources.get(Fonts::DigitalTech));
 }
 
 Game::~Game() = default;
 
 void Game::run()
 {
-    sf::Clock clock;
+    // On the game's clock: the first frame after a pause advances by its own time only.
+    GameTimer clock(mClock);
+    StillPicture still;
     sf::Time deltaTime = sf::Time::Zero;
     bool played = false;
     // Without --max-fps, play draws as many frames as the machine manages.
@@ -40,10 +46,19 @@ void Game::run()
     {
         played = true;
         deltaTime = clock.restart();
-        processEvents();
+        const bool wasPaused = isPaused();
+        const bool eventsCame = processEvents();
         update(deltaTime);
-        render();
-        frameCap.waitForNextFrame();
+        // Paused, the picture stands still but for the word on the sound.
+        if (eventsCame || !wasPaused)
+            still.disturb();
+        if (!isPaused() || still.needsDrawing(mSession->notice().picture(), *mWindow))
+        {
+            render();
+            frameCap.waitForNextFrame();
+        }
+        else
+            StillPicture::rest();
     }
     // The level this game reached, read before it goes back to 1. A window
     // closed before play began leaves no game to count.
@@ -52,14 +67,19 @@ void Game::run()
     mLevel.resetLevel();
 }
 
-void Game::processEvents()
+bool Game::processEvents()
 {
     mSceneGraph.startFrame();
-    mCommand->pollEvents();
+    const bool eventsCame = mCommand->pollEvents();
+    setPaused(mCommand->isPauseAsked());
+    return eventsCame;
 }
 
+// Nothing moves, fires, spawns or counts time while the game is paused.
 void Game::update(sf::Time deltaTime)
 {
+    if (isPaused())
+        return;
     mSceneGraph.update(deltaTime);
     mEnemySpawner->update(&mSceneGraph);
     const bool pressed = mCommand->isPressed();
@@ -73,7 +93,22 @@ void Game::render()
     mWindow->clear(sf::Color(0, 0, 0, 255));
     mSceneGraph.draw(*mWindow);
     mEffects.draw(*mWindow);
+    if (isPaused())
+        mPauseOverlay->draw(*mWindow);
+    mSession->drawNotice(*mWindow);
     mWindow->display();
+}
+
+void Game::setPaused(bool paused)
+{
+    if (paused == isPaused())
+        return;
+    if (paused)
+        mClock.stop();
+    else
+        mClock.start();
+    mSceneGraph.setSoundsPaused(paused);
+    SoundPause::setPaused(mExplosionSound, paused);
 }
 
 void Game::buildScene()
@@ -82,14 +117,14 @@ void Game::buildScene()
 
     const sf::Vector2f start(static_cast<float>(Field::Width / 2),
                              static_cast<float>(Field::Height / 1.1));
-    mPlayer = std::make_unique<Player>(mWindow, &mResources, start);
+    mPlayer = std::make_unique<Player>(mWindow, &mResources, start, mClock);
 
     auto playerLayer = std::make_unique<SceneNode>();
     playerLayer->attachChild(std::move(mPlayer));
     auto backgroundLayer = std::make_unique<SceneNode>();
     backgroundLayer->attachChild(std::move(mBackground));
     auto wallLayer = std::make_unique<Wall>(&mResources);
-    auto mScoreBoard = std::make_unique<ScoreBoard>(&mResources);
+    auto mScoreBoard = std::make_unique<ScoreBoard>(&mResources, mClock);
 
     // Attachment order is drawing order: the background first, the board last.
     mSceneGraph.attachChild(std::move(backgroundLayer));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/GameClock.hpp"
 #include "app/GameState.hpp"
 #include "app/Level.hpp"
 #include "gameplay/Category.hpp"
@@ -16,10 +17,13 @@
 
 class Command;
 class EnemySpawner;
+class PauseOverlay;
 class Session;
 
 // The play screen: loads its media, builds the scene and runs a variable
-// time step frame loop until the player loses or the window is closed.
+// time step frame loop until the player loses or the window is closed. The
+// player may pause it: the game's clock and sounds stop, and the frames show
+// the still field, dimmed, until the player goes on.
 class Game : public GameState
 {
 public:
@@ -28,10 +32,13 @@ public:
 
     void run() override;
 
+    bool isPaused() const { return !mClock.isRunning(); }
+
     // A frame's steps and the scene stay reachable from a subclass, so that a
     // frame can be driven and inspected without running the loop.
 protected:
-    void processEvents();
+    // True when there was any event: it may have changed the window.
+    bool processEvents();
     void update(sf::Time deltaTime);
     void render();
     void handleCollisions();
@@ -47,9 +54,12 @@ private:
     void loadSounds();
     void loadFonts();
     bool matchesCategories(SceneNode::Pair& pair, Category::Type type1, Category::Type type2);
+    void setPaused(bool paused);
 
     Session* mSession; // the entry point's session and window outlive every screen
     sf::RenderWindow* mWindow;
+    // Before everything that times itself on it.
+    GameClock mClock;
     std::unique_ptr<SceneNode> mPlayer;
     std::unique_ptr<SceneNode> mBackground;
     std::unique_ptr<EnemySpawner> mEnemySpawner;
@@ -60,4 +70,5 @@ private:
     Level mLevel;
     sf::Sound mExplosionSound;
     BattleEffects mEffects;
+    std::unique_ptr<PauseOverlay> mPauseOverlay;
 };

@@ -6,7 +6,7 @@
 
 #include <SFML/Graphics/RenderStates.hpp>
 
-ScoreBoard::ScoreBoard(ResourceCache* resources)
+ScoreBoard::ScoreBoard(ResourceCache* resources, const GameClock& clock) : mBannerClock(clock)
 {
     const sf::Font& font = resources->get(Fonts::DigitalTech);
     mLevelLabel.setFont(font);

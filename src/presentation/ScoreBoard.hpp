@@ -1,10 +1,10 @@
 #pragma once
 
+#include "app/GameTimer.hpp"
 #include "scene/SceneNode.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Text.hpp>
-#include <SFML/System/Clock.hpp>
 #include <SFML/System/Time.hpp>
 
 #include <string>
@@ -17,7 +17,8 @@ class ResourceCache;
 class ScoreBoard : public SceneNode
 {
 public:
-    explicit ScoreBoard(ResourceCache* resources);
+    // The banner's five seconds are timed on the play screen's clock.
+    ScoreBoard(ResourceCache* resources, const GameClock& clock);
     ~ScoreBoard() override;
 
     const sf::Text& getLabel() const { return mLevelLabel; }
@@ -33,7 +34,7 @@ private:
 
     sf::Text mLevelLabel;
     sf::Text mLevelBanner;
-    sf::Clock mBannerClock;
+    GameTimer mBannerClock;
     sf::Time mBannerElapsed;
     bool mShowBanner;
     bool mRestartBannerClock;

@@ -33,6 +33,8 @@ public:
     virtual void startFrame();
     virtual void applyPowerUp(int kind);
     virtual void handleInput(sf::Keyboard::Key key, bool pressed);
+    // Sounds that play on pause and resume with the game.
+    virtual void setSoundsPaused(bool paused);
     virtual bool collidesWith(SceneNode& first, SceneNode& second);
     virtual bool isDestroyed() const;
     virtual bool isGameOver();
@@ -61,6 +63,7 @@ protected:
     virtual void startFrameCurrent();
     virtual void resetPowerUpsCurrent();
     virtual void handleInputCurrent(sf::Keyboard::Key key, bool pressed);
+    virtual void setSoundsPausedCurrent(bool paused);
 
     std::vector<Ptr> mChildren;
     SceneNode* mParent = nullptr; // non-owning: the parent owns this node

@@ -54,6 +54,13 @@ void SceneNode::handleInput(sf::Keyboard::Key key, bool pressed)
         mChildren[i]->handleInput(key, pressed);
 }
 
+void SceneNode::setSoundsPaused(bool paused)
+{
+    setSoundsPausedCurrent(paused);
+    for (std::size_t i = 0; i < mChildren.size(); ++i)
+        mChildren[i]->setSoundsPaused(paused);
+}
+
 bool SceneNode::collidesWith(SceneNode& first, SceneNode& second)
 {
     return first.getBoundingRect().intersects(second.getBoundingRect());
@@ -335,3 +342,5 @@ void SceneNode::startFrameCurrent() {}
 void SceneNode::resetPowerUpsCurrent() {}
 
 void SceneNode::handleInputCurrent(sf::Keyboard::Key, bool) {}
+
+void SceneNode::setSoundsPausedCurrent(bool) {}

@@ -64,11 +64,13 @@ void LoseScreen::showLoop()
     while (mWindow->isOpen() && isShowing())
     {
         mSession->holdEvents();
-        if (still.needsDrawing(0, *mWindow))
+        // The picture changes only with the word on the sound.
+        if (still.needsDrawing(mSession->notice().picture(), *mWindow))
         {
             mWindow->clear(sf::Color::Black);
             mWindow->draw(mLoseSprite, sf::RenderStates::Default);
             mRecordCaption.draw(*mWindow);
+            mSession->drawNotice(*mWindow);
             mWindow->display();
         }
         else

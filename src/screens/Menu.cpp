@@ -35,7 +35,7 @@ constexpr int PlayLit = 2;
 
 Menu::Menu(Session& session)
     : mShowMenu(true), mHoverSoundArmed(true), mSession(&session), mWindow(&session.window()),
-      mHighlight(NeutralImage), mCommand(session)
+      mHighlight(NeutralImage), mCommand(session, Gamepad::Layout::Menu)
 {
     loadTextures();
     loadSounds();
@@ -110,7 +110,8 @@ void Menu::showLoop()
 bool Menu::showFrame()
 {
     processEvents();
-    if (!mStill.needsDrawing(mHighlight, *mWindow))
+    // The picture: which image is lit, and which word on the sound shows.
+    if (!mStill.needsDrawing(mHighlight + 3 * mSession->notice().picture(), *mWindow))
         return false;
     mWindow->clear(sf::Color::Black);
     if (mHighlight == NeutralImage)
@@ -120,6 +121,7 @@ bool Menu::showFrame()
     else if (mHighlight == ExitLit)
         mWindow->draw(mExitSprite, sf::RenderStates::Default);
     mBestCaption.draw(*mWindow);
+    mSession->drawNotice(*mWindow);
     return true;
 }
 
@@ -127,7 +129,7 @@ void Menu::processEvents()
 {
     updateHover();
     sf::Event event;
-    while (mSession->pollEvent(event))
+    while (mCommand.pollEvent(event))
     {
         // Only the pointer's position decides what the menu shows; anything
         // else may have changed the window under the picture.
@@ -142,15 +144,27 @@ void Menu::processEvents()
         case sf::Event::MouseButtonPressed:
             handleMouseClick(event.mouseButton.button, true);
             break;
+        case sf::Event::KeyPressed:
+            handleKey(event.key.code);
+            break;
         default:
             break;
         }
     }
 }
 
+// The pointer lights what is under it only when it has moved: a button lit by
+// the keys stays lit under a pointer that rests, also when the window under
+// it is resized.
 void Menu::updateHover()
 {
-    if (isMouseOverPlay())
+    const sf::Vector2i moved = sf::Mouse::getPosition(*mWindow);
+    if (mPointer == moved)
+        return;
+    mPointer = moved;
+    const sf::Vector2i pointer = pointerOnImage(moved);
+
+    if (PlayButton.contains(pointer))
     {
         mHighlight = PlayLit;
         if (mHoverSoundArmed)
@@ -159,7 +173,7 @@ void Menu::updateHover()
             mHoverSoundArmed = false;
         }
     }
-    else if (isMouseOverExit())
+    else if (ExitButton.contains(pointer))
     {
         mHighlight = ExitLit;
         if (mHoverSoundArmed)
@@ -178,8 +192,53 @@ void Menu::updateHover()
 void Menu::handleMouseClick(sf::Mouse::Button button, bool /*pressed*/)
 {
     if (button == sf::Mouse::Left && isMouseOverPlay())
-        mShowMenu = false;
+        choose(PlayLit);
     if (button == sf::Mouse::Left && isMouseOverExit())
+        choose(ExitLit);
+}
+
+// Up lights Play and Down the button below the lit one; neither wraps round,
+// so a held key settles on a button.
+void Menu::handleKey(sf::Keyboard::Key key)
+{
+    switch (key)
+    {
+    case sf::Keyboard::Up:
+    case sf::Keyboard::W:
+        lightByKey(PlayLit);
+        break;
+    case sf::Keyboard::Down:
+    case sf::Keyboard::S:
+        lightByKey(mHighlight == NeutralImage ? PlayLit : ExitLit);
+        break;
+    case sf::Keyboard::Enter:
+        choose(mHighlight == ExitLit ? ExitLit : PlayLit);
+        break;
+    case sf::Keyboard::Space:
+        if (mHighlight != NeutralImage)
+            choose(mHighlight);
+        break;
+    case sf::Keyboard::Escape:
+        choose(ExitLit);
+        break;
+    default:
+        break;
+    }
+}
+
+// Each button the keys light sounds as one the pointer enters.
+void Menu::lightByKey(int highlight)
+{
+    if (highlight != mHighlight)
+        mHoverSound.play();
+    mHighlight = highlight;
+}
+
+void Menu::choose(int highlight)
+{
+    if (highlight == PlayLit)
+        mShowMenu = false;
+    else if (highlight == ExitLit)
     {
         mWindow->close();
         mCommand.quit();
@@ -188,20 +247,20 @@ void Menu::handleMouseClick(sf::Mouse::Button button, bool /*pressed*/)
 
 bool Menu::isMouseOverPlay() const
 {
-    return PlayButton.contains(pointerOnImage());
+    return PlayButton.contains(pointerOnImage(sf::Mouse::getPosition(*mWindow)));
 }
 
 bool Menu::isMouseOverExit() const
 {
-    return ExitButton.contains(pointerOnImage());
+    return ExitButton.contains(pointerOnImage(sf::Mouse::getPosition(*mWindow)));
 }
 
 // The pointer as a pixel of the menu image, wherever the window stands on the
 // desktop and however large the field is shown in it. The image is drawn at
 // (0, 0), scale 1, in field units.
-sf::Vector2i Menu::pointerOnImage() const
+sf::Vector2i Menu::pointerOnImage(sf::Vector2i inWindow) const
 {
-    const sf::Vector2f point = mWindow->mapPixelToCoords(sf::Mouse::getPosition(*mWindow));
+    const sf::Vector2f point = mWindow->mapPixelToCoords(inWindow);
     // Whole pixels: float noise in the mapping must not move a border point inside.
     return sf::Vector2i(static_cast<int>(std::lround(point.x)),
                         static_cast<int>(std::lround(point.y)));

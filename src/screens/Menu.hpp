@@ -11,12 +11,16 @@
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/System/Vector2.hpp>
+#include <SFML/Window/Keyboard.hpp>
 #include <SFML/Window/Mouse.hpp>
+
+#include <optional>
 
 class Session;
 
-// The title screen: plays its song, lights Play or Exit under the pointer and
-// ends when the player picks one or closes the window.
+// The title screen: plays its song, lights Play or Exit under the pointer or
+// as the keys (or a gamepad) move, whichever moved last, and ends when the
+// player picks one or closes the window.
 class Menu : public GameState
 {
 public:
@@ -45,9 +49,12 @@ private:
     void processEvents();
     void updateHover();
     void handleMouseClick(sf::Mouse::Button button, bool pressed);
+    void handleKey(sf::Keyboard::Key key);
+    void lightByKey(int highlight);
+    void choose(int highlight);
     bool isMouseOverPlay() const;
     bool isMouseOverExit() const;
-    sf::Vector2i pointerOnImage() const;
+    sf::Vector2i pointerOnImage(sf::Vector2i inWindow) const;
 
     bool mShowMenu;
     bool mHoverSoundArmed;
@@ -56,7 +63,8 @@ private:
     sf::Sprite mExitSprite;
     Session* mSession; // the entry point's session and window outlive every screen
     sf::RenderWindow* mWindow;
-    int mHighlight; // 0 Exit lit, 1 neutral, 2 Play lit
+    int mHighlight;                       // 0 Exit lit, 1 neutral, 2 Play lit
+    std::optional<sf::Vector2i> mPointer; // where the pointer was last seen in the window
     // Declared before the sound, so the buffer outlives the sound playing it.
     ResourceCache mResources;
     Command mCommand;

@@ -6,6 +6,7 @@ numbers (speeds, timings) from rules.py."""
 
 import time
 
+import controls
 from media import Media
 from picture import brightest, changed_box, mean_difference
 from rules import (BEST_LEVEL, ENEMY_START_Y, FIRE_INTERVAL, FIRST_ENEMY_AFTER, FIRST_ENEMY_SPEED,
@@ -668,11 +669,22 @@ SCENARIOS = {
         small_desktop, {"audio": "null", "screen_size": (1366, 768)}, ["neutral_menu"]),
     "WithoutAudioDeviceTheGameStillCycles": (
         no_audio_device, {"audio": "missing"}, ["play_button", "exit_button"]),
+    "EnterStartsPlayAndPFreezesAndResumesIt": (
+        controls.pause_and_resume, {"audio": "null"}, ["neutral_menu", "colour_key", "ship"]),
+    "LosingTheFocusPausesPlay": (
+        controls.focus_loss_pauses, {"audio": "null"}, ["neutral_menu", "colour_key", "ship"]),
+    "MMutesAndUnmutesEverySound": (controls.mute_and_unmute, {}, []),
+    "EscapeInTheMenuExits": (controls.escape_in_menu, {"audio": "null"}, []),
+    # Played without an X server: the scenario starts the game itself.
+    "CommandLineWorksWithoutADisplay": (controls.command_line, {"display": False}, []),
 }
 
 
 def run(name, game, media_folder, artifacts):
     scenario, options, needs = SCENARIOS[name]
+    if options.get("display") is False:
+        scenario(game, media_folder)
+        return
     media = Media(media_folder)
     for need in needs:
         getattr(media, need)

@@ -7,6 +7,7 @@
 #include "screens/Menu.hpp"
 #include "support/ConsoleCapture.hpp"
 #include "support/EventPump.hpp"
+#include "support/FakeJoystick.hpp"
 #include "support/SharedState.hpp"
 #include "support/WorkingDirectory.hpp"
 #include "support/XWindowEvents.hpp"
@@ -120,7 +121,11 @@ protected:
     SharedState::Restorer mRestoresSharedState;
 
     void SetUp() override { FakePointer::moveTo(AboveButtons); }
-    void TearDown() override { FakePointer::onRead({}); }
+    void TearDown() override
+    {
+        FakePointer::onRead({});
+        FakeJoystick::unplugAll();
+    }
 
     // Runs the menu's own loop, closing the window if it has not ended after
     // many frames, so that a fault fails the test instead of hanging it. The
@@ -159,6 +164,27 @@ protected:
                                          mWindow.getView().getViewport() ==
                                              Field::letterbox(size).getViewport();
                               }));
+    }
+
+    // Presses and lets go of a key, then runs frames until a resize sent behind
+    // it has been handled: what the last frame showed, and whether any of them
+    // started the hover sound.
+    Frame afterKey(ShownMenu& menu, sf::Keyboard::Key key)
+    {
+        XWindowEvents::sendKey(mWindow, key, true);
+        XWindowEvents::sendKey(mWindow, key, false);
+        Frame seen{Shown::Other, false, false};
+        const sf::Vector2u size(mWindow.getSize().x + 10, 800);
+        XWindowEvents::resize(mWindow, size.x, size.y);
+        EXPECT_TRUE(pumpUntil(
+            [&]
+            {
+                const Frame frame = menu.frame();
+                seen.shown = frame.shown;
+                seen.hoverSound = seen.hoverSound || frame.hoverSound;
+            },
+            [&] { return mWindow.getSize() == size; }));
+        return seen;
     }
 
     // Where a point of the menu image is shown in the window.
@@ -494,4 +520,117 @@ TEST_F(MenuScreen, WithoutMediaLoadsAreReportedInOrderAndTheMenuStillRuns)
     EXPECT_FALSE(menu.isMenuShown());
     EXPECT_EQ(menu.song().getStatus(), sf::Music::Stopped);
     EXPECT_EQ(libraryErrors.str(), "") << "no song was started";
+}
+
+// Whichever moved last, the keys or the pointer, decides what is lit; each
+// button the keys light sounds as one the pointer enters.
+TEST_F(MenuScreen, KeysLightTheButtonsAsThePointerDoes)
+{
+    struct Step
+    {
+        std::optional<sf::Keyboard::Key> key;
+        std::optional<sf::Vector2i> pointer;
+        Shown shown;
+        bool hoverSound;
+        const char* what;
+    };
+    const std::vector<Step> steps = {
+        {sf::Keyboard::Down, {}, Shown::PlayLit, true, "Down with nothing lit"},
+        {sf::Keyboard::Down, {}, Shown::ExitLit, true, "Down again"},
+        {sf::Keyboard::S, {}, Shown::ExitLit, false, "S on the last button"},
+        {sf::Keyboard::W, {}, Shown::PlayLit, true, "W"},
+        {sf::Keyboard::Up, {}, Shown::PlayLit, false, "Up on the first button"},
+        {{}, AboveButtons, Shown::PlayLit, false, "the pointer rests"},
+        {{}, OnExit, Shown::ExitLit, true, "the pointer enters Exit"},
+        {sf::Keyboard::Up, {}, Shown::PlayLit, true, "Up under the resting pointer"},
+        {{}, OnExit + sf::Vector2i(2, 0), Shown::ExitLit, false, "the pointer moves on Exit"},
+        {{}, BetweenButtons, Shown::Neutral, false, "the pointer leaves"},
+        {sf::Keyboard::Up, {}, Shown::PlayLit, true, "Up with nothing lit"},
+    };
+
+    ShownMenu menu(mSession);
+    menu.frame();
+    for (const Step& step : steps)
+    {
+        Frame frame{};
+        if (step.key)
+            frame = afterKey(menu, *step.key);
+        else
+        {
+            FakePointer::moveTo(*step.pointer);
+            frame = menu.frame();
+        }
+        EXPECT_EQ(frame.shown, step.shown) << step.what;
+        EXPECT_EQ(frame.hoverSound, step.hoverSound) << step.what;
+    }
+    EXPECT_TRUE(menu.isMenuShown());
+}
+
+struct KeyChoice
+{
+    std::vector<sf::Keyboard::Key> keys;
+    bool plays; // or else exits
+    const char* name;
+};
+
+void PrintTo(const KeyChoice& choice, std::ostream* out)
+{
+    *out << choice.name;
+}
+
+class MenuKeyChoice : public MenuScreen, public ::testing::WithParamInterface<KeyChoice>
+{
+};
+
+TEST_P(MenuKeyChoice, EndsTheMenuAsTheButtonWould)
+{
+    ShownMenu menu(mSession);
+    for (sf::Keyboard::Key key : GetParam().keys)
+    {
+        XWindowEvents::sendKey(mWindow, key, true);
+        XWindowEvents::sendKey(mWindow, key, false);
+    }
+
+    runBounded(menu);
+
+    EXPECT_EQ(mWindow.isOpen(), GetParam().plays);
+    EXPECT_EQ(Command::isRunning(), GetParam().plays);
+    EXPECT_FALSE(menu.isMenuShown() && mWindow.isOpen());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, MenuKeyChoice,
+    ::testing::Values(
+        KeyChoice{{sf::Keyboard::Enter}, true, "EnterWithNothingLit"},
+        KeyChoice{{sf::Keyboard::Down, sf::Keyboard::Enter}, true, "EnterOnPlay"},
+        KeyChoice{{sf::Keyboard::Down, sf::Keyboard::S, sf::Keyboard::Enter}, false, "EnterOnExit"},
+        KeyChoice{{sf::Keyboard::Space, sf::Keyboard::W, sf::Keyboard::Space},
+                  true,
+                  "SpaceOnPlayAfterSpaceWithNothingLit"},
+        KeyChoice{
+            {sf::Keyboard::Down, sf::Keyboard::Down, sf::Keyboard::Space}, false, "SpaceOnExit"},
+        KeyChoice{{sf::Keyboard::Escape}, false, "Escape"},
+        KeyChoice{{sf::Keyboard::Down, sf::Keyboard::Escape}, false, "EscapeWithPlayLit"}),
+    [](const ::testing::TestParamInfo<KeyChoice>& choice)
+    { return std::string(choice.param.name); });
+
+TEST_F(MenuScreen, AGamepadLightsAndChoosesAsTheKeysDo)
+{
+    FakeJoystick::plugIn(0);
+    FakeJoystick::press(0, 0); // still held from the game before
+    ShownMenu menu(mSession);
+    EXPECT_EQ(menu.frame().shown, Shown::Neutral);
+    FakeJoystick::press(0, 0, false);
+    FakeJoystick::lean(0, sf::Joystick::PovY, 100.f);
+    EXPECT_EQ(menu.frame().shown, Shown::PlayLit);
+    FakeJoystick::lean(0, sf::Joystick::PovY, 0.f);
+    menu.frame();
+    FakeJoystick::lean(0, sf::Joystick::Y, 100.f);
+    EXPECT_EQ(menu.frame().shown, Shown::ExitLit);
+    EXPECT_TRUE(menu.isMenuShown()) << "the button held since before the menu chose nothing";
+
+    FakeJoystick::press(0, 0);
+    menu.frame();
+    EXPECT_FALSE(mWindow.isOpen());
+    EXPECT_FALSE(Command::isRunning());
 }

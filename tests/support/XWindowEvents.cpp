@@ -51,6 +51,22 @@ KeySym keySymOf(sf::Keyboard::Key key)
         return XK_Return;
     case sf::Keyboard::F11:
         return XK_F11;
+    case sf::Keyboard::Escape:
+        return XK_Escape;
+    case sf::Keyboard::Pause:
+        return XK_Pause;
+    case sf::Keyboard::P:
+        return XK_p;
+    case sf::Keyboard::M:
+        return XK_m;
+    case sf::Keyboard::W:
+        return XK_w;
+    case sf::Keyboard::S:
+        return XK_s;
+    case sf::Keyboard::Hyphen:
+        return XK_minus;
+    case sf::Keyboard::Add:
+        return XK_KP_Add;
     default:
         throw std::invalid_argument("key not mapped for tests");
     }
@@ -122,4 +138,16 @@ void XWindowEvents::resize(const sf::Window& window, unsigned int width, unsigne
 {
     Connection x;
     XResizeWindow(x.get(), handleOf(window), width, height);
+}
+
+void XWindowEvents::sendFocusOut(const sf::Window& window)
+{
+    Connection x;
+    XEvent event{};
+    event.xfocus.type = FocusOut;
+    event.xfocus.display = x.get();
+    event.xfocus.window = handleOf(window);
+    event.xfocus.mode = NotifyNormal;
+    event.xfocus.detail = NotifyNonlinear;
+    XSendEvent(x.get(), handleOf(window), False, FocusChangeMask, &event);
 }

@@ -15,4 +15,7 @@ void sendKey(const sf::Window& window, sf::Keyboard::Key key, bool pressed, bool
 // position from the event; the pointer itself does not move).
 void sendButton(const sf::Window& window, sf::Mouse::Button button, bool pressed, sf::Vector2i at);
 void resize(const sf::Window& window, unsigned int width, unsigned int height);
+// What the window gets when the keyboard focus moves to another window (the
+// focus itself stays: see FakeFocus).
+void sendFocusOut(const sf::Window& window);
 } // namespace XWindowEvents

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/RectangleShape.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/Text.hpp>
+
+// What a paused game shows over its field: the field dimmed, "PAUSED", and a
+// line saying how to go on, in the score board's font.
+class PauseOverlay
+{
+public:
+    // The font must outlive the overlay.
+    explicit PauseOverlay(const sf::Font& font);
+
+    void draw(sf::RenderTarget& target) const;
+
+    const sf::Text& getTitle() const { return mTitle; }
+    const sf::Text& getHint() const { return mHint; }
+
+private:
+    sf::RectangleShape mDimmer;
+    sf::Text mTitle;
+    sf::Text mHint;
+};
