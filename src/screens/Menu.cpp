@@ -132,8 +132,11 @@ void Menu::processEvents()
     while (mCommand.pollEvent(event))
     {
         // Only the pointer's position decides what the menu shows; anything
-        // else may have changed the window under the picture.
-        if (event.type != sf::Event::MouseMoved)
+        // else may have changed the window under the picture. The pointer
+        // crossing the window's edge does not: other windows mapped over ours
+        // send those all the time.
+        if (event.type != sf::Event::MouseMoved && event.type != sf::Event::MouseEntered &&
+            event.type != sf::Event::MouseLeft)
             mStill.disturb();
         switch (event.type)
         {
