@@ -232,6 +232,13 @@ def keep_ship_clear(session, media, lines_before_lose, deadline):
             if enemy.top + media.enemy_height > WINDOW * 0.7:
                 blocked.append((enemy.left - ship_width - margin,
                                 enemy.left + media.enemy_width + margin))
+        # A shot already falling towards the ship: its enemy may have come in
+        # and fired between two looks, faster than a busy machine looks.
+        near = (int(ship - ship_width), int(WINDOW * 0.3),
+                int(ship + 2 * ship_width), int(ship_top(WINDOW)))
+        for missile in media.beam_key.find(shot, ["enemy shot"], region=near):
+            blocked.append((missile.left - ship_width - margin,
+                            missile.left + media.beam_width + margin))
 
         def free(x):
             return 0 <= x <= limit and all(not low < x < high for low, high in blocked)
@@ -250,7 +257,7 @@ def keep_ship_clear(session, media, lines_before_lose, deadline):
                         break
                     raise
                 session.note(f"ship moved from {ship:.0f} towards {target:.0f}")
-        time.sleep(0.2)
+        time.sleep(0.05)
     for number, shot in enumerate(recent):
         session.snapshots.append((f"play-{number}", shot))
 
