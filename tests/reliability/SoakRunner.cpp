@@ -18,6 +18,8 @@
 #include "ResidentMemory.hpp"
 #include "ScreenCycle.hpp"
 
+#include "app/HeapSettings.hpp"
+
 #include "support/WorkingDirectory.hpp"
 #include "support/XWindowEvents.hpp"
 
@@ -55,6 +57,9 @@ int main(int argc, char** argv)
 {
     const int cycles = std::max(optionValue(argc, argv, "--cycles", 50), 1);
     const long allowedGrowth = optionValue(argc, argv, "--allowed-growth-kib", 4096);
+    // As the game does at start-up: without it the heap fragments in ways the
+    // game's never does, and the readings measure that instead.
+    HeapSettings::keepLargeBuffersOutOfTheHeap();
 
     sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix soak");
     ScopedWorkingDirectory inMedia(TestFolders::withMedia());
