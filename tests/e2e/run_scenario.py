@@ -17,12 +17,18 @@ sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from command_line import OutOfTime, parse_and_arm  # noqa: E402
+from steps import ShipShotByChance  # noqa: E402
 
 try:
     import scenarios  # noqa: E402
 except ImportError as missing:
     sys.exit(f"{missing}: the end-to-end tests need Debian's python3-xlib, sox and imagemagick "
              "(scripts/install-deps.sh test)")
+
+
+# A scenario whose ship the game's own dice shot down is run once more.
+ATTEMPTS = 2
+ATTEMPT_VARIABLE = "VANTORIX_E2E_ATTEMPT"
 
 
 def main():
@@ -32,6 +38,18 @@ def main():
     try:
         scenarios.run(arguments.scenario, os.path.abspath(arguments.game),
                       os.path.abspath(arguments.media), artifacts)
+    except ShipShotByChance as lost:
+        signal.setitimer(signal.ITIMER_REAL, 0)
+        attempt = int(os.environ.get(ATTEMPT_VARIABLE, "1"))
+        if attempt < ATTEMPTS:
+            # Once more in a fresh process, as if the test had been started again.
+            print(f"attempt {attempt}: {lost}; trying again", flush=True)
+            os.environ[ATTEMPT_VARIABLE] = str(attempt + 1)
+            os.execv(sys.executable, [sys.executable] + sys.argv)
+        traceback.print_exc()
+        print(f"FAILED after {ATTEMPTS} attempts: {lost}")
+        print(f"screenshots, recordings and the console are in {artifacts}")
+        return 1
     except Exception as failure:
         signal.setitimer(signal.ITIMER_REAL, 0)
         traceback.print_exc()

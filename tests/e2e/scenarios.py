@@ -15,9 +15,9 @@ from rules import (BEST_LEVEL, ENEMY_START_Y, FIRE_INTERVAL, FIRST_ENEMY_AFTER, 
                    ship_top)
 from session import Session
 import sound
-from steps import (SAME_PICTURE, check, check_bars, come_to, events_between, expect_clean_exit, field_in,
-                   keep_ship_clear, lit_bar, locate_ship, locate_ship_on_field, move_ship, shown_at,
-                   shows, song_gain, start_play, times_of, unscaled, wait_for_lose_screen,
+from steps import (SAME_PICTURE, ShipShotByChance, check, check_bars, come_to, events_between,
+                   expect_clean_exit, field_in, keep_ship_clear, lit_bar, locate_ship,
+                   locate_ship_on_field, move_ship, shown_at, shows, song_gain, start_play, times_of, unscaled, wait_for_lose_screen,
                    wait_for_menu, wait_for_picture, wait_for_ship, wait_until)
 
 # --- the whole cycle ---------------------------------------------------------------
@@ -163,6 +163,9 @@ def let_first_enemy_through(session, media, began):
     # machine delays it, and the next enemy would reach the bottom 3 s later.
     ended = session.console.time_of(lines_before) - began
     session.note(f"game over {ended:.2f} s into play")
+    if ended - reaches_bottom <= -1.5:
+        raise ShipShotByChance(f"play ended {ended:.1f} s after it began, before the first "
+                               f"enemy could reach the bottom ({reaches_bottom:.1f} s)")
     check(-1.5 < ended - reaches_bottom < 2.0,
           f"play ended {ended:.1f} s after it began; the first enemy reaches the bottom "
           f"after {reaches_bottom:.1f} s (was the ship shot or rammed?)")
@@ -244,6 +247,8 @@ def kill(session, media):
     enemy = wait_for_enemy(session, media, began)
     fired = aim_at(session, media, enemy.left)
     gone = fire_until_gone(session, media, enemy)
+    if len(session.console.lines) > len(MENU_FILES) + len(PLAY_FILES):
+        raise ShipShotByChance("play ended while the ship was under the enemy")
     time.sleep(1.0)
     session.window.request_close()
     expect_clean_exit(session, 5, cycle_lines(), "close after the kill")

@@ -20,6 +20,12 @@ def check(condition, message):
         raise AssertionError(message)
 
 
+class ShipShotByChance(AssertionError):
+    """Play ended because an enemy's shot hit the ship: enemies fire at random,
+    more often the faster the game runs, so a scenario that needs the ship
+    alive may lose it without any fault of the game's. The run tries again."""
+
+
 def shows(shot, image):
     return mean_difference(shot, image, step=3) < SAME_PICTURE
 
