@@ -1,6 +1,7 @@
 #include "presentation/RecordCaption.hpp"
 
 #include "app/Field.hpp"
+#include "presentation/Lettering.hpp"
 
 #include <SFML/Graphics/RenderStates.hpp>
 
@@ -8,19 +9,8 @@
 
 namespace
 {
-const sf::Color MenuInk(200, 235, 255);
 const sf::Color GameOverInk(255, 236, 220);
 const sf::Color NewBestInk(255, 208, 90);
-// A dark edge keeps the letters legible over the bright parts of both pictures.
-const sf::Color Edge(10, 6, 24, 220);
-
-// Places a text by a point of its own bounds: (0, 0) its top left, (1, 1) its bottom right.
-void anchor(sf::Text& text, float x, float y, sf::Vector2f point)
-{
-    const sf::FloatRect bounds = text.getLocalBounds();
-    text.setOrigin(bounds.left + bounds.width * point.x, bounds.top + bounds.height * point.y);
-    text.setPosition(x, y);
-}
 } // namespace
 
 RecordCaption RecordCaption::forMenu(const sf::Font& font, std::optional<int> best)
@@ -28,9 +18,11 @@ RecordCaption RecordCaption::forMenu(const sf::Font& font, std::optional<int> be
     RecordCaption caption;
     if (!best)
         return caption;
-    sf::Text& line = caption.addLine(font, "Best: Level " + std::to_string(*best), 22, MenuInk);
+    sf::Text& line =
+        caption.addLine(font, "Best: Level " + std::to_string(*best), 22, Lettering::Pale);
     const float margin = 14.f;
-    anchor(line, Field::Width - margin, Field::Height - margin, sf::Vector2f(1.f, 1.f));
+    Lettering::anchor(line, sf::Vector2f(Field::Width - margin, Field::Height - margin),
+                      sf::Vector2f(1.f, 1.f));
     return caption;
 }
 
@@ -42,11 +34,11 @@ RecordCaption RecordCaption::forGameOver(const sf::Font& font, const BestLevel::
                                 std::to_string(outcome.best);
     sf::Text& line = caption.addLine(font, sf::String::fromUtf8(summary.begin(), summary.end()), 40,
                                      GameOverInk);
-    anchor(line, Field::Width / 2.f, 560.f, sf::Vector2f(0.5f, 0.5f));
+    Lettering::anchor(line, sf::Vector2f(Field::Width / 2.f, 560.f), sf::Vector2f(0.5f, 0.5f));
     if (outcome.isNewBest)
     {
         sf::Text& cheer = caption.addLine(font, "New best!", 34, NewBestInk);
-        anchor(cheer, Field::Width / 2.f, 620.f, sf::Vector2f(0.5f, 0.5f));
+        Lettering::anchor(cheer, sf::Vector2f(Field::Width / 2.f, 620.f), sf::Vector2f(0.5f, 0.5f));
     }
     return caption;
 }
@@ -62,8 +54,7 @@ sf::Text& RecordCaption::addLine(const sf::Font& font, const sf::String& text, u
 {
     sf::Text line(text, font, size);
     line.setFillColor(colour);
-    line.setOutlineColor(Edge);
-    line.setOutlineThickness(2.f);
+    Lettering::outline(line);
     mLines.push_back(line);
     return mLines.back();
 }

@@ -2,6 +2,7 @@
 
 #include "app/Field.hpp"
 #include "app/MasterVolume.hpp"
+#include "presentation/Lettering.hpp"
 
 #include <SFML/Graphics/RenderStates.hpp>
 
@@ -18,14 +19,11 @@ void VolumeNotice::show(const MasterVolume& volume, const sf::Font& font)
 {
     mText.setFont(font);
     mText.setCharacterSize(24);
-    mText.setFillColor(sf::Color(200, 235, 255));
-    // A dark edge keeps the letters legible over the menu's bright picture.
-    mText.setOutlineColor(sf::Color(10, 6, 24, 220));
-    mText.setOutlineThickness(2.f);
+    mText.setFillColor(Lettering::Pale);
+    Lettering::outline(mText);
     mText.setString(volume.isMuted() ? "Sound off" : "Volume " + std::to_string(volume.volume()));
-    const sf::FloatRect bounds = mText.getLocalBounds();
-    mText.setOrigin(bounds.left + bounds.width, bounds.top);
-    mText.setPosition(static_cast<float>(Field::Width) - Margin, Margin);
+    Lettering::anchor(mText, sf::Vector2f(static_cast<float>(Field::Width) - Margin, Margin),
+                      sf::Vector2f(1.f, 0.f));
     mSinceShown.restart();
     ++mShows;
 }
