@@ -32,7 +32,7 @@ import Xlib.Xatom as Xatom  # noqa: E402
 from Xlib.error import XError  # noqa: E402
 from Xlib.ext import xtest  # noqa: E402
 
-from children import spawn_child  # noqa: E402
+from children import spawn_child, stop_child  # noqa: E402
 from media import Media  # noqa: E402
 from xsession import GameWindow, VirtualScreen  # noqa: E402
 
@@ -160,12 +160,7 @@ class Program:
                 self.window.request_close()
                 self.process.wait(timeout=10)
             except Exception:  # pylint: disable=broad-except
-                self.process.terminate()
-                try:
-                    self.process.wait(timeout=5)
-                except subprocess.TimeoutExpired:
-                    self.process.kill()
-                    self.process.wait()
+                stop_child(self.process)
         shutil.rmtree(self.home, ignore_errors=True)
 
 

@@ -14,7 +14,7 @@ from Xlib.error import XError
 from Xlib.ext import xtest
 from Xlib.protocol import event as xevent
 
-from children import spawn_child
+from children import spawn_child, stop_child
 from picture import Image
 
 
@@ -62,13 +62,7 @@ class VirtualScreen:
             except Exception:
                 pass
             self.display = None
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+        stop_child(self.process)
 
     def find_window(self, title, timeout, besides=None):
         """The top-level window with this title, once it is mapped; with
