@@ -8,7 +8,8 @@
 #include <iostream>
 #include <sstream>
 
-BusyPlayScreen::BusyPlayScreen(sf::RenderWindow& window) : mWindow(window), mSession(window)
+BusyPlayScreen::BusyPlayScreen(sf::RenderWindow& window)
+    : mWindow(window), mSession(window, mDesktop)
 {
     rebuild();
 }
@@ -32,7 +33,7 @@ void BusyPlayScreen::rebuild()
     // The loading lines would land among the figures.
     std::ostringstream loadingLines;
     std::streambuf* console = std::cout.rdbuf(loadingLines.rdbuf());
-    mScreen = std::make_unique<PlayScreen>(mSession);
+    mScreen = std::make_unique<PlayScreen>(mSession.context());
     std::cout.rdbuf(console);
 
     auto layer = std::make_unique<BusyLayer>(&mWindow, &mScreen->resources());

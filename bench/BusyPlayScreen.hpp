@@ -1,7 +1,8 @@
 #pragma once
 
 #include "BusyLayer.hpp"
-#include "app/Session.hpp"
+#include "platform/Desktop.hpp"
+#include "session/Session.hpp"
 #include "support/PlayScreen.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -31,6 +32,7 @@ private:
     bool isIntact();
 
     sf::RenderWindow& mWindow;
+    Desktop mDesktop;
     Session mSession;
     std::unique_ptr<PlayScreen> mScreen;
     BusyLayer* mLayer = nullptr; // owned by the screen's root

@@ -5,15 +5,15 @@
 // waits. This tool's sf::Clock runs 25 times faster than real time, so a game
 // without input ends within seconds (an enemy reaches the wall or the ship is
 // shot down) and the game-over screen's four seconds pass in a fraction of one.
-#include "app/HeapSettings.hpp"
 #include "app/Level.hpp"
 #include "app/ScreenSequence.hpp"
-#include "app/Session.hpp"
 #include "gameplay/Command.hpp"
+#include "platform/Desktop.hpp"
+#include "platform/HeapSettings.hpp"
+#include "session/Session.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/System/Clock.hpp>
-#include <SFML/Window/Mouse.hpp>
 
 #include <X11/Xlib.h>
 #include <malloc.h>
@@ -42,8 +42,6 @@ sf::Time fastNow()
     return sf::microseconds(
         std::chrono::duration_cast<std::chrono::microseconds>(sinceStart).count() * ClockSpeed);
 }
-
-const sf::Window* gWindow = nullptr; // the window of main(), for the clicks
 
 void sendClick(const sf::Window& window)
 {
@@ -117,13 +115,19 @@ sf::Time sf::Clock::restart()
 
 // Only the menu reads the pointer: it always finds it on Play, and every so
 // many readings the button is clicked.
-sf::Vector2i sf::Mouse::getPosition(const sf::Window& /*relativeTo*/)
+class ClickingDesktop : public Desktop
 {
-    static int reads = 0;
-    if (gWindow != nullptr && reads++ % ReadsPerClick == 0)
-        sendClick(*gWindow);
-    return OnPlay;
-}
+public:
+    sf::Vector2i pointer(const sf::Window& window) const override
+    {
+        if (mReads++ % ReadsPerClick == 0)
+            sendClick(window);
+        return OnPlay;
+    }
+
+private:
+    mutable int mReads = 0;
+};
 
 int main(int argc, char** argv)
 {
@@ -133,9 +137,9 @@ int main(int argc, char** argv)
 
     sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix", sf::Style::Default,
                             sf::ContextSettings());
-    gWindow = &window;
-    Session session(window);
-    Command command(session);
+    ClickingDesktop desktop;
+    Session session(window, desktop);
+    Command command(session.context().events);
 
     // The screens' loading lines would land among the figures.
     std::ostringstream loadingLines;
@@ -143,7 +147,7 @@ int main(int argc, char** argv)
     std::vector<Memory> afterCycle;
     for (int cycle = 0; cycle < cycles && Command::isRunning(); ++cycle)
     {
-        ScreenSequence::runCycle(session);
+        ScreenSequence::runCycle(session.context());
         afterCycle.push_back(readMemory());
         loadingLines.str({});
     }

@@ -8,8 +8,8 @@
 // Prints one figure a line: name, value, unit.
 #include "BusyPlayScreen.hpp"
 #include "actors/Player.hpp"
-#include "app/FrameCap.hpp"
-#include "app/GameClock.hpp"
+#include "foundation/GameClock.hpp"
+#include "platform/FrameCap.hpp"
 #include "presentation/Background.hpp"
 #include "presentation/ScoreBoard.hpp"
 #include "resources/MediaFiles.hpp"
@@ -298,9 +298,10 @@ void measureFrameRate(double secondsPerRound, int rounds)
 double constructPlayScreen(sf::RenderWindow& window)
 {
     QuietConsole quiet;
-    Session session(window);
+    Desktop desktop;
+    Session session(window, desktop);
     const auto start = Clock::now();
-    PlayScreen screen(session);
+    PlayScreen screen(session.context());
     return Seconds(Clock::now() - start).count();
 }
 

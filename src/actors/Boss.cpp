@@ -1,6 +1,6 @@
 #include "actors/Boss.hpp"
 
-#include "app/Field.hpp"
+#include "foundation/Field.hpp"
 
 namespace
 {

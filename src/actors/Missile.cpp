@@ -1,6 +1,6 @@
 #include "actors/Missile.hpp"
 
-#include "app/Field.hpp"
+#include "foundation/Field.hpp"
 #include "gameplay/Category.hpp"
 
 #include <SFML/Graphics/Color.hpp>

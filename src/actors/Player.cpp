@@ -1,9 +1,9 @@
 #include "actors/Player.hpp"
 
 #include "actors/Missile.hpp"
-#include "app/Field.hpp"
-#include "app/SoundPause.hpp"
+#include "foundation/Field.hpp"
 #include "gameplay/Category.hpp"
+#include "sound/SoundPause.hpp"
 
 #include <algorithm>
 #include <cassert>

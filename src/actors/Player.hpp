@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/GameTimer.hpp"
+#include "foundation/GameTimer.hpp"
 #include "resources/ResourceCache.hpp"
 #include "scene/SceneNode.hpp"
 

@@ -1,6 +1,6 @@
 #include "actors/PowerUp.hpp"
 
-#include "app/Field.hpp"
+#include "foundation/Field.hpp"
 
 #include "gameplay/Category.hpp"
 

@@ -1,6 +1,6 @@
 #include "actors/Wall.hpp"
 
-#include "app/Field.hpp"
+#include "foundation/Field.hpp"
 
 #include "gameplay/Category.hpp"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-class Session;
+struct ScreenContext;
 
 namespace ScreenSequence
 {
 // One pass through menu -> play -> game over, each screen made afresh. The
 // three are released when the pass ends, the lose screen first.
-void runCycle(Session& session);
+void runCycle(ScreenContext& context);
 } // namespace ScreenSequence

@@ -1,11 +1,12 @@
-#include "app/CommandLine.hpp"
-#include "app/DisplayCheck.hpp"
-#include "app/HeapSettings.hpp"
 #include "app/ScreenSequence.hpp"
-#include "app/Session.hpp"
-#include "app/Settings.hpp"
+#include "config/CommandLine.hpp"
+#include "config/Settings.hpp"
 #include "gameplay/Command.hpp"
+#include "platform/Desktop.hpp"
+#include "platform/DisplayCheck.hpp"
+#include "platform/HeapSettings.hpp"
 #include "resources/MediaAudit.hpp"
+#include "session/Session.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
@@ -30,17 +31,19 @@ int play(const Options& options)
     Settings settings;
     settings.load(std::cerr);
     sf::RenderWindow window;
-    Session session(window, options, &settings);
+    Desktop desktop;
+    Session session(window, desktop, options, &settings);
     session.openWindow();
     // Every screen would find a window that never opened closed at once, and
     // nothing would ever stop the cycle.
     if (!window.isOpen())
         return reportNoWindow();
 
-    session.bestLevel().load(std::cerr);
-    Command command(session);
+    ScreenContext& context = session.context();
+    context.bestLevel.load(std::cerr);
+    Command command(context.events);
     while (Command::isRunning())
-        ScreenSequence::runCycle(session);
+        ScreenSequence::runCycle(context);
     return 0;
 }
 } // namespace

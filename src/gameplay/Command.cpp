@@ -1,6 +1,6 @@
 #include "gameplay/Command.hpp"
 
-#include "app/Session.hpp"
+#include "session/EventPump.hpp"
 
 bool Command::sRunning = true;
 
@@ -12,7 +12,7 @@ bool isPauseKey(sf::Keyboard::Key key)
 }
 } // namespace
 
-Command::Command(Session& session, Gamepad::Layout pad) : mSession(&session), mGamepad(pad) {}
+Command::Command(EventPump& events, Gamepad::Layout pad) : mEvents(&events), mGamepad(pad) {}
 
 // Each round hands out the window's events until its queue runs dry, then
 // what changed on the pads since the round before.
@@ -20,13 +20,13 @@ bool Command::pollEvent(sf::Event& event)
 {
     if (!mPadsTurn)
     {
-        if (mSession->pollEvent(event))
+        if (mEvents->pollEvent(event))
             return true;
         mPadsTurn = true;
-        if (mSession->window().isOpen())
+        if (mEvents->window().isOpen())
             mGamepad.read(mPadEvents);
     }
-    if (!mPadEvents.empty() && mSession->window().isOpen())
+    if (!mPadEvents.empty() && mEvents->window().isOpen())
     {
         event = mPadEvents.front();
         mPadEvents.pop_front();
@@ -47,7 +47,7 @@ bool Command::pollEvents()
         switch (event.type)
         {
         case sf::Event::Closed:
-            mSession->window().close();
+            mEvents->window().close();
             quit();
             break;
         case sf::Event::KeyPressed:
@@ -63,7 +63,7 @@ bool Command::pollEvents()
         case sf::Event::LostFocus:
             // A window that is being made or made again may lose the focus
             // and get it back at once: only a loss that lasts counts.
-            if (!mSession->window().hasFocus())
+            if (!mEvents->hasFocus())
                 focusLost();
             break;
         default:

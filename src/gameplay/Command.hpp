@@ -7,7 +7,7 @@
 
 #include <deque>
 
-class Session;
+class EventPump;
 
 // The one door for the player's inputs. It hands a screen the window's events
 // and, after them, the gamepads' as the key events the keyboard would send.
@@ -18,9 +18,9 @@ class Session;
 class Command
 {
 public:
-    explicit Command(Session& session, Gamepad::Layout pad = Gamepad::Layout::Play);
+    explicit Command(EventPump& events, Gamepad::Layout pad = Gamepad::Layout::Play);
 
-    // The next event for a screen that reads its own, as Session::pollEvent;
+    // The next event for a screen that reads its own, as EventPump::pollEvent;
     // false once the window's and the gamepads' events are all handed out.
     bool pollEvent(sf::Event& event);
 
@@ -42,7 +42,7 @@ private:
     void pauseKey(bool pressed);
     void focusLost();
 
-    Session* mSession; // the session outlives every Command bound to it
+    EventPump* mEvents; // the entry point's, which outlives every Command bound to it
     Gamepad mGamepad;
     std::deque<sf::Event> mPadEvents;
     bool mPadsTurn = false; // the window's events of this round are all handed out

@@ -2,7 +2,7 @@
 
 #include "actors/Boss.hpp"
 #include "actors/Enemy.hpp"
-#include "app/Field.hpp"
+#include "foundation/Field.hpp"
 #include "resources/ResourceCache.hpp"
 #include "scene/SceneNode.hpp"
 

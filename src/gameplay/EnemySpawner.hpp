@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/GameTimer.hpp"
 #include "app/Level.hpp"
+#include "foundation/GameTimer.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/System/Time.hpp>

@@ -1,24 +1,28 @@
 #include "gameplay/Game.hpp"
 
 #include "actors/Player.hpp"
-#include "actors/PowerUpDropper.hpp"
 #include "actors/Wall.hpp"
-#include "app/Field.hpp"
-#include "app/FrameCap.hpp"
-#include "app/GameTimer.hpp"
-#include "app/Session.hpp"
-#include "app/SoundPause.hpp"
+#include "config/BestLevel.hpp"
+#include "config/Preferences.hpp"
+#include "foundation/Field.hpp"
+#include "foundation/GameTimer.hpp"
 #include "gameplay/Command.hpp"
 #include "gameplay/EnemySpawner.hpp"
+#include "platform/Desktop.hpp"
+#include "platform/FrameCap.hpp"
+#include "platform/StillPicture.hpp"
 #include "presentation/Background.hpp"
 #include "presentation/PauseOverlay.hpp"
 #include "presentation/ScoreBoard.hpp"
-#include "resources/MediaFiles.hpp"
-#include "screens/StillPicture.hpp"
+#include "presentation/VolumeNotice.hpp"
+#include "session/ScreenContext.hpp"
+#include "sound/SoundPause.hpp"
 
 #include <SFML/Graphics/Color.hpp>
 
-Game::Game(Session& session) : mSession(&session), mWindow(&session.window())
+#include <iostream>
+
+Game::Game(ScreenContext& context) : mContext(&context), mWindow(&context.window)
 {
     loadTextures();
     loadSounds();
@@ -26,7 +30,7 @@ Game::Game(Session& session) : mSession(&session), mWindow(&session.window())
     buildScene();
     // The spawner's clocks start only now, after loading and building.
     mEnemySpawner = std::make_unique<EnemySpawner>(mWindow, &mResources, mClock);
-    mCommand = std::make_unique<Command>(session);
+    mCommand = std::make_unique<Command>(context.events);
     mExplosionSound.setBuffer(mResources.get(SoundBuffers::Explosion));
     mPauseOverlay = std::make_unique<PauseOverlay>(mResources.get(Fonts::DigitalTech));
 }
@@ -41,7 +45,7 @@ void Game::run()
     sf::Time deltaTime = sf::Time::Zero;
     bool played = false;
     // Without --max-fps, play draws as many frames as the machine manages.
-    FrameCap frameCap(mSession->options().maxFps);
+    FrameCap frameCap(mContext->preferences.maxFps());
     while (mWindow->isOpen() && mRunning)
     {
         played = true;
@@ -52,18 +56,18 @@ void Game::run()
         // Paused, the picture stands still but for the word on the sound.
         if (eventsCame || !wasPaused)
             still.disturb();
-        if (!isPaused() || still.needsDrawing(mSession->notice().picture(), *mWindow))
+        if (!isPaused() || still.needsDrawing(mContext->notice.picture(), *mWindow))
         {
             render();
             frameCap.waitForNextFrame();
         }
         else
-            StillPicture::rest();
+            mContext->desktop.rest();
     }
     // The level this game reached, read before it goes back to 1. A window
     // closed before play began leaves no game to count.
     if (played)
-        mSession->recordGame(Level::getLevel());
+        mContext->bestLevel.record(Level::getLevel(), std::cerr);
     mLevel.resetLevel();
 }
 
@@ -95,8 +99,8 @@ void Game::render()
     mEffects.draw(*mWindow);
     if (isPaused())
         mPauseOverlay->draw(*mWindow);
-    mSession->drawNotice(*mWindow);
-    mWindow->display();
+    mContext->notice.draw(*mWindow);
+    mContext->desktop.display(*mWindow);
 }
 
 void Game::setPaused(bool paused)
@@ -133,120 +137,9 @@ void Game::buildScene()
     mSceneGraph.attachChild(std::move(mScoreBoard));
 }
 
-namespace
-{
-void pickUp(SceneNode& ship, SceneNode& powerUp, int kind)
-{
-    ship.applyPowerUp(kind);
-    powerUp.destroy();
-}
-
-// Ramming an enemy and an enemy at the wall both take every bonus away.
-void takeBonuses(SceneNode& root)
-{
-    root.resetPowerUps();
-    PowerUpDropper::resetKillCount();
-}
-} // namespace
-
-void Game::handleCollisions()
-{
-    struct Rule
-    {
-        Category::Type first;
-        Category::Type second;
-        void (*react)(Game& game, SceneNode& first, SceneNode& second);
-    };
-
-    // A pair is handled by the first rule it matches, its nodes in the rule's order.
-    static const Rule rules[] = {
-        {Category::Enemy, Category::PlayerMissile,
-         [](Game& game, SceneNode& enemy, SceneNode& missile)
-         {
-             if (enemy.isOnLastHitPoint())
-                 game.mExplosionSound.play();
-             enemy.destroy();
-             missile.destroy();
-         }},
-        {Category::Player, Category::EnemyMissile,
-         [](Game& game, SceneNode& ship, SceneNode& missile)
-         {
-             ship.destroy();
-             missile.destroy();
-             PowerUpDropper::resetKillCount();
-             if (ship.isGameOver())
-                 game.mRunning = false;
-         }},
-        {Category::Player, Category::ExtraShipPowerUp,
-         [](Game&, SceneNode& ship, SceneNode& powerUp) { pickUp(ship, powerUp, 0); }},
-        {Category::Player, Category::FireRatePowerUp,
-         [](Game&, SceneNode& ship, SceneNode& powerUp) { pickUp(ship, powerUp, 1); }},
-        {Category::Player, Category::SpeedPowerUp,
-         [](Game&, SceneNode& ship, SceneNode& powerUp) { pickUp(ship, powerUp, 2); }},
-        {Category::Player, Category::Enemy,
-         [](Game& game, SceneNode& ship, SceneNode& enemy)
-         {
-             ship.destroy();
-             enemy.destroy();
-             // Asked before the reset walk, which puts the ship count back to 1:
-             // losing the last ship by ramming ends play at once.
-             const bool lastShipLost = ship.isGameOver();
-             takeBonuses(game.mSceneGraph);
-             if (lastShipLost)
-                 game.mRunning = false;
-         }},
-        {Category::Enemy, Category::Wall,
-         [](Game& game, SceneNode& enemy, SceneNode& wall)
-         {
-             enemy.destroy();
-             wall.destroy();
-             takeBonuses(game.mSceneGraph);
-             game.mRunning = false;
-         }},
-    };
-
-    std::set<SceneNode::Pair> collisionPairs;
-    mSceneGraph.collectCollisionPairs(mSceneGraph, collisionPairs);
-    for (SceneNode::Pair pair : collisionPairs)
-    {
-        for (const Rule& rule : rules)
-        {
-            if (matchesCategories(pair, rule.first, rule.second))
-            {
-                rule.react(*this, *pair.first, *pair.second);
-                break;
-            }
-        }
-    }
-}
-
-bool Game::matchesCategories(SceneNode::Pair& pair, Category::Type type1, Category::Type type2)
-{
-    const int category1 = pair.first->getCategory();
-    const int category2 = pair.second->getCategory();
-    if (category1 == type1 && category2 == type2)
-        return true;
-    if (category1 == type2 && category2 == type1)
-    {
-        std::swap(pair.first, pair.second);
-        return true;
-    }
-    return false;
-}
-
 void Game::loadTextures()
 {
-    mResources.load(Textures::PlayerShip, MediaFiles::PlayerShip);
-    mResources.load(Textures::EnemyA, MediaFiles::EnemyA);
-    mResources.load(Textures::EnemyB, MediaFiles::EnemyB);
-    mResources.load(Textures::EnemyC, MediaFiles::EnemyC);
-    mResources.load(Textures::BossA, MediaFiles::BossA);
-    mResources.load(Textures::Bolt, MediaFiles::Bolt);
-    mResources.load(Textures::AddShip, MediaFiles::AddShip);
-    mResources.load(Textures::BulletSpeed, MediaFiles::BulletSpeed);
-    mResources.load(Textures::Beam, MediaFiles::Beam);
-    mResources.load(Textures::Galaxy, MediaFiles::Galaxy);
-    mResources.load(Textures::Wall, MediaFiles::Wall);
+    mResources.load(ScreenMedia::Screen::Play, ScreenMedia::Kind::Texture);
 
     // The badges spin: sampled smoothly, and from mipmaps for the one drawn at 9 %, their
     // rings stay round at every angle instead of breaking into steps.
@@ -260,12 +153,10 @@ void Game::loadTextures()
 
 void Game::loadSounds()
 {
-    mResources.load(SoundBuffers::Laser, MediaFiles::Laser);
-    mResources.load(SoundBuffers::Explosion, MediaFiles::Explosion);
-    mResources.load(SoundBuffers::PowerUp, MediaFiles::PowerUp);
+    mResources.load(ScreenMedia::Screen::Play, ScreenMedia::Kind::SoundBuffer);
 }
 
 void Game::loadFonts()
 {
-    mResources.load(Fonts::DigitalTech, MediaFiles::DigitalTech);
+    mResources.load(ScreenMedia::Screen::Play, ScreenMedia::Kind::Font);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/GameClock.hpp"
 #include "app/GameState.hpp"
 #include "app/Level.hpp"
+#include "foundation/GameClock.hpp"
 #include "gameplay/Category.hpp"
 #include "presentation/BattleEffects.hpp"
 #include "resources/ResourceCache.hpp"
@@ -18,7 +18,7 @@
 class Command;
 class EnemySpawner;
 class PauseOverlay;
-class Session;
+struct ScreenContext;
 
 // The play screen: loads its media, builds the scene and runs a variable
 // time step frame loop until the player loses or the window is closed. The
@@ -27,7 +27,7 @@ class Session;
 class Game : public GameState
 {
 public:
-    explicit Game(Session& session);
+    explicit Game(ScreenContext& context);
     ~Game() override;
 
     void run() override;
@@ -56,7 +56,7 @@ private:
     bool matchesCategories(SceneNode::Pair& pair, Category::Type type1, Category::Type type2);
     void setPaused(bool paused);
 
-    Session* mSession; // the entry point's session and window outlive every screen
+    ScreenContext* mContext; // the entry point's context and window outlive every screen
     sf::RenderWindow* mWindow;
     // Before everything that times itself on it.
     GameClock mClock;

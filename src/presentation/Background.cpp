@@ -1,6 +1,6 @@
 #include "presentation/Background.hpp"
 
-#include "app/Field.hpp"
+#include "foundation/Field.hpp"
 #include "resources/ResourceCache.hpp"
 
 #include <SFML/Graphics/RenderStates.hpp>

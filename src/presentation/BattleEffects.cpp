@@ -1,6 +1,6 @@
 #include "presentation/BattleEffects.hpp"
 
-#include "app/Field.hpp"
+#include "foundation/Field.hpp"
 #include "gameplay/Category.hpp"
 #include "scene/SceneNode.hpp"
 

@@ -1,6 +1,6 @@
 #include "presentation/RecordCaption.hpp"
 
-#include "app/Field.hpp"
+#include "foundation/Field.hpp"
 #include "presentation/Lettering.hpp"
 
 #include <SFML/Graphics/RenderStates.hpp>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/BestLevel.hpp"
+#include "config/BestLevel.hpp"
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>

@@ -1,7 +1,7 @@
 #include "presentation/ScoreBoard.hpp"
 
-#include "app/Field.hpp"
 #include "app/Level.hpp"
+#include "foundation/Field.hpp"
 #include "resources/ResourceCache.hpp"
 
 #include <SFML/Graphics/RenderStates.hpp>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/GameTimer.hpp"
+#include "foundation/GameTimer.hpp"
 #include "scene/SceneNode.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>

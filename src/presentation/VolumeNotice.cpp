@@ -1,8 +1,8 @@
 #include "presentation/VolumeNotice.hpp"
 
-#include "app/Field.hpp"
-#include "app/MasterVolume.hpp"
+#include "foundation/Field.hpp"
 #include "presentation/Lettering.hpp"
+#include "sound/MasterVolume.hpp"
 
 #include <SFML/Graphics/RenderStates.hpp>
 

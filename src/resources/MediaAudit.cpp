@@ -1,8 +1,8 @@
 #include "resources/MediaAudit.hpp"
 
 #include "resources/MediaCheck.hpp"
-#include "resources/MediaFiles.hpp"
 #include "resources/ResourceCache.hpp"
+#include "resources/ScreenMedia.hpp"
 
 #include <SFML/Audio/InputSoundFile.hpp>
 #include <SFML/Graphics/Font.hpp>
@@ -16,35 +16,6 @@ namespace
 // Without a window there is no graphics driver to ask for its largest
 // texture; this is what today's drivers, software ones included, offer.
 constexpr unsigned int LargestTexture = 16384;
-
-enum class Kind
-{
-    Image,
-    Sound,
-    Font,
-};
-
-struct File
-{
-    const char* name;
-    Kind kind;
-};
-
-// In the order the screens load them: play, menu, game over.
-constexpr File Files[] = {
-    {MediaFiles::PlayerShip, Kind::Image},     {MediaFiles::EnemyA, Kind::Image},
-    {MediaFiles::EnemyB, Kind::Image},         {MediaFiles::EnemyC, Kind::Image},
-    {MediaFiles::BossA, Kind::Image},          {MediaFiles::Bolt, Kind::Image},
-    {MediaFiles::AddShip, Kind::Image},        {MediaFiles::BulletSpeed, Kind::Image},
-    {MediaFiles::Beam, Kind::Image},           {MediaFiles::Galaxy, Kind::Image},
-    {MediaFiles::Wall, Kind::Image},           {MediaFiles::Laser, Kind::Sound},
-    {MediaFiles::Explosion, Kind::Sound},      {MediaFiles::PowerUp, Kind::Sound},
-    {MediaFiles::DigitalTech, Kind::Font},     {MediaFiles::LoadScreenNeutral, Kind::Image},
-    {MediaFiles::LoadScreenPlay, Kind::Image}, {MediaFiles::LoadScreenExit, Kind::Image},
-    {MediaFiles::Hover, Kind::Sound},          {MediaFiles::MenuSong, Kind::Sound},
-    {MediaFiles::LoseScreen, Kind::Image},     {MediaFiles::Lose, Kind::Sound},
-    {MediaFiles::Lose2, Kind::Sound},
-};
 
 bool decodeWhole(const char* filename)
 {
@@ -60,19 +31,20 @@ bool decodeWhole(const char* filename)
     return total > 0;
 }
 
-bool loads(const File& file)
+bool loads(const ScreenMedia::File& file)
 {
     switch (file.kind)
     {
-    case Kind::Image:
+    case ScreenMedia::Kind::Texture:
     {
         sf::Image image;
         return MediaCheck::isImageWithin(file.name, LargestTexture) &&
                image.loadFromFile(file.name);
     }
-    case Kind::Sound:
+    case ScreenMedia::Kind::SoundBuffer:
+    case ScreenMedia::Kind::Song:
         return decodeWhole(file.name);
-    case Kind::Font:
+    case ScreenMedia::Kind::Font:
     {
         sf::Font font;
         return MediaCheck::isCompleteFont(file.name) && font.loadFromFile(file.name);
@@ -85,11 +57,15 @@ bool loads(const File& file)
 bool MediaAudit::checkAll(std::ostream& out)
 {
     bool all = true;
-    for (const File& file : Files)
+    for (const auto screen :
+         {ScreenMedia::Screen::Play, ScreenMedia::Screen::Menu, ScreenMedia::Screen::GameOver})
     {
-        const bool loaded = loads(file);
-        ResourceCache::report(out, file.name, loaded);
-        all = all && loaded;
+        for (const ScreenMedia::File& file : ScreenMedia::of(screen))
+        {
+            const bool loaded = loads(file);
+            ResourceCache::report(out, file.name, loaded);
+            all = all && loaded;
+        }
     }
     return all;
 }

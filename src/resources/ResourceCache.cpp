@@ -33,6 +33,29 @@ void ResourceCache::report(std::ostream& out, const std::string& filename, bool 
     out << filename << (loaded ? " SUCCESFULLY loaded!" : " failed to load") << std::endl;
 }
 
+void ResourceCache::load(ScreenMedia::Screen screen, ScreenMedia::Kind kind)
+{
+    for (const ScreenMedia::File& file : ScreenMedia::of(screen))
+    {
+        if (file.kind != kind)
+            continue;
+        switch (kind)
+        {
+        case ScreenMedia::Kind::Texture:
+            load(static_cast<Textures::ID>(file.id), file.name);
+            break;
+        case ScreenMedia::Kind::SoundBuffer:
+            load(static_cast<SoundBuffers::ID>(file.id), file.name);
+            break;
+        case ScreenMedia::Kind::Font:
+            load(static_cast<Fonts::ID>(file.id), file.name);
+            break;
+        case ScreenMedia::Kind::Song:
+            break;
+        }
+    }
+}
+
 void ResourceCache::load(Textures::ID id, const std::string& filename)
 {
     loadInto(mTextures, id, filename,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "resources/ResourceIdentifiers.hpp"
+#include "resources/ScreenMedia.hpp"
 
 #include <SFML/Audio/Music.hpp>
 #include <SFML/Audio/SoundBuffer.hpp>
@@ -24,6 +25,8 @@ public:
     void load(SoundBuffers::ID id, const std::string& filename);
     void load(Music::ID id, const std::string& filename);
     void load(Fonts::ID id, const std::string& filename);
+    // Every file of the kind that the screen loads, in its order.
+    void load(ScreenMedia::Screen screen, ScreenMedia::Kind kind);
 
     sf::Texture& get(Textures::ID id);
     sf::SoundBuffer& get(SoundBuffers::ID id);

@@ -52,6 +52,14 @@ public:
     // nothing: for what is drawn over the scene without taking part in it.
     void visitNodes(const std::function<void(const SceneNode&)>& visit) const;
 
+    // Calls visit on this node and then on its whole subtree, in walk order.
+    template <typename Visit> void visitSubtree(Visit&& visit)
+    {
+        visit(*this);
+        for (const Ptr& child : mChildren)
+            child->visitSubtree(visit);
+    }
+
     void collectCollisionPairs(SceneNode& node, std::set<Pair>& collisionPairs);
     void collectPairsWith(SceneNode& node, std::set<Pair>& collisionPairs);
     void removeDestroyed();
@@ -70,8 +78,4 @@ protected:
     bool mDestroyed = false;
     sf::Sprite mSprite;
     int mCategory = -1; // matches no collision category until a subclass sets one
-
-private:
-    // Calls visit on this node and then on its whole subtree, in walk order.
-    template <typename Visit> void visitSubtree(Visit&& visit);
 };

@@ -1,8 +1,12 @@
 #include "screens/LoseScreen.hpp"
 
-#include "app/Session.hpp"
-#include "resources/MediaFiles.hpp"
-#include "screens/StillPicture.hpp"
+#include "config/BestLevel.hpp"
+#include "platform/Desktop.hpp"
+#include "platform/StillPicture.hpp"
+#include "presentation/CaptionFont.hpp"
+#include "presentation/VolumeNotice.hpp"
+#include "session/EventPump.hpp"
+#include "session/ScreenContext.hpp"
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/RenderStates.hpp>
@@ -13,8 +17,8 @@ constexpr float SecondSoundAfter = 2.f;
 constexpr float ShowFor = 4.f;
 } // namespace
 
-LoseScreen::LoseScreen(Session& session)
-    : mElapsed(sf::Time::Zero), mSession(&session), mWindow(&session.window()), mShowing(true),
+LoseScreen::LoseScreen(ScreenContext& context)
+    : mElapsed(sf::Time::Zero), mContext(&context), mWindow(&context.window), mShowing(true),
       mLose2Played(false)
 {
     loadTextures();
@@ -22,8 +26,8 @@ LoseScreen::LoseScreen(Session& session)
     applyTextures();
     applySounds();
     // A lose screen after a game that recorded nothing shows its picture alone.
-    if (session.lastGame())
-        mRecordCaption = RecordCaption::forGameOver(session.captionFont(), *session.lastGame());
+    if (const auto& lastGame = context.bestLevel.lastGame())
+        mRecordCaption = RecordCaption::forGameOver(context.captionFont.get(), *lastGame);
     mShowing = true;
     mLose2Played = false;
 }
@@ -38,13 +42,12 @@ void LoseScreen::run()
 
 void LoseScreen::loadTextures()
 {
-    mResources.load(Textures::LoseScreen, MediaFiles::LoseScreen);
+    mResources.load(ScreenMedia::Screen::GameOver, ScreenMedia::Kind::Texture);
 }
 
 void LoseScreen::loadSounds()
 {
-    mResources.load(SoundBuffers::Lose, MediaFiles::Lose);
-    mResources.load(SoundBuffers::Lose2, MediaFiles::Lose2);
+    mResources.load(ScreenMedia::Screen::GameOver, ScreenMedia::Kind::SoundBuffer);
 }
 
 void LoseScreen::applyTextures()
@@ -63,19 +66,19 @@ void LoseScreen::showLoop()
     StillPicture still;
     while (mWindow->isOpen() && isShowing())
     {
-        mSession->holdEvents();
+        mContext->events.holdEvents();
         // The picture changes only with the word on the sound.
-        if (still.needsDrawing(mSession->notice().picture(), *mWindow))
+        if (still.needsDrawing(mContext->notice.picture(), *mWindow))
         {
             mWindow->clear(sf::Color::Black);
             mWindow->draw(mLoseSprite, sf::RenderStates::Default);
             mRecordCaption.draw(*mWindow);
-            mSession->drawNotice(*mWindow);
-            mWindow->display();
+            mContext->notice.draw(*mWindow);
+            mContext->desktop.display(*mWindow);
         }
         else
         {
-            StillPicture::rest();
+            mContext->desktop.rest();
         }
 
         mElapsed = mClock.getElapsedTime();

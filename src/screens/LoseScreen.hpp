@@ -10,7 +10,7 @@
 #include <SFML/System/Clock.hpp>
 #include <SFML/System/Time.hpp>
 
-class Session;
+struct ScreenContext;
 
 // The game-over screen: shows its image for four seconds, with one lose sound
 // at once and a second after two. It acts on no events: what works on every
@@ -19,7 +19,7 @@ class Session;
 class LoseScreen : public GameState
 {
 public:
-    explicit LoseScreen(Session& session);
+    explicit LoseScreen(ScreenContext& context);
     ~LoseScreen() override;
 
     void run() override;
@@ -43,7 +43,7 @@ private:
     sf::Time mElapsed;
     // Declared before the sounds, so the buffers outlive the sounds playing them.
     ResourceCache mResources;
-    Session* mSession; // the entry point's session and window outlive every screen
+    ScreenContext* mContext; // the entry point's context and window outlive every screen
     sf::RenderWindow* mWindow;
     sf::Sprite mLoseSprite;
     sf::Sound mLoseSound;

@@ -1,9 +1,13 @@
 #include "screens/Menu.hpp"
 
-#include "app/Session.hpp"
-#include "resources/AudioDevice.hpp"
+#include "config/BestLevel.hpp"
+#include "platform/Desktop.hpp"
+#include "presentation/CaptionFont.hpp"
+#include "presentation/VolumeNotice.hpp"
 #include "resources/MediaCheck.hpp"
 #include "resources/MediaFiles.hpp"
+#include "session/ScreenContext.hpp"
+#include "sound/AudioDevice.hpp"
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/RenderStates.hpp>
@@ -33,17 +37,17 @@ constexpr int NeutralImage = 1;
 constexpr int PlayLit = 2;
 } // namespace
 
-Menu::Menu(Session& session)
-    : mShowMenu(true), mHoverSoundArmed(true), mSession(&session), mWindow(&session.window()),
-      mHighlight(NeutralImage), mCommand(session, Gamepad::Layout::Menu)
+Menu::Menu(ScreenContext& context)
+    : mShowMenu(true), mHoverSoundArmed(true), mContext(&context), mWindow(&context.window),
+      mHighlight(NeutralImage), mCommand(context.events, Gamepad::Layout::Menu)
 {
     loadTextures();
     loadSounds();
     applyTextures();
     applySounds();
     openMusic();
-    if (session.bestLevel().best())
-        mBestCaption = RecordCaption::forMenu(session.captionFont(), session.bestLevel().best());
+    if (context.bestLevel.best())
+        mBestCaption = RecordCaption::forMenu(context.captionFont.get(), context.bestLevel.best());
     mShowMenu = true;
     mHoverSoundArmed = true;
     mHighlight = NeutralImage;
@@ -63,14 +67,12 @@ void Menu::run()
 
 void Menu::loadTextures()
 {
-    mResources.load(Textures::LoadScreenNeutral, MediaFiles::LoadScreenNeutral);
-    mResources.load(Textures::LoadScreenPlay, MediaFiles::LoadScreenPlay);
-    mResources.load(Textures::LoadScreenExit, MediaFiles::LoadScreenExit);
+    mResources.load(ScreenMedia::Screen::Menu, ScreenMedia::Kind::Texture);
 }
 
 void Menu::loadSounds()
 {
-    mResources.load(SoundBuffers::Hover, MediaFiles::Hover);
+    mResources.load(ScreenMedia::Screen::Menu, ScreenMedia::Kind::SoundBuffer);
 }
 
 void Menu::applyTextures()
@@ -100,9 +102,9 @@ void Menu::showLoop()
     while (mWindow->isOpen() && isMenuShown())
     {
         if (showFrame())
-            mWindow->display();
+            mContext->desktop.display(*mWindow);
         else
-            StillPicture::rest();
+            mContext->desktop.rest();
     }
     mWindow->clear(sf::Color::Black);
 }
@@ -111,7 +113,7 @@ bool Menu::showFrame()
 {
     processEvents();
     // The picture: which image is lit, and which word on the sound shows.
-    if (!mStill.needsDrawing(mHighlight + 3 * mSession->notice().picture(), *mWindow))
+    if (!mStill.needsDrawing(mHighlight + 3 * mContext->notice.picture(), *mWindow))
         return false;
     mWindow->clear(sf::Color::Black);
     if (mHighlight == NeutralImage)
@@ -121,7 +123,7 @@ bool Menu::showFrame()
     else if (mHighlight == ExitLit)
         mWindow->draw(mExitSprite, sf::RenderStates::Default);
     mBestCaption.draw(*mWindow);
-    mSession->drawNotice(*mWindow);
+    mContext->notice.draw(*mWindow);
     return true;
 }
 
@@ -161,7 +163,7 @@ void Menu::processEvents()
 // it is resized.
 void Menu::updateHover()
 {
-    const sf::Vector2i moved = sf::Mouse::getPosition(*mWindow);
+    const sf::Vector2i moved = mContext->desktop.pointer(*mWindow);
     if (mPointer == moved)
         return;
     mPointer = moved;
@@ -250,12 +252,12 @@ void Menu::choose(int highlight)
 
 bool Menu::isMouseOverPlay() const
 {
-    return PlayButton.contains(pointerOnImage(sf::Mouse::getPosition(*mWindow)));
+    return PlayButton.contains(pointerOnImage(mContext->desktop.pointer(*mWindow)));
 }
 
 bool Menu::isMouseOverExit() const
 {
-    return ExitButton.contains(pointerOnImage(sf::Mouse::getPosition(*mWindow)));
+    return ExitButton.contains(pointerOnImage(mContext->desktop.pointer(*mWindow)));
 }
 
 // The pointer as a pixel of the menu image, wherever the window stands on the

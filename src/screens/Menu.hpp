@@ -2,9 +2,9 @@
 
 #include "app/GameState.hpp"
 #include "gameplay/Command.hpp"
+#include "platform/StillPicture.hpp"
 #include "presentation/RecordCaption.hpp"
 #include "resources/ResourceCache.hpp"
-#include "screens/StillPicture.hpp"
 
 #include <SFML/Audio/Music.hpp>
 #include <SFML/Audio/Sound.hpp>
@@ -16,7 +16,7 @@
 
 #include <optional>
 
-class Session;
+struct ScreenContext;
 
 // The title screen: plays its song, lights Play or Exit under the pointer or
 // as the keys (or a gamepad) move, whichever moved last, and ends when the
@@ -24,7 +24,7 @@ class Session;
 class Menu : public GameState
 {
 public:
-    explicit Menu(Session& session);
+    explicit Menu(ScreenContext& context);
     ~Menu() override;
 
     void run() override;
@@ -61,7 +61,7 @@ private:
     sf::Sprite mNeutralSprite;
     sf::Sprite mPlaySprite;
     sf::Sprite mExitSprite;
-    Session* mSession; // the entry point's session and window outlive every screen
+    ScreenContext* mContext; // the entry point's context and window outlive every screen
     sf::RenderWindow* mWindow;
     int mHighlight;                       // 0 Exit lit, 1 neutral, 2 Play lit
     std::optional<sf::Vector2i> mPointer; // where the pointer was last seen in the window

@@ -2,6 +2,7 @@
 
 import argparse
 import signal
+import traceback
 
 
 class OutOfTime(Exception):
@@ -26,3 +27,13 @@ def parse_and_arm(scenario_names, default_time_limit):
     signal.signal(signal.SIGTERM, out_of_time)
     signal.setitimer(signal.ITIMER_REAL, arguments.time_limit)
     return arguments
+
+
+def report_failure(how, artifacts):
+    """Disarms the time limit and says what failed, how, and where its traces
+    are; returns the runner's exit status."""
+    signal.setitimer(signal.ITIMER_REAL, 0)
+    traceback.print_exc()
+    print(f"FAILED {how}")
+    print(f"screenshots, recordings and the console are in {artifacts}")
+    return 1

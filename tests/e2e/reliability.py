@@ -11,17 +11,15 @@ hostile scenarios spoil a copy of it themselves."""
 
 import os
 import shutil
-import signal
 import struct
 import sys
 import tempfile
 import time
-import traceback
 import zlib
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from command_line import OutOfTime, parse_and_arm  # noqa: E402
+from command_line import OutOfTime, parse_and_arm, report_failure  # noqa: E402
 from media import Media  # noqa: E402
 from rules import (LOSE_FILES, LOSE_SCREEN_SECONDS, MENU_FILES, PLAY_FILES,  # noqa: E402
                    console_lines)
@@ -206,11 +204,7 @@ def main():
                      **options) as session:
             steps(session, media)
     except Exception as failure:
-        signal.setitimer(signal.ITIMER_REAL, 0)
-        traceback.print_exc()
-        print(f"FAILED after {time.monotonic() - started:.1f} s: {failure}")
-        print(f"screenshots and the console are in {artifacts}")
-        return 1
+        return report_failure(f"after {time.monotonic() - started:.1f} s: {failure}", artifacts)
     finally:
         if spoiled:
             shutil.rmtree(spoiled, ignore_errors=True)

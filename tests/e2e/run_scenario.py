@@ -10,13 +10,12 @@ import os
 import signal
 import sys
 import time
-import traceback
 
 # No __pycache__ in the source tree.
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from command_line import OutOfTime, parse_and_arm  # noqa: E402
+from command_line import OutOfTime, parse_and_arm, report_failure  # noqa: E402
 from steps import ShipShotByChance  # noqa: E402
 
 try:
@@ -46,16 +45,9 @@ def main():
             print(f"attempt {attempt}: {lost}; trying again", flush=True)
             os.environ[ATTEMPT_VARIABLE] = str(attempt + 1)
             os.execv(sys.executable, [sys.executable] + sys.argv)
-        traceback.print_exc()
-        print(f"FAILED after {ATTEMPTS} attempts: {lost}")
-        print(f"screenshots, recordings and the console are in {artifacts}")
-        return 1
+        return report_failure(f"after {ATTEMPTS} attempts: {lost}", artifacts)
     except Exception as failure:
-        signal.setitimer(signal.ITIMER_REAL, 0)
-        traceback.print_exc()
-        print(f"FAILED after {time.monotonic() - started:.1f} s: {failure}")
-        print(f"screenshots, recordings and the console are in {artifacts}")
-        return 1
+        return report_failure(f"after {time.monotonic() - started:.1f} s: {failure}", artifacts)
     print(f"passed in {time.monotonic() - started:.1f} s")
     return 0
 

@@ -1,7 +1,7 @@
 // Arbitrary bytes as the best-level record: whatever the parser accepts is a
 // level a player can reach and reads back the same from the record the game
 // would write for it.
-#include "app/BestLevel.hpp"
+#include "config/BestLevel.hpp"
 
 #include <cstddef>
 #include <cstdint>

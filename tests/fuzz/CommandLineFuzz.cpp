@@ -1,6 +1,6 @@
 // Arbitrary bytes as a command line, the arguments separated by NUL bytes: the
 // parser must neither crash nor hand on a choice out of its range.
-#include "app/CommandLine.hpp"
+#include "config/CommandLine.hpp"
 
 #include <cstddef>
 #include <cstdint>

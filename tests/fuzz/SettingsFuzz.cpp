@@ -1,6 +1,6 @@
 // Arbitrary bytes as the settings file: whatever the parser accepts is in
 // range and comes back unchanged from the file the game would write for it.
-#include "app/Settings.hpp"
+#include "config/Settings.hpp"
 
 #include <cstddef>
 #include <cstdint>

@@ -107,7 +107,7 @@ protected:
 
     SharedState::Restorer mRestoresSharedState;
     sf::RenderWindow mWindow{sf::VideoMode(800, 800, 32), "Vantorix test"};
-    Session mSession{mWindow};
+    TestSession mSession{mWindow};
     ScopedWorkingDirectory mInMedia{TestFolders::withMedia()};
     ConsoleCapture mConsole;
     std::unique_ptr<PlayScreen> mPlay;

@@ -146,7 +146,7 @@ TEST(LongPlay, HalfAnHourFromLevelFiveKeepsTheTreeBoundedAndEmptiesIt)
     srand(5);
     const SharedState::Restorer restoresSharedState;
     sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix test");
-    Session session(window);
+    TestSession session(window);
     ScopedWorkingDirectory inMedia(TestFolders::withMedia());
     auto console = std::make_unique<ConsoleCapture>();
 

@@ -15,10 +15,10 @@
 // cycle, while a leak raises every reading, the lowest too. Exits 1 if a cycle
 // did not complete or the growth is over the allowance.
 
-#include "ResidentMemory.hpp"
-#include "ScreenCycle.hpp"
+#include "support/ResidentMemory.hpp"
+#include "support/ScreenCycle.hpp"
 
-#include "app/HeapSettings.hpp"
+#include "platform/HeapSettings.hpp"
 
 #include "support/WorkingDirectory.hpp"
 #include "support/XWindowEvents.hpp"

@@ -1,7 +1,5 @@
 #include "support/FakeFocus.hpp"
 
-#include <SFML/Window/Window.hpp>
-
 #include <atomic>
 
 namespace
@@ -14,8 +12,7 @@ void FakeFocus::set(bool focused)
     gFocused = focused;
 }
 
-// Takes the place of the library's definition at link time.
-bool sf::Window::hasFocus() const
+bool FakeFocus::isFocused()
 {
     return gFocused;
 }

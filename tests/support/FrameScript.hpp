@@ -4,10 +4,10 @@
 
 #include <functional>
 
-// Every screen's loop ends its frame with display(). The test executables
-// define sf::Window::display() to show the frame as the library does and then
-// run a hook, so that a test can drive a screen's own run() loop: let time
-// pass between frames, look at the screen, and close the window to end it.
+// Every screen's loop ends its frame by handing it to the desktop, and the test
+// desktop runs a hook after showing it, so that a test can drive a screen's
+// own run() loop: let time pass between frames, look at the screen, and close
+// the window to end it.
 namespace FrameScript
 {
 using Hook = std::function<void(sf::Window& window)>;
@@ -26,4 +26,7 @@ public:
 private:
     Hook mPrevious;
 };
+
+// Runs the hook, if one is set, for a frame just shown on this thread.
+void afterFrame(sf::Window& window);
 } // namespace FrameScript

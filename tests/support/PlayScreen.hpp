@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/Session.hpp"
 #include "gameplay/Game.hpp"
 #include "support/FakeClock.hpp"
 #include "support/FrameScript.hpp"
+#include "support/TestSession.hpp"
 
 #include <functional>
 

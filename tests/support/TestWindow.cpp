@@ -6,8 +6,8 @@ sf::RenderWindow& TestWindow::shared()
     return window;
 }
 
-Session& TestWindow::sharedSession()
+TestSession& TestWindow::sharedSession()
 {
-    static Session session(shared());
+    static TestSession session(shared());
     return session;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Session.hpp"
+#include "support/TestSession.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
@@ -12,6 +12,6 @@ sf::RenderWindow& shared();
 
 // The session around the shared window that the screens are handed, as the
 // game makes one around its own window. A test with a window of its own makes
-// its own: Session session(window).
-Session& sharedSession();
+// its own: TestSession session(window).
+TestSession& sharedSession();
 } // namespace TestWindow

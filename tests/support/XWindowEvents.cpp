@@ -86,6 +86,17 @@ unsigned int buttonOf(sf::Mouse::Button button)
         throw std::invalid_argument("mouse button not mapped for tests");
     }
 }
+
+// What a key or button event sent to the window names besides itself.
+template <typename InputEvent>
+void addressTo(InputEvent& event, Display* display, const sf::Window& window)
+{
+    event.display = display;
+    event.window = handleOf(window);
+    event.root = DefaultRootWindow(display);
+    event.time = CurrentTime;
+    event.same_screen = True;
+}
 } // namespace
 
 void XWindowEvents::requestClose(const sf::Window& window)
@@ -106,11 +117,7 @@ void XWindowEvents::sendKey(const sf::Window& window, sf::Keyboard::Key key, boo
     Connection x;
     XEvent event{};
     event.xkey.type = pressed ? KeyPress : KeyRelease;
-    event.xkey.display = x.get();
-    event.xkey.window = handleOf(window);
-    event.xkey.root = DefaultRootWindow(x.get());
-    event.xkey.time = CurrentTime;
-    event.xkey.same_screen = True;
+    addressTo(event.xkey, x.get(), window);
     event.xkey.state = alt ? Mod1Mask : 0;
     event.xkey.keycode = XKeysymToKeycode(x.get(), keySymOf(key));
     XSendEvent(x.get(), handleOf(window), True, pressed ? KeyPressMask : KeyReleaseMask, &event);
@@ -122,11 +129,7 @@ void XWindowEvents::sendButton(const sf::Window& window, sf::Mouse::Button butto
     Connection x;
     XEvent event{};
     event.xbutton.type = pressed ? ButtonPress : ButtonRelease;
-    event.xbutton.display = x.get();
-    event.xbutton.window = handleOf(window);
-    event.xbutton.root = DefaultRootWindow(x.get());
-    event.xbutton.time = CurrentTime;
-    event.xbutton.same_screen = True;
+    addressTo(event.xbutton, x.get(), window);
     event.xbutton.x = at.x;
     event.xbutton.y = at.y;
     event.xbutton.button = buttonOf(button);

@@ -1,9 +1,0 @@
-#include "app/SoundPause.hpp"
-
-void SoundPause::setPaused(sf::Sound& sound, bool paused)
-{
-    if (paused && sound.getStatus() == sf::Sound::Playing)
-        sound.pause();
-    else if (!paused && sound.getStatus() == sf::Sound::Paused)
-        sound.play();
-}

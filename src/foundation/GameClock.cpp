@@ -1,0 +1,21 @@
+#include "foundation/GameClock.hpp"
+
+sf::Time GameClock::now() const
+{
+    const sf::Time wall = mStoppedAt ? *mStoppedAt : mWallClock.getElapsedTime();
+    return wall - mTimeStopped;
+}
+
+void GameClock::stop()
+{
+    if (isRunning())
+        mStoppedAt = mWallClock.getElapsedTime();
+}
+
+void GameClock::start()
+{
+    if (isRunning())
+        return;
+    mTimeStopped += mWallClock.getElapsedTime() - *mStoppedAt;
+    mStoppedAt.reset();
+}

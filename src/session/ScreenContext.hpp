@@ -1,0 +1,29 @@
+#pragma once
+
+class BestLevel;
+class CaptionFont;
+class Desktop;
+class EventPump;
+class MasterVolume;
+class Preferences;
+class VolumeNotice;
+
+namespace sf
+{
+class RenderWindow;
+}
+
+// What every screen reads, made once by the entry point and handed to each
+// screen: plain references into what lasts from the first screen to the last.
+struct ScreenContext
+{
+    sf::RenderWindow& window;
+    Desktop& desktop;
+    EventPump& events;
+    const Preferences& preferences;
+    const MasterVolume& volume;
+    // Every screen draws its word last in each frame.
+    const VolumeNotice& notice;
+    CaptionFont& captionFont;
+    BestLevel& bestLevel;
+};

@@ -1,0 +1,39 @@
+#include "sound/MasterVolume.hpp"
+
+#include <SFML/Audio/Listener.hpp>
+
+#include <algorithm>
+
+MasterVolume::MasterVolume(bool muted, int volume)
+    : mMuted(muted), mVolume(std::clamp(volume, 0, Loudest))
+{
+    apply();
+}
+
+void MasterVolume::toggleMute()
+{
+    mMuted = !mMuted;
+    apply();
+}
+
+void MasterVolume::louder()
+{
+    setVolume(mVolume + Step);
+}
+
+void MasterVolume::quieter()
+{
+    setVolume(mVolume - Step);
+}
+
+void MasterVolume::setVolume(int volume)
+{
+    mVolume = std::clamp(volume, 0, Loudest);
+    mMuted = false;
+    apply();
+}
+
+void MasterVolume::apply() const
+{
+    sf::Listener::setGlobalVolume(mMuted ? 0.f : static_cast<float>(mVolume));
+}

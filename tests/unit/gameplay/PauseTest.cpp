@@ -1,0 +1,167 @@
+#include "actors/Enemy.hpp"
+#include "gameplay/Command.hpp"
+#include "presentation/PauseOverlay.hpp"
+#include "presentation/ScoreBoard.hpp"
+#include "resources/ResourceCache.hpp"
+#include "support/EventPump.hpp"
+#include "support/FakeClock.hpp"
+#include "support/NodeInternals.hpp"
+#include "support/PlayMedia.hpp"
+#include "support/PlayScreen.hpp"
+#include "support/SceneInspection.hpp"
+#include "support/SharedState.hpp"
+#include "support/TestSession.hpp"
+#include "support/TestWindow.hpp"
+#include "support/WindowCapture.hpp"
+#include "support/WorkingDirectory.hpp"
+#include "support/XWindowEvents.hpp"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using SceneInspection::childOf;
+
+class PausedPlay : public ::testing::Test
+{
+protected:
+    SharedState::Restorer mRestoresSharedState;
+
+    // Presses and lets go of a key; returns once the play screen has seen it.
+    void tap(sf::Keyboard::Key key, bool pausedAfter)
+    {
+        XWindowEvents::sendKey(mWindow, key, true);
+        XWindowEvents::sendKey(mWindow, key, false);
+        ASSERT_TRUE(pumpUntil([&] { mGame.processEvents(); },
+                              [&] { return mGame.isPaused() == pausedAfter; }));
+    }
+
+    // Frames of the play loop's steps, while the time passes on the test clock.
+    void play(float seconds, float step = 0.1f)
+    {
+        for (float done = 0.f; done < seconds - step / 2.f; done += step)
+        {
+            FakeClock::advanceSeconds(step);
+            mGame.processEvents();
+            mGame.update(sf::seconds(step));
+            mGame.render();
+        }
+    }
+
+    int enemies()
+    {
+        int count = 0;
+        for (SceneNode* node : SceneInspection::childrenOf(mGame.sceneGraph()))
+            count += dynamic_cast<Enemy*>(node) != nullptr;
+        return count;
+    }
+    SceneNode& ship() { return childOf(childOf(mGame.sceneGraph(), 1), 0); }
+    std::size_t shots() { return SceneInspection::childrenOf(ship()).size(); }
+    const ScoreBoard& board() { return dynamic_cast<ScoreBoard&>(childOf(mGame.sceneGraph(), 3)); }
+
+    // Where every node of the tree is, and the picture the tree draws.
+    std::vector<sf::FloatRect> placesOfNodes()
+    {
+        std::vector<sf::FloatRect> places;
+        NodeInternals::forEachNode(mGame.sceneGraph(), [&](SceneNode& node)
+                                   { places.push_back(node.getBoundingRect()); });
+        return places;
+    }
+    std::vector<sf::Uint8> picture()
+    {
+        mWindow.clear(sf::Color::Black);
+        mGame.sceneGraph().draw(mWindow);
+        const sf::Image image = WindowCapture::grab(mWindow);
+        const sf::Uint8* pixels = image.getPixelsPtr();
+        return std::vector<sf::Uint8>(pixels, pixels + image.getSize().x * image.getSize().y * 4);
+    }
+
+    ScopedWorkingDirectory mInMedia{TestFolders::withMedia()};
+    sf::RenderWindow mWindow{sf::VideoMode(800, 800, 32), "Vantorix test"};
+    TestSession mSession{mWindow};
+    PlayScreen mGame{mSession};
+};
+
+// Game time 0.3 s when the pause begins; every mark below counts no pause.
+TEST_F(PausedPlay, EveryGameTimerWaitsOutThePause)
+{
+    play(0.3f);
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::Up, true); // reaches the ship after the pause
+    tap(sf::Keyboard::P, true);
+    play(60.f, 0.5f);
+    EXPECT_EQ(enemies(), 0) << "the first enemy comes 3 s into play";
+    EXPECT_EQ(shots(), 0u) << "no shot while paused";
+    EXPECT_TRUE(board().isBannerShown());
+
+    tap(sf::Keyboard::P, false);
+    play(0.2f);
+    EXPECT_EQ(shots(), 0u) << "0.5 s since the ship was made, not more";
+    play(0.2f);
+    EXPECT_EQ(shots(), 1u);
+    play(2.1f);
+    EXPECT_EQ(enemies(), 0) << "2.8 s into play";
+    play(0.4f);
+    EXPECT_EQ(enemies(), 1) << "3.2 s into play";
+    play(1.7f);
+    EXPECT_TRUE(board().isBannerShown()) << "4.8 s since the banner was first drawn";
+    play(0.4f);
+    EXPECT_FALSE(board().isBannerShown());
+}
+
+TEST_F(PausedPlay, NothingMovesWhilePausedHoweverLongTheFrames)
+{
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::Left, true);
+    play(3.5f);
+    ASSERT_EQ(enemies(), 1);
+    ASSERT_LT(ship().getSpritePosition().x, 380.f) << "Left was held";
+    tap(sf::Keyboard::Pause, true);
+    const std::vector<sf::FloatRect> places = placesOfNodes();
+    const std::vector<sf::Uint8> seen = picture();
+
+    play(30.f, 5.f);
+    EXPECT_EQ(placesOfNodes(), places);
+    EXPECT_TRUE(picture() == seen) << "the background scrolled";
+    tap(sf::Keyboard::Escape, false);
+    play(0.1f);
+    EXPECT_NE(placesOfNodes(), places);
+}
+
+TEST_F(PausedPlay, ClosingWhilePausedEndsPlayAndTheProgram)
+{
+    tap(sf::Keyboard::P, true);
+    XWindowEvents::requestClose(mWindow);
+    ASSERT_TRUE(pumpUntil([&] { mGame.processEvents(); }, [&] { return !mWindow.isOpen(); }));
+    mGame.run();
+    EXPECT_FALSE(Command::isRunning());
+}
+
+// Over a white field: grey where the field is dimmed, white letters.
+TEST(PauseOverlayLook, DimsTheFieldUnderPausedAndHowToGoOn)
+{
+    ResourceCache resources;
+    PlayMedia::loadInto(resources);
+    const PauseOverlay overlay(resources.get(Fonts::DigitalTech));
+    EXPECT_EQ(overlay.getTitle().getString(), "PAUSED");
+    EXPECT_EQ(overlay.getHint().getFont(), overlay.getTitle().getFont());
+
+    sf::RenderWindow& window = TestWindow::shared();
+    window.clear(sf::Color::White);
+    overlay.draw(window);
+    const sf::Image frame = WindowCapture::grab(window);
+    const sf::Color corner = frame.getPixel(5, 5);
+    EXPECT_LT(corner.r, 128);
+    EXPECT_GT(corner.r, 40);
+    for (const sf::Text* text : {&overlay.getTitle(), &overlay.getHint()})
+    {
+        const sf::FloatRect bounds = text->getGlobalBounds();
+        EXPECT_GT(bounds.left, 0.f);
+        EXPECT_LT(bounds.left + bounds.width, 800.f);
+        const sf::Vector2i centre = window.mapCoordsToPixel(
+            {bounds.left + bounds.width / 2.f, bounds.top + bounds.height / 2.f});
+        int white = 0;
+        for (int x = centre.x - 100; x < centre.x + 100; ++x)
+            white += frame.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(centre.y)) ==
+                     sf::Color::White;
+        EXPECT_GT(white, 0) << text->getString().toAnsiString();
+    }
+}

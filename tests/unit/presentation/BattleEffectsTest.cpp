@@ -1,0 +1,157 @@
+#include "presentation/BattleEffects.hpp"
+#include "actors/Enemy.hpp"
+#include "actors/PowerUpDropper.hpp"
+#include "app/Level.hpp"
+#include "gameplay/Category.hpp"
+#include "support/SharedState.hpp"
+#include "support/TestNodes.hpp"
+#include "support/WindowCapture.hpp"
+
+#include "support/ActorTestKit.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+using TestNodes::BoxNode;
+
+namespace
+{
+// Sum of the red channel over an area of the image, clipped to it.
+long redLight(const sf::Image& image, sf::IntRect area)
+{
+    sf::IntRect visible;
+    area.intersects(sf::IntRect(0, 0, 800, 800), visible);
+    long total = 0;
+    for (int y = visible.top; y < visible.top + visible.height; ++y)
+        for (int x = visible.left; x < visible.left + visible.width; ++x)
+            total += image.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y)).r;
+    return total;
+}
+} // namespace
+
+class BattleEffectsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Level().resetLevel();
+        PowerUpDropper::resetKillCount();
+    }
+
+    // A one-hit enemy (kind 0 at level 1) whose bottom edge stands `gap` above the field's.
+    Enemy* spawnAbove(float gap, SceneNode& parent)
+    {
+        const float height = media.textureSize(Textures::EnemyA).y * 0.3f;
+        return attachTo(parent, std::make_unique<Enemy>(media.window(), media.cache(),
+                                                        sf::Vector2f(385.f, 800.f - gap - height),
+                                                        0, sf::Vector2f(0.f, 30.f)));
+    }
+
+    // The effects alone, over black.
+    sf::Image drawn(const BattleEffects& effects)
+    {
+        media.window()->clear(sf::Color::Black);
+        effects.draw(*media.window());
+        return WindowCapture::grab(*media.window());
+    }
+
+    SharedState::Restorer mShared;
+    ActorMedia media;
+    BoxNode root;
+};
+
+TEST_F(BattleEffectsTest, KilledEnemyBurstsWhereItDiedForAtMostFourTenthsOfASecond)
+{
+    const std::vector<float> cases[] = {
+        std::vector<float>(30, 1.f / 60.f), {0.2f, 0.2f, 0.2f}, {0.f, 0.f, 10.f}};
+    for (const std::vector<float>& steps : cases)
+    {
+        SCOPED_TRACE(std::to_string(steps.size()) + " frames");
+        BattleEffects effects;
+        Enemy* enemy = spawnAbove(400.f, root);
+        const sf::IntRect where(enemy->getBoundingRect());
+        enemy->destroy();
+        effects.update(sf::Time::Zero, root); // the kill frame, after the collision rules
+        EXPECT_GT(redLight(drawn(effects), where), 0);
+
+        sf::Time elapsed;
+        for (float seconds : steps)
+        {
+            const sf::Time step = sf::seconds(seconds);
+            root.update(step); // removes the enemy; its burst stays
+            effects.update(step, root);
+            elapsed += step;
+            EXPECT_EQ(effects.burstCount(),
+                      elapsed.asSeconds() <= ExplosionBurst::Lifetime ? 1u : 0u);
+        }
+        EXPECT_EQ(redLight(drawn(effects), sf::IntRect(0, 0, 800, 800)), 0);
+    }
+}
+
+TEST_F(BattleEffectsTest, DrawnOnlyChangingNoCountTimerDropOrCollision)
+{
+    // The seventh death drops a power-up by the rule; another enemy glows near the bottom.
+    for (int kill = 0; kill < 6; ++kill)
+        PowerUpDropper::countKill();
+    Enemy* dying = spawnAbove(400.f, root);
+    const Enemy* low = spawnAbove(20.f, root);
+    root.attachChild(
+        std::make_unique<BoxNode>(sf::FloatRect(385.f, 380.f, 40.f, 40.f), Category::Player));
+    dying->destroy();
+    ASSERT_EQ(PowerUpDropper::sKillCount, 0) << "the drop came due and cleared the count";
+
+    // What play depends on: the pairs to collide, the nodes, the count, the low enemy.
+    const auto state = [&]
+    {
+        std::set<SceneNode::Pair> pairs;
+        root.collectCollisionPairs(root, pairs);
+        return std::make_tuple(pairs, root.childCount(), PowerUpDropper::sKillCount,
+                               low->getSpritePosition(), low->getHitPoints());
+    };
+    BattleEffects effects;
+    for (float step : {0.f, 0.1f, 0.1f})
+    {
+        root.update(sf::seconds(step)); // the play frame's own walk comes first
+        const auto before = state();
+        std::srand(11);
+        const int nextRandom = std::rand();
+        std::srand(11);
+
+        effects.update(sf::seconds(step), root);
+        drawn(effects);
+
+        EXPECT_TRUE(state() == before) << "the effects changed the scene or the count";
+        EXPECT_EQ(std::rand(), nextRandom) << "the game's random sequence is untouched";
+    }
+}
+
+TEST_F(BattleEffectsTest, BottomEdgeGlowsBeneathAnEnemyBrighterAsItComesCloser)
+{
+    long previous = 0;
+    for (float gap : {400.f, 150.f, 120.f, 75.f, 30.f, 0.f})
+    {
+        SCOPED_TRACE("gap " + std::to_string(gap));
+        BoxNode scene;
+        spawnAbove(gap, scene);
+        BattleEffects effects;
+        effects.update(sf::Time::Zero, scene);
+        const sf::Image image = drawn(effects);
+
+        const long beneath = redLight(image, sf::IntRect(385, 740, 30, 60));
+        if (gap >= BattleEffects::GlowReach)
+            EXPECT_EQ(beneath, 0);
+        else
+            EXPECT_GT(beneath, previous) << "brighter than one step further away";
+        previous = beneath;
+        // Beneath it only: nothing lit far to either side or high above the edge.
+        EXPECT_EQ(redLight(image, sf::IntRect(0, 0, 250, 800)), 0);
+        EXPECT_EQ(redLight(image, sf::IntRect(550, 0, 250, 800)), 0);
+        EXPECT_EQ(redLight(image, sf::IntRect(0, 0, 800, 720)), 0);
+    }
+}

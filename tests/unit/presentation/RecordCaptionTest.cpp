@@ -1,0 +1,59 @@
+#include "presentation/RecordCaption.hpp"
+
+#include "foundation/Field.hpp"
+#include "resources/MediaFiles.hpp"
+#include "support/WorkingDirectory.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+class RecordCaptionLines : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(
+            mFont.loadFromFile((TestFolders::withMedia() / MediaFiles::DigitalTech).string()));
+    }
+
+    static std::string text(const sf::Text& line) { return line.getString().toAnsiString(); }
+
+    static void expectInsideTheField(const RecordCaption& caption)
+    {
+        const sf::FloatRect field(0.f, 0.f, Field::Width, Field::Height);
+        for (const sf::Text& line : caption.lines())
+        {
+            const sf::FloatRect box = line.getGlobalBounds();
+            EXPECT_TRUE(field.contains(box.left, box.top) &&
+                        field.contains(box.left + box.width, box.top + box.height))
+                << text(line);
+        }
+    }
+
+    sf::Font mFont;
+};
+
+TEST_F(RecordCaptionLines, TheMenuShowsTheRecordOnceOneExists)
+{
+    EXPECT_TRUE(RecordCaption::forMenu(mFont, std::nullopt).lines().empty());
+    const RecordCaption caption = RecordCaption::forMenu(mFont, 1000000);
+    ASSERT_EQ(caption.lines().size(), 1u);
+    EXPECT_EQ(text(caption.lines()[0]), "Best: Level 1000000");
+    expectInsideTheField(caption);
+}
+
+TEST_F(RecordCaptionLines, TheGameOverScreenCheersOnlyABeatenRecord)
+{
+    const RecordCaption equalled = RecordCaption::forGameOver(mFont, {7, 7, false});
+    ASSERT_EQ(equalled.lines().size(), 1u);
+    EXPECT_EQ(equalled.lines()[0].getString(), sf::String(L"Level 7 \u00b7 Best 7"));
+
+    const RecordCaption beaten = RecordCaption::forGameOver(mFont, {123456, 123456, true});
+    ASSERT_EQ(beaten.lines().size(), 2u);
+    EXPECT_EQ(text(beaten.lines()[1]), "New best!");
+    expectInsideTheField(beaten);
+}
+} // namespace
