@@ -126,18 +126,6 @@ list(APPEND CMAKE_INSTALL_MANIFEST_FILES "$ENV{DESTDIR}${fonts}/Digital_tech.otf
 string(CONFIGURE "${link_font}" link_font @ONLY)
 install(CODE "${link_font}")
 
-find_program(DPKG_QUERY_PROGRAM dpkg-query)
-if(DPKG_QUERY_PROGRAM)
-  execute_process(COMMAND ${DPKG_QUERY_PROGRAM} --search ${VANTORIX_DIGITAL_FONT}
-                  OUTPUT_VARIABLE font_owner ERROR_QUIET RESULT_VARIABLE unowned)
-  if(unowned OR NOT font_owner MATCHES "^([a-z0-9.+-]+): ")
-    message(WARNING "No Debian package ships ${VANTORIX_DIGITAL_FONT}: the package's "
-                    "link to it will point at nothing on other machines")
-  else()
-    set(VANTORIX_FONT_PACKAGE ${CMAKE_MATCH_1})
-  endif()
-endif()
-
 # The icon is drawn from the same art as the game's sprites.
 if(TARGET vantorix_mediagen)
   add_executable(vantorix_icon ${PROJECT_SOURCE_DIR}/tools/icon/AppIcon.cpp)
@@ -157,18 +145,3 @@ if(TARGET vantorix_mediagen)
   add_custom_target(vantorix_icons ALL DEPENDS ${VANTORIX_ICONS})
   install(DIRECTORY ${PROJECT_BINARY_DIR}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 endif()
-
-set(CPACK_PACKAGE_NAME vantorix)
-set(CPACK_PACKAGE_VENDOR "Vantorix")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "arcade space shooter")
-set(CPACK_PACKAGE_DESCRIPTION "${VANTORIX_DESCRIPTION}")
-set(CPACK_PACKAGE_CONTACT "Vantorix developers <dev@vantorix.invalid>")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-# dpkg-shlibdeps adds the executable's libraries to Depends: the SFML 2.5
-# runtime packages, libX11, the C and C++ runtimes.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "${VANTORIX_FONT_PACKAGE}")
-include(CPack)
