@@ -1,7 +1,8 @@
-# Installation and the Debian package, laid out as Debian lays out games: the
-# launcher in games/, the data in share/games/vantorix. The game reads Media/
-# relative to its working directory, so the executable goes to a private folder
-# and the launcher steps into the data folder first.
+# Installation, laid out as Debian lays out games: the launcher in games/, the
+# data in share/games/vantorix. The game reads Media/ relative to its working
+# directory, so the executable goes to a private folder and the launcher steps
+# into the data folder first. The Debian package (debian/) installs through
+# these same rules.
 include(GNUInstallDirs)
 
 set(VANTORIX_INSTALL_GAMESDIR games
@@ -13,31 +14,44 @@ set(VANTORIX_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/vantorix)
 set(VANTORIX_HOMEPAGE https://vantorix.invalid CACHE STRING "Vantorix's web site, without a final /")
 set(VANTORIX_APPSTREAM_ID invalid.vantorix.Vantorix)
 
-# One description for the package and the software centre; blank lines part paragraphs.
-set(VANTORIX_DESCRIPTION [=[
-Vantorix is a small arcade space shooter. Enemy ships come down from the
-top of the field in timed waves and fire back. After three waves a boss
-closes the level, and every new level makes the enemies tougher.
+# The software centre shows the package's own description: the extended part
+# of debian/control's Description, where " ." lines part paragraphs.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/debian/control)
+file(STRINGS ${PROJECT_SOURCE_DIR}/debian/control control_lines)
+set(VANTORIX_DESCRIPTION "")
+set(in_description FALSE)
+foreach(line IN LISTS control_lines)
+  if(line MATCHES "^Description: ")
+    set(in_description TRUE)
+  elseif(in_description AND line MATCHES "^ (.*)$")
+    if(CMAKE_MATCH_1 STREQUAL ".")
+      string(APPEND VANTORIX_DESCRIPTION "\n")
+    else()
+      string(APPEND VANTORIX_DESCRIPTION "${CMAKE_MATCH_1}\n")
+    endif()
+  else()
+    set(in_description FALSE)
+  endif()
+endforeach()
+string(STRIP "${VANTORIX_DESCRIPTION}" VANTORIX_DESCRIPTION)
+if(VANTORIX_DESCRIPTION STREQUAL "")
+  message(FATAL_ERROR "debian/control: no extended Description")
+endif()
 
-Every seventh enemy destroyed drops a power-up: a second ship, a faster
-fire rate or a faster ship. There is no score: how far you get is the
-level, and the best level reached is kept between games.
-
-Play with the keyboard or a gamepad, in a window of any size or fullscreen.]=])
-
-# The version is the project's; the newest changelog entry must name it, and its
-# date is the release date the manual page and the metainfo show.
-file(STRINGS ${PROJECT_SOURCE_DIR}/packaging/changelog VANTORIX_CHANGELOG_LINES
+# The version is the project's; the newest debian/changelog entry must name it,
+# and its date is the release date the manual page and the metainfo show (the
+# same date that dpkg-buildpackage takes as SOURCE_DATE_EPOCH).
+file(STRINGS ${PROJECT_SOURCE_DIR}/debian/changelog VANTORIX_CHANGELOG_LINES
      REGEX "^vantorix \\(|^ -- ")
 list(GET VANTORIX_CHANGELOG_LINES 0 heading)
 list(GET VANTORIX_CHANGELOG_LINES 1 trailer)
 string(REPLACE "." "\\." version_pattern "${PROJECT_VERSION}")
 if(NOT heading MATCHES "^vantorix \\(${version_pattern}\\)")
-  message(FATAL_ERROR "packaging/changelog: the newest entry is not for version "
-                      "${PROJECT_VERSION}; add one for it")
+  message(FATAL_ERROR "debian/changelog: the newest entry is not for version "
+                      "${PROJECT_VERSION}; add one for it (dch -v ${PROJECT_VERSION})")
 endif()
 if(NOT trailer MATCHES ", ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
-  message(FATAL_ERROR "packaging/changelog: no date in \"${trailer}\"")
+  message(FATAL_ERROR "debian/changelog: no date in \"${trailer}\"")
 endif()
 set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
 list(FIND months ${CMAKE_MATCH_2} month)
@@ -66,7 +80,7 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/vantorix.metainfo.xml.in
 find_program(GZIP_PROGRAM gzip REQUIRED)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/vantorix.6.in ${PROJECT_BINARY_DIR}/packaging/vantorix.6
                @ONLY)
-configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog ${PROJECT_BINARY_DIR}/packaging/changelog
+configure_file(${PROJECT_SOURCE_DIR}/debian/changelog ${PROJECT_BINARY_DIR}/packaging/changelog
                COPYONLY)
 set(VANTORIX_COMPRESSED_DOCS)
 foreach(document vantorix.6 changelog)
@@ -83,7 +97,7 @@ add_custom_target(vantorix_docs ALL DEPENDS ${VANTORIX_COMPRESSED_DOCS})
 install(TARGETS vantorix RUNTIME DESTINATION ${VANTORIX_BINARY_DIR})
 install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/vantorix DESTINATION ${VANTORIX_INSTALL_GAMESDIR})
 install(FILES ${PROJECT_BINARY_DIR}/packaging/vantorix.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz
+install(FILES ${PROJECT_SOURCE_DIR}/debian/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz
         DESTINATION ${VANTORIX_DOC_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/vantorix.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -112,18 +126,6 @@ list(APPEND CMAKE_INSTALL_MANIFEST_FILES "$ENV{DESTDIR}${fonts}/Digital_tech.otf
 string(CONFIGURE "${link_font}" link_font @ONLY)
 install(CODE "${link_font}")
 
-find_program(DPKG_QUERY_PROGRAM dpkg-query)
-if(DPKG_QUERY_PROGRAM)
-  execute_process(COMMAND ${DPKG_QUERY_PROGRAM} --search ${VANTORIX_DIGITAL_FONT}
-                  OUTPUT_VARIABLE font_owner ERROR_QUIET RESULT_VARIABLE unowned)
-  if(unowned OR NOT font_owner MATCHES "^([a-z0-9.+-]+): ")
-    message(WARNING "No Debian package ships ${VANTORIX_DIGITAL_FONT}: the package's "
-                    "link to it will point at nothing on other machines")
-  else()
-    set(VANTORIX_FONT_PACKAGE ${CMAKE_MATCH_1})
-  endif()
-endif()
-
 # The icon is drawn from the same art as the game's sprites.
 if(TARGET vantorix_mediagen)
   add_executable(vantorix_icon ${PROJECT_SOURCE_DIR}/tools/icon/AppIcon.cpp)
@@ -143,18 +145,3 @@ if(TARGET vantorix_mediagen)
   add_custom_target(vantorix_icons ALL DEPENDS ${VANTORIX_ICONS})
   install(DIRECTORY ${PROJECT_BINARY_DIR}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 endif()
-
-set(CPACK_PACKAGE_NAME vantorix)
-set(CPACK_PACKAGE_VENDOR "Vantorix")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "arcade space shooter")
-set(CPACK_PACKAGE_DESCRIPTION "${VANTORIX_DESCRIPTION}")
-set(CPACK_PACKAGE_CONTACT "Vantorix developers <dev@vantorix.invalid>")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-# dpkg-shlibdeps adds the executable's libraries to Depends: the SFML 2.5
-# runtime packages, libX11, the C and C++ runtimes.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "${VANTORIX_FONT_PACKAGE}")
-include(CPack)

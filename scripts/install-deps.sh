@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Vantorix needs. "play" is enough to build and
-# run the game; "test" adds what the test suites, benchmarks and tools use;
+# run the game; "test" adds what the test suites, benchmarks and tools use,
+# and what scripts/package-check.sh builds and tests the Debian package with;
 # "bench" adds the peer game the benchmarks hold the game against.
 set -euo pipefail
 
@@ -8,7 +9,8 @@ play_packages=(build-essential cmake pkg-config libsfml-dev libopenal-dev libx11
                fonts-dejavu-core)
 test_packages=(googletest libgtest-dev libbenchmark-dev xvfb xauth x11-utils xdotool imagemagick
                sox python3 python3-xlib gnuplot-nox valgrind lintian appstream desktop-file-utils
-               clang libclang-rt-14-dev)
+               clang libclang-rt-14-dev
+               dpkg-dev debhelper devscripts autopkgtest blhc git)
 bench_packages=(chromium-bsu)
 
 case "${1:-play}" in
