@@ -160,15 +160,6 @@ def odd_windows_on_every_screen(session, media):
     expect_clean_exit(session, 5, console_lines(CYCLE) * 2, "odd windows")
 
 
-def installed_game(session, media):
-    """The installed launcher, started from an empty folder (the session runs the
-    game in one without Media), loads every file."""
-    wait_for_menu(session, 0)
-    time.sleep(0.5)
-    session.window.request_close()
-    expect_clean_exit(session, 5, console_lines(CYCLE), "the installed game")
-
-
 # Scenario: (steps, session options, how to spoil the media copy or None).
 SCENARIOS = {
     "HostileFoldersForSoundsAndSong": (
@@ -183,8 +174,6 @@ SCENARIOS = {
                                       png_claiming(20000, 10)),
                    truncate(m, "Fonts/Digital_tech.otf")]),
     "OddWindowsOnEveryScreen": (odd_windows_on_every_screen, {"audio": "null"}, None),
-    "InstalledGameLoadsEveryFileFromAnyFolder": (
-        installed_game, {"audio": "null", "with_media": False}, None),
 }
 
 
