@@ -3,6 +3,7 @@
 #include "actors/Missile.hpp"
 #include "foundation/Field.hpp"
 #include "gameplay/Category.hpp"
+#include "sound/Effects.hpp"
 #include "sound/SoundPause.hpp"
 
 #include <algorithm>
@@ -123,7 +124,7 @@ void Player::fire()
     attachChild(std::make_unique<Missile>(mWindow, mResources, position.x + bounds.width / 2.f,
                                           position.y - bounds.height / 2.f, -1,
                                           Category::PlayerMissile));
-    mLaserSound.play();
+    Effects::play(mLaserSound);
     // Held fire keeps its rhythm: the next interval counts from the moment this
     // shot fell due, not from the frame that fired it. Otherwise every shot
     // waits for a frame, and at a capped frame rate the ship fires noticeably
@@ -197,7 +198,7 @@ void Player::applyPowerUpCurrent(int kind)
         break;
     }
     // Played also when a cap means the pick-up changed nothing.
-    mPowerUpSound.play();
+    Effects::play(mPowerUpSound);
 }
 
 void Player::resetPowerUpsCurrent()

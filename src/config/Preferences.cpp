@@ -3,55 +3,80 @@
 #include <iostream>
 #include <utility>
 
-Preferences::Preferences(Options options, Settings* settings)
-    : mOptions(std::move(options)), mSettings(settings)
+namespace
 {
+std::optional<unsigned int> capOf(unsigned int maxFps)
+{
+    return maxFps == 0 ? std::nullopt : std::optional<unsigned int>(maxFps);
 }
+} // namespace
 
-Settings::Values Preferences::kept() const
+Preferences::Preferences(Options options, Settings* settings)
+    : mOptions(std::move(options)), mSettings(settings),
+      mChosen(settings ? settings->values() : Settings::Values()),
+      mMaxFps(mOptions.maxFps ? mOptions.maxFps : capOf(mChosen.maxFps))
 {
-    return mSettings ? mSettings->values() : Settings::Values();
 }
 
 bool Preferences::startsFullscreen() const
 {
-    return mOptions.fullscreen.value_or(kept().fullscreen);
+    return mOptions.fullscreen.value_or(mChosen.fullscreen);
 }
 
 bool Preferences::startsMuted() const
 {
-    return mOptions.muted.value_or(kept().muted);
+    return mOptions.muted.value_or(mChosen.muted);
 }
 
 int Preferences::startingVolume() const
 {
-    return mOptions.volume.value_or(kept().volume);
+    return mOptions.volume.value_or(mChosen.volume);
+}
+
+template <typename Change> void Preferences::remember(Change change)
+{
+    change(mChosen);
+    if (mSettings)
+        mSettings->save(mChosen, std::cerr);
 }
 
 void Preferences::rememberMuting(bool muted)
 {
-    Settings::Values values = kept();
-    values.muted = muted;
-    remember(values);
+    remember([&](Settings::Values& values) { values.muted = muted; });
 }
 
 void Preferences::rememberVolume(bool muted, int volume)
 {
-    Settings::Values values = kept();
-    values.muted = muted;
-    values.volume = volume;
-    remember(values);
+    remember(
+        [&](Settings::Values& values)
+        {
+            values.muted = muted;
+            values.volume = volume;
+        });
 }
 
 void Preferences::rememberFullscreen(bool fullscreen)
 {
-    Settings::Values values = kept();
-    values.fullscreen = fullscreen;
-    remember(values);
+    remember([&](Settings::Values& values) { values.fullscreen = fullscreen; });
 }
 
-void Preferences::remember(const Settings::Values& values)
+void Preferences::rememberMusic(int music)
 {
-    if (mSettings)
-        mSettings->save(values, std::cerr);
+    remember([&](Settings::Values& values) { values.music = music; });
+}
+
+void Preferences::rememberEffects(int effects)
+{
+    remember([&](Settings::Values& values) { values.effects = effects; });
+}
+
+void Preferences::rememberMaxFps(std::optional<unsigned int> maxFps)
+{
+    mMaxFps = maxFps;
+    remember([&](Settings::Values& values) { values.maxFps = maxFps.value_or(0); });
+}
+
+void Preferences::rememberKeys(const KeyBindings& keys)
+{
+    remember([&](Settings::Values& values) { values.keys = keys; });
 }

@@ -3,6 +3,7 @@
 #include "gameplay/Game.hpp"
 
 #include "actors/PowerUpDropper.hpp"
+#include "sound/Effects.hpp"
 
 #include <set>
 #include <utility>
@@ -38,7 +39,7 @@ void Game::handleCollisions()
          [](Game& game, SceneNode& enemy, SceneNode& missile)
          {
              if (enemy.isOnLastHitPoint())
-                 game.mExplosionSound.play();
+                 Effects::play(game.mExplosionSound);
              enemy.destroy();
              missile.destroy();
          }},

@@ -7,6 +7,7 @@
 #include "presentation/VolumeNotice.hpp"
 #include "session/EventPump.hpp"
 #include "session/ScreenContext.hpp"
+#include "sound/Effects.hpp"
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/RenderStates.hpp>
@@ -36,7 +37,7 @@ LoseScreen::~LoseScreen() = default;
 
 void LoseScreen::run()
 {
-    mLoseSound.play();
+    Effects::play(mLoseSound);
     showLoop();
 }
 
@@ -85,7 +86,7 @@ void LoseScreen::showLoop()
         if (mElapsed.asSeconds() > SecondSoundAfter && !mLose2Played)
         {
             mLose2Played = true;
-            mLose2Sound.play();
+            Effects::play(mLose2Sound);
         }
         // The frame that passes the mark has already been shown.
         if (mElapsed.asSeconds() > ShowFor)

@@ -8,6 +8,7 @@
 #include "resources/MediaFiles.hpp"
 #include "session/ScreenContext.hpp"
 #include "sound/AudioDevice.hpp"
+#include "sound/Effects.hpp"
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/RenderStates.hpp>
@@ -174,7 +175,7 @@ void Menu::updateHover()
         mHighlight = PlayLit;
         if (mHoverSoundArmed)
         {
-            mHoverSound.play();
+            Effects::play(mHoverSound);
             mHoverSoundArmed = false;
         }
     }
@@ -183,7 +184,7 @@ void Menu::updateHover()
         mHighlight = ExitLit;
         if (mHoverSoundArmed)
         {
-            mHoverSound.play();
+            Effects::play(mHoverSound);
             mHoverSoundArmed = false;
         }
     }
@@ -235,7 +236,7 @@ void Menu::handleKey(sf::Keyboard::Key key)
 void Menu::lightByKey(int highlight)
 {
     if (highlight != mHighlight)
-        mHoverSound.play();
+        Effects::play(mHoverSound);
     mHighlight = highlight;
 }
 

@@ -2,11 +2,13 @@
 
 #include "platform/Desktop.hpp"
 #include "platform/WindowMode.hpp"
+#include "session/Adjustments.hpp"
 #include "session/GlobalKeys.hpp"
 
 EventPump::EventPump(sf::RenderWindow& window, Desktop& desktop, WindowMode& windowMode,
-                     GlobalKeys& keys)
-    : mWindow(window), mDesktop(desktop), mWindowMode(windowMode), mKeys(keys)
+                     GlobalKeys& keys, Adjustments& adjustments)
+    : mWindow(window), mDesktop(desktop), mWindowMode(windowMode), mKeys(keys),
+      mAdjustments(adjustments)
 {
 }
 
@@ -20,7 +22,7 @@ bool EventPump::pollEvent(sf::Event& event)
     if (!mWindow.isOpen())
     {
         mHeld.clear();
-        mKeys.forgetSwitch();
+        mAdjustments.forgetSwitch();
         return false;
     }
     if (!mHeld.empty())
@@ -48,9 +50,9 @@ void EventPump::holdEvents()
 void EventPump::endRound()
 {
     if (mWindow.isOpen())
-        mKeys.switchModeIfAsked();
+        mAdjustments.switchIfAsked();
     else
-        mKeys.forgetSwitch();
+        mAdjustments.forgetSwitch();
 }
 
 bool EventPump::handle(const sf::Event& event)

@@ -5,6 +5,7 @@
 
 #include <deque>
 
+class Adjustments;
 class Desktop;
 class GlobalKeys;
 class WindowMode;
@@ -16,7 +17,8 @@ class EventPump
 {
 public:
     // All of them outlive the pump.
-    EventPump(sf::RenderWindow& window, Desktop& desktop, WindowMode& windowMode, GlobalKeys& keys);
+    EventPump(sf::RenderWindow& window, Desktop& desktop, WindowMode& windowMode, GlobalKeys& keys,
+              Adjustments& adjustments);
 
     sf::RenderWindow& window() { return mWindow; }
     bool hasFocus() const;
@@ -39,5 +41,6 @@ private:
     Desktop& mDesktop;
     WindowMode& mWindowMode;
     GlobalKeys& mKeys;
+    Adjustments& mAdjustments;
     std::deque<sf::Event> mHeld;
 };

@@ -1,10 +1,6 @@
 #include "session/GlobalKeys.hpp"
 
-#include "config/Preferences.hpp"
-#include "platform/WindowMode.hpp"
-#include "presentation/CaptionFont.hpp"
-#include "presentation/VolumeNotice.hpp"
-#include "sound/MasterVolume.hpp"
+#include "session/Adjustments.hpp"
 
 #include <SFML/Window/Keyboard.hpp>
 
@@ -33,12 +29,7 @@ bool hasModifier(const sf::Event::KeyEvent& key)
 }
 } // namespace
 
-GlobalKeys::GlobalKeys(WindowMode& windowMode, MasterVolume& volume, VolumeNotice& notice,
-                       CaptionFont& font, Preferences& preferences)
-    : mWindowMode(windowMode), mVolume(volume), mNotice(notice), mFont(font),
-      mPreferences(preferences)
-{
-}
+GlobalKeys::GlobalKeys(Adjustments& adjustments) : mAdjustments(adjustments) {}
 
 bool GlobalKeys::handle(const sf::Event& event)
 {
@@ -50,7 +41,7 @@ bool GlobalKeys::handle(const sf::Event& event)
         if (!isSwitchPress(event.key))
             return false;
         if (!mSwitchKeyDown)
-            mSwitchAsked = !mSwitchAsked;
+            mAdjustments.askFullscreenSwitch();
         mSwitchKeyDown = true;
         return true;
     case sf::Event::KeyReleased:
@@ -80,35 +71,18 @@ bool GlobalKeys::handleSoundKey(const sf::Event::KeyEvent& key)
     {
     case sf::Keyboard::M:
         if (!mMuteKeyDown)
-        {
-            mVolume.toggleMute();
-            mPreferences.rememberMuting(mVolume.isMuted());
-        }
+            mAdjustments.toggleMute();
         mMuteKeyDown = true;
-        break;
+        return true;
     case sf::Keyboard::Hyphen:
     case sf::Keyboard::Subtract:
-        mVolume.quieter();
-        mPreferences.rememberVolume(mVolume.isMuted(), mVolume.volume());
-        break;
+        mAdjustments.quieter();
+        return true;
     case sf::Keyboard::Equal:
     case sf::Keyboard::Add:
-        mVolume.louder();
-        mPreferences.rememberVolume(mVolume.isMuted(), mVolume.volume());
-        break;
+        mAdjustments.louder();
+        return true;
     default:
         return false;
     }
-    mNotice.show(mVolume, mFont.get());
-    return true;
-}
-
-void GlobalKeys::switchModeIfAsked()
-{
-    if (mSwitchAsked)
-    {
-        mWindowMode.toggleFullscreen();
-        mPreferences.rememberFullscreen(mWindowMode.isFullscreen());
-    }
-    mSwitchAsked = false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class Adjustments;
 class BestLevel;
 class CaptionFont;
 class Desktop;
@@ -20,6 +21,8 @@ struct ScreenContext
     sf::RenderWindow& window;
     Desktop& desktop;
     EventPump& events;
+    // What the player changes in the options, as the keys every screen answers do.
+    Adjustments& adjustments;
     const Preferences& preferences;
     const MasterVolume& volume;
     // Every screen draws its word last in each frame.

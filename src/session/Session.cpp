@@ -5,10 +5,10 @@
 Session::Session(sf::RenderWindow& window, Desktop& desktop, Options options, Settings* settings)
     : mPreferences(std::move(options), settings), mWindowMode(window),
       mVolume(mPreferences.startsMuted(), mPreferences.startingVolume()),
-      mKeys(mWindowMode, mVolume, mNotice, mCaptionFont, mPreferences),
-      mEvents(window, desktop, mWindowMode, mKeys), mContext{window,       desktop,   mEvents,
-                                                             mPreferences, mVolume,   mNotice,
-                                                             mCaptionFont, mBestLevel}
+      mAdjustments(mWindowMode, mVolume, mNotice, mCaptionFont, mPreferences), mKeys(mAdjustments),
+      mEvents(window, desktop, mWindowMode, mKeys, mAdjustments),
+      mContext{window,  desktop, mEvents,      mAdjustments, mPreferences,
+               mVolume, mNotice, mCaptionFont, mBestLevel}
 {
 }
 

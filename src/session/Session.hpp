@@ -5,6 +5,7 @@
 #include "platform/WindowMode.hpp"
 #include "presentation/CaptionFont.hpp"
 #include "presentation/VolumeNotice.hpp"
+#include "session/Adjustments.hpp"
 #include "session/EventPump.hpp"
 #include "session/GlobalKeys.hpp"
 #include "session/ScreenContext.hpp"
@@ -42,6 +43,7 @@ private:
     VolumeNotice mNotice;
     CaptionFont mCaptionFont;
     BestLevel mBestLevel;
+    Adjustments mAdjustments;
     GlobalKeys mKeys;
     EventPump mEvents;
     ScreenContext mContext;

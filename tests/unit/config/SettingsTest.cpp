@@ -6,37 +6,104 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace
 {
 namespace fs = std::filesystem;
 using Values = Settings::Values;
 
-TEST(SettingsText, ReadsWhatItWritesAndSkipsWhatItDoesNotKnow)
+// The defaults with one change.
+Values with(const std::function<void(Values&)>& change)
 {
-    const Values chosen{true, 35, true};
-    EXPECT_EQ(Settings::parse(Settings::format(chosen)), chosen);
+    Values values;
+    change(values);
+    return values;
+}
+
+using Action = KeyBindings::Action;
+
+TEST(SettingsText, EachLineCountsAloneAndWhatIsNotKnownIsKept)
+{
+    const Values chosen = with(
+        [](Values& v)
+        {
+            v = Values{true, 35, true};
+            v.music = 20;
+            v.effects = 0;
+            v.maxFps = 144;
+            v.keys.setKeys(Action::Fire, {sf::Keyboard::Z, sf::Keyboard::LShift});
+            v.keys.setPadButtons(Action::Pause, {9});
+        });
+    const auto again = Settings::parse(Settings::format(chosen, {"colour = blue"}));
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->values, chosen);
+    EXPECT_EQ(again->unknown, std::vector<std::string>{"colour = blue"});
+    EXPECT_TRUE(again->problems.empty());
 
     const struct
     {
         std::string text;
-        std::optional<Values> values;
+        Values values;
+        const char* badLine; // named by the one problem, if any
     } cases[] = {
-        {"", Values{}},
-        {"[vantorix]\n; note\n  volume=0  \r\nmuted = yes\n", Values{true, 0, false}},
-        {"colour = blue\nfullscreen = on\n", Values{false, 100, true}},
-        {"volume = 101\n", std::nullopt},
-        {"volume = -1\n", std::nullopt},
-        {"volume = 99999999999999\n", std::nullopt},
-        {"volume =\n", std::nullopt},
-        {"muted = perhaps\n", std::nullopt},
-        {"just some words\n", std::nullopt},
-        {std::string("muted = true\n\0", 14), std::nullopt},
+        {"", Values{}, nullptr},
+        {"[vantorix]\n; note\n  volume=0  \r\nmuted = yes\n", Values{true, 0, false}, nullptr},
+        {"colour = blue\nfullscreen = on\n", Values{false, 100, true}, nullptr},
+        {"volume = loud\nmusic = 40\n", with([](Values& v) { v.music = 40; }), "volume = loud"},
+        {"volume = 101\nmuted = yes\n", Values{true, 100, false}, "volume = 101"},
+        {"volume = -1\n", Values{}, "volume = -1"},
+        {"volume = 99999999999999\n", Values{}, "volume = 99999999999999"},
+        {"volume =\n", Values{}, "volume ="},
+        {"muted = perhaps\n", Values{}, "muted = perhaps"},
+        {"just some words\n", Values{}, "just some words"},
+        {"effects = 0\nmax-fps = 60\n", with([](Values& v) { v.effects = 0, v.maxFps = 60; }),
+         nullptr},
+        {"max-fps = 1001\n", Values{}, "max-fps = 1001"},
+        {"fire = Z\nleft = A\n",
+         with(
+             [](Values& v)
+             {
+                 v.keys.setKeys(Action::Fire, {sf::Keyboard::Z}),
+                     v.keys.setKeys(Action::Left, {sf::Keyboard::A});
+             }),
+         nullptr},
+        {"left = Z\nfire = Z,Num1\n",
+         with(
+             [](Values& v)
+             {
+                 v.keys.setKeys(Action::Left, {sf::Keyboard::Z});
+                 v.keys.setKeys(Action::Fire, {sf::Keyboard::Z, sf::Keyboard::Num1});
+             }),
+         nullptr},
+        {"fire = Mouse\n", Values{}, "fire = Mouse"},
+        {"fire = M\n", Values{}, "fire = M"},
+        {"pause =\n", Values{}, "pause ="},
+        {"pad-fire = 0, 2\n",
+         with(
+             [](Values& v) {
+                 v.keys.setPadButtons(Action::Fire, {0, 2});
+             }),
+         nullptr},
+        {"pad-fire = 32\n", Values{}, "pad-fire = 32"},
+        {"pad-left = 1\n", Values{}, nullptr}, // unknown: kept, not used
     };
     for (const auto& each : cases)
-        EXPECT_EQ(Settings::parse(each.text), each.values) << each.text;
+    {
+        const auto reading = Settings::parse(each.text);
+        ASSERT_TRUE(reading) << each.text;
+        EXPECT_EQ(reading->values, each.values) << each.text;
+        ASSERT_EQ(reading->problems.size(), each.badLine ? 1u : 0u) << each.text;
+        if (each.badLine)
+        {
+            EXPECT_NE(reading->problems[0].find(each.badLine), std::string::npos)
+                << reading->problems[0];
+        }
+    }
+    EXPECT_FALSE(Settings::parse(std::string("muted = true\n\0", 14)));
 }
 
 class SettingsFile : public KeptFileFixture

@@ -1,0 +1,112 @@
+#include "config/KeyBindings.hpp"
+
+#include <algorithm>
+
+namespace
+{
+// The items become the one list's, in order and once each, and leave every
+// other list that had them.
+template <typename Item, std::size_t Count>
+void moveInto(std::array<std::vector<Item>, Count>& lists, std::size_t to,
+              const std::vector<Item>& items)
+{
+    const auto isMoved = [&](const Item& item)
+    { return std::find(items.begin(), items.end(), item) != items.end(); };
+    for (auto& list : lists)
+        list.erase(std::remove_if(list.begin(), list.end(), isMoved), list.end());
+    for (const Item& item : items)
+        if (std::find(lists[to].begin(), lists[to].end(), item) == lists[to].end())
+            lists[to].push_back(item);
+}
+} // namespace
+
+KeyBindings::KeyBindings()
+    : mKeys{{{sf::Keyboard::Left},
+             {sf::Keyboard::Right},
+             {sf::Keyboard::Up, sf::Keyboard::Space},
+             {sf::Keyboard::P, sf::Keyboard::Pause, sf::Keyboard::Escape}}}
+{
+}
+
+const char* KeyBindings::nameOf(Action action)
+{
+    switch (action)
+    {
+    case Action::Left:
+        return "left";
+    case Action::Right:
+        return "right";
+    case Action::Fire:
+        return "fire";
+    case Action::Pause:
+        break;
+    }
+    return "pause";
+}
+
+const std::vector<sf::Keyboard::Key>& KeyBindings::keys(Action action) const
+{
+    return mKeys[indexOf(action)];
+}
+
+std::optional<KeyBindings::Action> KeyBindings::actionOf(sf::Keyboard::Key key) const
+{
+    for (Action action : Actions)
+    {
+        const auto& bound = keys(action);
+        if (std::find(bound.begin(), bound.end(), key) != bound.end())
+            return action;
+    }
+    return std::nullopt;
+}
+
+// M mutes, - and + turn the volume, F11 switches fullscreen on every screen:
+// bound to an action they would do both.
+bool KeyBindings::isReserved(sf::Keyboard::Key key)
+{
+    switch (key)
+    {
+    case sf::Keyboard::M:
+    case sf::Keyboard::Hyphen:
+    case sf::Keyboard::Subtract:
+    case sf::Keyboard::Equal:
+    case sf::Keyboard::Add:
+    case sf::Keyboard::F11:
+    case sf::Keyboard::Unknown:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool KeyBindings::setKeys(Action action, const std::vector<sf::Keyboard::Key>& keys)
+{
+    if (keys.empty() || std::any_of(keys.begin(), keys.end(), isReserved))
+        return false;
+    moveInto(mKeys, indexOf(action), keys);
+    return true;
+}
+
+const std::vector<unsigned int>& KeyBindings::padButtons(Action action) const
+{
+    return mPadButtons[indexOf(action)];
+}
+
+bool KeyBindings::setPadButtons(Action action, const std::vector<unsigned int>& buttons)
+{
+    if (action == Action::Left || action == Action::Right)
+        return false;
+    moveInto(mPadButtons, indexOf(action), buttons);
+    return true;
+}
+
+std::optional<KeyBindings::Action> KeyBindings::actionOfPadButton(unsigned int button) const
+{
+    for (Action action : Actions)
+    {
+        const auto& bound = padButtons(action);
+        if (std::find(bound.begin(), bound.end(), button) != bound.end())
+            return action;
+    }
+    return std::nullopt;
+}
