@@ -14,6 +14,7 @@ LAYERS = [
     ["scene", "resources"],
     ["actors", "presentation"],
     ["session"],
+    ["menus"],
     ["gameplay"],
     ["screens"],
     ["app"],

@@ -31,6 +31,14 @@ std::string KeyNames::nameOf(sf::Keyboard::Key key)
     return Names[static_cast<std::size_t>(key)];
 }
 
+std::string KeyNames::listOf(const std::vector<sf::Keyboard::Key>& keys)
+{
+    std::string list;
+    for (sf::Keyboard::Key key : keys)
+        list += (list.empty() ? "" : ", ") + nameOf(key);
+    return list;
+}
+
 std::optional<sf::Keyboard::Key> KeyNames::keyNamed(const std::string& name)
 {
     for (std::size_t i = 0; i < Names.size(); ++i)

@@ -194,12 +194,8 @@ std::string Settings::format(const Values& values, const std::vector<std::string
         << "fullscreen = " << (values.fullscreen ? "true" : "false") << '\n'
         << "max-fps = " << values.maxFps << '\n';
     for (KeyBindings::Action action : KeyBindings::Actions)
-    {
-        std::vector<std::string> names;
-        for (sf::Keyboard::Key key : values.keys.keys(action))
-            names.push_back(KeyNames::nameOf(key));
-        out << KeyBindings::nameOf(action) << " = " << joined(names) << '\n';
-    }
+        out << KeyBindings::nameOf(action) << " = " << KeyNames::listOf(values.keys.keys(action))
+            << '\n';
     for (KeyBindings::Action action : {KeyBindings::Action::Fire, KeyBindings::Action::Pause})
     {
         std::vector<std::string> numbers;

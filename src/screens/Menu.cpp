@@ -1,11 +1,13 @@
 #include "screens/Menu.hpp"
 
 #include "config/BestLevel.hpp"
+#include "config/Preferences.hpp"
 #include "platform/Desktop.hpp"
 #include "presentation/CaptionFont.hpp"
 #include "presentation/VolumeNotice.hpp"
 #include "resources/MediaCheck.hpp"
 #include "resources/MediaFiles.hpp"
+#include "screens/MenuButtons.hpp"
 #include "session/ScreenContext.hpp"
 #include "sound/AudioDevice.hpp"
 #include "sound/Effects.hpp"
@@ -18,29 +20,12 @@
 
 namespace
 {
-// Button areas in the menu image's own pixels, every bound exclusive. The image
-// fills the field, so these are field units too.
-struct Area
-{
-    int left, right, top, bottom;
-
-    bool contains(sf::Vector2i point) const
-    {
-        return point.x > left && point.x < right && point.y > top && point.y < bottom;
-    }
-};
-
-constexpr Area PlayButton{296, 509, 516, 579};
-constexpr Area ExitButton{317, 480, 625, 693};
-
-constexpr int ExitLit = 0;
-constexpr int NeutralImage = 1;
-constexpr int PlayLit = 2;
+using Lit = MenuButtons::Lit;
 } // namespace
 
 Menu::Menu(ScreenContext& context)
     : mShowMenu(true), mHoverSoundArmed(true), mContext(&context), mWindow(&context.window),
-      mHighlight(NeutralImage), mCommand(context.events, Gamepad::Layout::Menu)
+      mHighlight(Lit::None), mCommand(context.events, Gamepad::Layout::Menu)
 {
     loadTextures();
     loadSounds();
@@ -51,7 +36,7 @@ Menu::Menu(ScreenContext& context)
         mBestCaption = RecordCaption::forMenu(context.captionFont.get(), context.bestLevel.best());
     mShowMenu = true;
     mHoverSoundArmed = true;
-    mHighlight = NeutralImage;
+    mHighlight = Lit::None;
 }
 
 Menu::~Menu() = default;
@@ -113,24 +98,39 @@ void Menu::showLoop()
 bool Menu::showFrame()
 {
     processEvents();
-    // The picture: which image is lit, and which word on the sound shows.
-    if (!mStill.needsDrawing(mHighlight + 3 * mContext->notice.picture(), *mWindow))
+    // The picture: which button is lit, the word on the sound, and the options.
+    const std::tuple<int, int, int> shown(mHighlight, mContext->notice.picture(),
+                                          mOptions ? mOptions->picture() : -1);
+    if (shown != mShown)
+    {
+        mShown = shown;
+        ++mPicture;
+    }
+    if (!mStill.needsDrawing(mPicture, *mWindow))
         return false;
     mWindow->clear(sf::Color::Black);
-    if (mHighlight == NeutralImage)
-        mWindow->draw(mNeutralSprite, sf::RenderStates::Default);
-    else if (mHighlight == PlayLit)
+    if (mHighlight == Lit::Play)
         mWindow->draw(mPlaySprite, sf::RenderStates::Default);
-    else if (mHighlight == ExitLit)
+    else if (mHighlight == Lit::Exit)
         mWindow->draw(mExitSprite, sf::RenderStates::Default);
+    else
+        mWindow->draw(mNeutralSprite, sf::RenderStates::Default);
+    MenuButtons::drawOptions(*mWindow, mContext->captionFont.get(), mHighlight == Lit::Options);
     mBestCaption.draw(*mWindow);
+    if (mOptions)
+        mOptions->draw(*mWindow);
     mContext->notice.draw(*mWindow);
     return true;
 }
 
 void Menu::processEvents()
 {
-    updateHover();
+    // The song follows the music's volume as the player turns it in the options.
+    mMusic.setVolume(static_cast<float>(mContext->preferences.music()));
+    if (mOptions)
+        mOptions->point(mWindow->mapPixelToCoords(mContext->desktop.pointer(*mWindow)));
+    else
+        updateHover();
     sf::Event event;
     while (mCommand.pollEvent(event))
     {
@@ -141,12 +141,20 @@ void Menu::processEvents()
         if (event.type != sf::Event::MouseMoved && event.type != sf::Event::MouseEntered &&
             event.type != sf::Event::MouseLeft)
             mStill.disturb();
-        switch (event.type)
+        if (event.type == sf::Event::Closed)
         {
-        case sf::Event::Closed:
             mWindow->close();
             mCommand.quit();
-            break;
+            continue;
+        }
+        if (mOptions)
+        {
+            if (!mOptions->handle(event))
+                mOptions.reset();
+            continue;
+        }
+        switch (event.type)
+        {
         case sf::Event::MouseButtonPressed:
             handleMouseClick(event.mouseButton.button, true);
             break;
@@ -168,64 +176,54 @@ void Menu::updateHover()
     if (mPointer == moved)
         return;
     mPointer = moved;
-    const sf::Vector2i pointer = pointerOnImage(moved);
-
-    if (PlayButton.contains(pointer))
+    if (const auto lit = MenuButtons::at(pointerOnImage(moved)))
     {
-        mHighlight = PlayLit;
+        mHighlight = *lit;
         if (mHoverSoundArmed)
-        {
             Effects::play(mHoverSound);
-            mHoverSoundArmed = false;
-        }
-    }
-    else if (ExitButton.contains(pointer))
-    {
-        mHighlight = ExitLit;
-        if (mHoverSoundArmed)
-        {
-            Effects::play(mHoverSound);
-            mHoverSoundArmed = false;
-        }
+        mHoverSoundArmed = false;
     }
     else
     {
-        mHighlight = NeutralImage;
+        mHighlight = Lit::None;
         mHoverSoundArmed = true;
     }
 }
 
 void Menu::handleMouseClick(sf::Mouse::Button button, bool /*pressed*/)
 {
-    if (button == sf::Mouse::Left && isMouseOverPlay())
-        choose(PlayLit);
-    if (button == sf::Mouse::Left && isMouseOverExit())
-        choose(ExitLit);
+    if (button != sf::Mouse::Left)
+        return;
+    if (const auto lit = MenuButtons::at(pointerOnImage(mContext->desktop.pointer(*mWindow))))
+        choose(*lit);
 }
 
-// Up lights Play and Down the button below the lit one; neither wraps round,
-// so a held key settles on a button.
+// Up and Down light the button above or below the lit one (from none, Play);
+// neither wraps round, so a held key settles on a button.
 void Menu::handleKey(sf::Keyboard::Key key)
 {
     switch (key)
     {
     case sf::Keyboard::Up:
     case sf::Keyboard::W:
-        lightByKey(PlayLit);
+        lightByKey(MenuButtons::neighbour(mHighlight, -1));
         break;
     case sf::Keyboard::Down:
     case sf::Keyboard::S:
-        lightByKey(mHighlight == NeutralImage ? PlayLit : ExitLit);
+        lightByKey(MenuButtons::neighbour(mHighlight, 1));
+        break;
+    case sf::Keyboard::O:
+        choose(Lit::Options);
         break;
     case sf::Keyboard::Enter:
-        choose(mHighlight == ExitLit ? ExitLit : PlayLit);
+        choose(mHighlight == Lit::None ? Lit::Play : mHighlight);
         break;
     case sf::Keyboard::Space:
-        if (mHighlight != NeutralImage)
+        if (mHighlight != Lit::None)
             choose(mHighlight);
         break;
     case sf::Keyboard::Escape:
-        choose(ExitLit);
+        choose(Lit::Exit);
         break;
     default:
         break;
@@ -242,23 +240,31 @@ void Menu::lightByKey(int highlight)
 
 void Menu::choose(int highlight)
 {
-    if (highlight == PlayLit)
+    if (highlight == Lit::Options)
+        openOptions();
+    else if (highlight == Lit::Play)
         mShowMenu = false;
-    else if (highlight == ExitLit)
+    else if (highlight == Lit::Exit)
     {
         mWindow->close();
         mCommand.quit();
     }
 }
 
+void Menu::openOptions()
+{
+    mHighlight = Lit::Options;
+    mOptions = std::make_unique<OptionsMenu>(*mContext, &mHoverSound);
+}
+
 bool Menu::isMouseOverPlay() const
 {
-    return PlayButton.contains(pointerOnImage(mContext->desktop.pointer(*mWindow)));
+    return MenuButtons::at(pointerOnImage(mContext->desktop.pointer(*mWindow))) == Lit::Play;
 }
 
 bool Menu::isMouseOverExit() const
 {
-    return ExitButton.contains(pointerOnImage(mContext->desktop.pointer(*mWindow)));
+    return MenuButtons::at(pointerOnImage(mContext->desktop.pointer(*mWindow))) == Lit::Exit;
 }
 
 // The pointer as a pixel of the menu image, wherever the window stands on the

@@ -2,6 +2,7 @@
 
 #include "app/GameState.hpp"
 #include "gameplay/Command.hpp"
+#include "menus/OptionsMenu.hpp"
 #include "platform/StillPicture.hpp"
 #include "presentation/RecordCaption.hpp"
 #include "resources/ResourceCache.hpp"
@@ -14,13 +15,16 @@
 #include <SFML/Window/Keyboard.hpp>
 #include <SFML/Window/Mouse.hpp>
 
+#include <memory>
 #include <optional>
+#include <tuple>
 
 struct ScreenContext;
 
-// The title screen: plays its song, lights Play or Exit under the pointer or
-// as the keys (or a gamepad) move, whichever moved last, and ends when the
-// player picks one or closes the window.
+// The title screen: plays its song, lights Play, Options or Exit under the
+// pointer or as the keys (or a gamepad) move, whichever moved last, and ends
+// when the player picks Play or Exit or closes the window. Options opens the
+// options over the picture, with the song playing on.
 class Menu : public GameState
 {
 public:
@@ -52,6 +56,7 @@ private:
     void handleKey(sf::Keyboard::Key key);
     void lightByKey(int highlight);
     void choose(int highlight);
+    void openOptions();
     bool isMouseOverPlay() const;
     bool isMouseOverExit() const;
     sf::Vector2i pointerOnImage(sf::Vector2i inWindow) const;
@@ -63,7 +68,7 @@ private:
     sf::Sprite mExitSprite;
     ScreenContext* mContext; // the entry point's context and window outlive every screen
     sf::RenderWindow* mWindow;
-    int mHighlight;                       // 0 Exit lit, 1 neutral, 2 Play lit
+    int mHighlight;                       // 0 Exit lit, 1 neutral, 2 Play lit, 3 Options lit
     std::optional<sf::Vector2i> mPointer; // where the pointer was last seen in the window
     // Declared before the sound, so the buffer outlives the sound playing it.
     ResourceCache mResources;
@@ -72,5 +77,9 @@ private:
     sf::Music mMusic;
     bool mSongOpened = false;
     RecordCaption mBestCaption;
+    std::unique_ptr<OptionsMenu> mOptions; // while open
     StillPicture mStill;
+    // What the last picture showed, and a number for each new one.
+    std::tuple<int, int, int> mShown{-1, -1, -1};
+    int mPicture = 0;
 };

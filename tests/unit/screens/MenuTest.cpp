@@ -32,7 +32,10 @@ namespace
 // the window is 800 x 800.
 const sf::Vector2i OnPlay(400, 550);
 const sf::Vector2i OnExit(400, 660);
-const sf::Vector2i BetweenButtons(400, 600);
+const sf::Vector2i BetweenButtons(250, 600);
+const sf::Vector2i OnOptions(400, 602);
+// On the Options button's frame, which the lit button inks gold.
+const sf::Vector2i OptionsFrame(330, 602);
 const sf::Vector2i AboveButtons(100, 100);
 
 enum class Shown
@@ -40,13 +43,15 @@ enum class Shown
     Neutral,
     PlayLit,
     ExitLit,
+    OptionsLit,
     Black,
     Other
 };
 
 std::ostream& operator<<(std::ostream& out, Shown shown)
 {
-    const char* names[] = {"neutral image", "Play image", "Exit image", "black", "other"};
+    const char* names[] = {"neutral image", "Play image", "Exit image",
+                           "Options lit",   "black",      "other"};
     return out << names[static_cast<int>(shown)];
 }
 
@@ -66,8 +71,11 @@ Shown shownIn(const sf::RenderWindow& window)
     const sf::Vector2i at = window.mapCoordsToPixel(sf::Vector2f(50.f, 50.f));
     const sf::Color pixel =
         frame.copyToImage().getPixel(static_cast<unsigned>(at.x), static_cast<unsigned>(at.y));
+    const sf::Vector2i frameAt = window.mapCoordsToPixel(sf::Vector2f(OptionsFrame));
+    const sf::Color optionsFrame = frame.copyToImage().getPixel(static_cast<unsigned>(frameAt.x),
+                                                                static_cast<unsigned>(frameAt.y));
     if (near(pixel, ScreenTestMedia::Neutral))
-        return Shown::Neutral;
+        return near(optionsFrame, sf::Color(255, 206, 84)) ? Shown::OptionsLit : Shown::Neutral;
     if (near(pixel, ScreenTestMedia::PlayLit))
         return Shown::PlayLit;
     if (near(pixel, ScreenTestMedia::ExitLit))
@@ -553,13 +561,16 @@ TEST_F(MenuScreen, KeysLightTheButtonsAsThePointerDoes)
     };
     const std::vector<Step> steps = {
         {sf::Keyboard::Down, {}, Shown::PlayLit, true, "Down with nothing lit"},
-        {sf::Keyboard::Down, {}, Shown::ExitLit, true, "Down again"},
+        {sf::Keyboard::Down, {}, Shown::OptionsLit, true, "Down again"},
+        {sf::Keyboard::S, {}, Shown::ExitLit, true, "S"},
         {sf::Keyboard::S, {}, Shown::ExitLit, false, "S on the last button"},
-        {sf::Keyboard::W, {}, Shown::PlayLit, true, "W"},
+        {sf::Keyboard::W, {}, Shown::OptionsLit, true, "W"},
+        {sf::Keyboard::Up, {}, Shown::PlayLit, true, "Up"},
         {sf::Keyboard::Up, {}, Shown::PlayLit, false, "Up on the first button"},
         {{}, AboveButtons, Shown::PlayLit, false, "the pointer rests"},
         {{}, OnExit, Shown::ExitLit, true, "the pointer enters Exit"},
-        {sf::Keyboard::Up, {}, Shown::PlayLit, true, "Up under the resting pointer"},
+        {sf::Keyboard::Up, {}, Shown::OptionsLit, true, "Up under the resting pointer"},
+        {{}, OnOptions, Shown::OptionsLit, false, "the pointer moves onto Options"},
         {{}, OnExit + sf::Vector2i(2, 0), Shown::ExitLit, false, "the pointer moves on Exit"},
         {{}, BetweenButtons, Shown::Neutral, false, "the pointer leaves"},
         {sf::Keyboard::Up, {}, Shown::PlayLit, true, "Up with nothing lit"},
@@ -620,12 +631,15 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         KeyChoice{{sf::Keyboard::Enter}, true, "EnterWithNothingLit"},
         KeyChoice{{sf::Keyboard::Down, sf::Keyboard::Enter}, true, "EnterOnPlay"},
-        KeyChoice{{sf::Keyboard::Down, sf::Keyboard::S, sf::Keyboard::Enter}, false, "EnterOnExit"},
+        KeyChoice{{sf::Keyboard::Down, sf::Keyboard::S, sf::Keyboard::S, sf::Keyboard::Enter},
+                  false,
+                  "EnterOnExit"},
         KeyChoice{{sf::Keyboard::Space, sf::Keyboard::W, sf::Keyboard::Space},
                   true,
                   "SpaceOnPlayAfterSpaceWithNothingLit"},
-        KeyChoice{
-            {sf::Keyboard::Down, sf::Keyboard::Down, sf::Keyboard::Space}, false, "SpaceOnExit"},
+        KeyChoice{{sf::Keyboard::Down, sf::Keyboard::Down, sf::Keyboard::Down, sf::Keyboard::Space},
+                  false,
+                  "SpaceOnExit"},
         KeyChoice{{sf::Keyboard::Escape}, false, "Escape"},
         KeyChoice{{sf::Keyboard::Down, sf::Keyboard::Escape}, false, "EscapeWithPlayLit"}),
     [](const ::testing::TestParamInfo<KeyChoice>& choice)
@@ -643,6 +657,10 @@ TEST_F(MenuScreen, AGamepadLightsAndChoosesAsTheKeysDo)
     FakeJoystick::lean(0, sf::Joystick::PovY, 0.f);
     menu.frame();
     FakeJoystick::lean(0, sf::Joystick::Y, 100.f);
+    EXPECT_EQ(menu.frame().shown, Shown::OptionsLit);
+    FakeJoystick::lean(0, sf::Joystick::Y, 0.f);
+    menu.frame();
+    FakeJoystick::lean(0, sf::Joystick::PovY, 100.f);
     EXPECT_EQ(menu.frame().shown, Shown::ExitLit);
     EXPECT_TRUE(menu.isMenuShown()) << "the button held since before the menu chose nothing";
 

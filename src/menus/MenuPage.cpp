@@ -1,0 +1,176 @@
+#include "menus/MenuPage.hpp"
+
+#include "foundation/Field.hpp"
+#include "presentation/Lettering.hpp"
+
+#include <SFML/Graphics/RectangleShape.hpp>
+#include <SFML/Graphics/RenderStates.hpp>
+#include <SFML/Graphics/Text.hpp>
+
+#include <cmath>
+#include <utility>
+
+namespace
+{
+constexpr float FieldWidth = static_cast<float>(Field::Width);
+constexpr float FieldHeight = static_cast<float>(Field::Height);
+constexpr float HeadingY = 150.f;
+constexpr float FirstRowY = 240.f;
+constexpr float RowHeight = 46.f;
+constexpr float TableRowHeight = 30.f;
+constexpr float LabelX = 190.f;
+constexpr float ValueX = 610.f;
+constexpr float TableColumns[] = {90.f, 290.f, 540.f};
+const sf::Color Lit(255, 206, 84);
+
+// Words on one line of the page: placed across by their letters' extent, and
+// down by the font's line, so that rows line up whatever their letters.
+void write(sf::RenderTarget& target, const sf::Font& font, const std::string& words,
+           unsigned int size, sf::Color colour, sf::Vector2f at, float across)
+{
+    sf::Text text(sf::String::fromUtf8(words.begin(), words.end()), font, size);
+    text.setFillColor(colour);
+    Lettering::outline(text);
+    const float width = text.getLocalBounds().left + text.getLocalBounds().width;
+    text.setOrigin(std::round(width * across), std::round(static_cast<float>(size) * 0.6f));
+    text.setPosition(at);
+    target.draw(text, sf::RenderStates::Default);
+}
+} // namespace
+
+MenuPage::MenuPage(std::string heading, std::vector<Entry> entries)
+    : mHeading(std::move(heading)), mEntries(std::move(entries))
+{
+}
+
+MenuPage::Outcome MenuPage::handle(const sf::Event& event)
+{
+    switch (event.type)
+    {
+    case sf::Event::KeyPressed:
+        switch (event.key.code)
+        {
+        case sf::Keyboard::Up:
+            light(mLit == 0 ? 0 : mLit - 1);
+            break;
+        case sf::Keyboard::Down:
+            light(std::min(mLit + 1, mEntries.size() - 1));
+            break;
+        case sf::Keyboard::Left:
+            turn(-1);
+            break;
+        case sf::Keyboard::Right:
+            turn(1);
+            break;
+        case sf::Keyboard::Enter:
+        case sf::Keyboard::Space:
+            return choose(mLit);
+        case sf::Keyboard::Escape:
+            return Outcome::Back;
+        default:
+            break;
+        }
+        break;
+    case sf::Event::MouseButtonPressed:
+        if (event.mouseButton.button == sf::Mouse::Left && mPointer)
+            if (const auto entry = entryAt(*mPointer))
+                return choose(*entry);
+        break;
+    case sf::Event::MouseWheelScrolled:
+        if (event.mouseWheelScroll.delta != 0.f)
+            turn(event.mouseWheelScroll.delta > 0.f ? 1 : -1);
+        break;
+    default:
+        break;
+    }
+    return Outcome::Stay;
+}
+
+void MenuPage::point(sf::Vector2f pointer)
+{
+    if (mPointer == pointer)
+        return;
+    mPointer = pointer;
+    if (const auto entry = entryAt(pointer))
+        light(*entry);
+}
+
+void MenuPage::setPrompt(std::string prompt)
+{
+    mPrompt = std::move(prompt);
+    changed();
+}
+
+void MenuPage::setTable(std::vector<std::vector<std::string>> rows)
+{
+    mTable = std::move(rows);
+    changed();
+}
+
+MenuPage::Outcome MenuPage::choose(std::size_t entry)
+{
+    light(entry);
+    changed();
+    return mEntries[entry].choose ? mEntries[entry].choose() : Outcome::Stay;
+}
+
+void MenuPage::turn(int step)
+{
+    if (mEntries[mLit].turn)
+    {
+        mEntries[mLit].turn(step);
+        changed();
+    }
+}
+
+void MenuPage::light(std::size_t entry)
+{
+    if (entry != mLit)
+        changed();
+    mLit = entry;
+}
+
+float MenuPage::rowY(std::size_t entry) const
+{
+    const float belowTable = mTable.empty() ? 0.f : TableRowHeight * (mTable.size() + 1);
+    return FirstRowY + belowTable + RowHeight * static_cast<float>(entry);
+}
+
+std::optional<std::size_t> MenuPage::entryAt(sf::Vector2f point) const
+{
+    if (point.x < LabelX - 40.f || point.x > ValueX + 40.f)
+        return std::nullopt;
+    for (std::size_t entry = 0; entry < mEntries.size(); ++entry)
+        if (std::abs(point.y - rowY(entry)) < RowHeight / 2.f)
+            return entry;
+    return std::nullopt;
+}
+
+void MenuPage::draw(sf::RenderTarget& target, const sf::Font& font) const
+{
+    sf::RectangleShape dimmer(sf::Vector2f(FieldWidth, FieldHeight));
+    dimmer.setFillColor(sf::Color(0, 0, 0, 190));
+    target.draw(dimmer, sf::RenderStates::Default);
+
+    write(target, font, mPrompt.empty() ? mHeading : mPrompt, 40, Lettering::Pale,
+          sf::Vector2f(FieldWidth / 2.f, HeadingY), 0.5f);
+    for (std::size_t row = 0; row < mTable.size(); ++row)
+        for (std::size_t column = 0; column < mTable[row].size() && column < 3; ++column)
+            write(target, font, mTable[row][column], TableSize, Lettering::Pale,
+                  sf::Vector2f(TableColumns[column], FirstRowY + TableRowHeight * row), 0.f);
+    for (std::size_t entry = 0; entry < mEntries.size(); ++entry)
+    {
+        const Entry& each = mEntries[entry];
+        const bool lit = entry == mLit;
+        const sf::Color colour = lit ? Lit : Lettering::Pale;
+        const float y = rowY(entry);
+        write(target, font, (lit ? "> " : "  ") + each.label, TextSize, colour,
+              sf::Vector2f(LabelX - 30.f, y), 0.f);
+        if (each.value)
+        {
+            const std::string value = each.value();
+            write(target, font, lit && each.turn ? "< " + value + " >" : value, TextSize, colour,
+                  sf::Vector2f(ValueX, y), 1.f);
+        }
+    }
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/System/Vector2.hpp>
+#include <SFML/Window/Event.hpp>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// One page of the menus beyond the title: a heading and a column of entries
+// over the dimmed field, one of them lit. Up and Down light the entry above or
+// below, Enter or Space chooses the lit one, Left and Right turn its value,
+// Escape goes back; the pointer lights the entry it is over, a left click
+// chooses it and the wheel turns it.
+class MenuPage
+{
+public:
+    enum class Outcome
+    {
+        Stay,
+        Back,
+    };
+
+    struct Entry
+    {
+        std::string label;
+        // The value shown beside the label, read at every drawing; none for a plain choice.
+        std::function<std::string()> value;
+        std::function<Outcome()> choose;
+        // By one step, -1 or +1; none for an entry without a value to turn.
+        std::function<void(int step)> turn;
+    };
+
+    MenuPage(std::string heading, std::vector<Entry> entries);
+
+    Outcome handle(const sf::Event& event);
+    // Where the pointer is, in field units: it lights the entry under it when it has moved.
+    void point(sf::Vector2f pointer);
+
+    // The heading stands in for a while, e.g. to ask for a key.
+    void setPrompt(std::string prompt);
+    // Rows of up to three columns between the heading and the entries.
+    void setTable(std::vector<std::vector<std::string>> rows);
+
+    void draw(sf::RenderTarget& target, const sf::Font& font) const;
+
+    std::size_t lit() const { return mLit; }
+    // Changes whenever what the page shows may have changed, for a still screen.
+    int picture() const { return mChanges; }
+    void changed() { ++mChanges; }
+
+    static constexpr unsigned int TextSize = 28;
+    static constexpr unsigned int TableSize = 20;
+
+private:
+    Outcome choose(std::size_t entry);
+    void turn(int step);
+    void light(std::size_t entry);
+    std::optional<std::size_t> entryAt(sf::Vector2f point) const;
+    float rowY(std::size_t entry) const;
+
+    std::string mHeading;
+    std::string mPrompt;
+    std::vector<Entry> mEntries;
+    std::vector<std::vector<std::string>> mTable;
+    std::size_t mLit = 0;
+    std::optional<sf::Vector2f> mPointer;
+    int mChanges = 0;
+};
