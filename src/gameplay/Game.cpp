@@ -75,6 +75,7 @@ bool Game::processEvents()
 {
     mSceneGraph.startFrame();
     const bool eventsCame = mCommand->pollEvents();
+    mCommand->handOverKeysLetGo(mSceneGraph);
     setPaused(mCommand->isPauseAsked());
     return eventsCame;
 }
@@ -86,8 +87,7 @@ void Game::update(sf::Time deltaTime)
         return;
     mSceneGraph.update(deltaTime);
     mEnemySpawner->update(&mSceneGraph);
-    const bool pressed = mCommand->isPressed();
-    mSceneGraph.handleInput(mCommand->getKey(), pressed);
+    mCommand->handOver(mSceneGraph);
     handleCollisions();
     mEffects.update(deltaTime, mSceneGraph);
 }
