@@ -25,7 +25,19 @@ constexpr float FireRateStep = 0.5f;
 constexpr float MaxSpeed = 800.f;
 constexpr float SpeedStep = 40.f;
 constexpr float ShipScale = 0.13f;
-const sf::Time MaxFireHeadStart = sf::milliseconds(50);
+// The longest frame of ordinary play (20 frames a second).
+const sf::Time OrdinaryFrame = sf::milliseconds(50);
+
+// How far a ship `width` wide moves in a frame, with `room` between it and the
+// edge it moves towards. A long frame (a stall, a dragged window) would carry
+// it off the field: it stops with at most half of it past the edge.
+float stepTowardsEdge(float room, float width, sf::Time dt)
+{
+    const float step = Player::sSpeed.x * dt.asSeconds();
+    if (dt <= OrdinaryFrame)
+        return step;
+    return std::min(step, room + width / 2.f);
+}
 } // namespace
 
 bool& Player::DirectionFlags::operator[](Direction direction)
@@ -98,24 +110,24 @@ void Player::setKeyFlag(sf::Keyboard::Key key, bool pressed)
 // frame's step; it can always move back.
 void Player::moveLeft(sf::Time dt)
 {
-    if (mSprite.getPosition().x < 0.f)
+    const float left = mSprite.getPosition().x;
+    if (left < 0.f)
         return;
-    mSprite.move(-sSpeed.x * dt.asSeconds(), 0.f);
+    mSprite.move(-stepTowardsEdge(left, mSprite.getGlobalBounds().width, dt), 0.f);
 }
 
 void Player::moveRight(sf::Time dt)
 {
-    const float right = mSprite.getPosition().x + mSprite.getGlobalBounds().width;
+    const float width = mSprite.getGlobalBounds().width;
+    const float right = mSprite.getPosition().x + width;
     if (right > static_cast<float>(Field::Width))
         return;
-    mSprite.move(sSpeed * dt.asSeconds());
+    mSprite.move(stepTowardsEdge(static_cast<float>(Field::Width) - right, width, dt), 0.f);
 }
 
 void Player::fire()
 {
-    mElapsed = mFireClock.getElapsedTime() + mFireHeadStart;
-    const bool heldSinceLastFrame = mFireHeld;
-    mFireHeld = true;
+    mElapsed = mFireClock.getElapsedTime();
     if (!(mElapsed.asSeconds() > 1.0 / sFireRate))
         return;
 
@@ -125,14 +137,8 @@ void Player::fire()
                                           position.y - bounds.height / 2.f, -1,
                                           Category::PlayerMissile));
     Effects::play(mLaserSound);
-    // Held fire keeps its rhythm: the next interval counts from the moment this
-    // shot fell due, not from the frame that fired it. Otherwise every shot
-    // waits for a frame, and at a capped frame rate the ship fires noticeably
-    // slower than its rate. At most the wait for a frame at 20 frames a second,
-    // so that a stalled frame is not made up for with a hurried shot.
-    const sf::Time interval = sf::seconds(1.f / sFireRate);
-    mFireHeadStart =
-        heldSinceLastFrame ? std::min(mElapsed - interval, MaxFireHeadStart) : sf::Time::Zero;
+    // The next interval counts from this frame: held fire shoots in the first
+    // frame after each interval, so the period is a whole number of frames.
     mFireClock.restart();
 }
 
@@ -160,14 +166,7 @@ void Player::updateCurrent(sf::Time dt)
     if (mKeysHeld[Right])
         moveRight(dt);
     if (mKeysHeld[Up])
-    {
         fire();
-    }
-    else
-    {
-        mFireHeld = false;
-        mFireHeadStart = sf::Time::Zero;
-    }
 }
 
 void Player::applyPowerUpCurrent(int kind)

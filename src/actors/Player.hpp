@@ -73,8 +73,6 @@ private:
 
     sf::Time mElapsed;
     GameTimer mFireClock;
-    bool mFireHeld = false;    // Up was held in the last frame too
-    sf::Time mFireHeadStart;   // how late the last shot of held fire came after it fell due
     sf::RenderWindow* mWindow; // the play screen's window outlives every node
     sf::Sound mLaserSound;
     sf::Sound mPowerUpSound;

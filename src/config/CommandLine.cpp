@@ -149,7 +149,8 @@ std::string CommandLine::usage()
            "  Anywhere         M mutes, - and + turn the volume down and up,\n"
            "                   F11 or Alt+Enter toggles fullscreen\n"
            "  Gamepad          stick or D-pad moves, face buttons fire, Start pauses;\n"
-           "                   in the menu, stick or D-pad and button 0\n";
+           "                   in the menu, stick or D-pad and A; anywhere, hold Back:\n"
+           "                   A mutes, down and up turn the volume, B toggles fullscreen\n";
 }
 
 std::string CommandLine::version()

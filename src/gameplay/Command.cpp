@@ -1,6 +1,9 @@
 #include "gameplay/Command.hpp"
 
+#include "scene/SceneNode.hpp"
 #include "session/EventPump.hpp"
+
+#include <algorithm>
 
 bool Command::sRunning = true;
 
@@ -12,29 +15,14 @@ bool isPauseKey(sf::Keyboard::Key key)
 }
 } // namespace
 
-Command::Command(EventPump& events, Gamepad::Layout pad) : mEvents(&events), mGamepad(pad) {}
+Command::Command(EventPump& events, Gamepad::Layout pad) : mEvents(&events)
+{
+    events.setPadLayout(pad);
+}
 
-// Each round hands out the window's events until its queue runs dry, then
-// what changed on the pads since the round before.
 bool Command::pollEvent(sf::Event& event)
 {
-    if (!mPadsTurn)
-    {
-        if (mEvents->pollEvent(event))
-            return true;
-        mPadsTurn = true;
-        if (mEvents->window().isOpen())
-            mGamepad.read(mPadEvents);
-    }
-    if (!mPadEvents.empty() && mEvents->window().isOpen())
-    {
-        event = mPadEvents.front();
-        mPadEvents.pop_front();
-        return true;
-    }
-    mPadEvents.clear();
-    mPadsTurn = false;
-    return false;
+    return mEvents->pollEvent(event);
 }
 
 bool Command::pollEvents()
@@ -73,14 +61,67 @@ bool Command::pollEvents()
     return any;
 }
 
+// The first event since the last hand-over is the next frame's, as if it came
+// alone. Any more wait their turn, but only those that change a key: a held
+// key's repeated presses add nothing, however slow the frames.
 void Command::recordKey(sf::Keyboard::Key key, bool pressed)
 {
     if (key == sf::Keyboard::Space)
         key = sf::Keyboard::Up;
-    if (key != sf::Keyboard::Left && key != sf::Keyboard::Right && key != sf::Keyboard::Up)
+    if (std::find(PlayKeys.begin(), PlayKeys.end(), key) == PlayKeys.end())
         return;
-    mKey = key;
-    mPressed = pressed;
+    const KeyEvent last = mWaiting.empty() ? KeyEvent{mKey, mPressed} : mWaiting.back();
+    if (last.key == key && last.pressed == pressed)
+        return;
+    if (mWaiting.empty() && mHandedOver)
+    {
+        mKey = key;
+        mPressed = pressed;
+        mHandedOver = false;
+    }
+    else if (isDown(key) != pressed)
+    {
+        if (mWaiting.size() == MaxWaiting)
+            dropOldestWaitingPair();
+        mWaiting.push_back({key, pressed});
+    }
+    isDown(key) = pressed;
+}
+
+// Each key's waiting events take turns going down and up, so any two of one
+// key cancel out; with three keys, four waiting events always hold such a pair.
+void Command::dropOldestWaitingPair()
+{
+    for (std::size_t first = 0; first < mWaiting.size(); ++first)
+        for (std::size_t second = first + 1; second < mWaiting.size(); ++second)
+            if (mWaiting[second].key == mWaiting[first].key)
+            {
+                mWaiting.erase(mWaiting.begin() + static_cast<std::ptrdiff_t>(second));
+                mWaiting.erase(mWaiting.begin() + static_cast<std::ptrdiff_t>(first));
+                return;
+            }
+}
+
+void Command::handOver(SceneNode& scene)
+{
+    const bool pressed = isPressed();
+    scene.handleInput(getKey(), pressed);
+    mHandedOver = true;
+    if (mWaiting.empty())
+        return;
+    mKey = mWaiting.front().key;
+    mPressed = mWaiting.front().pressed;
+    mWaiting.pop_front();
+    mHandedOver = false;
+}
+
+void Command::handOverKeysLetGo(SceneNode& scene)
+{
+    if (!mKeysLetGo)
+        return;
+    for (sf::Keyboard::Key key : PlayKeys)
+        scene.handleInput(key, false);
+    mKeysLetGo = false;
 }
 
 void Command::pauseKey(bool pressed)
@@ -90,13 +131,23 @@ void Command::pauseKey(bool pressed)
     mPauseKeyDown = pressed;
 }
 
-// Keys let go while another window has the keyboard send this one no release:
-// the last key counts as let go, and the next press of a pause key counts.
+// Whatever was still waiting is stale: the scene hears every key let go, and
+// the next press of a pause key counts.
 void Command::focusLost()
 {
     mPauseAsked = true;
-    mPressed = false;
     mPauseKeyDown = false;
+    mWaiting.clear();
+    mDown.fill(false);
+    mPressed = false;
+    mHandedOver = true;
+    mKeysLetGo = true;
+}
+
+bool& Command::isDown(sf::Keyboard::Key key)
+{
+    const auto found = std::find(PlayKeys.begin(), PlayKeys.end(), key);
+    return mDown[static_cast<std::size_t>(found - PlayKeys.begin())];
 }
 
 sf::Keyboard::Key Command::getKey() const

@@ -1,35 +1,50 @@
 #pragma once
 
-#include "gameplay/Gamepad.hpp"
+#include "session/Gamepad.hpp"
 
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Keyboard.hpp>
 
+#include <array>
 #include <deque>
 
 class EventPump;
+class SceneNode;
 
-// The one door for the player's inputs. It hands a screen the window's events
-// and, after them, the gamepads' as the key events the keyboard would send.
-// During play it drains them once a frame, keeping only what the game needs:
-// a close request, the last arrow key that went down or up (Space counts as
-// Up), and whether the player wants the game paused. Also holds the flag that
-// keeps the application cycling through its screens.
+// What play needs from the player's inputs, drained once a frame from the
+// event pump (the window's events, then the gamepads' as keys): a close
+// request, the arrow keys that went down or up (Space counts as Up), and
+// whether the player wants the game paused. Once a frame the scene is handed
+// one key event; events that come together reach it in order, one a frame, so
+// that none is lost. Also holds the flag that keeps the application cycling
+// through its screens.
 class Command
 {
 public:
+    // Tells the pump what a pad's controls stand for while this command reads it.
     explicit Command(EventPump& events, Gamepad::Layout pad = Gamepad::Layout::Play);
 
-    // The next event for a screen that reads its own, as EventPump::pollEvent;
-    // false once the window's and the gamepads' events are all handed out.
+    // The next event for a screen that reads its own, as EventPump::pollEvent.
     bool pollEvent(sf::Event& event);
 
     // True when there was any event at all.
     bool pollEvents();
     void recordKey(sf::Keyboard::Key key, bool pressed);
 
+    // The key event the scene is handed in this frame, again in every frame
+    // until another takes its place.
     sf::Keyboard::Key getKey() const;
     bool isPressed() const;
+
+    // The input walk: hands every node this frame's key event, then brings up
+    // the next recorded one, if any, for the next frame.
+    void handOver(SceneNode& scene);
+
+    // Keys let go while another window has the keyboard send this one no
+    // release: after a lasting loss of the focus every play key counts as let
+    // go. The scene hears it at once, paused as the game is then, so that no
+    // ship drifts when play goes on.
+    void handOverKeysLetGo(SceneNode& scene);
 
     // P, Pause and Escape (and a pad's Start) ask for a pause and then for the
     // game to go on; losing the keyboard focus asks for a pause.
@@ -38,16 +53,32 @@ public:
     void quit();
     static bool isRunning();
 
+    static constexpr std::array<sf::Keyboard::Key, 3> PlayKeys{
+        sf::Keyboard::Left, sf::Keyboard::Right, sf::Keyboard::Up};
+    // Recorded events wait at most this many frames: past it, a key's oldest
+    // press and release that are still waiting go together, so the ships
+    // never fall far behind the keys.
+    static constexpr std::size_t MaxWaiting = 4;
+
 private:
+    struct KeyEvent
+    {
+        sf::Keyboard::Key key;
+        bool pressed;
+    };
+
     void pauseKey(bool pressed);
     void focusLost();
+    bool& isDown(sf::Keyboard::Key key);
+    void dropOldestWaitingPair();
 
     EventPump* mEvents; // the entry point's, which outlives every Command bound to it
-    Gamepad mGamepad;
-    std::deque<sf::Event> mPadEvents;
-    bool mPadsTurn = false; // the window's events of this round are all handed out
     sf::Keyboard::Key mKey = sf::Keyboard::Unknown;
     bool mPressed = false;
+    bool mHandedOver = true;       // the scene has heard mKey and mPressed at least once
+    std::deque<KeyEvent> mWaiting; // recorded after mKey, for the frames to come
+    std::array<bool, PlayKeys.size()> mDown{}; // each play key as the recorded events leave it
+    bool mKeysLetGo = false;
     bool mPauseAsked = false;
     bool mPauseKeyDown = false; // a held key repeats its press; only the first one counts
 

@@ -49,10 +49,16 @@ void Game::run()
     while (mWindow->isOpen() && mRunning)
     {
         played = true;
-        deltaTime = clock.restart();
+        // The game's clock counted the frame in which a pause begins: its time
+        // reaches the scene with the first frame that is played again.
+        deltaTime += clock.restart();
         const bool wasPaused = isPaused();
         const bool eventsCame = processEvents();
-        update(deltaTime);
+        if (!isPaused())
+        {
+            update(deltaTime);
+            deltaTime = sf::Time::Zero;
+        }
         // Paused, the picture stands still but for the word on the sound.
         if (eventsCame || !wasPaused)
             still.disturb();
@@ -75,6 +81,7 @@ bool Game::processEvents()
 {
     mSceneGraph.startFrame();
     const bool eventsCame = mCommand->pollEvents();
+    mCommand->handOverKeysLetGo(mSceneGraph);
     setPaused(mCommand->isPauseAsked());
     return eventsCame;
 }
@@ -86,8 +93,7 @@ void Game::update(sf::Time deltaTime)
         return;
     mSceneGraph.update(deltaTime);
     mEnemySpawner->update(&mSceneGraph);
-    const bool pressed = mCommand->isPressed();
-    mSceneGraph.handleInput(mCommand->getKey(), pressed);
+    mCommand->handOver(mSceneGraph);
     handleCollisions();
     mEffects.update(deltaTime, mSceneGraph);
 }

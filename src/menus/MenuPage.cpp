@@ -39,7 +39,7 @@ void write(sf::RenderTarget& target, const sf::Font& font, const std::string& wo
 } // namespace
 
 MenuPage::MenuPage(std::string heading, std::vector<Entry> entries)
-    : mHeading(std::move(heading)), mEntries(std::move(entries))
+    : mHeading(std::move(heading)), mEntries(std::move(entries)), mTop(FirstRowY)
 {
 }
 
@@ -133,7 +133,7 @@ void MenuPage::light(std::size_t entry)
 float MenuPage::rowY(std::size_t entry) const
 {
     const float belowTable = mTable.empty() ? 0.f : TableRowHeight * (mTable.size() + 1);
-    return FirstRowY + belowTable + RowHeight * static_cast<float>(entry);
+    return mTop + belowTable + RowHeight * static_cast<float>(entry);
 }
 
 std::optional<std::size_t> MenuPage::entryAt(sf::Vector2f point) const
@@ -146,18 +146,22 @@ std::optional<std::size_t> MenuPage::entryAt(sf::Vector2f point) const
     return std::nullopt;
 }
 
-void MenuPage::draw(sf::RenderTarget& target, const sf::Font& font) const
+void MenuPage::draw(sf::RenderTarget& target, const sf::Font& font, bool dim) const
 {
-    sf::RectangleShape dimmer(sf::Vector2f(FieldWidth, FieldHeight));
-    dimmer.setFillColor(sf::Color(0, 0, 0, 190));
-    target.draw(dimmer, sf::RenderStates::Default);
-
-    write(target, font, mPrompt.empty() ? mHeading : mPrompt, 40, Lettering::Pale,
-          sf::Vector2f(FieldWidth / 2.f, HeadingY), 0.5f);
+    if (dim)
+    {
+        sf::RectangleShape dimmer(sf::Vector2f(FieldWidth, FieldHeight));
+        dimmer.setFillColor(sf::Color(0, 0, 0, 190));
+        target.draw(dimmer, sf::RenderStates::Default);
+    }
+    const std::string& heading = mPrompt.empty() ? mHeading : mPrompt;
+    if (!heading.empty())
+        write(target, font, heading, 40, Lettering::Pale, sf::Vector2f(FieldWidth / 2.f, HeadingY),
+              0.5f);
     for (std::size_t row = 0; row < mTable.size(); ++row)
         for (std::size_t column = 0; column < mTable[row].size() && column < 3; ++column)
             write(target, font, mTable[row][column], TableSize, Lettering::Pale,
-                  sf::Vector2f(TableColumns[column], FirstRowY + TableRowHeight * row), 0.f);
+                  sf::Vector2f(TableColumns[column], mTop + TableRowHeight * row), 0.f);
     for (std::size_t entry = 0; entry < mEntries.size(); ++entry)
     {
         const Entry& each = mEntries[entry];

@@ -44,8 +44,12 @@ public:
     void setPrompt(std::string prompt);
     // Rows of up to three columns between the heading and the entries.
     void setTable(std::vector<std::vector<std::string>> rows);
+    // Where the first entry stands, in field units, for a page drawn under
+    // words of its own.
+    void setTop(float y) { mTop = y; }
 
-    void draw(sf::RenderTarget& target, const sf::Font& font) const;
+    // Over the field dimmed, unless what is under the page is dimmed already.
+    void draw(sf::RenderTarget& target, const sf::Font& font, bool dim = true) const;
 
     std::size_t lit() const { return mLit; }
     // Changes whenever what the page shows may have changed, for a still screen.
@@ -66,6 +70,7 @@ private:
     std::string mPrompt;
     std::vector<Entry> mEntries;
     std::vector<std::vector<std::string>> mTable;
+    float mTop;
     std::size_t mLit = 0;
     std::optional<sf::Vector2f> mPointer;
     int mChanges = 0;

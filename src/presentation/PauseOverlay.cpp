@@ -22,6 +22,16 @@ PauseOverlay::PauseOverlay(const sf::Font& font)
     Lettering::anchor(mHint, sf::Vector2f(FieldWidth / 2.f, FieldHeight * 0.35f), Centre);
 }
 
+bool PauseOverlay::setResumeKey(const std::string& key)
+{
+    const sf::String hint = "PRESS " + key + " TO RESUME";
+    if (hint == mHint.getString())
+        return false;
+    mHint.setString(hint);
+    Lettering::anchor(mHint, sf::Vector2f(FieldWidth / 2.f, FieldHeight * 0.35f), Centre);
+    return true;
+}
+
 void PauseOverlay::draw(sf::RenderTarget& target) const
 {
     target.draw(mDimmer, sf::RenderStates::Default);

@@ -5,6 +5,8 @@
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Text.hpp>
 
+#include <string>
+
 // What a paused game shows over its field: the field dimmed, "PAUSED", and a
 // line saying how to go on, in the score board's font.
 class PauseOverlay
@@ -14,6 +16,9 @@ public:
     explicit PauseOverlay(const sf::Font& font);
 
     void draw(sf::RenderTarget& target) const;
+
+    // Names the key that goes on ("P", "START" ...); true when the line changed.
+    bool setResumeKey(const std::string& key);
 
     const sf::Text& getTitle() const { return mTitle; }
     const sf::Text& getHint() const { return mHint; }

@@ -17,11 +17,22 @@ bool EventPump::hasFocus() const
     return mDesktop.hasFocus(mWindow);
 }
 
+void EventPump::setPadLayout(Gamepad::Layout layout)
+{
+    mGamepad = Gamepad(layout);
+    mPadEvents.clear();
+    mPadsTurn = false;
+}
+
+// Each round hands out the window's events until its queue runs dry, then
+// what changed on the pads since the round before.
 bool EventPump::pollEvent(sf::Event& event)
 {
     if (!mWindow.isOpen())
     {
         mHeld.clear();
+        mPadEvents.clear();
+        mPadsTurn = false;
         mAdjustments.forgetSwitch();
         return false;
     }
@@ -31,9 +42,22 @@ bool EventPump::pollEvent(sf::Event& event)
         mHeld.pop_front();
         return true;
     }
-    while (mWindow.pollEvent(event))
+    if (!mPadsTurn)
+    {
+        while (mWindow.pollEvent(event))
+            if (!handle(event))
+                return true;
+        mPadsTurn = true;
+        mGamepad.read(mPadEvents);
+    }
+    while (!mPadEvents.empty())
+    {
+        event = mPadEvents.front();
+        mPadEvents.pop_front();
         if (!handle(event))
             return true;
+    }
+    mPadsTurn = false;
     endRound();
     return false;
 }
@@ -44,6 +68,10 @@ void EventPump::holdEvents()
     while (mWindow.pollEvent(event))
         if (!handle(event))
             mHeld.push_back(event);
+    std::deque<sf::Event> padEvents;
+    mGamepad.read(padEvents);
+    for (const sf::Event& padEvent : padEvents)
+        handle(padEvent);
     endRound();
 }
 

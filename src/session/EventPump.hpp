@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/Gamepad.hpp"
+
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Window/Event.hpp>
 
@@ -10,9 +12,11 @@ class Desktop;
 class GlobalKeys;
 class WindowMode;
 
-// The window's events, for whichever screen reads them. Every event passes the
-// keys that every screen answers alike first, and a resize keeps the field
-// letterboxed; the screen gets the rest in order.
+// The window's events and then the gamepads', as the keys they stand for, for
+// whichever screen reads them: the one door for the player's inputs. Every
+// event passes the keys that every screen answers alike first (from a pad as
+// from the keyboard), and a resize keeps the field letterboxed; the screen
+// gets the rest in order.
 class EventPump
 {
 public:
@@ -23,13 +27,18 @@ public:
     sf::RenderWindow& window() { return mWindow; }
     bool hasFocus() const;
 
+    // What a pad's controls stand for on the screen that reads the events from
+    // now on. Whatever is held then counts once it has been let go.
+    void setPadLayout(Gamepad::Layout layout);
+
     // The next event for a screen to act on; false once the queue is dry, and
     // at once for a closed window. A switch of the window's mode asked for in
     // this round happens when the round ends.
     bool pollEvent(sf::Event& event);
 
     // For a screen that acts on no events: does the same now, and keeps every
-    // other event, in order, for the next screen that polls.
+    // other window event, in order, for the next screen that polls. A pad's
+    // keys count for this moment only.
     void holdEvents();
 
 private:
@@ -43,4 +52,7 @@ private:
     GlobalKeys& mKeys;
     Adjustments& mAdjustments;
     std::deque<sf::Event> mHeld;
+    Gamepad mGamepad{Gamepad::Layout::Menu};
+    std::deque<sf::Event> mPadEvents;
+    bool mPadsTurn = false; // the window's events of this round are all handed out
 };

@@ -7,6 +7,7 @@ namespace
 struct Pad
 {
     bool connected = false;
+    sf::Joystick::Identification identity;
     std::array<bool, sf::Joystick::ButtonCount> buttons{};
     std::array<float, sf::Joystick::AxisCount> axes{};
 };
@@ -19,10 +20,12 @@ Pad* connected(unsigned int pad)
 }
 } // namespace
 
-void FakeJoystick::plugIn(unsigned int pad)
+void FakeJoystick::plugIn(unsigned int pad, unsigned int vendorId, unsigned int productId)
 {
     gPads.at(pad) = Pad();
     gPads.at(pad).connected = true;
+    gPads.at(pad).identity.vendorId = vendorId;
+    gPads.at(pad).identity.productId = productId;
 }
 
 void FakeJoystick::unplug(unsigned int pad)
@@ -71,6 +74,12 @@ float sf::Joystick::getAxisPosition(unsigned int joystick, Axis axis)
 {
     const Pad* pad = connected(joystick);
     return pad ? pad->axes[axis] : 0.f;
+}
+
+sf::Joystick::Identification sf::Joystick::getIdentification(unsigned int joystick)
+{
+    const Pad* pad = connected(joystick);
+    return pad ? pad->identity : Identification();
 }
 
 void sf::Joystick::update() {}

@@ -7,8 +7,9 @@
 // plugged in until a test plugs one.
 namespace FakeJoystick
 {
-// A pad with sf::Joystick::ButtonCount buttons and every axis, at rest.
-void plugIn(unsigned int pad);
+// A pad with sf::Joystick::ButtonCount buttons and every axis, at rest, of
+// the given USB vendor and product (none we know by default).
+void plugIn(unsigned int pad, unsigned int vendorId = 0, unsigned int productId = 0);
 void unplug(unsigned int pad);
 void unplugAll();
 

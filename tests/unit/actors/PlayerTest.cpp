@@ -89,48 +89,41 @@ protected:
 };
 
 // 20 ms frames: half a second is exactly 25 frames, and exactly is not enough.
-// Later intervals count from when the shot fell due, not from the frame that
-// fired it, so they do not each grow by the wait for a frame.
+// Each interval counts from the frame that fired.
 TEST_F(ShipFiring, FirstShotComesInTheFirstFrameAfterHalfASecondThenEveryHalfSecond)
 {
     const std::vector<int> shots = holdUp(sf::milliseconds(20), 80);
-    const std::vector<int> expected = {26, 51, 76};
+    const std::vector<int> expected = {26, 52, 78};
     EXPECT_EQ(shots, expected);
 }
 
-// Whatever the frame rate (a cap of 30 or 60, or uncapped), held fire comes at
-// the shared fire rate, not a frame's wait slower per shot.
-TEST_F(ShipFiring, HeldFireKeepsTheSharedFireRateAtEveryFrameStep)
+// Held fire shoots in the first frame after more than the interval: the
+// period is the smallest whole number of frames that lasts longer (at 60
+// frames a second and the first rate, 31 frames: 1.94 shots a second).
+TEST_F(ShipFiring, HeldFireShootsEveryWholeNumberOfFramesLongerThanTheInterval)
 {
-    const float rates[] = {2.f, 3.5f, 5.f};
-    const sf::Time steps[] = {sf::microseconds(3000), sf::microseconds(16000),
-                              sf::microseconds(16667), sf::microseconds(20000),
-                              sf::microseconds(33333)};
-    constexpr float Seconds = 20.f;
-    for (float rate : rates)
+    struct Case
     {
-        for (sf::Time step : steps)
-        {
-            Player::sFireRate = rate;
-            Inspectable<Player>* fresh = addShip({100.f, 700.f});
-            ship->destroy();
-            ship = fresh;
-            key(sf::Keyboard::Up, true);
-            int shots = 0;
-            for (sf::Time held; held < sf::seconds(Seconds); held += step)
-            {
-                frame(step);
-                shots += firedInLastFrame(step) ? 1 : 0;
-            }
-            EXPECT_NEAR(shots, rate * Seconds, 1.0)
-                << "rate " << rate << ", frames of " << step.asMicroseconds() << " us";
-            key(sf::Keyboard::Up, false);
-        }
+        int framesPerSecond;
+        float rate;
+        int period;
+    };
+    const Case cases[] = {{60, 2.f, 31}, {144, 2.f, 73}, {60, 5.f, 13}, {144, 5.f, 29}};
+    for (const Case& c : cases)
+    {
+        Player::sFireRate = c.rate;
+        Inspectable<Player>* fresh = addShip({100.f, 700.f});
+        ship->destroy();
+        ship = fresh;
+        const sf::Time frame = sf::microseconds(1000000 / c.framesPerSecond); // as --max-fps
+        EXPECT_EQ(holdUp(frame, 3 * c.period), (std::vector{c.period, 2 * c.period, 3 * c.period}))
+            << c.framesPerSecond << " frames a second, rate " << c.rate;
+        key(sf::Keyboard::Up, false);
     }
 }
 
 // A frame of a second (the window dragged, say) fires one shot; the next comes
-// at most 50 ms early (0.45 s: the 29th frame of 16 ms), not at once.
+// a whole interval later (the 32nd frame of 16 ms), not at once.
 TEST_F(ShipFiring, AStalledFrameIsNotMadeUpForWithABurst)
 {
     holdUp(sf::milliseconds(16), 100);
@@ -140,7 +133,7 @@ TEST_F(ShipFiring, AStalledFrameIsNotMadeUpForWithABurst)
     do
         frame(sf::milliseconds(16));
     while (!firedInLastFrame(sf::milliseconds(16)) && ++frames < 100);
-    EXPECT_EQ(frames + 1, 29);
+    EXPECT_EQ(frames + 1, 32);
 }
 
 TEST_F(ShipFiring, AfterAPauseTheFirstShotComesInTheFirstFrameUpIsSeen)
@@ -243,18 +236,28 @@ TEST_F(ShipMovement, EdgeTestComesBeforeTheMoveSoAShipOnTheEdgeStepsOverOnce)
         Inspectable<Player>* mover =
             right ? shipWithRightEdgeAt(fieldWidth()) : addShip({0.f, 700.f});
         const float before = mover->getSpritePosition().x;
-        const float step = c.speed * 0.1f * (right ? 1.f : -1.f);
+        const float step = c.speed * 0.05f * (right ? 1.f : -1.f);
 
         key(c.key, true);
-        frame(sf::seconds(0.1f));
+        frame(sf::seconds(0.05f)); // the longest frame of ordinary play
         EXPECT_NEAR(mover->getSpritePosition().x, before + step, 1e-3) << c.what;
-        frame(sf::seconds(0.1f));
+        frame(sf::seconds(0.05f));
         EXPECT_NEAR(mover->getSpritePosition().x, before + step, 1e-3) << c.what << ": stopped";
 
         key(c.key, false);
         mover->destroy();
         layer.update(sf::Time::Zero);
     }
+}
+
+// A stall of two seconds at top speed would carry a ship off the field.
+TEST_F(ShipMovement, ALongFrameLeavesAShipAtMostHalfPastAnEdge)
+{
+    Player::sSpeed.x = 800.f;
+    key(sf::Keyboard::Right, true);
+    frame(sf::seconds(2.f));
+    EXPECT_FLOAT_EQ(ship->getSpritePosition().x,
+                    fieldWidth() - ship->getBoundingRect().width / 2.f);
 }
 
 TEST_F(ShipMovement, JustPastAnEdgeItDoesNotMoveFurther)

@@ -1,5 +1,9 @@
 #include "gameplay/Command.hpp"
+#include "actors/Player.hpp"
+#include "foundation/GameClock.hpp"
+#include "support/ActorTestKit.hpp"
 #include "support/EventPump.hpp"
+#include "support/FakeClock.hpp"
 #include "support/FakeFocus.hpp"
 #include "support/FakeJoystick.hpp"
 #include "support/SharedState.hpp"
@@ -9,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <SFML/Graphics/RenderWindow.hpp>
+
+#include <sstream>
 
 class KeyRecording : public ::testing::Test
 {
@@ -28,16 +34,42 @@ protected:
     }
     void settle()
     {
-        mCommand.recordKey(sf::Keyboard::Right, false);
+        record(sf::Keyboard::Right, false);
         XWindowEvents::sendKey(mWindow, sf::Keyboard::Right, true);
+        ASSERT_TRUE(pumpUntil([&] { frame(); }, [&] { return mCommand.isPressed(); }));
+    }
+
+    // A frame's input as the play screen takes it: the events, then the hand-over.
+    void frame()
+    {
+        mCommand.pollEvents();
+        mCommand.handOver(mScene);
+    }
+    void record(sf::Keyboard::Key key, bool pressed)
+    {
+        mCommand.recordKey(key, pressed);
+        mCommand.handOver(mScene);
+    }
+
+    // As the play screen meets it: paused, the scene hears the keys let go.
+    void loseFocusAndGoOn(Command& command, SceneNode& scene)
+    {
+        FakeFocus::set(false);
+        XWindowEvents::sendFocusOut(mWindow);
         ASSERT_TRUE(
-            pumpUntil([&] { mCommand.pollEvents(); }, [&] { return mCommand.isPressed(); }));
+            pumpUntil([&] { command.pollEvents(); }, [&] { return command.isPauseAsked(); }));
+        command.handOverKeysLetGo(scene);
+        FakeFocus::set(true);
+        XWindowEvents::sendKey(mWindow, sf::Keyboard::P, true);
+        ASSERT_TRUE(
+            pumpUntil([&] { command.pollEvents(); }, [&] { return !command.isPauseAsked(); }));
     }
 
     SharedState::Restorer mRestoresSharedState;
     sf::RenderWindow mWindow{sf::VideoMode(200, 200), "Vantorix test"};
     TestSession mSession{mWindow};
     Command mCommand{mSession.events()};
+    SceneNode mScene;
 };
 
 TEST_F(KeyRecording, BeforeAnyArrowNothingIsReported)
@@ -63,24 +95,34 @@ TEST_F(KeyRecording, OnlyTheThreeArrowsAndSpaceAsUpAreRecorded)
         {sf::Keyboard::Escape, sf::Keyboard::Unknown}};
     for (const Case& c : cases)
     {
-        mCommand.recordKey(sf::Keyboard::Right, false);
-        mCommand.recordKey(c.key, true);
+        record(sf::Keyboard::Right, false);
+        record(c.key, true);
         const bool recorded = c.recordedAs != sf::Keyboard::Unknown;
         EXPECT_EQ(mCommand.getKey(), recorded ? c.recordedAs : sf::Keyboard::Right) << c.key;
         EXPECT_EQ(mCommand.isPressed(), recorded) << c.key;
     }
 }
 
-TEST_F(KeyRecording, TheLastArrowEventOfAFrameWins)
+// One a frame, in order: the release of Left is not lost behind Right's press.
+TEST_F(KeyRecording, ArrowEventsOfOneFrameReachTheSceneInTurn)
 {
     XWindowEvents::sendKey(mWindow, sf::Keyboard::Left, true);
     XWindowEvents::sendKey(mWindow, sf::Keyboard::Left, false);
     XWindowEvents::sendKey(mWindow, sf::Keyboard::Right, true);
     XWindowEvents::sendKey(mWindow, sf::Keyboard::A, true);
 
-    ASSERT_TRUE(pumpUntil([&] { mCommand.pollEvents(); },
-                          [&] { return mCommand.getKey() == sf::Keyboard::Right; }));
-    mCommand.pollEvents();
+    bool leftLetGo = false;
+    const auto letGo = [&]
+    { return mCommand.getKey() == sf::Keyboard::Left && !mCommand.isPressed(); };
+    ASSERT_TRUE(pumpUntil(
+        [&]
+        {
+            frame();
+            leftLetGo |= letGo();
+        },
+        [&] { return mCommand.getKey() == sf::Keyboard::Right; }));
+    EXPECT_TRUE(leftLetGo);
+    frame();
     EXPECT_EQ(mCommand.getKey(), sf::Keyboard::Right);
     EXPECT_TRUE(mCommand.isPressed());
 }
@@ -90,7 +132,7 @@ TEST_F(KeyRecording, AReleaseIsRecordedAsNotPressed)
     XWindowEvents::sendKey(mWindow, sf::Keyboard::Up, true);
     XWindowEvents::sendKey(mWindow, sf::Keyboard::Up, false);
     ASSERT_TRUE(
-        pumpUntil([&] { mCommand.pollEvents(); },
+        pumpUntil([&] { frame(); },
                   [&] { return mCommand.getKey() == sf::Keyboard::Up && !mCommand.isPressed(); }));
 }
 
@@ -133,7 +175,7 @@ TEST_F(KeyRecording, PauseKeysAskForAPauseAndThenToGoOn)
 TEST_F(KeyRecording, LosingTheFocusAsksForAPauseAndLetsTheLastKeyGo)
 {
     XWindowEvents::sendKey(mWindow, sf::Keyboard::Left, true);
-    ASSERT_TRUE(pumpUntil([&] { mCommand.pollEvents(); }, [&] { return mCommand.isPressed(); }));
+    ASSERT_TRUE(pumpUntil([&] { frame(); }, [&] { return mCommand.isPressed(); }));
     FakeFocus::set(false);
     XWindowEvents::sendFocusOut(mWindow);
     ASSERT_TRUE(pumpUntil([&] { mCommand.pollEvents(); }, [&] { return mCommand.isPauseAsked(); }));
@@ -156,17 +198,75 @@ TEST_F(KeyRecording, AFocusLossThatHasPassedAsksNothing)
 TEST_F(KeyRecording, AGamepadSpeaksAsTheKeysItStandsFor)
 {
     FakeJoystick::plugIn(3);
-    mCommand.pollEvents(); // the first reading: nothing held
+    frame(); // the first reading: nothing held
     FakeJoystick::lean(3, sf::Joystick::X, -100.f);
-    FakeJoystick::press(3, Gamepad::StartButton);
-    mCommand.pollEvents();
+    FakeJoystick::press(3, 7); // Start on a pad we do not know
+    frame();
     EXPECT_TRUE(mCommand.isPauseAsked());
     EXPECT_EQ(mCommand.getKey(), sf::Keyboard::Left);
     EXPECT_TRUE(mCommand.isPressed());
 
     FakeJoystick::unplug(3);
-    mCommand.pollEvents();
+    frame();
     EXPECT_EQ(mCommand.getKey(), sf::Keyboard::Left);
     EXPECT_FALSE(mCommand.isPressed()) << "a pad that went away lets its keys go";
     EXPECT_TRUE(mCommand.isPauseAsked());
+}
+
+// A frame's key events as "L+ R-" (L, R, U: the arrows; +: down, -: up; F: the
+// focus goes away and comes back, and the game goes on), frames apart by '|'.
+// Whatever comes in one frame, the ship ends doing what the keys still held say.
+TEST_F(KeyRecording, TheShipEndsDoingWhatTheKeysStillHeldSay)
+{
+    struct Case
+    {
+        const char* frames;
+        int motion; // -1 left, 0 still, 1 right
+        bool firing;
+    };
+    const Case cases[] = {
+        {"L+ | L- R+ | R-", 0, false}, {"L+ | L- R+", 1, false},
+        {"L+ L-", 0, false},           {"U+ L+ | U- L-", 0, false},
+        {"U+ R+ | R- L+ L-", 0, true}, {"L+ L+ L+ | L+ L+ | L+ L-", 0, false},
+        {"L+ | U+ | F", 0, false},     {"L+ R- U+ F", 0, false},
+        {"L+ | F | R+", 1, false},     {"L+ L- R+ R- U+ U- L+ L- R+ R- L+", -1, false},
+    };
+    ActorMedia media;
+    const sf::Time step = sf::milliseconds(20);
+    for (const Case& c : cases)
+    {
+        Command command(mSession.events());
+        GameClock clock;
+        SceneNode layer;
+        const auto* ship =
+            attachTo(layer, std::make_unique<Inspectable<Player>>(
+                                media.window(), media.cache(), sf::Vector2f(400.f, 700.f), clock));
+        const auto play = [&](const std::string& events)
+        {
+            std::istringstream in(events);
+            for (std::string event; in >> event;)
+                if (event == "F")
+                    loseFocusAndGoOn(command, layer);
+                else
+                    command.recordKey(event[0] == 'L'   ? sf::Keyboard::Left
+                                      : event[0] == 'R' ? sf::Keyboard::Right
+                                                        : sf::Keyboard::Up,
+                                      event[1] == '+');
+            FakeClock::advance(step);
+            layer.update(step);
+            command.handOver(layer);
+        };
+        std::istringstream frames(c.frames);
+        for (std::string events; std::getline(frames, events, '|');)
+            play(events);
+        for (std::size_t settling = 0; settling <= Command::MaxWaiting; ++settling)
+            play("");
+        const float x = ship->getSpritePosition().x;
+        const std::size_t missiles = ship->childCount();
+        for (int n = 0; n < 30; ++n) // 0.6 s: time for a shot
+            play("");
+        const float moved = ship->getSpritePosition().x - x;
+        EXPECT_EQ((moved > 0.f) - (moved < 0.f), c.motion) << c.frames;
+        EXPECT_EQ(ship->childCount() > missiles, c.firing) << c.frames;
+    }
 }

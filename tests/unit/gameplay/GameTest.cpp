@@ -125,7 +125,8 @@ TEST_F(PlayScreenRun, EachFrameHandsTheSceneTheTimeSinceTheFrameBefore)
 }
 
 // Time spent paused is not handed to the scene: the frame that ends the pause
-// began while it lasted, and the next one counts from the end of it.
+// hands it only the time of the frame in which the pause began (10 ms, which
+// the game's clock counted), and the next one counts from the end of it.
 TEST_F(PlayScreenRun, AfterAPauseTheFirstFrameAdvancesOnlyByItsOwnTime)
 {
     FrameRecorder& recorder = addRecorder();
@@ -154,7 +155,7 @@ TEST_F(PlayScreenRun, AfterAPauseTheFirstFrameAdvancesOnlyByItsOwnTime)
                 return sf::milliseconds(10);
             case Stage::Pausing:
                 if (!mGame.isPaused())
-                    return sf::Time::Zero;
+                    return sf::milliseconds(10);
                 stepsBeforeThePause = recorder.steps.size();
                 tap(sf::Keyboard::Escape);
                 stage = Stage::Resuming;
@@ -176,11 +177,11 @@ TEST_F(PlayScreenRun, AfterAPauseTheFirstFrameAdvancesOnlyByItsOwnTime)
     const std::vector<sf::Time> afterThePause(recorder.steps.begin() +
                                                   static_cast<std::ptrdiff_t>(stepsBeforeThePause),
                                               recorder.steps.end());
-    EXPECT_EQ(afterThePause, (std::vector<sf::Time>{sf::Time::Zero, sf::milliseconds(20)}));
+    EXPECT_EQ(afterThePause, (std::vector<sf::Time>{sf::milliseconds(10), sf::milliseconds(20)}));
 }
 
-// The controller keeps the last arrow event; the frame hands the key and
-// whether it is down to every node.
+// The controller keeps the arrow events; each frame hands one, the key and
+// whether it is down, to every node.
 TEST_F(PlayScreenRun, ArrowKeyGoingDownAndUpReachesTheScene)
 {
     FrameRecorder& recorder = addRecorder();

@@ -3,6 +3,7 @@
 #include "platform/WindowMode.hpp"
 #include "support/EventPump.hpp"
 #include "support/FakeClock.hpp"
+#include "support/FakeJoystick.hpp"
 #include "support/ScopedXdgHome.hpp"
 #include "support/TestSession.hpp"
 #include "support/XWindowEvents.hpp"
@@ -87,7 +88,11 @@ class SessionEvents : public ::testing::Test
 {
 protected:
     // The sound keys change the process's master volume.
-    void TearDown() override { sf::Listener::setGlobalVolume(100.f); }
+    void TearDown() override
+    {
+        sf::Listener::setGlobalVolume(100.f);
+        FakeJoystick::unplugAll();
+    }
 
     // Polls as a screen does until an event with this name has been handed out;
     // returns the names of the key events and close requests handed out.
@@ -250,6 +255,19 @@ TEST_F(SessionEvents, SoundKeysMuteAndStepTheVolumeAndAreNotHandedOut)
     }
     FakeClock::advance(VolumeNotice::ShownFor);
     EXPECT_FALSE(mSession.context().notice.isShown()) << "shown for a moment only";
+}
+
+// A pad's chords pass the same door as the keys they stand for, also on a
+// screen that reads no events (the game-over screen).
+TEST_F(SessionEvents, APadsChordsActAsTheirKeys)
+{
+    FakeJoystick::plugIn(1);
+    mSession.events().holdEvents();       // the first reading: nothing held
+    for (unsigned int button : {6, 0, 1}) // Back, A, B
+        FakeJoystick::press(1, button);
+    mSession.events().holdEvents();
+    EXPECT_TRUE(mSession.volume().isMuted());
+    EXPECT_TRUE(mSession.isFullscreen());
 }
 
 // The remembered settings, and options given for one run.

@@ -1,4 +1,4 @@
-#include "gameplay/Gamepad.hpp"
+#include "session/Gamepad.hpp"
 #include "support/FakeJoystick.hpp"
 
 #include <gtest/gtest.h>
@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
         ControlCase{"PlayFirstFaceButton", Layout::Play, push(0), sf::Keyboard::Up},
         ControlCase{"PlayLastFaceButton", Layout::Play, push(3), sf::Keyboard::Up},
         ControlCase{"PlayShoulderButton", Layout::Play, push(4), sf::Keyboard::Unknown},
-        ControlCase{"PlayStart", Layout::Play, push(Gamepad::StartButton), sf::Keyboard::P},
+        ControlCase{"PlayStart", Layout::Play, push(7), sf::Keyboard::P},
         ControlCase{"MenuStickUp", Layout::Menu, lean(sf::Joystick::Y, -80.f), sf::Keyboard::Up},
         ControlCase{"MenuDpadDown", Layout::Menu, lean(sf::Joystick::PovY, 100.f),
                     sf::Keyboard::Down},
@@ -143,4 +143,56 @@ TEST_F(GamepadReading, PadsComeAndGoAtAnyMoment)
     FakeJoystick::unplug(5);
     EXPECT_EQ(read(pad), std::vector{release(sf::Keyboard::Up)});
     EXPECT_TRUE(read(pad).empty()) << "no pad at all";
+}
+
+// Back makes chords of the other controls: A held for fire turns into mute
+// (fire let go first), and nothing else is left to do its own work.
+TEST_F(GamepadReading, BackTurnsTheOtherControlsIntoChords)
+{
+    Gamepad pad(Layout::Play);
+    read(pad);
+    FakeJoystick::press(Pad, 0);
+    EXPECT_EQ(read(pad), std::vector{press(sf::Keyboard::Up)});
+    FakeJoystick::press(Pad, 6);
+    FakeJoystick::press(Pad, 2);
+    FakeJoystick::lean(Pad, sf::Joystick::X, -100.f);
+    FakeJoystick::lean(Pad, sf::Joystick::PovY, 100.f);
+    EXPECT_EQ(read(pad), (std::vector{release(sf::Keyboard::Up), press(sf::Keyboard::M),
+                                      press(sf::Keyboard::Hyphen)}));
+}
+
+// Each pad's own Start pauses, A chooses, and Back with A or B mutes or
+// switches fullscreen; a button that is Start elsewhere does nothing.
+TEST_F(GamepadReading, KnownPadsByTheirIdentity)
+{
+    struct Known
+    {
+        const char* name;
+        unsigned int vendorId, productId, a, b, back, start, notStart;
+    };
+    const Known pads[] = {{"Xbox 360", 0x045e, 0x028e, 0, 1, 6, 7, 9},
+                          {"Steam", 0x28de, 0x11ff, 0, 1, 6, 7, 9},
+                          {"DualShock 4", 0x054c, 0x05c4, 0, 1, 8, 9, 7},
+                          {"DualSense", 0x054c, 0x0ce6, 0, 1, 8, 9, 7},
+                          {"Switch Pro", 0x057e, 0x2009, 1, 0, 9, 10, 7},
+                          {"unknown", 0x1234, 0x5678, 0, 1, 6, 7, 9}};
+    for (const Known& p : pads)
+    {
+        const auto keysFor = [&](Layout layout, std::vector<unsigned int> buttons)
+        {
+            FakeJoystick::plugIn(Pad, p.vendorId, p.productId);
+            Gamepad pad(layout);
+            read(pad);
+            for (unsigned int button : buttons)
+                FakeJoystick::press(Pad, button);
+            return read(pad);
+        };
+        EXPECT_EQ(keysFor(Layout::Play, {p.start}), std::vector{press(sf::Keyboard::P)}) << p.name;
+        EXPECT_TRUE(keysFor(Layout::Play, {p.notStart}).empty()) << p.name;
+        EXPECT_EQ(keysFor(Layout::Menu, {p.a}), std::vector{press(sf::Keyboard::Enter)}) << p.name;
+        EXPECT_EQ(keysFor(Layout::Menu, {p.back, p.a}), std::vector{press(sf::Keyboard::M)})
+            << p.name;
+        EXPECT_EQ(keysFor(Layout::Play, {p.back, p.b}), std::vector{press(sf::Keyboard::F11)})
+            << p.name;
+    }
 }

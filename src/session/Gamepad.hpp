@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PadLayouts.hpp"
+
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Keyboard.hpp>
 
@@ -8,16 +10,20 @@
 
 // The gamepads, read as keys: each reading turns what changed on any pad since
 // the last one into the presses and releases of the keys that stand for it on
-// the screen, so that nothing past the keyboard controller knows a pad spoke.
-// Pads may come and go at any moment: a control on a pad that went away counts
-// as let go.
+// the screen, so that nothing past the event pump knows a pad spoke. Pads may
+// come and go at any moment: a control on a pad that went away counts as let go.
+//
+// Back (Select, Share, Minus) held with another control stands for the keys
+// every screen answers: with A for M (mute), with B for F11 (fullscreen), with
+// the stick or D-pad down or up for - and + (volume). While Back is held, a
+// pad's other controls do nothing else.
 class Gamepad
 {
 public:
     enum class Layout
     {
         Play, // stick or D-pad left and right: Left, Right; any face button: Up; Start: P
-        Menu, // stick or D-pad up and down: Up, Down; button 0: Enter
+        Menu, // stick or D-pad up and down: Up, Down; A: Enter
     };
 
     explicit Gamepad(Layout layout);
@@ -27,18 +33,15 @@ public:
     // once it has been let go and pressed again.
     void read(std::deque<sf::Event>& events);
 
-    // How far a stick must lean, of 100, to count as a direction.
-    static constexpr float Lean = 50.f;
-    // Buttons as SFML numbers them on the usual pads under Linux: A, B, X and
-    // Y first, Start eighth.
-    static constexpr unsigned int FaceButtons = 4;
-    static constexpr unsigned int StartButton = 7;
+    // How far a stick or D-pad must lean, of 100, to count as a direction: a
+    // stick at rest never quite is.
+    static constexpr float DeadZone = 50.f;
 
 private:
     struct Control
     {
         sf::Keyboard::Key key;
-        bool (*isHeldOn)(unsigned int pad);
+        bool (*isHeldOn)(unsigned int pad, const PadButtons& buttons);
     };
 
     std::vector<Control> mControls;
