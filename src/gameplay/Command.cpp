@@ -9,15 +9,53 @@ bool Command::sRunning = true;
 
 namespace
 {
-bool isPauseKey(sf::Keyboard::Key key)
+using Action = KeyBindings::Action;
+
+const KeyBindings& defaultKeys()
 {
-    return key == sf::Keyboard::P || key == sf::Keyboard::Pause || key == sf::Keyboard::Escape;
+    static const KeyBindings keys;
+    return keys;
+}
+
+// The key each play action is recorded as.
+sf::Keyboard::Key recordedAs(Action action)
+{
+    switch (action)
+    {
+    case Action::Left:
+        return sf::Keyboard::Left;
+    case Action::Right:
+        return sf::Keyboard::Right;
+    default:
+        return sf::Keyboard::Up;
+    }
 }
 } // namespace
 
-Command::Command(EventPump& events, Gamepad::Layout pad) : mEvents(&events)
+Command::Command(EventPump& events, Gamepad::Layout pad, const KeyBindings* keys)
+    : mEvents(&events), mKeys(keys ? keys : &defaultKeys())
 {
-    events.setPadLayout(pad);
+    events.setPadLayout(pad, keys);
+}
+
+// A pad speaks in the keys of its layout, whatever the player bound.
+std::optional<Action> Command::actionOf(sf::Keyboard::Key key) const
+{
+    if (!mEvents->isFromPad())
+        return mKeys->actionOf(key);
+    switch (key)
+    {
+    case sf::Keyboard::Left:
+        return Action::Left;
+    case sf::Keyboard::Right:
+        return Action::Right;
+    case sf::Keyboard::Up:
+        return Action::Fire;
+    case sf::Keyboard::P:
+        return Action::Pause;
+    default:
+        return std::nullopt;
+    }
 }
 
 bool Command::pollEvent(sf::Event& event)
@@ -42,10 +80,13 @@ bool Command::pollEvents()
         case sf::Event::KeyReleased:
         {
             const bool pressed = event.type == sf::Event::KeyPressed;
-            if (isPauseKey(event.key.code))
-                pauseKey(pressed);
-            else
-                recordKey(event.key.code, pressed);
+            if (const auto action = actionOf(event.key.code))
+            {
+                if (*action == Action::Pause)
+                    pauseKey(pressed);
+                else
+                    recordKey(recordedAs(*action), pressed);
+            }
             break;
         }
         case sf::Event::LostFocus:
@@ -66,8 +107,6 @@ bool Command::pollEvents()
 // key's repeated presses add nothing, however slow the frames.
 void Command::recordKey(sf::Keyboard::Key key, bool pressed)
 {
-    if (key == sf::Keyboard::Space)
-        key = sf::Keyboard::Up;
     if (std::find(PlayKeys.begin(), PlayKeys.end(), key) == PlayKeys.end())
         return;
     const KeyEvent last = mWaiting.empty() ? KeyEvent{mKey, mPressed} : mWaiting.back();

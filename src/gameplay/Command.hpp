@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/KeyBindings.hpp"
 #include "session/Gamepad.hpp"
 
 #include <SFML/Window/Event.hpp>
@@ -7,13 +8,15 @@
 
 #include <array>
 #include <deque>
+#include <optional>
 
 class EventPump;
 class SceneNode;
 
 // What play needs from the player's inputs, drained once a frame from the
 // event pump (the window's events, then the gamepads' as keys): a close
-// request, the arrow keys that went down or up (Space counts as Up), and
+// request, the play keys that went down or up, as the keys the ships know
+// (Left, Right, and Up for fire, whichever keys the player bound to them), and
 // whether the player wants the game paused. Once a frame the scene is handed
 // one key event; events that come together reach it in order, one a frame, so
 // that none is lost. Also holds the flag that keeps the application cycling
@@ -21,8 +24,11 @@ class SceneNode;
 class Command
 {
 public:
-    // Tells the pump what a pad's controls stand for while this command reads it.
-    explicit Command(EventPump& events, Gamepad::Layout pad = Gamepad::Layout::Play);
+    // Tells the pump what a pad's controls stand for while this command reads
+    // it. Without bindings the keys are the defaults; the bindings outlive the
+    // command, and a change to them holds at once.
+    explicit Command(EventPump& events, Gamepad::Layout pad = Gamepad::Layout::Play,
+                     const KeyBindings* keys = nullptr);
 
     // The next event for a screen that reads its own, as EventPump::pollEvent.
     bool pollEvent(sf::Event& event);
@@ -46,8 +52,9 @@ public:
     // ship drifts when play goes on.
     void handOverKeysLetGo(SceneNode& scene);
 
-    // P, Pause and Escape (and a pad's Start) ask for a pause and then for the
-    // game to go on; losing the keyboard focus asks for a pause.
+    // The pause keys (P, Pause and Escape unless the player chose others, and a
+    // pad's Start) ask for a pause and then for the game to go on; losing the
+    // keyboard focus asks for a pause.
     bool isPauseAsked() const { return mPauseAsked; }
 
     void quit();
@@ -67,12 +74,14 @@ private:
         bool pressed;
     };
 
+    std::optional<KeyBindings::Action> actionOf(sf::Keyboard::Key key) const;
     void pauseKey(bool pressed);
     void focusLost();
     bool& isDown(sf::Keyboard::Key key);
     void dropOldestWaitingPair();
 
     EventPump* mEvents; // the entry point's, which outlives every Command bound to it
+    const KeyBindings* mKeys;
     sf::Keyboard::Key mKey = sf::Keyboard::Unknown;
     bool mPressed = false;
     bool mHandedOver = true;       // the scene has heard mKey and mPressed at least once

@@ -17,9 +17,9 @@ bool EventPump::hasFocus() const
     return mDesktop.hasFocus(mWindow);
 }
 
-void EventPump::setPadLayout(Gamepad::Layout layout)
+void EventPump::setPadLayout(Gamepad::Layout layout, const KeyBindings* keys)
 {
-    mGamepad = Gamepad(layout);
+    mGamepad = Gamepad(layout, keys);
     mPadEvents.clear();
     mPadsTurn = false;
 }
@@ -40,13 +40,18 @@ bool EventPump::pollEvent(sf::Event& event)
     {
         event = mHeld.front();
         mHeld.pop_front();
+        mFromPad = false;
         return true;
     }
     if (!mPadsTurn)
     {
         while (mWindow.pollEvent(event))
             if (!handle(event))
+            {
+                if (event.type == sf::Event::KeyPressed || event.type == sf::Event::KeyReleased)
+                    mFromPad = false;
                 return true;
+            }
         mPadsTurn = true;
         mGamepad.read(mPadEvents);
     }
@@ -55,7 +60,10 @@ bool EventPump::pollEvent(sf::Event& event)
         event = mPadEvents.front();
         mPadEvents.pop_front();
         if (!handle(event))
+        {
+            mFromPad = true;
             return true;
+        }
     }
     mPadsTurn = false;
     endRound();

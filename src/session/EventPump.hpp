@@ -9,6 +9,7 @@
 
 class Adjustments;
 class Desktop;
+class KeyBindings;
 class GlobalKeys;
 class WindowMode;
 
@@ -28,8 +29,12 @@ public:
     bool hasFocus() const;
 
     // What a pad's controls stand for on the screen that reads the events from
-    // now on. Whatever is held then counts once it has been let go.
-    void setPadLayout(Gamepad::Layout layout);
+    // now on, with the player's own buttons, if any, from the bindings (which
+    // outlive the pump). Whatever is held then counts once it has been let go.
+    void setPadLayout(Gamepad::Layout layout, const KeyBindings* keys = nullptr);
+
+    // Whether the last key event handed out came from a pad.
+    bool isFromPad() const { return mFromPad; }
 
     // The next event for a screen to act on; false once the queue is dry, and
     // at once for a closed window. A switch of the window's mode asked for in
@@ -55,4 +60,5 @@ private:
     Gamepad mGamepad{Gamepad::Layout::Menu};
     std::deque<sf::Event> mPadEvents;
     bool mPadsTurn = false; // the window's events of this round are all handed out
+    bool mFromPad = false;
 };

@@ -1,5 +1,7 @@
 #include "session/Gamepad.hpp"
 
+#include "config/KeyBindings.hpp"
+
 #include <SFML/Window/Joystick.hpp>
 
 namespace
@@ -71,9 +73,17 @@ bool down(unsigned int pad, const PadButtons& buttons)
     return !backHeld(pad, buttons) && leansDown(pad);
 }
 
-bool fire(unsigned int pad, const PadButtons& buttons)
+bool anyOf(unsigned int pad, const std::vector<unsigned int>& chosen)
 {
-    return !backHeld(pad, buttons) && anyFaceButton(pad);
+    for (unsigned int button : chosen)
+        if (pressed(pad, button))
+            return true;
+    return false;
+}
+
+bool back(unsigned int pad, const PadButtons& buttons)
+{
+    return !backHeld(pad, buttons) && pressed(pad, buttons.b);
 }
 
 bool choose(unsigned int pad, const PadButtons& buttons)
@@ -81,12 +91,31 @@ bool choose(unsigned int pad, const PadButtons& buttons)
     return !backHeld(pad, buttons) && pressed(pad, buttons.a);
 }
 
-bool start(unsigned int pad, const PadButtons& buttons)
+// The player's buttons for an action where there are any, otherwise the pad's own.
+auto playerOr(const KeyBindings* keys, KeyBindings::Action action,
+              bool (*own)(unsigned int pad, const PadButtons& buttons))
 {
-    return !backHeld(pad, buttons) && pressed(pad, buttons.start);
+    return [keys, action, own](unsigned int pad, const PadButtons& buttons)
+    {
+        if (backHeld(pad, buttons))
+            return false;
+        if (keys && !keys->padButtons(action).empty())
+            return anyOf(pad, keys->padButtons(action));
+        return own(pad, buttons);
+    };
 }
 
 // The chords every screen answers.
+bool faceButton(unsigned int pad, const PadButtons&)
+{
+    return anyFaceButton(pad);
+}
+
+bool startButton(unsigned int pad, const PadButtons& buttons)
+{
+    return pressed(pad, buttons.start);
+}
+
 bool backAndA(unsigned int pad, const PadButtons& buttons)
 {
     return backHeld(pad, buttons) && pressed(pad, buttons.a);
@@ -116,16 +145,22 @@ sf::Event keyEvent(sf::Keyboard::Key key, bool pressed)
 }
 } // namespace
 
-Gamepad::Gamepad(Layout layout)
+Gamepad::Gamepad(Layout layout, const KeyBindings* keys)
 {
+    using Action = KeyBindings::Action;
     if (layout == Layout::Play)
         mControls = {{sf::Keyboard::Left, left},
                      {sf::Keyboard::Right, right},
-                     {sf::Keyboard::Up, fire},
-                     {sf::Keyboard::P, start}};
+                     {sf::Keyboard::Up, playerOr(keys, Action::Fire, faceButton)},
+                     {sf::Keyboard::P, playerOr(keys, Action::Pause, startButton)}};
     else
-        mControls = {
-            {sf::Keyboard::Up, up}, {sf::Keyboard::Down, down}, {sf::Keyboard::Enter, choose}};
+        mControls = {{sf::Keyboard::Up, up},
+                     {sf::Keyboard::Down, down},
+                     {sf::Keyboard::Left, left},
+                     {sf::Keyboard::Right, right},
+                     {sf::Keyboard::Enter, choose},
+                     {sf::Keyboard::Escape, back},
+                     {sf::Keyboard::P, playerOr(keys, Action::Pause, startButton)}};
     mControls.insert(mControls.end(), {{sf::Keyboard::M, backAndA},
                                        {sf::Keyboard::F11, backAndB},
                                        {sf::Keyboard::Hyphen, backAndDown},

@@ -2,10 +2,13 @@
 
 #include "platform/PadLayouts.hpp"
 
+class KeyBindings;
+
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Keyboard.hpp>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 // The gamepads, read as keys: each reading turns what changed on any pad since
@@ -22,11 +25,13 @@ class Gamepad
 public:
     enum class Layout
     {
-        Play, // stick or D-pad left and right: Left, Right; any face button: Up; Start: P
-        Menu, // stick or D-pad up and down: Up, Down; A: Enter
+        Play, // stick or D-pad left and right: Left, Right; the fire buttons: Up; Start: P
+        Menu, // stick or D-pad: the arrow keys; A: Enter; B: Escape
     };
 
-    explicit Gamepad(Layout layout);
+    // The player's own buttons for fire and pause, if any, are read from the
+    // bindings at every reading; they outlive the pad.
+    explicit Gamepad(Layout layout, const KeyBindings* keys = nullptr);
 
     // Appends the key events for what changed since the last reading. What is
     // held at the first reading was pressed before the screen began: it counts
@@ -41,7 +46,7 @@ private:
     struct Control
     {
         sf::Keyboard::Key key;
-        bool (*isHeldOn)(unsigned int pad, const PadButtons& buttons);
+        std::function<bool(unsigned int pad, const PadButtons& buttons)> isHeldOn;
     };
 
     std::vector<Control> mControls;
