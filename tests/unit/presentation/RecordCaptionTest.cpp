@@ -43,6 +43,13 @@ TEST_F(RecordCaptionLines, TheMenuShowsTheRecordOnceOneExists)
     ASSERT_EQ(caption.lines().size(), 1u);
     EXPECT_EQ(text(caption.lines()[0]), "Best: Level 1000000");
     expectInsideTheField(caption);
+    // On a dark plate that holds the whole line, over the grid's bright lines.
+    const sf::FloatRect plate = caption.plate().getGlobalBounds();
+    const sf::FloatRect line = caption.lines()[0].getGlobalBounds();
+    EXPECT_TRUE(plate.contains(line.left, line.top) &&
+                plate.contains(line.left + line.width, line.top + line.height));
+    EXPECT_LE(plate.left + plate.width, static_cast<float>(Field::Width));
+    EXPECT_GE(caption.plate().getFillColor().a, 160);
 }
 
 TEST_F(RecordCaptionLines, TheGameOverScreenCheersOnlyABeatenRecord)
@@ -55,5 +62,12 @@ TEST_F(RecordCaptionLines, TheGameOverScreenCheersOnlyABeatenRecord)
     ASSERT_EQ(beaten.lines().size(), 2u);
     EXPECT_EQ(text(beaten.lines()[1]), "New best!");
     expectInsideTheField(beaten);
+    // In the band the game-over picture keeps clear of its shards and ring.
+    for (const sf::Text& line : beaten.lines())
+    {
+        const sf::FloatRect box = line.getGlobalBounds();
+        EXPECT_GE(box.top, RecordCaption::GameOverBandTop) << text(line);
+        EXPECT_LE(box.top + box.height, RecordCaption::GameOverBandBottom) << text(line);
+    }
 }
 } // namespace
