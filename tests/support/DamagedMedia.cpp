@@ -195,6 +195,7 @@ const std::vector<std::string>& DamagedMedia::catalogue()
         MediaFiles::Laser,
         MediaFiles::Explosion,
         MediaFiles::PowerUp,
+        MediaFiles::Hit,
         MediaFiles::DigitalTech,
         MediaFiles::LoseScreen,
         MediaFiles::Lose,
