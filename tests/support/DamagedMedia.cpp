@@ -195,7 +195,6 @@ const std::vector<std::string>& DamagedMedia::catalogue()
         MediaFiles::Laser,
         MediaFiles::Explosion,
         MediaFiles::PowerUp,
-        MediaFiles::Hit,
         MediaFiles::DigitalTech,
         MediaFiles::LoseScreen,
         MediaFiles::Lose,

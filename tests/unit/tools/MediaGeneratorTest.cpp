@@ -288,10 +288,7 @@ TEST(GeneratedTextures, GameOverPictureKeepsTheCaptionsBandClearOfShards)
     for (auto y = static_cast<unsigned>(RecordCaption::GameOverBandTop);
          y < static_cast<unsigned>(RecordCaption::GameOverBandBottom); ++y)
         for (unsigned x = 0; x < 800; ++x)
-        {
-            const sf::Color c = picture.getPixel(x, y);
-            hull += c.b > c.r + 40;
-        }
+            hull += picture.getPixel(x, y).b > picture.getPixel(x, y).r + 40;
     EXPECT_EQ(hull, 0);
 }
 
