@@ -254,7 +254,7 @@ RoundResult bareRound(sf::RenderWindow& window, const Recording& recording)
     sf::Text label("Level 1", font, 20);
     Lettering::outline(label);
     sf::Text banner("Level 1", font, 80);
-    sf::Text count("", font, 18);
+    sf::Text count("", font, 18); // inked as the status display inks its step counts
     count.setFillColor(Lettering::Pale);
     Lettering::outline(count);
     banner.setPosition(800.f / 3.f, 800.f / 2.5f);
