@@ -11,7 +11,10 @@
 #include "foundation/GameClock.hpp"
 #include "platform/FrameCap.hpp"
 #include "presentation/Background.hpp"
+#include "presentation/BattleEffects.hpp"
+#include "presentation/Lettering.hpp"
 #include "presentation/ScoreBoard.hpp"
+#include "presentation/StatusDisplay.hpp"
 #include "resources/MediaFiles.hpp"
 #include "support/NodeInternals.hpp"
 
@@ -92,14 +95,18 @@ const char* const PlaySounds[] = {MediaFiles::Laser, MediaFiles::Explosion, Medi
 
 // What a frame of the play screen drew, in drawing order: a node's sprite,
 // or the place where the background drew its two tiles or the score board
-// its texts.
+// its texts; then over the scene an enemy's hit flash, a bonus's badge or the
+// count beside it. (The busy field has no boss, so no boss's bar.)
 struct DrawnItem
 {
     enum Kind
     {
         NodeSprite,
         BackgroundTiles,
-        LevelTexts
+        LevelTexts,
+        HitFlash,
+        Badge,
+        BadgeCount
     };
     Kind kind;
     // By identifier: the play screen and its textures are gone by the time
@@ -107,6 +114,8 @@ struct DrawnItem
     Textures::ID texture;
     sf::IntRect textureRect;
     sf::Transform transform;
+    sf::Color colour;
+    sf::String text;
 };
 
 struct Recording
@@ -142,14 +151,39 @@ void recordFrame(PlayScreen& play, double startedAt, bool banner, Recording& rec
         [&](SceneNode& node)
         {
             if (dynamic_cast<Background*>(&node) != nullptr)
-                recording.items.push_back({DrawnItem::BackgroundTiles, Textures::Galaxy, {}, {}});
+                recording.items.push_back(
+                    {DrawnItem::BackgroundTiles, Textures::Galaxy, {}, {}, sf::Color::White, {}});
             else if (dynamic_cast<ScoreBoard*>(&node) != nullptr)
-                recording.items.push_back({DrawnItem::LevelTexts, Textures::Galaxy, {}, {}});
+                recording.items.push_back(
+                    {DrawnItem::LevelTexts, Textures::Galaxy, {}, {}, sf::Color::White, {}});
             else if (const sf::Sprite& sprite = NodeInternals::spriteOf(node); sprite.getTexture())
                 recording.items.push_back({DrawnItem::NodeSprite,
                                            textureIdOf(sprite.getTexture(), play.resources()),
-                                           sprite.getTextureRect(), sprite.getTransform()});
+                                           sprite.getTextureRect(),
+                                           sprite.getTransform(),
+                                           sf::Color::White,
+                                           {}});
         });
+    const auto overScene = [&](DrawnItem::Kind kind, const sf::Sprite& sprite)
+    {
+        recording.items.push_back({kind,
+                                   textureIdOf(sprite.getTexture(), play.resources()),
+                                   sprite.getTextureRect(),
+                                   sprite.getTransform(),
+                                   sprite.getColor(),
+                                   {}});
+    };
+    for (const sf::Sprite& flash : play.effects().flashes())
+        overScene(DrawnItem::HitFlash, flash);
+    for (const sf::Sprite& badge : play.status().badges())
+        overScene(DrawnItem::Badge, badge);
+    for (const sf::Text& count : play.status().counts())
+        recording.items.push_back({DrawnItem::BadgeCount,
+                                   Textures::Galaxy,
+                                   {},
+                                   count.getTransform(),
+                                   sf::Color::White,
+                                   count.getString()});
     recording.frameEnds.push_back(recording.items.size());
     recording.frameStarts.push_back(startedAt);
     recording.banners.push_back(banner);
@@ -218,7 +252,11 @@ RoundResult bareRound(sf::RenderWindow& window, const Recording& recording)
     const sf::Texture& galaxy = textures[Textures::Galaxy];
     sf::Sprite tiles[2] = {sf::Sprite(galaxy), sf::Sprite(galaxy)};
     sf::Text label("Level 1", font, 20);
+    Lettering::outline(label);
     sf::Text banner("Level 1", font, 80);
+    sf::Text count("", font, 18); // inked as the status display inks its step counts
+    count.setFillColor(Lettering::Pale);
+    Lettering::outline(count);
     banner.setPosition(800.f / 3.f, 800.f / 2.5f);
     sf::Sprite sprite;
 
@@ -256,6 +294,21 @@ RoundResult bareRound(sf::RenderWindow& window, const Recording& recording)
                 window.draw(label);
                 if (recording.banners[frame])
                     window.draw(banner);
+                break;
+            case DrawnItem::HitFlash:
+            case DrawnItem::Badge:
+                sprite.setTexture(textures[item.texture]);
+                sprite.setTextureRect(item.textureRect);
+                sprite.setColor(item.colour);
+                window.draw(sprite,
+                            sf::RenderStates(item.kind == DrawnItem::HitFlash ? sf::BlendAdd
+                                                                              : sf::BlendAlpha,
+                                             item.transform, nullptr, nullptr));
+                sprite.setColor(sf::Color::White);
+                break;
+            case DrawnItem::BadgeCount:
+                count.setString(item.text);
+                window.draw(count, sf::RenderStates(item.transform));
                 break;
             }
         }

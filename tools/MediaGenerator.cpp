@@ -1,5 +1,6 @@
 #include "MediaGenerator.hpp"
 
+#include "IconArt.hpp"
 #include "Lettering.hpp"
 #include "MenuSong.hpp"
 #include "PickupArt.hpp"
@@ -75,6 +76,8 @@ void writeTextures(const fs::path& root)
     save(menu[1].toImage(), root, MediaFiles::LoadScreenPlay);
     save(menu[2].toImage(), root, MediaFiles::LoadScreenExit);
     save(loseScreen(galaxy, letters).toImage(), root, MediaFiles::LoseScreen);
+    // The desktop icon's art, doubled: pixel art stays sharp where a desktop shows it large.
+    save(iconArt(galaxy).enlargedFor(1, 2), root, MediaFiles::WindowIcon);
 }
 
 void writeSounds(const fs::path& root)
@@ -83,6 +86,7 @@ void writeSounds(const fs::path& root)
     save(explosionSound(), 1, root, MediaFiles::Explosion);
     save(powerUpSound(), 1, root, MediaFiles::PowerUp);
     save(hoverSound(), 1, root, MediaFiles::Hover);
+    save(hitSound(), 1, root, MediaFiles::Hit);
     save(loseSound(), 1, root, MediaFiles::Lose);
     save(lose2Sound(), 1, root, MediaFiles::Lose2);
     save(menuSong(), SongChannels, root, MediaFiles::MenuSong);

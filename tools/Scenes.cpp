@@ -6,6 +6,7 @@
 #include "Palette.hpp"
 #include "Random.hpp"
 #include "ShipArt.hpp"
+#include "presentation/RecordCaption.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -343,14 +344,21 @@ Canvas loseScreen(const Canvas& galaxy, const Lettering& letters)
     glow(art, ring, NeonOrange, 6, 0.6f);
     art.paint(ring, withAlpha(mix(NeonOrange, White, 0.3f), 0.8f));
 
-    // Shards of the lost ship flung outward.
+    // Shards of the lost ship flung outward, clear of the band where the game writes the
+    // level reached and the best: a shard's reach is its size, its glow and its outline.
     Random random(0xdead5);
+    const float bandTop = RecordCaption::GameOverBandTop - 26.f;
+    const float bandBottom = RecordCaption::GameOverBandBottom + 26.f;
     for (int i = 0; i < 16; ++i)
     {
-        const float angle = random.range(0.f, 6.2831853f);
-        const float distance = random.range(150.f, 330.f);
-        const float px = cx + std::cos(angle) * distance;
-        const float py = cy + std::sin(angle) * distance;
+        float px = 0.f, py = 0.f;
+        do
+        {
+            const float angle = random.range(0.f, 6.2831853f);
+            const float distance = random.range(150.f, 330.f);
+            px = cx + std::cos(angle) * distance;
+            py = cy + std::sin(angle) * distance;
+        } while (py > bandTop && py < bandBottom);
         const float size = random.range(8.f, 20.f);
         const float turn = random.range(0.f, 6.2831853f);
         Mask shard(ScreenSize, ScreenSize);

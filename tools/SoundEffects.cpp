@@ -15,6 +15,8 @@ constexpr float LaserPeak = -12.f;
 constexpr float ExplosionPeak = -8.f;
 constexpr float PowerUpPeak = -10.f;
 constexpr float HoverPeak = -10.f;
+// Far under the explosion: a boss takes dozens of hits, and they must not tire the ear.
+constexpr float HitPeak = -18.f;
 constexpr float LosePeak = -7.f;
 
 float timeOf(int i)
@@ -161,6 +163,25 @@ Samples hoverSound()
         out[i] = s * attack(t, 0.003f) * decay(t, 0.025f);
     }
     finish(out, 0.003f, 0.02f, fromDbfs(HoverPeak));
+    return out;
+}
+
+Samples hitSound()
+{
+    Samples out(static_cast<std::size_t>(samplesFor(0.06f)));
+    Random random(0x417);
+    Oscillator ping(Wave::Triangle);
+    Filter grit(0.2f);
+    grit.tune(2500.f);
+    for (std::size_t i = 0; i < out.size(); ++i)
+    {
+        const float t = timeOf(static_cast<int>(i));
+        // A metallic ping that drops as it dies, over a crack of filtered noise.
+        const float tone = ping.next(glide(1500.f, 700.f, t, 0.04f)) * decay(t, 0.018f);
+        const float crack = grit.bandPass(random.range(-1.f, 1.f)) * decay(t, 0.006f);
+        out[i] = (0.7f * tone + 1.2f * crack) * attack(t, 0.001f);
+    }
+    finish(out, 0.001f, 0.015f, fromDbfs(HitPeak));
     return out;
 }
 

@@ -53,6 +53,7 @@ void Enemy::setupKind(ResourceCache* resources, sf::Vector2f position, int kind)
     const auto level = static_cast<unsigned int>(Level::getLevel());
     const auto healthBonus = static_cast<unsigned int>(mLevel.getHealthBonus());
     mHitPoints = setup.levelFactor * level + healthBonus + setup.extraHits;
+    mStartingHitPoints = mHitPoints;
     mFireOdds = static_cast<int>(mLevel.getDelayOffset() + setup.oddsBase);
     if (mFireOdds <= 0)
         mFireOdds = FallbackFireOdds;
@@ -79,6 +80,11 @@ void Enemy::destroy()
     mDestroyed = true;
     if (mKind == BossKind)
         Level::toggleBossDefeated();
+}
+
+SceneNode::Health Enemy::getHealth() const
+{
+    return {mHitPoints, mStartingHitPoints, mKind == BossKind};
 }
 
 void Enemy::drawCurrent(sf::RenderWindow&)

@@ -21,6 +21,7 @@ public:
     bool isOnLastHitPoint() const override;
     // Takes one hit point; the hit that takes the last one kills the enemy.
     void destroy() override;
+    Health getHealth() const override;
 
     unsigned int getHitPoints() const { return mHitPoints; }
     int getFireOdds() const { return mFireOdds; }
@@ -45,4 +46,5 @@ private:
     PowerUpDropper mPowerUpDropper;
     int mFireOdds = 0;
     unsigned int mHitPoints = 0;
+    unsigned int mStartingHitPoints = 0; // only drawn: the boss's health is a share of it
 };

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cmath>
 #include <memory>
 
 // sDefaultSpeed first: sSpeed starts as a copy of it.
@@ -152,6 +153,16 @@ void Player::raiseSpeed()
 {
     if (sSpeed.x < MaxSpeed)
         sSpeed.x += SpeedStep;
+}
+
+int Player::fireRateSteps()
+{
+    return static_cast<int>(std::lround((sFireRate - StartFireRate) / FireRateStep));
+}
+
+int Player::speedSteps()
+{
+    return static_cast<int>(std::lround((sSpeed.x - sDefaultSpeed.x) / SpeedStep));
 }
 
 void Player::drawCurrent(sf::RenderWindow&)

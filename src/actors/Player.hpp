@@ -32,6 +32,9 @@ public:
 
     static void raiseFireRate();
     static void raiseSpeed();
+    // The power-up steps the ships' fire rate and speed stand above their start.
+    static int fireRateSteps();
+    static int speedSteps();
 
     const sf::Sound& getLaserSound() const { return mLaserSound; }
     const sf::Sound& getPowerUpSound() const { return mPowerUpSound; }

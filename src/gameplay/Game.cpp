@@ -14,6 +14,7 @@
 #include "presentation/Background.hpp"
 #include "presentation/PauseOverlay.hpp"
 #include "presentation/ScoreBoard.hpp"
+#include "presentation/StatusDisplay.hpp"
 #include "presentation/VolumeNotice.hpp"
 #include "session/ScreenContext.hpp"
 #include "sound/SoundPause.hpp"
@@ -33,6 +34,9 @@ Game::Game(ScreenContext& context) : mContext(&context), mWindow(&context.window
     mCommand = std::make_unique<Command>(context.events);
     mExplosionSound.setBuffer(mResources.get(SoundBuffers::Explosion));
     mPauseOverlay = std::make_unique<PauseOverlay>(mResources.get(Fonts::DigitalTech));
+    mStatus = std::make_unique<StatusDisplay>(
+        mResources.get(Textures::AddShip), mResources.get(Textures::BulletSpeed),
+        mResources.get(Textures::Bolt), mResources.get(Fonts::DigitalTech));
 }
 
 Game::~Game() = default;
@@ -75,6 +79,27 @@ void Game::run()
     if (played)
         mContext->bestLevel.record(Level::getLevel(), std::cerr);
     mLevel.resetLevel();
+    if (mWindow->isOpen() && mEffects.showLoss(mSceneGraph))
+        holdTheLoss(frameCap);
+}
+
+// Play is over and its rules have had their last frame: the field stands still, without
+// the ship that was lost, while the burst plays out. The keys every screen answers still
+// work, and closing the window ends the hold at once.
+void Game::holdTheLoss(FrameCap& frameCap)
+{
+    mSceneGraph.removeDestroyed();
+    GameTimer held(mClock);
+    GameTimer frame(mClock);
+    while (held.getElapsedTime() < BattleEffects::LossHold)
+    {
+        mCommand->pollEvents();
+        if (!mWindow->isOpen())
+            return;
+        mEffects.advance(frame.restart());
+        render();
+        frameCap.waitForNextFrame();
+    }
 }
 
 bool Game::processEvents()
@@ -96,6 +121,8 @@ void Game::update(sf::Time deltaTime)
     mCommand->handOver(mSceneGraph);
     handleCollisions();
     mEffects.update(deltaTime, mSceneGraph);
+    mStatus->show(mEffects.bossHealth(),
+                  {Player::sShipCount > 1, Player::fireRateSteps(), Player::speedSteps()});
 }
 
 void Game::render()
@@ -103,6 +130,7 @@ void Game::render()
     mWindow->clear(sf::Color(0, 0, 0, 255));
     mSceneGraph.draw(*mWindow);
     mEffects.draw(*mWindow);
+    mStatus->draw(*mWindow);
     if (isPaused())
         mPauseOverlay->draw(*mWindow);
     mContext->notice.draw(*mWindow);
@@ -119,6 +147,7 @@ void Game::setPaused(bool paused)
         mClock.start();
     mSceneGraph.setSoundsPaused(paused);
     SoundPause::setPaused(mExplosionSound, paused);
+    mEffects.setSoundsPaused(paused);
 }
 
 void Game::buildScene()

@@ -17,13 +17,16 @@
 
 class Command;
 class EnemySpawner;
+class FrameCap;
 class PauseOverlay;
+class StatusDisplay;
 struct ScreenContext;
 
 // The play screen: loads its media, builds the scene and runs a variable
 // time step frame loop until the player loses or the window is closed. The
 // player may pause it: the game's clock and sounds stop, and the frames show
-// the still field, dimmed, until the player goes on.
+// the still field, dimmed, until the player goes on. A lost game's field holds
+// still for a moment under the burst where it was lost before the screen ends.
 class Game : public GameState
 {
 public:
@@ -46,6 +49,8 @@ protected:
     SceneNode& sceneGraph() { return mSceneGraph; }
     ResourceCache& resources() { return mResources; }
     const sf::Sound& explosionSound() const { return mExplosionSound; }
+    const BattleEffects& effects() const { return mEffects; }
+    const StatusDisplay& status() const { return *mStatus; }
     bool isPlaying() const { return mRunning; }
 
 private:
@@ -55,6 +60,7 @@ private:
     void loadFonts();
     bool matchesCategories(SceneNode::Pair& pair, Category::Type type1, Category::Type type2);
     void setPaused(bool paused);
+    void holdTheLoss(FrameCap& frameCap);
 
     ScreenContext* mContext; // the entry point's context and window outlive every screen
     sf::RenderWindow* mWindow;
@@ -71,4 +77,5 @@ private:
     sf::Sound mExplosionSound;
     BattleEffects mEffects;
     std::unique_ptr<PauseOverlay> mPauseOverlay;
+    std::unique_ptr<StatusDisplay> mStatus;
 };

@@ -26,6 +26,13 @@ WindowMode::WindowMode(sf::RenderWindow& window) : mWindow(window), mWindowedSiz
 {
 }
 
+void WindowMode::setIcon(const sf::Image& icon)
+{
+    mIcon = icon;
+    if (mWindow.isOpen())
+        applyIcon();
+}
+
 void WindowMode::open(bool fullscreen)
 {
     mWindowedSize = firstWindowSize(sf::VideoMode::getDesktopMode());
@@ -66,5 +73,14 @@ void WindowMode::create(bool fullscreen)
     if (!fullscreen)
         mWindow.setPosition(centred(desktop, mode));
     mFullscreen = fullscreen;
+    // A window made again is a new window to the desktop, without the old one's icon.
+    applyIcon();
     fitView();
+}
+
+void WindowMode::applyIcon()
+{
+    const sf::Vector2u size = mIcon.getSize();
+    if (size.x > 0 && size.y > 0)
+        mWindow.setIcon(size.x, size.y, mIcon.getPixelsPtr());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/System/Vector2.hpp>
 #include <SFML/Window/VideoMode.hpp>
@@ -10,6 +11,10 @@ class WindowMode
 {
 public:
     explicit WindowMode(sf::RenderWindow& window);
+
+    // The picture the desktop shows for the window (task bar, window switcher), given
+    // again to every window made from here on; an empty one leaves the desktop's own.
+    void setIcon(const sf::Image& icon);
 
     // Opens the window, fullscreen at the desktop's resolution or at the size
     // of a first window.
@@ -28,8 +33,10 @@ public:
 
 private:
     void create(bool fullscreen);
+    void applyIcon();
 
     sf::RenderWindow& mWindow;
     bool mFullscreen = false;
     sf::Vector2u mWindowedSize;
+    sf::Image mIcon;
 };

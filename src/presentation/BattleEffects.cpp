@@ -2,7 +2,10 @@
 
 #include "foundation/Field.hpp"
 #include "gameplay/Category.hpp"
+#include "resources/MediaCheck.hpp"
+#include "resources/MediaFiles.hpp"
 #include "scene/SceneNode.hpp"
+#include "sound/SoundPause.hpp"
 
 #include <SFML/Graphics/BlendMode.hpp>
 #include <SFML/Graphics/Color.hpp>
@@ -12,9 +15,13 @@
 #include <algorithm>
 #include <cmath>
 
+const sf::Time BattleEffects::LossHold = sf::seconds(0.7f);
+
 namespace
 {
 constexpr float FieldBottom = static_cast<float>(Field::Height);
+// The burst where the game was lost spreads this much wider than what it covers.
+constexpr float LossBurstSpread = 2.5f;
 
 // A band of light standing on the bottom edge: full along [left, right] at the edge,
 // fading out upward and, in quarter ellipses, beyond both ends. Colour changes only
@@ -57,30 +64,143 @@ float glowStrength(const sf::FloatRect& enemyBounds)
     const float gap = FieldBottom - (enemyBounds.top + enemyBounds.height);
     return std::clamp(1.f - gap / BattleEffects::GlowReach, 0.f, 1.f);
 }
+
+// Past the bottom edge: over the wall, which ends the game.
+bool isPastTheBottom(const sf::FloatRect& bounds)
+{
+    return bounds.top + bounds.height > FieldBottom;
+}
+
+sf::FloatRect spread(const sf::FloatRect& bounds, float factor)
+{
+    const sf::Vector2f size(bounds.width * factor, bounds.height * factor);
+    return {bounds.left + (bounds.width - size.x) / 2.f,
+            bounds.top + (bounds.height - size.y) / 2.f, size.x, size.y};
+}
 } // namespace
 
+BattleEffects::BattleEffects()
+{
+    if (MediaCheck::isSoundFile(MediaFiles::Hit) && mHitBuffer.loadFromFile(MediaFiles::Hit))
+        mHitSound.setBuffer(mHitBuffer);
+}
+
 // Called after the collision rules: an enemy flagged destroyed then died in this
-// frame (the next frame's update removes it), so it gets its burst exactly once.
+// frame (the next frame's update removes it), so it gets its burst exactly once; one
+// with fewer hit points than the frame before took a hit and lives on.
 void BattleEffects::update(sf::Time dt, const SceneNode& scene)
+{
+    advanceBursts(dt);
+    mNearTheBottom.clear();
+    mBossHealth.reset();
+    mSeen.swap(mSeenBefore);
+    mSeen.clear();
+    scene.visitNodes(
+        [&](const SceneNode& node)
+        {
+            if (node.getCategory() != Category::Enemy)
+                return;
+            const sf::FloatRect bounds = node.getBoundingRect();
+            if (node.isDestroyed())
+            {
+                mBursts.emplace_back(bounds);
+                return;
+            }
+            if (glowStrength(bounds) > 0.f)
+                mNearTheBottom.push_back(bounds);
+            see(node, dt);
+        });
+}
+
+void BattleEffects::see(const SceneNode& enemy, sf::Time dt)
+{
+    const SceneNode::Health health = enemy.getHealth();
+    if (health.closesLevel && health.atStart > 0)
+        mBossHealth = static_cast<float>(health.left) / static_cast<float>(health.atStart);
+
+    // Met for the first time, an enemy has not been hit for as long as a flash lasts.
+    Seen seen{&enemy, health.left, FlashTime, FlashTime, {}};
+    const auto before = std::find_if(mSeenBefore.begin(), mSeenBefore.end(),
+                                     [&](const Seen& earlier) { return earlier.node == &enemy; });
+    if (before != mSeenBefore.end())
+    {
+        seen.sinceHit = before->sinceHit + dt.asSeconds();
+        seen.sinceTick = before->sinceTick + dt.asSeconds();
+        if (health.left < before->hitPoints)
+        {
+            seen.sinceHit = 0.f;
+            if (seen.sinceTick >= FlashTime)
+            {
+                seen.sinceTick = 0.f;
+                mHitSound.play();
+                ++mHitTicks;
+            }
+        }
+    }
+    if (seen.sinceHit < FlashTime)
+        seen.look = enemy.getSprite();
+    mSeen.push_back(seen);
+}
+
+bool BattleEffects::showLoss(const SceneNode& scene)
+{
+    bool shown = false;
+    scene.visitNodes(
+        [&](const SceneNode& node)
+        {
+            const sf::FloatRect bounds = node.getBoundingRect();
+            const bool shipLost = node.getCategory() == Category::Player && node.isDestroyed();
+            const bool enemyThrough =
+                node.getCategory() == Category::Enemy && isPastTheBottom(bounds);
+            if (!shipLost && !enemyThrough)
+                return;
+            mBursts.emplace_back(spread(bounds, LossBurstSpread), LossHold.asSeconds());
+            // One that died there glows no more by itself.
+            if (enemyThrough && node.isDestroyed())
+                mNearTheBottom.push_back(bounds);
+            shown = true;
+        });
+    return shown;
+}
+
+void BattleEffects::advance(sf::Time dt)
+{
+    advanceBursts(dt);
+    for (Seen& seen : mSeen)
+        seen.sinceHit += dt.asSeconds();
+}
+
+void BattleEffects::advanceBursts(sf::Time dt)
 {
     for (ExplosionBurst& burst : mBursts)
         burst.advance(dt);
     mBursts.erase(std::remove_if(mBursts.begin(), mBursts.end(),
                                  [](const ExplosionBurst& burst) { return burst.isOver(); }),
                   mBursts.end());
+}
 
-    mNearTheBottom.clear();
-    scene.visitNodes(
-        [this](const SceneNode& node)
-        {
-            if (node.getCategory() != Category::Enemy)
-                return;
-            const sf::FloatRect bounds = node.getBoundingRect();
-            if (node.isDestroyed())
-                mBursts.emplace_back(bounds);
-            else if (glowStrength(bounds) > 0.f)
-                mNearTheBottom.push_back(bounds);
-        });
+void BattleEffects::setSoundsPaused(bool paused)
+{
+    SoundPause::setPaused(mHitSound, paused);
+}
+
+std::vector<sf::Sprite> BattleEffects::flashes() const
+{
+    std::vector<sf::Sprite> looks;
+    for (const Seen& seen : mSeen)
+        if (seen.sinceHit < FlashTime)
+            looks.push_back(flashOf(seen));
+    return looks;
+}
+
+// The enemy's own picture once more, its light added to it: white-hot at the hit,
+// fading out.
+sf::Sprite BattleEffects::flashOf(const Seen& seen)
+{
+    sf::Sprite look = seen.look;
+    const float strength = 1.f - seen.sinceHit / FlashTime;
+    look.setColor(sf::Color(255, 255, 255, static_cast<sf::Uint8>(255.f * strength)));
+    return look;
 }
 
 void BattleEffects::draw(sf::RenderTarget& target) const
@@ -99,6 +219,10 @@ void BattleEffects::draw(sf::RenderTarget& target) const
     }
     // Light adds to the sky and to whatever flies over the edge.
     target.draw(glow, sf::RenderStates(sf::BlendAdd));
+
+    for (const Seen& seen : mSeen)
+        if (seen.sinceHit < FlashTime)
+            target.draw(flashOf(seen), sf::RenderStates(sf::BlendAdd));
 
     for (const ExplosionBurst& burst : mBursts)
         burst.draw(target);

@@ -58,13 +58,13 @@ void appendRing(sf::VertexArray& triangles, sf::Vector2f centre, float radius, f
 }
 } // namespace
 
-ExplosionBurst::ExplosionBurst(const sf::FloatRect& enemyBounds)
-    : mCentre(enemyBounds.left + enemyBounds.width / 2.f,
-              enemyBounds.top + enemyBounds.height / 2.f),
-      mRadius(std::max(enemyBounds.width, enemyBounds.height) / 2.f),
+ExplosionBurst::ExplosionBurst(const sf::FloatRect& bounds, float lifetime)
+    : mCentre(bounds.left + bounds.width / 2.f, bounds.top + bounds.height / 2.f),
+      mRadius(std::max(bounds.width, bounds.height) / 2.f),
       // From the place, not from rand(): the game's random sequence stays the game's.
       mSparkTurn(std::fmod(std::fabs(mCentre.x * 0.37f + mCentre.y * 0.11f), 1.f) * TwoPi /
-                 SparkCount)
+                 SparkCount),
+      mLifetime(lifetime)
 {
 }
 
@@ -75,7 +75,7 @@ void ExplosionBurst::advance(sf::Time dt)
 
 bool ExplosionBurst::isOver() const
 {
-    return mAge > Lifetime;
+    return mAge > mLifetime;
 }
 
 // Light adds to what is behind it, so the burst glows over the sky instead of covering it.
@@ -83,7 +83,7 @@ void ExplosionBurst::draw(sf::RenderTarget& target) const
 {
     if (isOver())
         return;
-    const float t = mAge / Lifetime; // 0 at the kill, 1 at the end
+    const float t = mAge / mLifetime; // 0 at the kill, 1 at the end
     const float fade = 1.f - t;
 
     sf::VertexArray light(sf::Triangles);

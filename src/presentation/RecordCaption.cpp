@@ -11,6 +11,9 @@ namespace
 {
 const sf::Color GameOverInk(255, 236, 220);
 const sf::Color NewBestInk(255, 208, 90);
+const sf::Color PlateFill(10, 6, 24, 205);
+const sf::Color PlateRim(200, 235, 255, 70);
+constexpr float PlatePadding = 7.f;
 } // namespace
 
 RecordCaption RecordCaption::forMenu(const sf::Font& font, std::optional<int> best)
@@ -23,6 +26,13 @@ RecordCaption RecordCaption::forMenu(const sf::Font& font, std::optional<int> be
     const float margin = 14.f;
     Lettering::anchor(line, sf::Vector2f(Field::Width - margin, Field::Height - margin),
                       sf::Vector2f(1.f, 1.f));
+    const sf::FloatRect letters = line.getGlobalBounds();
+    caption.mPlate.setPosition(letters.left - PlatePadding, letters.top - PlatePadding);
+    caption.mPlate.setSize(
+        sf::Vector2f(letters.width + 2.f * PlatePadding, letters.height + 2.f * PlatePadding));
+    caption.mPlate.setFillColor(PlateFill);
+    caption.mPlate.setOutlineColor(PlateRim);
+    caption.mPlate.setOutlineThickness(1.f);
     return caption;
 }
 
@@ -34,17 +44,21 @@ RecordCaption RecordCaption::forGameOver(const sf::Font& font, const BestLevel::
                                 std::to_string(outcome.best);
     sf::Text& line = caption.addLine(font, sf::String::fromUtf8(summary.begin(), summary.end()), 40,
                                      GameOverInk);
-    Lettering::anchor(line, sf::Vector2f(Field::Width / 2.f, 560.f), sf::Vector2f(0.5f, 0.5f));
+    Lettering::anchor(line, sf::Vector2f(Field::Width / 2.f, GameOverBandTop + 27.f),
+                      sf::Vector2f(0.5f, 0.5f));
     if (outcome.isNewBest)
     {
         sf::Text& cheer = caption.addLine(font, "New best!", 34, NewBestInk);
-        Lettering::anchor(cheer, sf::Vector2f(Field::Width / 2.f, 620.f), sf::Vector2f(0.5f, 0.5f));
+        Lettering::anchor(cheer, sf::Vector2f(Field::Width / 2.f, GameOverBandBottom - 24.f),
+                          sf::Vector2f(0.5f, 0.5f));
     }
     return caption;
 }
 
 void RecordCaption::draw(sf::RenderTarget& target) const
 {
+    if (mPlate.getSize().x > 0.f)
+        target.draw(mPlate, sf::RenderStates::Default);
     for (const sf::Text& line : mLines)
         target.draw(line, sf::RenderStates::Default);
 }

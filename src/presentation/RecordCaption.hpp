@@ -3,6 +3,7 @@
 #include "config/BestLevel.hpp"
 
 #include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Text.hpp>
 
@@ -14,18 +15,26 @@
 class RecordCaption
 {
 public:
-    // "Best: Level 7", small in the menu's bottom-right corner; nothing before a record exists.
+    // The band across the game-over picture, below its ring, where the lines stand; the
+    // picture keeps it calm.
+    static constexpr float GameOverBandTop = 676.f;
+    static constexpr float GameOverBandBottom = 776.f;
+
+    // "Best: Level 7", small in the menu's bottom-right corner, on a dark plate that keeps it
+    // legible over the bright grid at any window size; nothing before a record exists.
     static RecordCaption forMenu(const sf::Font& font, std::optional<int> best);
-    // "Level 4 · Best 7" under the game-over lettering, and "New best!" when it was just beaten.
+    // "Level 4 · Best 7" below the game-over ring, and "New best!" when it was just beaten.
     static RecordCaption forGameOver(const sf::Font& font, const BestLevel::Outcome& outcome);
 
     void draw(sf::RenderTarget& target) const;
 
     const std::vector<sf::Text>& lines() const { return mLines; }
+    const sf::RectangleShape& plate() const { return mPlate; }
 
 private:
     sf::Text& addLine(const sf::Font& font, const sf::String& text, unsigned int size,
                       sf::Color colour);
 
     std::vector<sf::Text> mLines;
+    sf::RectangleShape mPlate; // none while it has no size
 };

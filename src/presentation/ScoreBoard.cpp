@@ -2,6 +2,7 @@
 
 #include "app/Level.hpp"
 #include "foundation/Field.hpp"
+#include "presentation/Lettering.hpp"
 #include "resources/ResourceCache.hpp"
 
 #include <SFML/Graphics/RenderStates.hpp>
@@ -23,6 +24,8 @@ ScoreBoard::ScoreBoard(ResourceCache* resources, const GameClock& clock) : mBann
                              static_cast<float>(Field::Height / 2.5));
     mLevelLabel.setCharacterSize(20);
     mLevelBanner.setCharacterSize(80);
+    // The small label lies over the brightest stars and nebula: a dark edge parts it from them.
+    Lettering::outline(mLevelLabel);
 }
 
 ScoreBoard::~ScoreBoard() = default;

@@ -36,6 +36,7 @@ bool loads(const ScreenMedia::File& file)
     switch (file.kind)
     {
     case ScreenMedia::Kind::Texture:
+    case ScreenMedia::Kind::QuietImage:
     {
         sf::Image image;
         return MediaCheck::isImageWithin(file.name, LargestTexture) &&
@@ -43,6 +44,7 @@ bool loads(const ScreenMedia::File& file)
     }
     case ScreenMedia::Kind::SoundBuffer:
     case ScreenMedia::Kind::Song:
+    case ScreenMedia::Kind::QuietSound:
         return decodeWhole(file.name);
     case ScreenMedia::Kind::Font:
     {
@@ -57,8 +59,8 @@ bool loads(const ScreenMedia::File& file)
 bool MediaAudit::checkAll(std::ostream& out)
 {
     bool all = true;
-    for (const auto screen :
-         {ScreenMedia::Screen::Play, ScreenMedia::Screen::Menu, ScreenMedia::Screen::GameOver})
+    for (const auto screen : {ScreenMedia::Screen::Play, ScreenMedia::Screen::Menu,
+                              ScreenMedia::Screen::GameOver, ScreenMedia::Screen::Window})
     {
         for (const ScreenMedia::File& file : ScreenMedia::of(screen))
         {

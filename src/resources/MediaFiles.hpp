@@ -19,6 +19,7 @@ constexpr const char* LoseScreen = "Media/Textures/LoseScreen/LoseScreen.jpg";
 constexpr const char* LoadScreenNeutral = "Media/Textures/Menu/LoadScreenNeutral.jpg";
 constexpr const char* LoadScreenPlay = "Media/Textures/Menu/LoadScreenPlay.jpg";
 constexpr const char* LoadScreenExit = "Media/Textures/Menu/LoadScreenExit.jpg";
+constexpr const char* WindowIcon = "Media/Textures/icon.png";
 
 constexpr const char* Explosion = "Media/SoundBuffers/explosion.wav";
 constexpr const char* Lose = "Media/SoundBuffers/Lose.flac";
@@ -26,6 +27,7 @@ constexpr const char* Lose2 = "Media/SoundBuffers/Lose2.wav";
 constexpr const char* Laser = "Media/SoundBuffers/laser.wav";
 constexpr const char* PowerUp = "Media/SoundBuffers/powerUp.wav";
 constexpr const char* Hover = "Media/SoundBuffers/Hover.wav";
+constexpr const char* Hit = "Media/SoundBuffers/hit.wav";
 constexpr const char* MenuSong = "Media/SoundBuffers/MenuBackgroundSong.ogg";
 
 constexpr const char* DigitalTech = "Media/Fonts/Digital_tech.otf";

@@ -51,6 +51,8 @@ void ResourceCache::load(ScreenMedia::Screen screen, ScreenMedia::Kind kind)
             load(static_cast<Fonts::ID>(file.id), file.name);
             break;
         case ScreenMedia::Kind::Song:
+        case ScreenMedia::Kind::QuietSound:
+        case ScreenMedia::Kind::QuietImage:
             break;
         }
     }

@@ -21,6 +21,7 @@ const std::vector<ScreenMedia::File>& ScreenMedia::of(Screen screen)
         {Kind::SoundBuffer, SoundBuffers::Explosion, MediaFiles::Explosion},
         {Kind::SoundBuffer, SoundBuffers::PowerUp, MediaFiles::PowerUp},
         {Kind::Font, Fonts::DigitalTech, MediaFiles::DigitalTech},
+        {Kind::QuietSound, 0, MediaFiles::Hit},
     };
     static const std::vector<File> menu = {
         {Kind::Texture, Textures::LoadScreenNeutral, MediaFiles::LoadScreenNeutral},
@@ -34,6 +35,9 @@ const std::vector<ScreenMedia::File>& ScreenMedia::of(Screen screen)
         {Kind::SoundBuffer, SoundBuffers::Lose, MediaFiles::Lose},
         {Kind::SoundBuffer, SoundBuffers::Lose2, MediaFiles::Lose2},
     };
+    static const std::vector<File> window = {
+        {Kind::QuietImage, 0, MediaFiles::WindowIcon},
+    };
     switch (screen)
     {
     case Screen::Play:
@@ -41,7 +45,9 @@ const std::vector<ScreenMedia::File>& ScreenMedia::of(Screen screen)
     case Screen::Menu:
         return menu;
     case Screen::GameOver:
+        return gameOver;
+    case Screen::Window:
         break;
     }
-    return gameOver;
+    return window;
 }

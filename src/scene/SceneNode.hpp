@@ -24,6 +24,15 @@ public:
     using Ptr = std::unique_ptr<SceneNode>;
     using Pair = std::pair<SceneNode*, SceneNode*>;
 
+    // How much a ship can still take, for what is drawn over the scene only (a hit's
+    // flash, the boss's health); a node that takes no hits has none.
+    struct Health
+    {
+        unsigned int left = 0;
+        unsigned int atStart = 0;
+        bool closesLevel = false; // the boss
+    };
+
     SceneNode();
     virtual ~SceneNode();
 
@@ -43,8 +52,11 @@ public:
     virtual sf::Vector2f getSpritePosition() const;
     virtual sf::FloatRect getBoundingRect() const;
     virtual void destroy();
+    virtual Health getHealth() const;
 
     int getCategory() const;
+    // What the node looks like, for what is drawn over it.
+    const sf::Sprite& getSprite() const { return mSprite; }
     sf::Vector2f getLastChildPosition() const;
     Ptr detachChild(const SceneNode& node);
 

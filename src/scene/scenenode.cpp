@@ -83,6 +83,11 @@ bool SceneNode::isOnLastHitPoint() const
     return false;
 }
 
+SceneNode::Health SceneNode::getHealth() const
+{
+    return {};
+}
+
 void SceneNode::resetPowerUps()
 {
     resetPowerUpsCurrent();

@@ -1,6 +1,27 @@
 #include "session/Session.hpp"
 
+#include "resources/MediaCheck.hpp"
+#include "resources/MediaFiles.hpp"
+
+#include <SFML/Graphics/Image.hpp>
+
 #include <utility>
+
+namespace
+{
+// Larger than any icon a desktop shows: a file claiming more is not the icon.
+constexpr unsigned int LargestIcon = 512;
+
+// Opened here and not through a resource cache: the screens' loading lines stay
+// theirs. A picture that does not open leaves the desktop's own icon.
+sf::Image windowIcon()
+{
+    sf::Image icon;
+    if (MediaCheck::isImageWithin(MediaFiles::WindowIcon, LargestIcon))
+        icon.loadFromFile(MediaFiles::WindowIcon);
+    return icon;
+}
+} // namespace
 
 Session::Session(sf::RenderWindow& window, Desktop& desktop, Options options, Settings* settings)
     : mPreferences(std::move(options), settings), mWindowMode(window),
@@ -14,5 +35,6 @@ Session::Session(sf::RenderWindow& window, Desktop& desktop, Options options, Se
 
 void Session::openWindow()
 {
+    mWindowMode.setIcon(windowIcon());
     mWindowMode.open(mPreferences.startsFullscreen());
 }

@@ -10,7 +10,7 @@ import controls
 from media import Media
 from picture import brightest, changed_box, mean_difference
 from rules import (BEST_LEVEL, ENEMY_START_Y, FIRE_INTERVAL, FIRST_ENEMY_AFTER, FIRST_ENEMY_SPEED,
-                   LOSE_FILES, LOSE_SCREEN_SECONDS, MENU_FILES, PLAY_FILES,
+                   LOSE_FILES, LOSS_HOLD, LOSE_SCREEN_SECONDS, MENU_FILES, PLAY_FILES,
                    SECOND_LOSE_SOUND_AFTER, WINDOW, FIELD, cycle_lines, field_rect,
                    ship_top)
 from session import Session
@@ -159,9 +159,10 @@ def let_first_enemy_through(session, media, began):
                       + (WINDOW - ENEMY_START_Y - media.enemy_height) / FIRST_ENEMY_SPEED)
     keep_ship_clear(session, media, lines_before, deadline=began + reaches_bottom + 8)
     lost = wait_for_lose_screen(session, lines_before, timeout=10)
-    # The game-over screen's first file is loaded right after play ends; a busy
-    # machine delays it, and the next enemy would reach the bottom 3 s later.
-    ended = session.console.time_of(lines_before) - began
+    # The game-over screen's first file is loaded right after the field has held
+    # still for a moment; a busy machine delays it, and the next enemy would reach
+    # the bottom 3 s later.
+    ended = session.console.time_of(lines_before) - LOSS_HOLD - began
     session.note(f"game over {ended:.2f} s into play")
     if ended - reaches_bottom <= -1.5:
         raise ShipShotByChance(f"play ended {ended:.1f} s after it began, before the first "
@@ -506,6 +507,8 @@ def switch_mode(session, keys, fullscreen, what, window_size=None):
     window = session.follow_new_window()
     geometry = window.geometry()
     session.note(f"{what}: {geometry}")
+    # The desktop shows a window made again without the old one's icon unless it is given again.
+    check(window.icon_size() is not None, f"{what}: the new window has no icon")
     screen = (0, 0) + tuple(session.screen_size)
     if fullscreen:
         check(geometry == screen and window.is_override_redirect(),
@@ -522,6 +525,7 @@ def fullscreen_switches(session, media):
     with the same ship."""
     wait_for_menu(session, 0)
     window_size = session.window.geometry()[2:]
+    check(session.window.icon_size() is not None, "the first window has no icon")
     switch_mode(session, ("Alt_L", "Return"), True, "Alt+Enter in the menu")
     check(field_comes_to_show(session, field_in(session.window), media.neutral_menu),
           "the menu does not show its image in fullscreen")

@@ -155,6 +155,12 @@ class GameWindow:
             self.display.sync()
         time.sleep(self.KEY_GAP)
 
+    def icon_size(self):
+        """(width, height) of the first picture in the window's _NET_WM_ICON, or None."""
+        icon = self.window.get_full_property(self.display.intern_atom("_NET_WM_ICON"),
+                                             X.AnyPropertyType)
+        return tuple(icon.value[:2]) if icon is not None and len(icon.value) > 2 else None
+
     def is_override_redirect(self):
         """Whether the window stands outside any window manager's care, as a
         fullscreen window does."""

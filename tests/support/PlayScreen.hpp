@@ -35,9 +35,11 @@ public:
         return frames;
     }
 
-    // Ends play the way a lost game does, with the window left open.
+    // Ends play as the rules do when a game is lost, with the window left open; with
+    // no ship lost and no enemy through, there is nothing to hold still for.
     void endPlay() { mRunning = false; }
 
+    using Game::effects;
     using Game::explosionSound;
     using Game::handleCollisions;
     using Game::isPlaying;
@@ -45,5 +47,6 @@ public:
     using Game::render;
     using Game::resources;
     using Game::sceneGraph;
+    using Game::status;
     using Game::update;
 };

@@ -1,10 +1,13 @@
 #include "app/Level.hpp"
+#include "gameplay/Category.hpp"
 #include "gameplay/Command.hpp"
+#include "support/ActorTestKit.hpp"
 #include "support/ConsoleCapture.hpp"
 #include "support/NodeInternals.hpp"
 #include "support/PlayScreen.hpp"
 #include "support/SceneInspection.hpp"
 #include "support/SharedState.hpp"
+#include "support/TestNodes.hpp"
 #include "support/TestSession.hpp"
 #include "support/WindowCapture.hpp"
 #include "support/WorkingDirectory.hpp"
@@ -298,4 +301,48 @@ TEST_F(PlayScreenRun, AFullscreenSwitchDuringPlayKeepsEveryNodeAndItsPicture)
             colours.insert(
                 frame.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y)).toInteger());
     EXPECT_GT(colours.size(), 8u);
+}
+
+// The last ship shot down ends play's rules in that frame, as ever; then the field holds
+// still for about 0.7 s of the game's time, loading and printing nothing, unless the
+// window is closed meanwhile.
+TEST_F(PlayScreenRun, ALostGameHoldsItsFieldStillUnderTheBurstThenEnds)
+{
+    ScopedWorkingDirectory inMedia(TestFolders::withMedia());
+    const SharedState::Values atStart = SharedState::current();
+    for (const bool closeDuringTheHold : {false, true})
+    {
+        sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix test");
+        TestSession session(window);
+        PlayScreen game(session);
+        FrameRecorder& recorder = *attachTo(game.sceneGraph(), std::make_unique<FrameRecorder>());
+        const sf::FloatRect ship =
+            SceneInspection::childOf(SceneInspection::childOf(game.sceneGraph(), 1), 0)
+                .getBoundingRect();
+        game.sceneGraph().attachChild(std::make_unique<TestNodes::BoxNode>(
+            sf::FloatRect(ship.left + 30.f, ship.top + 8.f, 4.f, 4.f), Category::EnemyMissile));
+        const std::size_t lines = mConsole.lines().size();
+        int heldFrames = 0;
+        game.runFrames(
+            [&](int frame)
+            {
+                if (!game.isPlaying() && frame > 1 && ++heldFrames == 1)
+                {
+                    EXPECT_TRUE(session.lastGame()) << "counted when play's rules ended";
+                }
+                if (closeDuringTheHold && heldFrames == 2)
+                    XWindowEvents::requestClose(window);
+                if (closeDuringTheHold)
+                    std::this_thread::sleep_for(XRoundTrip);
+                return sf::milliseconds(10);
+            },
+            500);
+        EXPECT_EQ(recorder.steps.size(), 1u) << "nothing moved after the losing frame";
+        EXPECT_EQ(mConsole.lines().size(), lines);
+        EXPECT_EQ(window.isOpen(), !closeDuringTheHold);
+        // Without a close the hold lasts 0.6 to 0.9 s: as many frames of 10 ms.
+        EXPECT_TRUE(closeDuringTheHold ? heldFrames < 30 : heldFrames >= 60 && heldFrames <= 90)
+            << heldFrames;
+        SharedState::restore(atStart); // the close stopped the application
+    }
 }

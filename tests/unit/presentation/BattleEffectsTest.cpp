@@ -1,4 +1,5 @@
 #include "presentation/BattleEffects.hpp"
+#include "actors/Boss.hpp"
 #include "actors/Enemy.hpp"
 #include "actors/PowerUpDropper.hpp"
 #include "app/Level.hpp"
@@ -6,6 +7,7 @@
 #include "support/SharedState.hpp"
 #include "support/TestNodes.hpp"
 #include "support/WindowCapture.hpp"
+#include "support/WorkingDirectory.hpp"
 
 #include "support/ActorTestKit.hpp"
 
@@ -96,28 +98,38 @@ TEST_F(BattleEffectsTest, KilledEnemyBurstsWhereItDiedForAtMostFourTenthsOfASeco
 
 TEST_F(BattleEffectsTest, DrawnOnlyChangingNoCountTimerDropOrCollision)
 {
-    // The seventh death drops a power-up by the rule; another enemy glows near the bottom.
+    // The seventh death drops a power-up by the rule; another enemy glows near the bottom,
+    // a third takes a hit it survives and flashes, and the boss shows its health.
     for (int kill = 0; kill < 6; ++kill)
         PowerUpDropper::countKill();
     Enemy* dying = spawnAbove(400.f, root);
     const Enemy* low = spawnAbove(20.f, root);
+    Enemy* tough = attachTo(root, std::make_unique<Enemy>(media.window(), media.cache(),
+                                                          sf::Vector2f(100.f, 300.f), 2,
+                                                          sf::Vector2f(0.f, 40.f)));
+    const Boss* boss = attachTo(root, std::make_unique<Boss>(media.window(), media.cache(),
+                                                             sf::Vector2f(200.f, 50.f), 3,
+                                                             sf::Vector2f(140.f, 40.f)));
     root.attachChild(
         std::make_unique<BoxNode>(sf::FloatRect(385.f, 380.f, 40.f, 40.f), Category::Player));
     dying->destroy();
     ASSERT_EQ(PowerUpDropper::sKillCount, 0) << "the drop came due and cleared the count";
 
-    // What play depends on: the pairs to collide, the nodes, the count, the low enemy.
+    // What play depends on: the pairs to collide, the nodes, the count, the enemies.
     const auto state = [&]
     {
         std::set<SceneNode::Pair> pairs;
         root.collectCollisionPairs(root, pairs);
         return std::make_tuple(pairs, root.childCount(), PowerUpDropper::sKillCount,
-                               low->getSpritePosition(), low->getHitPoints());
+                               low->getSpritePosition(), low->getHitPoints(), tough->getHitPoints(),
+                               boss->getHitPoints(), boss->isOnStation());
     };
     BattleEffects effects;
     for (float step : {0.f, 0.1f, 0.1f})
     {
         root.update(sf::seconds(step)); // the play frame's own walk comes first
+        if (step > 0.f && tough->getHitPoints() > 1)
+            tough->destroy(); // the rules' hit, before the effects look
         const auto before = state();
         std::srand(11);
         const int nextRandom = std::rand();
@@ -128,6 +140,75 @@ TEST_F(BattleEffectsTest, DrawnOnlyChangingNoCountTimerDropOrCollision)
 
         EXPECT_TRUE(state() == before) << "the effects changed the scene or the count";
         EXPECT_EQ(std::rand(), nextRandom) << "the game's random sequence is untouched";
+        EXPECT_EQ(effects.flashes().size(), step > 0.f ? 1u : 0u) << "the hit shows";
+        EXPECT_EQ(effects.bossHealth(), 1.f);
+    }
+}
+
+// Frames as the play screen runs them, the boss taking hits from the rules between them.
+TEST_F(BattleEffectsTest, AHitItSurvivesFlashesForEightyMillisecondsAndTicksOncePerFlash)
+{
+    struct Frame
+    {
+        float seconds; // since the frame before
+        bool hit, flashing;
+        int ticks;
+    };
+    const Frame frames[] = {
+        {0.f, false, false, 0},   {0.016f, true, true, 1},   {0.05f, false, true, 1},
+        {0.02f, true, true, 1}, // 0.07 s after the tick: no second
+        {0.079f, false, true, 1}, {0.002f, false, false, 1}, {0.01f, true, true, 2},
+    };
+    ScopedWorkingDirectory inMedia(TestFolders::withMedia()); // where the hit's sound is
+    BattleEffects effects;
+    Boss* boss = attachTo(root, std::make_unique<Boss>(media.window(), media.cache(),
+                                                       sf::Vector2f(200.f, 50.f), 3,
+                                                       sf::Vector2f(140.f, 40.f)));
+    for (const Frame& frame : frames)
+    {
+        root.update(sf::seconds(frame.seconds));
+        if (frame.hit)
+            boss->destroy();
+        effects.update(sf::seconds(frame.seconds), root);
+        EXPECT_EQ(effects.flashes().size(), frame.flashing ? 1u : 0u) << frame.seconds;
+        EXPECT_EQ(effects.hitTicks(), frame.ticks) << frame.seconds;
+    }
+    EXPECT_EQ(effects.bossHealth(), (21.f - 3.f) / 21.f);
+}
+
+// Where the game was lost, once play's last frame has been updated.
+TEST_F(BattleEffectsTest, ALostGameBurstsWhereItWasLostForTheHoldAndNowhereElse)
+{
+    struct Case
+    {
+        bool shipLost;
+        float enemyGap; // of the enemy's bottom edge above the field's; below it when negative
+    };
+    for (const Case c : {Case{true, 400.f}, Case{false, -4.f}, Case{false, 0.f}})
+    {
+        BoxNode scene;
+        BoxNode* ship =
+            attachTo(scene, std::make_unique<BoxNode>(sf::FloatRect(100.f, 700.f, 64.f, 64.f),
+                                                      Category::Player));
+        if (c.shipLost)
+            ship->destroy();
+        Enemy* enemy = spawnAbove(c.enemyGap, scene);
+        if (c.enemyGap < 0.f)
+            enemy->destroy(); // the wall's rule kills a one-hit enemy: it glows no more by itself
+        BattleEffects effects;
+        effects.update(sf::Time::Zero, scene);
+        const bool shown = c.shipLost || c.enemyGap < 0.f;
+        EXPECT_EQ(effects.showLoss(scene), shown);
+        EXPECT_EQ(redLight(drawn(effects), sf::IntRect(ship->getBoundingRect())) > 0, c.shipLost);
+
+        effects.advance(BattleEffects::LossHold - sf::milliseconds(1));
+        EXPECT_EQ(effects.burstCount(), shown ? 1u : 0u) << "the burst lasts the hold";
+        effects.advance(sf::milliseconds(2));
+        EXPECT_EQ(effects.burstCount(), 0u);
+        // Beneath the enemy the edge glows at full as long as the field holds still.
+        const int left = static_cast<int>(enemy->getBoundingRect().left);
+        EXPECT_EQ(redLight(drawn(effects), sf::IntRect(left, 797, 10, 3)) >= 3 * 250 * 10,
+                  c.enemyGap <= 0.f);
     }
 }
 

@@ -43,6 +43,11 @@ TEST_F(RecordCaptionLines, TheMenuShowsTheRecordOnceOneExists)
     ASSERT_EQ(caption.lines().size(), 1u);
     EXPECT_EQ(text(caption.lines()[0]), "Best: Level 1000000");
     expectInsideTheField(caption);
+    // On a dark plate that holds the whole line, over the grid's bright lines.
+    sf::FloatRect covered;
+    const sf::FloatRect line = caption.lines()[0].getGlobalBounds();
+    EXPECT_TRUE(caption.plate().getGlobalBounds().intersects(line, covered) && covered == line);
+    EXPECT_GE(caption.plate().getFillColor().a, 160);
 }
 
 TEST_F(RecordCaptionLines, TheGameOverScreenCheersOnlyABeatenRecord)
@@ -55,5 +60,12 @@ TEST_F(RecordCaptionLines, TheGameOverScreenCheersOnlyABeatenRecord)
     ASSERT_EQ(beaten.lines().size(), 2u);
     EXPECT_EQ(text(beaten.lines()[1]), "New best!");
     expectInsideTheField(beaten);
+    // In the band the game-over picture keeps clear of its shards and ring.
+    const sf::FloatRect band(0.f, RecordCaption::GameOverBandTop, Field::Width,
+                             RecordCaption::GameOverBandBottom - RecordCaption::GameOverBandTop);
+    for (const sf::Text& line : beaten.lines())
+        EXPECT_TRUE(band.contains(line.getGlobalBounds().left, line.getGlobalBounds().top) &&
+                    band.contains(line.getGlobalBounds().left,
+                                  line.getGlobalBounds().top + line.getGlobalBounds().height));
 }
 } // namespace

@@ -1,3 +1,4 @@
+#include "presentation/RecordCaption.hpp"
 #include "resources/MediaFiles.hpp"
 #include "support/WorkingDirectory.hpp"
 
@@ -279,6 +280,18 @@ TEST(GeneratedTextures, GalaxyRunsOnAcrossItsBottomEdgeIntoItsTop)
     EXPECT_LE(rowChange(join - 1), elsewhere);
 }
 
+TEST(GeneratedTextures, GameOverPictureKeepsTheCaptionsBandClearOfShards)
+{
+    // The sky there is drained to red; the lost ship's shards are its blue-white hull.
+    const sf::Image picture = loadImage(MediaFiles::LoseScreen);
+    int hull = 0;
+    for (auto y = static_cast<unsigned>(RecordCaption::GameOverBandTop);
+         y < static_cast<unsigned>(RecordCaption::GameOverBandBottom); ++y)
+        for (unsigned x = 0; x < 800; ++x)
+            hull += picture.getPixel(x, y).b > picture.getPixel(x, y).r + 40;
+    EXPECT_EQ(hull, 0);
+}
+
 TEST(GeneratedMenuScreens, HighlightedImageLightsOnlyItsOwnButton)
 {
     // Image coordinates of the buttons, all bounds exclusive.
@@ -336,6 +349,7 @@ TEST(GeneratedSounds, EffectsHaveTheirLengthRateAndHeadroom)
         {MediaFiles::Laser, 0.1f, 0.3f},  {MediaFiles::Explosion, 0.6f, 1.f},
         {MediaFiles::PowerUp, 0.3f, 1.f}, {MediaFiles::Hover, 0.03f, 0.1f},
         {MediaFiles::Lose, 1.8f, 2.2f},   {MediaFiles::Lose2, 1.3f, 1.7f},
+        {MediaFiles::Hit, 0.03f, 0.1f},
     };
     for (const Case& c : cases)
     {
@@ -381,14 +395,15 @@ TEST(GeneratedSounds, ExplosionKeepsLittleEnergyAbove12Kilohertz)
     EXPECT_LT(energyShareAbove(loadSound(MediaFiles::Explosion), 12000.0), 1e-5);
 }
 
-TEST(GeneratedSounds, TwoLasersOverAnExplosionAndTheSongStayBelowFullScale)
+TEST(GeneratedSounds, TwoLasersAndAHitOverAnExplosionAndTheSongStayBelowFullScale)
 {
     // Even with every peak meeting. OpenAL Soft plays the stereo song at full gain and a
     // mono effect from the listener's position at about 0.6 in each of two channels.
     const double effectGain = 0.6;
-    const double worst = loadSound(MediaFiles::MenuSong).peak() +
-                         effectGain * (2.0 * loadSound(MediaFiles::Laser).peak() +
-                                       loadSound(MediaFiles::Explosion).peak());
+    const double worst =
+        loadSound(MediaFiles::MenuSong).peak() +
+        effectGain * (2.0 * loadSound(MediaFiles::Laser).peak() +
+                      loadSound(MediaFiles::Explosion).peak() + loadSound(MediaFiles::Hit).peak());
     EXPECT_LT(worst, 1.0);
 }
 

@@ -1,0 +1,55 @@
+#include "presentation/StatusDisplay.hpp"
+
+#include "resources/MediaFiles.hpp"
+#include "support/ActorTestKit.hpp"
+#include "support/WorkingDirectory.hpp"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+TEST(StatusDisplay, ShowsTheBonusesInForceUnderTheLabelAndABarWhileABossIsThere)
+{
+    ActorMedia media;
+    sf::Font font;
+    ASSERT_TRUE(font.loadFromFile((TestFolders::withMedia() / MediaFiles::DigitalTech).string()));
+    StatusDisplay display(media.cache()->get(Textures::AddShip),
+                          media.cache()->get(Textures::BulletSpeed),
+                          media.cache()->get(Textures::Bolt), font);
+    struct Case
+    {
+        StatusDisplay::Bonuses bonuses;
+        std::size_t badges;
+        std::vector<std::wstring> counts;
+        std::optional<float> boss;
+    };
+    const Case cases[] = {
+        {{false, 0, 0}, 0, {}, std::nullopt},
+        {{true, 1, 0}, 2, {}, 1.f},
+        {{true, 6, 10}, 3, {L"\u00d76", L"\u00d710"}, 0.25f},
+        {{false, 0, 0}, 0, {}, std::nullopt}, // a ram took the bonuses; the boss died
+    };
+    for (const Case& c : cases)
+    {
+        display.show(c.boss, c.bonuses);
+        ASSERT_EQ(display.badges().size(), c.badges);
+        float right = 0.f;
+        for (const sf::Sprite& badge : display.badges())
+        {
+            // Side by side under the label ("Level 1" at 20 units ends 26 units down).
+            const sf::FloatRect box = badge.getGlobalBounds();
+            EXPECT_GE(box.left, right);
+            EXPECT_GE(box.top, 26.f);
+            right = box.left + box.width;
+        }
+        std::vector<std::wstring> counts;
+        for (const sf::Text& count : display.counts())
+            counts.push_back(count.getString().toWideString());
+        EXPECT_EQ(counts, c.counts);
+        ASSERT_EQ(display.bossBar().has_value(), c.boss.has_value());
+        if (const auto bar = display.bossBar())
+        {
+            EXPECT_FLOAT_EQ(bar->second.getSize().x, bar->first.getSize().x * *c.boss);
+        }
+    }
+}
