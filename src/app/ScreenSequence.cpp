@@ -11,8 +11,13 @@ void ScreenSequence::runCycle(ScreenContext& context)
 {
     std::unique_ptr<GameState> menu = std::make_unique<Menu>(context);
     menu->run();
-    std::unique_ptr<GameState> game = std::make_unique<Game>(context);
+    auto play = std::make_unique<Game>(context);
+    const Game& played = *play;
+    std::unique_ptr<GameState> game = std::move(play);
     game->run();
+    // Left from the pause menu: straight back to the title menu.
+    if (played.quitToTitle())
+        return;
     std::unique_ptr<GameState> loseScreen = std::make_unique<LoseScreen>(context);
     loseScreen->run();
 }

@@ -4,8 +4,8 @@
 
 namespace
 {
-// The items become the one list's, in order and once each, and leave every
-// other list that had them.
+// The items become the one list's whole contents, in order and once each,
+// and leave every other list that had them.
 template <typename Item, std::size_t Count>
 void moveInto(std::array<std::vector<Item>, Count>& lists, std::size_t to,
               const std::vector<Item>& items)
@@ -14,6 +14,7 @@ void moveInto(std::array<std::vector<Item>, Count>& lists, std::size_t to,
     { return std::find(items.begin(), items.end(), item) != items.end(); };
     for (auto& list : lists)
         list.erase(std::remove_if(list.begin(), list.end(), isMoved), list.end());
+    lists[to].clear();
     for (const Item& item : items)
         if (std::find(lists[to].begin(), lists[to].end(), item) == lists[to].end())
             lists[to].push_back(item);

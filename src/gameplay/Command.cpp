@@ -63,7 +63,7 @@ bool Command::pollEvent(sf::Event& event)
     return mEvents->pollEvent(event);
 }
 
-bool Command::pollEvents()
+bool Command::pollEvents(const PausedReader& whilePaused)
 {
     bool any = false;
     sf::Event event;
@@ -76,30 +76,40 @@ bool Command::pollEvents()
             mEvents->window().close();
             quit();
             break;
-        case sf::Event::KeyPressed:
-        case sf::Event::KeyReleased:
-        {
-            const bool pressed = event.type == sf::Event::KeyPressed;
-            if (const auto action = actionOf(event.key.code))
-            {
-                if (*action == Action::Pause)
-                    pauseKey(pressed);
-                else
-                    recordKey(recordedAs(*action), pressed);
-            }
-            break;
-        }
         case sf::Event::LostFocus:
             // A window that is being made or made again may lose the focus
             // and get it back at once: only a loss that lasts counts.
             if (!mEvents->hasFocus())
                 focusLost();
             break;
+        case sf::Event::KeyPressed:
+        case sf::Event::KeyReleased:
+            readKey(event, whilePaused);
+            break;
         default:
+            if (mPauseAsked && whilePaused)
+                whilePaused(event, false);
             break;
         }
     }
     return any;
+}
+
+void Command::readKey(const sf::Event& event, const PausedReader& whilePaused)
+{
+    const bool pressed = event.type == sf::Event::KeyPressed;
+    const std::optional<Action> action = actionOf(event.key.code);
+    const bool isPauseKey = action == Action::Pause;
+    if (mPauseAsked && whilePaused && whilePaused(event, isPauseKey))
+    {
+        if (!pressed && action && !isPauseKey)
+            recordKey(recordedAs(action.value()), false);
+        return;
+    }
+    if (isPauseKey)
+        pauseKey(pressed);
+    else if (action)
+        recordKey(recordedAs(action.value()), pressed);
 }
 
 // The first event since the last hand-over is the next frame's, as if it came

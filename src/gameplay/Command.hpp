@@ -8,6 +8,7 @@
 
 #include <array>
 #include <deque>
+#include <functional>
 #include <optional>
 
 class EventPump;
@@ -33,8 +34,13 @@ public:
     // The next event for a screen that reads its own, as EventPump::pollEvent.
     bool pollEvent(sf::Event& event);
 
+    // While the game is paused its menu is offered what the player does, with
+    // whether the event is a pause key's; it answers whether it took it. Play
+    // keys going up are recorded all the same, so none stays held.
+    using PausedReader = std::function<bool(const sf::Event& event, bool isPauseKey)>;
+
     // True when there was any event at all.
-    bool pollEvents();
+    bool pollEvents(const PausedReader& whilePaused = {});
     void recordKey(sf::Keyboard::Key key, bool pressed);
 
     // The key event the scene is handed in this frame, again in every frame
@@ -56,6 +62,8 @@ public:
     // pad's Start) ask for a pause and then for the game to go on; losing the
     // keyboard focus asks for a pause.
     bool isPauseAsked() const { return mPauseAsked; }
+    // The pause menu's Resume.
+    void resume() { mPauseAsked = false; }
 
     void quit();
     static bool isRunning();
@@ -75,6 +83,7 @@ private:
     };
 
     std::optional<KeyBindings::Action> actionOf(sf::Keyboard::Key key) const;
+    void readKey(const sf::Event& event, const PausedReader& whilePaused);
     void pauseKey(bool pressed);
     void focusLost();
     bool& isDown(sf::Keyboard::Key key);

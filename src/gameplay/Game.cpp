@@ -3,25 +3,29 @@
 #include "actors/Player.hpp"
 #include "actors/Wall.hpp"
 #include "config/BestLevel.hpp"
+#include "config/KeyNames.hpp"
 #include "config/Preferences.hpp"
 #include "foundation/Field.hpp"
 #include "foundation/GameTimer.hpp"
 #include "gameplay/Command.hpp"
 #include "gameplay/EnemySpawner.hpp"
+#include "menus/PauseMenu.hpp"
 #include "platform/Desktop.hpp"
 #include "platform/FrameCap.hpp"
 #include "platform/StillPicture.hpp"
 #include "presentation/Background.hpp"
-#include "presentation/PauseOverlay.hpp"
+#include "presentation/Lettering.hpp"
 #include "presentation/ScoreBoard.hpp"
 #include "presentation/StatusDisplay.hpp"
 #include "presentation/VolumeNotice.hpp"
+#include "session/EventPump.hpp"
 #include "session/ScreenContext.hpp"
 #include "sound/SoundPause.hpp"
 
 #include <SFML/Graphics/Color.hpp>
 
 #include <iostream>
+#include <utility>
 
 Game::Game(ScreenContext& context) : mContext(&context), mWindow(&context.window)
 {
@@ -31,9 +35,10 @@ Game::Game(ScreenContext& context) : mContext(&context), mWindow(&context.window
     buildScene();
     // The spawner's clocks start only now, after loading and building.
     mEnemySpawner = std::make_unique<EnemySpawner>(mWindow, &mResources, mClock);
-    mCommand = std::make_unique<Command>(context.events);
+    mCommand = std::make_unique<Command>(context.events, Gamepad::Layout::Play,
+                                         &context.preferences.keys());
     mExplosionSound.setBuffer(mResources.get(SoundBuffers::Explosion));
-    mPauseOverlay = std::make_unique<PauseOverlay>(mResources.get(Fonts::DigitalTech));
+    mPauseMenu = std::make_unique<PauseMenu>(context, &mExplosionSound);
     mStatus = std::make_unique<StatusDisplay>(
         mResources.get(Textures::AddShip), mResources.get(Textures::BulletSpeed),
         mResources.get(Textures::Bolt), mResources.get(Fonts::DigitalTech));
@@ -48,8 +53,12 @@ void Game::run()
     StillPicture still;
     sf::Time deltaTime = sf::Time::Zero;
     bool played = false;
-    // Without --max-fps, play draws as many frames as the machine manages.
+    // Without a cap, play draws as many frames as the machine manages.
     FrameCap frameCap(mContext->preferences.maxFps());
+    std::optional<unsigned int> cap = mContext->preferences.maxFps();
+    // What the paused picture showed, and a number for each new one.
+    std::pair<int, int> shown(-1, -1);
+    int picture = 0;
     while (mWindow->isOpen() && mRunning)
     {
         played = true;
@@ -63,10 +72,21 @@ void Game::run()
             update(deltaTime);
             deltaTime = sf::Time::Zero;
         }
-        // Paused, the picture stands still but for the word on the sound.
+        // The options may have changed the cap.
+        if (cap != mContext->preferences.maxFps())
+        {
+            cap = mContext->preferences.maxFps();
+            frameCap = FrameCap(cap);
+        }
+        // Paused, the picture stands still but for the menu and the word on the sound.
         if (eventsCame || !wasPaused)
             still.disturb();
-        if (!isPaused() || still.needsDrawing(mContext->notice.picture(), *mWindow))
+        if (std::make_pair(mContext->notice.picture(), mPauseMenu->picture()) != shown)
+        {
+            shown = std::make_pair(mContext->notice.picture(), mPauseMenu->picture());
+            ++picture;
+        }
+        if (!isPaused() || still.needsDrawing(picture, *mWindow))
         {
             render();
             frameCap.waitForNextFrame();
@@ -105,10 +125,43 @@ void Game::holdTheLoss(FrameCap& frameCap)
 bool Game::processEvents()
 {
     mSceneGraph.startFrame();
-    const bool eventsCame = mCommand->pollEvents();
+    if (isPaused())
+        mPauseMenu->point(mWindow->mapPixelToCoords(mContext->desktop.pointer(*mWindow)));
+    const bool eventsCame = mCommand->pollEvents([this](const sf::Event& event, bool isPauseKey)
+                                                 { return readWhilePaused(event, isPauseKey); });
     mCommand->handOverKeysLetGo(mSceneGraph);
-    setPaused(mCommand->isPauseAsked());
+    setPaused(mCommand->isPauseAsked() && !mQuitToTitle);
+    mPauseMenu->setResumeKey(resumeKey());
     return eventsCame;
+}
+
+// A pause key goes on at once, unless the options are asking for a key.
+bool Game::readWhilePaused(const sf::Event& event, bool isPauseKey)
+{
+    if (isPauseKey && !mPauseMenu->isInOptions())
+        return false;
+    switch (mPauseMenu->handle(event))
+    {
+    case PauseMenu::Choice::Resume:
+        mCommand->resume();
+        break;
+    case PauseMenu::Choice::QuitToTitle:
+        mQuitToTitle = true;
+        mRunning = false;
+        break;
+    case PauseMenu::Choice::None:
+        break;
+    }
+    return true;
+}
+
+// The key that goes on, for the device the player used last.
+std::string Game::resumeKey() const
+{
+    const auto& pauseKeys = mContext->preferences.keys().keys(KeyBindings::Action::Pause);
+    if (mContext->events.isFromPad() || pauseKeys.empty())
+        return "START";
+    return Lettering::capitals(KeyNames::nameOf(pauseKeys.front()));
 }
 
 // Nothing moves, fires, spawns or counts time while the game is paused.
@@ -132,7 +185,7 @@ void Game::render()
     mEffects.draw(*mWindow);
     mStatus->draw(*mWindow);
     if (isPaused())
-        mPauseOverlay->draw(*mWindow);
+        mPauseMenu->draw(*mWindow);
     mContext->notice.draw(*mWindow);
     mContext->desktop.display(*mWindow);
 }
@@ -145,6 +198,9 @@ void Game::setPaused(bool paused)
         mClock.stop();
     else
         mClock.start();
+    // Paused, a pad works the menu.
+    mContext->events.setPadLayout(paused ? Gamepad::Layout::Menu : Gamepad::Layout::Play,
+                                  &mContext->preferences.keys());
     mSceneGraph.setSoundsPaused(paused);
     SoundPause::setPaused(mExplosionSound, paused);
     mEffects.setSoundsPaused(paused);

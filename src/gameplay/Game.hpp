@@ -11,21 +11,24 @@
 #include <SFML/Audio/Sound.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/System/Time.hpp>
+#include <SFML/Window/Event.hpp>
 
 #include <memory>
 #include <optional>
+#include <string>
 
 class Command;
 class EnemySpawner;
 class FrameCap;
-class PauseOverlay;
+class PauseMenu;
 class StatusDisplay;
 struct ScreenContext;
 
 // The play screen: loads its media, builds the scene and runs a variable
 // time step frame loop until the player loses or the window is closed. The
 // player may pause it: the game's clock and sounds stop, and the frames show
-// the still field, dimmed, until the player goes on. A lost game's field holds
+// the still field, dimmed, under the pause menu until the player goes on, or
+// quits to the title menu. A lost game's field holds
 // still for a moment under the burst where it was lost before the screen ends.
 class Game : public GameState
 {
@@ -36,6 +39,9 @@ public:
     void run() override;
 
     bool isPaused() const { return !mClock.isRunning(); }
+    // The player left the game from the pause menu: the title menu comes next,
+    // without the game-over screen.
+    bool quitToTitle() const { return mQuitToTitle; }
 
     // A frame's steps and the scene stay reachable from a subclass, so that a
     // frame can be driven and inspected without running the loop.
@@ -60,6 +66,8 @@ private:
     void loadFonts();
     bool matchesCategories(SceneNode::Pair& pair, Category::Type type1, Category::Type type2);
     void setPaused(bool paused);
+    bool readWhilePaused(const sf::Event& event, bool isPauseKey);
+    std::string resumeKey() const;
     void holdTheLoss(FrameCap& frameCap);
 
     ScreenContext* mContext; // the entry point's context and window outlive every screen
@@ -76,6 +84,7 @@ private:
     Level mLevel;
     sf::Sound mExplosionSound;
     BattleEffects mEffects;
-    std::unique_ptr<PauseOverlay> mPauseOverlay;
+    std::unique_ptr<PauseMenu> mPauseMenu;
+    bool mQuitToTitle = false;
     std::unique_ptr<StatusDisplay> mStatus;
 };

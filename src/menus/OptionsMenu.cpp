@@ -4,6 +4,7 @@
 #include "config/Preferences.hpp"
 #include "menus/ControlsTable.hpp"
 #include "presentation/CaptionFont.hpp"
+#include "presentation/Lettering.hpp"
 #include "session/Adjustments.hpp"
 #include "session/ScreenContext.hpp"
 #include "sound/Effects.hpp"
@@ -42,12 +43,6 @@ std::string titled(const std::string& name)
     return title;
 }
 
-std::string upper(std::string words)
-{
-    for (char& c : words)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return words;
-}
 } // namespace
 
 const std::vector<std::optional<unsigned int>>& OptionsMenu::FrameCaps()
@@ -157,7 +152,7 @@ void OptionsMenu::openControls()
 void OptionsMenu::capture(Action action)
 {
     mCapturing = action;
-    mKeys.setPrompt("PRESS A KEY FOR " + upper(KeyBindings::nameOf(action)));
+    mKeys.setPrompt("PRESS A KEY FOR " + Lettering::capitals(KeyBindings::nameOf(action)));
 }
 
 bool OptionsMenu::handle(const sf::Event& event)
@@ -189,7 +184,7 @@ void OptionsMenu::captured(sf::Keyboard::Key key)
     KeyBindings keys = mContext.preferences.keys();
     if (!keys.bind(*mCapturing, key))
     {
-        mKeys.setPrompt(upper(KeyNames::nameOf(key)) + " IS KEPT: ANOTHER KEY?");
+        mKeys.setPrompt(Lettering::capitals(KeyNames::nameOf(key)) + " IS KEPT: ANOTHER KEY?");
         return;
     }
     setKeys(keys);

@@ -31,6 +31,7 @@ public:
     PauseMenu(ScreenContext& context, sf::Sound* sample);
 
     Choice handle(const sf::Event& event);
+    bool isInOptions() const { return mOptions != nullptr; }
     // The pointer in field units.
     void point(sf::Vector2f pointer);
     // "P", "START" ...: the key of the device the player used last.

@@ -1,5 +1,6 @@
 #include "presentation/Lettering.hpp"
 
+#include <cctype>
 #include <cmath>
 
 const sf::Color Lettering::Pale(200, 235, 255);
@@ -10,6 +11,13 @@ void Lettering::anchor(sf::Text& text, sf::Vector2f position, sf::Vector2f point
     text.setOrigin(std::round(bounds.left + bounds.width * point.x),
                    std::round(bounds.top + bounds.height * point.y));
     text.setPosition(position);
+}
+
+std::string Lettering::capitals(std::string words)
+{
+    for (char& c : words)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return words;
 }
 
 void Lettering::outline(sf::Text& text)

@@ -4,6 +4,8 @@
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/System/Vector2.hpp>
 
+#include <string>
+
 // How the words laid over the field (the pause, the sound, the best level)
 // are placed and inked, so that they read alike on every screen.
 namespace Lettering
@@ -18,4 +20,7 @@ void anchor(sf::Text& text, sf::Vector2f position, sf::Vector2f point);
 
 // A dark edge that keeps light letters legible over bright pictures.
 void outline(sf::Text& text);
+
+// The words in capitals, as headings and the names of keys in them are written.
+std::string capitals(std::string words);
 } // namespace Lettering

@@ -47,6 +47,10 @@ KeySym keySymOf(sf::Keyboard::Key key)
         return XK_space;
     case sf::Keyboard::A:
         return XK_a;
+    case sf::Keyboard::O:
+        return XK_o;
+    case sf::Keyboard::Z:
+        return XK_z;
     case sf::Keyboard::Enter:
         return XK_Return;
     case sf::Keyboard::F11:

@@ -41,6 +41,9 @@ TEST(SettingsText, EachLineCountsAloneAndWhatIsNotKnownIsKept)
     const auto again = Settings::parse(Settings::format(chosen, {"colour = blue"}));
     ASSERT_TRUE(again);
     EXPECT_EQ(again->values, chosen);
+    EXPECT_EQ(again->values.keys.keys(Action::Fire),
+              (std::vector<sf::Keyboard::Key>{sf::Keyboard::Z, sf::Keyboard::LShift}))
+        << "a binding takes the place of the keys before it";
     EXPECT_EQ(again->unknown, std::vector<std::string>{"colour = blue"});
     EXPECT_TRUE(again->problems.empty());
 

@@ -111,9 +111,10 @@ INSTANTIATE_TEST_SUITE_P(
         ControlCase{"MenuDpadDown", Layout::Menu, lean(sf::Joystick::PovY, 100.f),
                     sf::Keyboard::Down},
         ControlCase{"MenuStickLeft", Layout::Menu, lean(sf::Joystick::X, -100.f),
-                    sf::Keyboard::Unknown},
+                    sf::Keyboard::Left},
         ControlCase{"MenuFirstButton", Layout::Menu, push(0), sf::Keyboard::Enter},
-        ControlCase{"MenuSecondButton", Layout::Menu, push(1), sf::Keyboard::Unknown}),
+        ControlCase{"MenuSecondButton", Layout::Menu, push(1), sf::Keyboard::Escape},
+        ControlCase{"MenuFifthButton", Layout::Menu, push(4), sf::Keyboard::Unknown}),
     [](const ::testing::TestParamInfo<ControlCase>& caseInfo)
     { return std::string(caseInfo.param.name); });
 
