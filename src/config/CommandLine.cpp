@@ -143,14 +143,22 @@ std::string CommandLine::usage()
            "  --help           show this help and exit\n"
            "  --version        show the version and exit\n"
            "\n"
-           "Keys:\n"
-           "  Menu             mouse, or Up/Down (W/S) and Enter or Space; Escape quits\n"
+           "Keys (the play keys as they come; choose your own in the options):\n"
+           "  Menu             mouse, or Up/Down (W/S) and Enter or Space; O opens the\n"
+           "                   options; Escape quits\n"
+           "  Options          Up/Down, Left/Right change a value, Enter, Escape goes back\n"
            "  Play             Left/Right move, Up or Space fires; P, Pause or Escape pauses\n"
+           "                   and opens the pause menu (Resume, Options, Quit to title)\n"
+           "  Game over        after a second, Enter, Space or a fire key: the menu at once\n"
            "  Anywhere         M mutes, - and + turn the volume down and up,\n"
            "                   F11 or Alt+Enter toggles fullscreen\n"
            "  Gamepad          stick or D-pad moves, face buttons fire, Start pauses;\n"
-           "                   in the menu, stick or D-pad and A; anywhere, hold Back:\n"
-           "                   A mutes, down and up turn the volume, B toggles fullscreen\n";
+           "                   in the menus, stick or D-pad, A and B; anywhere, hold Back:\n"
+           "                   A mutes, down and up turn the volume, B toggles fullscreen\n"
+           "\n"
+           "Settings are kept in $XDG_CONFIG_HOME/vantorix/settings.ini (volume, music,\n"
+           "effects, muted, fullscreen, max-fps, left, right, fire, pause, pad-fire,\n"
+           "pad-pause), the best level in $XDG_DATA_HOME/vantorix/best-level.\n";
 }
 
 std::string CommandLine::version()

@@ -173,8 +173,16 @@ void Command::handOverKeysLetGo(SceneNode& scene)
     mKeysLetGo = false;
 }
 
+// A held key repeats its press; a pad's button does not, and its release may
+// go unseen when the pad changes layout with the pause.
 void Command::pauseKey(bool pressed)
 {
+    if (mEvents->isFromPad())
+    {
+        if (pressed)
+            mPauseAsked = !mPauseAsked;
+        return;
+    }
     if (pressed && !mPauseKeyDown)
         mPauseAsked = !mPauseAsked;
     mPauseKeyDown = pressed;

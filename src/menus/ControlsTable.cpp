@@ -31,7 +31,7 @@ std::vector<std::vector<std::string>> ControlsTable::rows(const KeyBindings& key
         {"Pause", keysOf(keys, Action::Pause), buttonsOf(keys, Action::Pause, "Start")},
         {"Mute", "M", "Back + A"},
         {"Volume", "- and +", "Back + down, up"},
-        {"Fullscreen", "F11, Alt+Enter", "Back + Start"},
+        {"Fullscreen", "F11, Alt+Enter", "Back + B"},
         {"Menus", "arrows, Enter, Escape", "stick, A, B"},
     };
 }

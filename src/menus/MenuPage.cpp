@@ -21,6 +21,8 @@ constexpr float TableRowHeight = 30.f;
 constexpr float LabelX = 190.f;
 constexpr float ValueX = 610.f;
 constexpr float TableColumns[] = {90.f, 290.f, 540.f};
+constexpr float PanelLeft = 60.f;
+constexpr float PanelRight = 740.f;
 const sf::Color Lit(255, 206, 84);
 
 // Words on one line of the page: placed across by their letters' extent, and
@@ -86,11 +88,13 @@ MenuPage::Outcome MenuPage::handle(const sf::Event& event)
     return Outcome::Stay;
 }
 
+// A pointer that rests where it was when the page opened lights nothing.
 void MenuPage::point(sf::Vector2f pointer)
 {
-    if (mPointer == pointer)
-        return;
+    const bool moved = mPointer && *mPointer != pointer;
     mPointer = pointer;
+    if (!moved)
+        return;
     if (const auto entry = entryAt(pointer))
         light(*entry);
 }
@@ -151,8 +155,17 @@ void MenuPage::draw(sf::RenderTarget& target, const sf::Font& font, bool dim) co
     if (dim)
     {
         sf::RectangleShape dimmer(sf::Vector2f(FieldWidth, FieldHeight));
-        dimmer.setFillColor(sf::Color(0, 0, 0, 190));
+        dimmer.setFillColor(sf::Color(0, 0, 0, 150));
         target.draw(dimmer, sf::RenderStates::Default);
+        // A panel under the words, so that the picture behind never crosses them.
+        const float top = (mPrompt.empty() && mHeading.empty() ? mTop : HeadingY) - 50.f;
+        const float bottom = rowY(mEntries.size() - 1) + RowHeight / 2.f + 16.f;
+        sf::RectangleShape panel(sf::Vector2f(PanelRight - PanelLeft, bottom - top));
+        panel.setPosition(PanelLeft, top);
+        panel.setFillColor(sf::Color(12, 8, 30, 245));
+        panel.setOutlineColor(sf::Color(80, 230, 255, 170));
+        panel.setOutlineThickness(2.f);
+        target.draw(panel, sf::RenderStates::Default);
     }
     const std::string& heading = mPrompt.empty() ? mHeading : mPrompt;
     if (!heading.empty())

@@ -121,7 +121,11 @@ MenuPage OptionsMenu::makeKeys()
     for (Action action : KeyBindings::Actions)
         entries.push_back({titled(KeyBindings::nameOf(action)),
                            [this, action]
-                           { return ControlsTable::keysOf(mContext.preferences.keys(), action); },
+                           {
+                               if (mCapturing == action)
+                                   return std::string("Escape cancels");
+                               return ControlsTable::keysOf(mContext.preferences.keys(), action);
+                           },
                            [this, action]
                            {
                                capture(action);

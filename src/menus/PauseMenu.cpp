@@ -7,8 +7,8 @@ namespace
 {
 using Outcome = MenuPage::Outcome;
 
-// Below the title and the line on going on.
-constexpr float EntriesTop = 360.f;
+// Below the title, the line on going on and a level banner the game may be showing.
+constexpr float EntriesTop = 460.f;
 } // namespace
 
 PauseMenu::PauseMenu(ScreenContext& context, sf::Sound* sample)

@@ -1,6 +1,7 @@
 #include "screens/LoseScreen.hpp"
 
 #include "config/BestLevel.hpp"
+#include "config/Preferences.hpp"
 #include "platform/Desktop.hpp"
 #include "platform/StillPicture.hpp"
 #include "presentation/CaptionFont.hpp"
@@ -12,16 +13,22 @@
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/RenderStates.hpp>
 
+#include <algorithm>
+
 namespace
 {
 constexpr float SecondSoundAfter = 2.f;
 constexpr float ShowFor = 4.f;
+// From then on the keys that start play end the screen at once.
+constexpr float RetryAfter = 1.f;
 } // namespace
 
 LoseScreen::LoseScreen(ScreenContext& context)
     : mElapsed(sf::Time::Zero), mContext(&context), mWindow(&context.window), mShowing(true),
       mLose2Played(false)
 {
+    // A pad's A speaks as Enter here; a button still held from play counts once let go.
+    context.events.setPadLayout(Gamepad::Layout::Menu, &context.preferences.keys());
     loadTextures();
     loadSounds();
     applyTextures();
@@ -67,7 +74,14 @@ void LoseScreen::showLoop()
     StillPicture still;
     while (mWindow->isOpen() && isShowing())
     {
-        mContext->events.holdEvents();
+        if (mElapsed.asSeconds() > RetryAfter)
+        {
+            if (mContext->events.holdEvents([this](const sf::Event& event)
+                                            { return isRetryKey(event); }))
+                mShowing = false;
+        }
+        else
+            mContext->events.holdEvents();
         // The picture changes only with the word on the sound.
         if (still.needsDrawing(mContext->notice.picture(), *mWindow))
         {
@@ -93,6 +107,16 @@ void LoseScreen::showLoop()
             mShowing = false;
     }
     mWindow->clear(sf::Color::Black);
+}
+
+// Enter and Space, a fire key, and a pad's A (which the pump hands out as Enter).
+bool LoseScreen::isRetryKey(const sf::Event& event) const
+{
+    if (event.type != sf::Event::KeyPressed)
+        return false;
+    const auto& fire = mContext->preferences.keys().keys(KeyBindings::Action::Fire);
+    return event.key.code == sf::Keyboard::Enter || event.key.code == sf::Keyboard::Space ||
+           std::find(fire.begin(), fire.end(), event.key.code) != fire.end();
 }
 
 bool LoseScreen::isShowing() const

@@ -9,13 +9,15 @@
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/System/Clock.hpp>
 #include <SFML/System/Time.hpp>
+#include <SFML/Window/Event.hpp>
 
 struct ScreenContext;
 
 // The game-over screen: shows its image for four seconds, with one lose sound
-// at once and a second after two. It acts on no events: what works on every
-// screen (resizing, fullscreen) still does, and whatever else the player does
-// meanwhile waits for the menu that follows.
+// at once and a second after two. After its first second, the keys that start
+// play (Enter, Space, a fire key, a pad's A) end it at once. It acts on no
+// other events: what works on every screen (resizing, fullscreen) still does,
+// and whatever else the player does meanwhile waits for the menu that follows.
 class LoseScreen : public GameState
 {
 public:
@@ -37,6 +39,7 @@ private:
 
     void showLoop();
     bool isShowing() const;
+    bool isRetryKey(const sf::Event& event) const;
 
     // First, so that loading the files counts against the screen's time.
     sf::Clock mClock;

@@ -8,6 +8,7 @@
 #include "resources/MediaCheck.hpp"
 #include "resources/MediaFiles.hpp"
 #include "screens/MenuButtons.hpp"
+#include "session/EventPump.hpp"
 #include "session/ScreenContext.hpp"
 #include "sound/AudioDevice.hpp"
 #include "sound/Effects.hpp"
@@ -223,7 +224,9 @@ void Menu::handleKey(sf::Keyboard::Key key)
             choose(mHighlight);
         break;
     case sf::Keyboard::Escape:
-        choose(Lit::Exit);
+        // A pad's B goes back in the options; here it would end the game unasked.
+        if (!mContext->events.isFromPad())
+            choose(Lit::Exit);
         break;
     default:
         break;

@@ -39,6 +39,7 @@ protected:
     // True if the frame drew the picture: only when it has changed.
     bool showFrame();
     bool isMenuShown() const;
+    bool areOptionsOpen() const { return mOptions != nullptr; }
     sf::Sound& hoverSound() { return mHoverSound; }
     const sf::Music& song() const { return mMusic; }
 

@@ -36,6 +36,8 @@ constexpr Button Buttons[] = {
 constexpr Area OptionsArea = Buttons[1].area;
 
 const sf::Color LitInk(255, 206, 84);
+// The picture's own buttons' light.
+const sf::Color Cyan(80, 230, 255);
 } // namespace
 
 std::optional<MenuButtons::Lit> MenuButtons::at(sf::Vector2i point)
@@ -61,13 +63,13 @@ void MenuButtons::drawOptions(sf::RenderTarget& target, const sf::Font& font, bo
     sf::RectangleShape backing(sf::Vector2f(static_cast<float>(area.right - area.left - 2),
                                             static_cast<float>(area.bottom - area.top - 6)));
     backing.setPosition(static_cast<float>(area.left + 1), static_cast<float>(area.top + 3));
-    backing.setFillColor(sf::Color(20, 8, 40, lit ? 235 : 200));
-    backing.setOutlineColor(lit ? LitInk : sf::Color(120, 220, 255, 160));
+    backing.setFillColor(sf::Color(20, 8, 40, lit ? 235 : 210));
+    backing.setOutlineColor(lit ? LitInk : Cyan);
     backing.setOutlineThickness(2.f);
     target.draw(backing, sf::RenderStates::Default);
 
     sf::Text label("OPTIONS", font, 24);
-    label.setFillColor(lit ? LitInk : Lettering::Pale);
+    label.setFillColor(lit ? LitInk : Cyan);
     Lettering::anchor(label,
                       sf::Vector2f(static_cast<float>(area.left + area.right) / 2.f,
                                    static_cast<float>(area.top + area.bottom) / 2.f),

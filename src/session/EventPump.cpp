@@ -70,17 +70,26 @@ bool EventPump::pollEvent(sf::Event& event)
     return false;
 }
 
-void EventPump::holdEvents()
+bool EventPump::holdEvents(const std::function<bool(const sf::Event&)>& takes)
 {
+    bool took = false;
     sf::Event event;
     while (mWindow.pollEvent(event))
-        if (!handle(event))
+    {
+        if (handle(event))
+            continue;
+        if (takes && takes(event))
+            took = true;
+        else
             mHeld.push_back(event);
+    }
     std::deque<sf::Event> padEvents;
     mGamepad.read(padEvents);
     for (const sf::Event& padEvent : padEvents)
-        handle(padEvent);
+        if (!handle(padEvent) && takes && takes(padEvent))
+            took = true;
     endRound();
+    return took;
 }
 
 void EventPump::endRound()

@@ -6,6 +6,7 @@
 #include <SFML/Window/Event.hpp>
 
 #include <deque>
+#include <functional>
 
 class Adjustments;
 class Desktop;
@@ -44,7 +45,9 @@ public:
     // For a screen that acts on no events: does the same now, and keeps every
     // other window event, in order, for the next screen that polls. A pad's
     // keys count for this moment only.
-    void holdEvents();
+    // Or, with a screen that takes a few events: those it takes go to it and
+    // the rest are kept. True when it took any.
+    bool holdEvents(const std::function<bool(const sf::Event&)>& takes = {});
 
 private:
     // True when the event was for the pump alone.

@@ -74,3 +74,4 @@ def cycle_lines(loaded=True):
 
 # Where the game keeps the best level, in its XDG data folder.
 BEST_LEVEL = "vantorix/best-level"
+SETTINGS = "vantorix/settings.ini"

@@ -4,12 +4,13 @@ Expectations about pictures and sounds come from the media files themselves
 (where a button is drawn, a sound's waveform, an enemy's height); the game's own
 numbers (speeds, timings) from rules.py."""
 
+import os
 import time
 
 import controls
 from media import Media
 from picture import brightest, changed_box, mean_difference
-from rules import (BEST_LEVEL, ENEMY_START_Y, FIRE_INTERVAL, FIRST_ENEMY_AFTER, FIRST_ENEMY_SPEED,
+from rules import (BEST_LEVEL, SETTINGS, ENEMY_START_Y, FIRE_INTERVAL, FIRST_ENEMY_AFTER, FIRST_ENEMY_SPEED,
                    LOSE_FILES, LOSS_HOLD, LOSE_SCREEN_SECONDS, MENU_FILES, PLAY_FILES,
                    SECOND_LOSE_SOUND_AFTER, WINDOW, FIELD, cycle_lines, field_rect,
                    ship_top)
@@ -122,9 +123,10 @@ def hold_until_ship(session, media, key, arrived, timeout=6):
     return found[0]
 
 
-def hold_up_for_shots(session, media, shots, timeout=10):
-    """Holds Up until that many missiles have been seen leaving the ship, however
-    slowly a busy machine runs the game; returns when Up was pressed and released.
+def hold_up_for_shots(session, media, shots, timeout=10, key="Up"):
+    """Holds Up (or another key) until that many missiles have been seen leaving
+    the ship, however slowly a busy machine runs the game; returns when the key
+    was pressed and released.
     The newest missile is the lowest one over the ship: a new shot shows as the
     lowest missile jumping back down to the ship."""
     ship = wait_for_ship(session, media)
@@ -143,11 +145,11 @@ def hold_up_for_shots(session, media, shots, timeout=10):
         return seen == shots
 
     pressed = time.monotonic()
-    session.window.press_key("Up")
+    session.window.press_key(key)
     done = wait_until(session, another_shot, timeout)
     released = time.monotonic()
-    session.window.release_key("Up")
-    check(done is not None, f"holding Up for {timeout} s, {seen} of {shots} shots left the ship")
+    session.window.release_key(key)
+    check(done is not None, f"holding {key} for {timeout} s, {seen} of {shots} shots left the ship")
     return pressed, released
 
 
@@ -648,6 +650,47 @@ def no_audio_device(session, media):
     expect_clean_exit(session, 5, cycle_lines() + cycle_lines(), "Exit without an audio device")
 
 
+def fire_key_chosen_in_the_options(session, media):
+    """Z chosen for fire in the options fires in play, Up no longer does, and the
+    choice is kept in settings.ini. The planted settings have a bad line, which
+    costs only its own setting and is named on standard error, and the effects
+    at 0: the menu's song plays, the shots are silent."""
+    loaded = wait_for_menu(session, 0)
+    deadline = time.monotonic() + 5
+    while b"volume = loud" not in session.errors.text():
+        check(time.monotonic() < deadline, "standard error does not name the bad line")
+        time.sleep(0.05)
+    time.sleep(1.0)
+    left = time.monotonic()
+    # O opens the options; Keys is the seventh entry, Fire the third there.
+    for key in ["o"] + ["Down"] * 6 + ["Return", "Down", "Down", "Return", "z",
+                                       "Escape", "Escape", "Up", "Return"]:
+        session.window.chord(key)
+        time.sleep(0.1)
+    session.console.wait_for_count(len(MENU_FILES) + len(PLAY_FILES), 20,
+                                   "the play screen's console lines after the options")
+    pressed, released = hold_up_for_shots(session, media, 2, key="z")
+    ship = wait_for_ship(session, media)
+    time.sleep(1.5)  # every shot of Z's has flown off
+    column = (int(ship) - 8, 0, int(ship + media.ship.width) + 8, int(ship_top(WINDOW)))
+    session.window.press_key("Up")
+    up_shots = wait_until(session, lambda shot, _: media.beam_key.find(
+        shot, ["ship shot"], step=1, region=column), 1.2)
+    session.window.release_key("Up")
+    check(up_shots is None, "Up still fires after Z was chosen for fire")
+    session.window.request_close()
+    expect_clean_exit(session, 5, cycle_lines(), "close after the options")
+
+    settings = open(os.path.join(session.config_home, "vantorix", "settings.ini")).read()
+    for line in ["fire = Z", "effects = 0", "volume = 100", "music = 70"]:
+        check(line in settings.splitlines(), f"settings.ini does not hold \"{line}\":\n{settings}")
+    gain = song_gain(session, media, loaded, left)
+    check(0.5 < gain < 0.9, f"the menu song plays at {gain:.2f} of full volume, not 0.7")
+    lasers = times_of(events_between(session, media, pressed - 0.3, released + 1.0,
+                                     media.play_sounds), "laser")
+    check(not lasers, f"{len(lasers)} lasers were heard with the effects at 0")
+
+
 # Scenario: (steps, session options, what the driver needs from the media, worked
 # out before the game starts so that it does not eat into timed steps).
 SCENARIOS = {
@@ -684,6 +727,11 @@ SCENARIOS = {
         controls.focus_loss_pauses, {"audio": "null"}, ["neutral_menu", "colour_key", "ship"]),
     "MMutesAndUnmutesEverySound": (controls.mute_and_unmute, {}, []),
     "EscapeInTheMenuExits": (controls.escape_in_menu, {"audio": "null"}, []),
+    "FireKeyChosenInTheOptionsIsPlayedAndKept": (
+        fire_key_chosen_in_the_options,
+        {"kept_config": {SETTINGS: b"volume = loud\nmusic = 70\neffects = 0\n"}},
+        ["colour_key", "beam_key", "ship", "beam_width", "song", "laser", "explosion",
+         "power_up"]),
     # Played without an X server: the scenario starts the game itself.
     "CommandLineWorksWithoutADisplay": (controls.command_line, {"display": False}, []),
 }

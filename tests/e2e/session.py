@@ -105,7 +105,7 @@ class Session:
     output) or "missing" (a driver that does not exist: no audio device)."""
 
     def __init__(self, scenario, game, media, artifacts, with_media=True, audio="record",
-                 screen_size=(1920, 1920), arguments=(), kept_data=None):
+                 screen_size=(1920, 1920), arguments=(), kept_data=None, kept_config=None):
         self.scenario = scenario
         self.game_path = game
         self.media = media
@@ -116,6 +116,7 @@ class Session:
         self.arguments = list(arguments)
         # Files planted in the game's data folder before it starts, by their path in it.
         self.kept_data = dict(kept_data or {})
+        self.kept_config = dict(kept_config or {})
         self.snapshots = []
         self.notes = []
         self.screen = None
@@ -151,8 +152,10 @@ class Session:
         self.config_home = os.path.join(self.folder, "config")
         environment["XDG_DATA_HOME"] = self.data_home
         environment["XDG_CONFIG_HOME"] = self.config_home
-        for path, contents in self.kept_data.items():
-            planted = os.path.join(self.data_home, path)
+        kept = [(self.data_home, path, contents) for path, contents in self.kept_data.items()]
+        kept += [(self.config_home, path, contents) for path, contents in self.kept_config.items()]
+        for home, path, contents in kept:
+            planted = os.path.join(home, path)
             os.makedirs(os.path.dirname(planted), exist_ok=True)
             with open(planted, "wb") as out:
                 out.write(contents)

@@ -12,12 +12,26 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace
 {
 // Inside the Play button of the menu image, drawn at the window's top-left corner.
 const sf::Vector2i OnPlay(402, 547);
+
+// One line for each file the screens load through their caches, in their order.
+std::vector<std::string> loadingLines(std::initializer_list<ScreenMedia::Screen> screens)
+{
+    std::vector<std::string> lines;
+    for (const auto screen : screens)
+        for (const ScreenMedia::File& file : ScreenMedia::of(screen))
+            if (file.kind == ScreenMedia::Kind::Texture ||
+                file.kind == ScreenMedia::Kind::SoundBuffer || file.kind == ScreenMedia::Kind::Font)
+                lines.push_back(std::string(file.name) + " SUCCESFULLY loaded!");
+    return lines;
+}
 } // namespace
 
 // The entry point's own cycle on the generated media, a twentieth of a second
@@ -61,14 +75,45 @@ TEST(ScreenSequenceCycle, EachScreenRunsInTurnAndTheGameOverScreenShowsForFourSe
     EXPECT_TRUE(window.isOpen()) << "a screen did not end by itself";
     EXPECT_GE(gameOverShown, sf::seconds(4.f) - step) << "the game-over screen was not shown";
     EXPECT_LE(gameOverShown, sf::seconds(4.f) + step);
-    // One line for each file the screens load through their caches, in their order, and
-    // nothing else: the moment the lost game's field holds still adds no line.
-    std::vector<std::string> expected;
-    for (const auto screen :
-         {ScreenMedia::Screen::Menu, ScreenMedia::Screen::Play, ScreenMedia::Screen::GameOver})
-        for (const ScreenMedia::File& file : ScreenMedia::of(screen))
-            if (file.kind == ScreenMedia::Kind::Texture ||
-                file.kind == ScreenMedia::Kind::SoundBuffer || file.kind == ScreenMedia::Kind::Font)
-                expected.push_back(std::string(file.name) + " SUCCESFULLY loaded!");
-    EXPECT_EQ(lines, expected);
+    // Nothing else: the moment the lost game's field holds still adds no line.
+    EXPECT_EQ(lines, loadingLines({ScreenMedia::Screen::Menu, ScreenMedia::Screen::Play,
+                                   ScreenMedia::Screen::GameOver}));
+}
+
+// P, Down, Down, Enter in play: the pause menu's last entry ends the game, which
+// counts for the best level, and the cycle ends without the game-over screen.
+TEST(ScreenSequenceCycle, QuitToTitleFromThePauseMenuLeavesOutTheGameOverScreen)
+{
+    const SharedState::Restorer restoresSharedState;
+    sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix test");
+    TestSession session(window);
+    ScopedWorkingDirectory inMedia(TestFolders::withMedia());
+    ConsoleCapture console;
+    const std::size_t menuLines = loadingLines({ScreenMedia::Screen::Menu}).size();
+    int frames = 0;
+    bool sent = false;
+    {
+        FrameScript::AfterEachFrame script(
+            [&](sf::Window&)
+            {
+                if (frames++ == 0)
+                    XWindowEvents::sendKey(window, sf::Keyboard::Enter, true);
+                if (!sent && console.lines().size() > menuLines)
+                {
+                    sent = true;
+                    for (sf::Keyboard::Key key : {sf::Keyboard::P, sf::Keyboard::Down,
+                                                  sf::Keyboard::Down, sf::Keyboard::Enter})
+                        XWindowEvents::sendKey(window, key, true);
+                }
+                FakeClock::advance(sf::seconds(0.01f));
+                if (frames == 20000)
+                    window.close();
+            });
+        ScreenSequence::runCycle(session);
+    }
+    EXPECT_TRUE(window.isOpen());
+    EXPECT_EQ(console.lines(),
+              loadingLines({ScreenMedia::Screen::Menu, ScreenMedia::Screen::Play}));
+    ASSERT_TRUE(session.lastGame());
+    EXPECT_EQ(session.lastGame()->reached, 1);
 }

@@ -5,6 +5,7 @@
 #include "resources/ResourceCache.hpp"
 #include "support/EventPump.hpp"
 #include "support/FakeClock.hpp"
+#include "support/FakeJoystick.hpp"
 #include "support/NodeInternals.hpp"
 #include "support/PlayMedia.hpp"
 #include "support/PlayScreen.hpp"
@@ -18,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 using SceneInspection::childOf;
@@ -124,6 +126,40 @@ TEST_F(PausedPlay, NothingMovesWhilePausedHoweverLongTheFrames)
     tap(sf::Keyboard::Escape, false);
     play(0.1f);
     EXPECT_NE(placesOfNodes(), places);
+}
+
+// Start pauses and goes on at once; paused, the stick and A work the menu,
+// whose last entry leaves the game for the title menu.
+TEST_F(PausedPlay, APadAloneWorksThePauseMenu)
+{
+    FakeJoystick::plugIn(0);
+    const auto frameWith = [&](const std::function<void()>& change)
+    {
+        change();
+        mGame.processEvents();
+    };
+    const auto push = [&](unsigned int button)
+    {
+        frameWith([&] { FakeJoystick::press(0, button); });
+        frameWith([&] { FakeJoystick::press(0, button, false); });
+    };
+    const auto lean = [&]
+    {
+        frameWith([&] { FakeJoystick::lean(0, sf::Joystick::Y, 100.f); });
+        frameWith([&] { FakeJoystick::lean(0, sf::Joystick::Y, 0.f); });
+    };
+    frameWith([] {});
+    push(7);
+    EXPECT_TRUE(mGame.isPaused());
+    push(7);
+    EXPECT_FALSE(mGame.isPaused()) << "Start goes on at once";
+    push(7);
+    lean();
+    lean();
+    push(0);
+    EXPECT_TRUE(mGame.quitToTitle());
+    EXPECT_FALSE(mGame.isPlaying());
+    FakeJoystick::unplugAll();
 }
 
 TEST_F(PausedPlay, ClosingWhilePausedEndsPlayAndTheProgram)

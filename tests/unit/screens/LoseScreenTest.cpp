@@ -4,6 +4,7 @@
 #include "support/ConsoleCapture.hpp"
 #include "support/EventPump.hpp"
 #include "support/FakeClock.hpp"
+#include "support/FakeJoystick.hpp"
 #include "support/TestSession.hpp"
 #include "support/WorkingDirectory.hpp"
 #include "support/XWindowEvents.hpp"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -123,6 +125,74 @@ INSTANTIATE_TEST_SUITE_P(
                       TimingCase{0.f, 5.f, 1, 1, "OneFramePassesBothMarks"}),
     [](const ::testing::TestParamInfo<TimingCase>& param)
     { return std::string(param.param.name); });
+
+struct RetryCase
+{
+    float at;                             // seconds into the screen
+    std::optional<sf::Keyboard::Key> key; // none: the pad's A
+    bool endsAtOnce;
+    const char* name;
+};
+
+void PrintTo(const RetryCase& retry, std::ostream* out)
+{
+    *out << retry.name;
+}
+
+class LoseScreenRetry : public LoseScreenRun, public ::testing::WithParamInterface<RetryCase>
+{
+protected:
+    void TearDown() override
+    {
+        LoseScreenRun::TearDown();
+        FakeJoystick::unplugAll();
+    }
+};
+
+// Left alone the screen shows for its four seconds; after the first, a key
+// that starts play (or a pad's A) brings the menu back at once. Time runs
+// slowly once the key is down, so that the X server has time to deliver it.
+TEST_P(LoseScreenRetry, AKeyThatStartsPlayEndsTheScreenAfterItsFirstSecond)
+{
+    const RetryCase& c = GetParam();
+    FakeJoystick::plugIn(0);
+    ShownLoseScreen screen(mSession);
+    sf::Time shown;
+    bool sent = false;
+    FakeClock::onElapsedRead(
+        [&]
+        {
+            if (!sent && shown >= sf::seconds(c.at))
+            {
+                sent = true;
+                if (c.key)
+                    XWindowEvents::sendKey(mWindow, *c.key, true);
+                else
+                    FakeJoystick::press(0, 0);
+            }
+            const sf::Time step = sf::seconds(sent ? 0.002f : 0.1f);
+            shown += step;
+            FakeClock::advance(step);
+        });
+    screen.run();
+    FakeClock::onElapsedRead({});
+
+    EXPECT_TRUE(mWindow.isOpen());
+    if (c.endsAtOnce)
+        EXPECT_LT(shown, sf::seconds(3.f));
+    else
+        EXPECT_GT(shown, sf::seconds(4.f));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, LoseScreenRetry,
+    ::testing::Values(RetryCase{1.5f, sf::Keyboard::Enter, true, "EnterAfterASecond"},
+                      RetryCase{1.5f, sf::Keyboard::Space, true, "SpaceAfterASecond"},
+                      RetryCase{1.5f, sf::Keyboard::Up, true, "AFireKeyAfterASecond"},
+                      RetryCase{1.5f, std::nullopt, true, "PadAAfterASecond"},
+                      RetryCase{0.5f, sf::Keyboard::Enter, false, "EnterInTheFirstSecond"},
+                      RetryCase{1.5f, sf::Keyboard::Down, false, "AnotherKey"}),
+    [](const ::testing::TestParamInfo<RetryCase>& param) { return std::string(param.param.name); });
 
 TEST_F(LoseScreenRun, RunOnAClosedWindowStartsTheFirstSoundAndReturns)
 {

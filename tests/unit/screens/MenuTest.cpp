@@ -99,6 +99,7 @@ class ShownMenu : public Menu
 public:
     explicit ShownMenu(TestSession& session) : Menu(session), mShownOn(session.window()) {}
 
+    using Menu::areOptionsOpen;
     using Menu::isMenuShown;
     using Menu::song;
 
@@ -668,4 +669,41 @@ TEST_F(MenuScreen, AGamepadLightsAndChoosesAsTheKeysDo)
     menu.frame();
     EXPECT_FALSE(mWindow.isOpen());
     EXPECT_FALSE(Command::isRunning());
+}
+
+// O opens the options over the menu and Escape goes back to it; a pad does the
+// same with the stick, A and B. Neither ends the menu.
+TEST_F(MenuScreen, TheOptionsOpenOverTheMenuAndGoBackToIt)
+{
+    ShownMenu menu(mSession);
+    menu.frame();
+    afterKey(menu, sf::Keyboard::O);
+    EXPECT_TRUE(menu.areOptionsOpen());
+    afterKey(menu, sf::Keyboard::Escape);
+    EXPECT_FALSE(menu.areOptionsOpen());
+
+    FakeJoystick::plugIn(0);
+    const auto frameWith = [&](const std::function<void()>& change)
+    {
+        change();
+        return menu.frame().shown;
+    };
+    frameWith([] {});
+    const auto push = [&](unsigned int button)
+    {
+        frameWith([&] { FakeJoystick::press(0, button); });
+        frameWith([&] { FakeJoystick::press(0, button, false); });
+    };
+    frameWith([] { FakeJoystick::lean(0, sf::Joystick::PovY, -100.f); });
+    frameWith([] { FakeJoystick::lean(0, sf::Joystick::PovY, 0.f); });
+    EXPECT_EQ(frameWith([] {}), Shown::PlayLit);
+    frameWith([] { FakeJoystick::lean(0, sf::Joystick::PovY, 100.f); });
+    EXPECT_EQ(frameWith([] { FakeJoystick::lean(0, sf::Joystick::PovY, 0.f); }), Shown::OptionsLit);
+    push(0);
+    EXPECT_TRUE(menu.areOptionsOpen());
+    push(1);
+    EXPECT_FALSE(menu.areOptionsOpen());
+    push(1);
+    EXPECT_TRUE(menu.isMenuShown()) << "B on the title menu does not quit";
+    EXPECT_TRUE(mWindow.isOpen());
 }
