@@ -20,6 +20,8 @@ constexpr float RowHeight = 46.f;
 constexpr float TableRowHeight = 30.f;
 constexpr float LabelX = 190.f;
 constexpr float ValueX = 610.f;
+// About half the room the values take, left of where they end.
+constexpr float ValueHalfWidth = 80.f;
 constexpr float TableColumns[] = {90.f, 290.f, 540.f};
 constexpr float PanelLeft = 60.f;
 constexpr float PanelRight = 740.f;
@@ -76,7 +78,7 @@ MenuPage::Outcome MenuPage::handle(const sf::Event& event)
     case sf::Event::MouseButtonPressed:
         if (event.mouseButton.button == sf::Mouse::Left && mPointer)
             if (const auto entry = entryAt(*mPointer))
-                return choose(*entry);
+                return click(*entry, mPointer->x);
         break;
     case sf::Event::MouseWheelScrolled:
         if (event.mouseWheelScroll.delta != 0.f)
@@ -109,6 +111,16 @@ void MenuPage::setTable(std::vector<std::vector<std::string>> rows)
 {
     mTable = std::move(rows);
     changed();
+}
+
+// A click on a value turns it: down on its left half, up on its right.
+MenuPage::Outcome MenuPage::click(std::size_t entry, float x)
+{
+    light(entry);
+    if (!mEntries[entry].turn || x < ValueX - 2.f * ValueHalfWidth)
+        return choose(entry);
+    turn(x < ValueX - ValueHalfWidth ? -1 : 1);
+    return Outcome::Stay;
 }
 
 MenuPage::Outcome MenuPage::choose(std::size_t entry)

@@ -14,7 +14,8 @@
 // over the dimmed field, one of them lit. Up and Down light the entry above or
 // below, Enter or Space chooses the lit one, Left and Right turn its value,
 // Escape goes back; the pointer lights the entry it is over, a left click
-// chooses it and the wheel turns it.
+// chooses it (or turns its value, down on the value's left half, up on its
+// right) and the wheel turns it.
 class MenuPage
 {
 public:
@@ -61,6 +62,7 @@ public:
 
 private:
     Outcome choose(std::size_t entry);
+    Outcome click(std::size_t entry, float x);
     void turn(int step);
     void light(std::size_t entry);
     std::optional<std::size_t> entryAt(sf::Vector2f point) const;

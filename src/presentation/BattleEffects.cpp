@@ -5,6 +5,7 @@
 #include "resources/MediaCheck.hpp"
 #include "resources/MediaFiles.hpp"
 #include "scene/SceneNode.hpp"
+#include "sound/Effects.hpp"
 #include "sound/SoundPause.hpp"
 
 #include <SFML/Graphics/BlendMode.hpp>
@@ -132,7 +133,7 @@ void BattleEffects::see(const SceneNode& enemy, sf::Time dt)
             if (seen.sinceTick >= FlashTime)
             {
                 seen.sinceTick = 0.f;
-                mHitSound.play();
+                Effects::play(mHitSound);
                 ++mHitTicks;
             }
         }
