@@ -116,7 +116,9 @@ bool Menu::showFrame()
         mWindow->draw(mExitSprite, sf::RenderStates::Default);
     else
         mWindow->draw(mNeutralSprite, sf::RenderStates::Default);
-    MenuButtons::drawOptions(*mWindow, mContext->captionFont.get(), mHighlight == Lit::Options);
+    // The button belongs in the picture's gap: without the picture, no button.
+    if (mResources.get(Textures::LoadScreenNeutral).getSize().x > 0)
+        MenuButtons::drawOptions(*mWindow, mContext->captionFont.get(), mHighlight == Lit::Options);
     mBestCaption.draw(*mWindow);
     if (mOptions)
         mOptions->draw(*mWindow);
