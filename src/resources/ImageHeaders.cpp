@@ -220,15 +220,15 @@ bool readTgaSize(std::istream& in, Size& size)
 }
 } // namespace
 
-bool MediaCheck::isImageWithin(const std::string& filename, unsigned int maxSize)
+bool MediaCheck::isImageWithin(const std::string& filename, ImageLimit limit)
 {
     if (!isRegularFile(filename))
         return false;
     std::ifstream in(filename, std::ios::binary);
-    return isImageWithin(in, maxSize);
+    return isImageWithin(in, limit);
 }
 
-bool MediaCheck::isImageWithin(std::istream& in, unsigned int maxSize)
+bool MediaCheck::isImageWithin(std::istream& in, ImageLimit limit)
 {
     // In the order SFML's decoder tries them; TGA, without a magic number, last.
     using Reader = bool (*)(std::istream&, Size&);
@@ -240,8 +240,9 @@ bool MediaCheck::isImageWithin(std::istream& in, unsigned int maxSize)
         in.seekg(0);
         Size size;
         if (read(in, size))
-            return size.width > 0 && size.height > 0 && size.width <= maxSize &&
-                   size.height <= maxSize;
+            return size.width > 0 && size.height > 0 && size.width <= limit.side &&
+                   size.height <= limit.side &&
+                   std::uint64_t{size.width} * size.height <= limit.pixels;
     }
     return false;
 }

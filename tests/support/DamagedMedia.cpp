@@ -68,6 +68,52 @@ Bytes pngClaiming(std::uint32_t width, std::uint32_t height)
            pngChunk("IEND", "");
 }
 
+Bytes littleEndian(std::uint64_t value, int bytes)
+{
+    Bytes result;
+    for (int i = 0; i < bytes; ++i)
+        result += static_cast<char>(value >> (8 * i));
+    return result;
+}
+
+// Ogg's page checksum: CRC-32 over the page with its checksum field zeroed,
+// most significant bit first.
+void fixOggChecksum(Bytes& bytes, std::size_t page, std::size_t size)
+{
+    bytes.replace(page + 22, 4, 4, '\0');
+    std::uint32_t crc = 0;
+    for (std::size_t i = page; i < page + size; ++i)
+    {
+        crc ^= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])) << 24;
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc << 1) ^ (0x04C11DB7u & (0u - (crc >> 31)));
+    }
+    bytes.replace(page + 22, 4, littleEndian(crc, 4));
+}
+
+// The song with one field of its first or last page changed, its checksum
+// mended so that the decoder believes it.
+Bytes songWithPageField(const fs::path& intactParent, bool lastPage, std::size_t field,
+                        const Bytes& value)
+{
+    Bytes song = readAll(intactParent / MediaFiles::MenuSong);
+    std::size_t page = 0;
+    std::size_t size = 0;
+    for (std::size_t offset = 0; offset < song.size(); offset += size)
+    {
+        const auto segments = static_cast<unsigned char>(song[offset + 26]);
+        size = 27 + segments;
+        for (std::size_t i = 0; i < segments; ++i)
+            size += static_cast<unsigned char>(song[offset + 27 + i]);
+        page = offset;
+        if (!lastPage)
+            break;
+    }
+    song.replace(page + field, value.size(), value);
+    fixOggChecksum(song, page, size);
+    return song;
+}
+
 bool isImage(const std::string& file)
 {
     const std::string extension = fs::path(file).extension().string();
@@ -132,6 +178,32 @@ void spoil(const fs::path& intactParent, const std::string& file, DamagedMedia::
     case Damage::LargerThanMaxTexture:
         writeOversizedImage(target);
         return;
+    case Damage::WavDataBeforeFormat:
+        writeAll(target, readAll(intact).replace(12, 1, "b"));
+        return;
+    case Damage::WavClaimingFourGiB:
+        writeAll(target,
+                 readAll(intact).substr(0, 40) + littleEndian(0xFFFFFFF0u, 4) + Bytes(200, 0));
+        return;
+    case Damage::FlacClaimingHugeLength:
+    {
+        Bytes flac = readAll(intact);
+        flac[21] = static_cast<char>(flac[21] | 0x0F);
+        writeAll(target, flac.replace(22, 4, "\xFF\xFF\xFF\xFF"));
+        return;
+    }
+    case Damage::OggClaimingHugeLength:
+        writeAll(target, songWithPageField(intactParent, true, 6, littleEndian(1ull << 40, 8)));
+        return;
+    case Damage::OggClaimingHugeRate:
+        // The identification header follows the page header and its one-byte lacing table.
+        writeAll(target,
+                 songWithPageField(intactParent, false, 28 + 12, littleEndian(0x7FFFFFFF, 4)));
+        return;
+    case Damage::TgaClaimingHugeImage:
+        writeAll(target, Bytes{0, 0, 2} + Bytes(9, 0) + littleEndian(16384, 2) +
+                             littleEndian(16384, 2) + Bytes{32, 8} + Bytes(64, 0));
+        return;
     }
 }
 } // namespace
@@ -147,6 +219,19 @@ const std::vector<DamagedMedia::Damage>& DamagedMedia::everyDamage()
                                             Damage::HeaderClaimsHugeImage,
                                             Damage::LargerThanMaxTexture};
     return all;
+}
+
+const std::vector<std::tuple<std::string, DamagedMedia::Damage>>& DamagedMedia::reproductions()
+{
+    static const std::vector<std::tuple<std::string, Damage>> found = {
+        {MediaFiles::Laser, Damage::WavDataBeforeFormat},
+        {MediaFiles::Hover, Damage::WavClaimingFourGiB},
+        {MediaFiles::Lose, Damage::FlacClaimingHugeLength},
+        {MediaFiles::PowerUp, Damage::OggClaimingHugeLength},
+        {MediaFiles::MenuSong, Damage::OggClaimingHugeRate},
+        {MediaFiles::Beam, Damage::TgaClaimingHugeImage},
+    };
+    return found;
 }
 
 std::string DamagedMedia::nameOf(Damage damage)
@@ -169,6 +254,18 @@ std::string DamagedMedia::nameOf(Damage damage)
         return "HeaderClaimsHugeImage";
     case Damage::LargerThanMaxTexture:
         return "LargerThanMaxTexture";
+    case Damage::WavDataBeforeFormat:
+        return "WavDataBeforeFormat";
+    case Damage::WavClaimingFourGiB:
+        return "WavClaimingFourGiB";
+    case Damage::FlacClaimingHugeLength:
+        return "FlacClaimingHugeLength";
+    case Damage::OggClaimingHugeLength:
+        return "OggClaimingHugeLength";
+    case Damage::OggClaimingHugeRate:
+        return "OggClaimingHugeRate";
+    case Damage::TgaClaimingHugeImage:
+        return "TgaClaimingHugeImage";
     }
     return "Unknown";
 }
