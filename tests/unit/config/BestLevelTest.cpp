@@ -10,6 +10,11 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <thread>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace
 {
@@ -117,6 +122,75 @@ TEST_F(BestLevelRecord, AFolderInItsPlaceCostsOnlyTheRecordInOneLine)
         EXPECT_EQ(mBest.record(2 + game, mProblems).best, 2 + game);
     EXPECT_TRUE(fs::is_directory(path() / "keep-me"));
     EXPECT_EQ(problemLines(), 1u) << mProblems.str();
+}
+
+TEST_F(BestLevelRecord, ARecordThatCannotBeReadIsLeftAsItIs)
+{
+    // A pipe, which a rename would replace as readily as a file that is not
+    // ours to read; permissions would not stop the root that tests may run as.
+    fs::create_directories(folder());
+    ASSERT_EQ(::mkfifo(path().c_str(), 0600), 0);
+    mBest.load(mProblems);
+    EXPECT_EQ(mBest.record(3, mProblems).best, 3);
+    EXPECT_TRUE(fs::is_fifo(path()));
+    EXPECT_EQ(problemLines(), 1u) << mProblems.str();
+}
+
+TEST_F(BestLevelRecord, ASecondGameNeverLowersTheRecord)
+{
+    plant("4\n");
+    BestLevel first;
+    BestLevel second;
+    first.load(mProblems);
+    second.load(mProblems);
+    EXPECT_TRUE(first.record(7, mProblems).isNewBest);
+    const BestLevel::Outcome outcome = second.record(5, mProblems);
+    EXPECT_EQ(outcome.best, 7);
+    EXPECT_FALSE(outcome.isNewBest) << "the other game's 7 was beaten by a 5";
+    EXPECT_EQ(onDisk(), "7\n");
+}
+
+// Lingers before its rename, the moment another game's write would slip in.
+class SlowDisk : public KeptFile::Disk
+{
+public:
+    explicit SlowDisk(int signalFd) : mSignal(signalFd) {}
+    bool rename(const fs::path& from, const fs::path& to) const override
+    {
+        const char inside = '!';
+        (void)!::write(mSignal, &inside, 1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        return Disk::rename(from, to);
+    }
+
+private:
+    int mSignal;
+};
+
+TEST_F(BestLevelRecord, TwoGamesWritingAtOnceTakeTurns)
+{
+    plant("5\n");
+    mBest.load(mProblems);
+    int inside[2];
+    ASSERT_EQ(::pipe(inside), 0);
+    const pid_t other = ::fork();
+    if (other == 0)
+    {
+        const SlowDisk slow(inside[1]);
+        BestLevel otherGame(KeptFile(KeptFile::Place::Data, "best-level", &slow));
+        std::ostringstream ignored;
+        otherGame.load(ignored);
+        otherGame.record(6, ignored);
+        ::_exit(0);
+    }
+    char signal = 0;
+    ASSERT_EQ(::read(inside[0], &signal, 1), 1);
+    mBest.record(9, mProblems); // while the other game is about to rename its 6
+    ::waitpid(other, nullptr, 0);
+    ::close(inside[0]);
+    ::close(inside[1]);
+    EXPECT_EQ(onDisk(), "9\n");
+    EXPECT_TRUE(strayFiles().empty());
 }
 
 TEST_F(BestLevelRecord, AFolderThatCannotBeMadeCostsOnlyTheRecordInOneLine)

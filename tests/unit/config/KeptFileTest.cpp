@@ -9,6 +9,10 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include <csignal>
+#include <sys/stat.h>
 
 namespace
 {
@@ -57,6 +61,20 @@ TEST_F(KeptFileFolders, WithoutAnyFolderNothingIsReadAndWritingSaysWhy)
     EXPECT_FALSE(problem.empty());
 }
 
+TEST_F(KeptFileFolders, AreMadeForThePlayerAloneButNeverMakeAMissingHome)
+{
+    mHome.set("XDG_DATA_HOME", std::nullopt);
+    std::string problem;
+    ASSERT_TRUE(KeptFile(KeptFile::Place::Data, "f").write("1\n", problem)) << problem;
+    for (const char* made : {".local", ".local/share", ".local/share/vantorix"})
+        EXPECT_EQ(fs::status(mHome.folder() / made).permissions(), fs::perms::owner_all) << made;
+
+    mHome.set("HOME", (mHome.folder() / "gone").string());
+    EXPECT_FALSE(KeptFile(KeptFile::Place::Data, "f").write("1\n", problem));
+    EXPECT_NE(problem.find("gone"), std::string::npos) << problem;
+    EXPECT_FALSE(fs::exists(mHome.folder() / "gone"));
+}
+
 class KeptFileContents : public KeptFileFixture
 {
 protected:
@@ -78,7 +96,7 @@ TEST_F(KeptFileContents, WrittenContentsReadBackWholeAndLeaveNoTemporaryBehind)
     const KeptFile::Reading reading = mFile.read(64);
     EXPECT_EQ(reading.status, Status::Read);
     EXPECT_EQ(reading.contents, std::string("new\0binary\n", 11));
-    EXPECT_EQ(folderEntries(), std::vector<fs::path>{mFile.path()});
+    EXPECT_TRUE(strayFiles().empty());
 }
 
 TEST_F(KeptFileContents, ASizeLimitIsInclusive)
@@ -86,19 +104,19 @@ TEST_F(KeptFileContents, ASizeLimitIsInclusive)
     plant(std::string(64, 'x'));
     EXPECT_EQ(mFile.read(64).status, Status::Read);
     const KeptFile::Reading over = mFile.read(63);
-    EXPECT_EQ(over.status, Status::Unusable);
+    EXPECT_EQ(over.status, Status::TooLarge);
     EXPECT_NE(over.problem.find("63"), std::string::npos) << over.problem;
 }
 
-TEST_F(KeptFileContents, AFolderInThePlaceOfTheFileIsUnusableAndCannotBeReplaced)
+TEST_F(KeptFileContents, AFolderInThePlaceOfTheFileIsUnreadableAndCannotBeReplaced)
 {
     fs::create_directories(mFile.path() / "inside");
-    EXPECT_EQ(mFile.read(64).status, Status::Unusable);
+    EXPECT_EQ(mFile.read(64).status, Status::Unreadable);
     std::string problem;
     EXPECT_FALSE(mFile.write("x", problem));
     EXPECT_FALSE(problem.empty());
     EXPECT_TRUE(fs::is_directory(mFile.path() / "inside"));
-    EXPECT_EQ(folderEntries(), std::vector<fs::path>{mFile.path()}) << "no temporary left";
+    EXPECT_TRUE(strayFiles().empty()) << "no temporary left";
 }
 
 TEST_F(KeptFileContents, AFileInThePlaceOfTheFolderCostsOnlyTheWrite)
@@ -108,5 +126,66 @@ TEST_F(KeptFileContents, AFileInThePlaceOfTheFolderCostsOnlyTheWrite)
     EXPECT_FALSE(mFile.write("x", problem));
     EXPECT_NE(problem.find(mFile.path().parent_path().string()), std::string::npos) << problem;
     EXPECT_NE(mFile.read(64).status, Status::Read);
+}
+
+// Records the steps that make a write last, and can stop the game before the rename.
+class WatchedDisk : public KeptFile::Disk
+{
+public:
+    explicit WatchedDisk(bool killedBeforeRename = false) : mKilled(killedBeforeRename) {}
+
+    bool flush(int fd) const override
+    {
+        struct stat info = {};
+        ::fstat(fd, &info);
+        steps.push_back(S_ISDIR(info.st_mode) ? "flush folder" : "flush file");
+        return Disk::flush(fd);
+    }
+    bool rename(const fs::path& from, const fs::path& to) const override
+    {
+        steps.push_back("rename");
+        if (mKilled)
+            ::raise(SIGKILL);
+        return Disk::rename(from, to);
+    }
+
+    mutable std::vector<std::string> steps;
+
+private:
+    bool mKilled;
+};
+
+TEST_F(KeptFileContents, AWriteGoesToANewFileFlushedBeforeItIsRenamedAndItsFolderFlushedAfter)
+{
+    plant("old\n");
+    struct stat oldFile = {};
+    ::stat(path().c_str(), &oldFile);
+    const WatchedDisk disk;
+    std::string problem;
+    ASSERT_TRUE(KeptFile(KeptFile::Place::Config, "settings.ini", &disk).write("new\n", problem));
+    struct stat newFile = {};
+    ::stat(path().c_str(), &newFile);
+    EXPECT_NE(newFile.st_ino, oldFile.st_ino) << "written in place";
+    EXPECT_EQ(disk.steps, (std::vector<std::string>{"flush file", "rename", "flush folder"}));
+    EXPECT_EQ(onDisk(), "new\n");
+}
+
+TEST_F(KeptFileContents, AGameKilledBeforeTheRenameLeavesTheOldFileWholeAndTheNextWriteItsMess)
+{
+    plant("old\n");
+    const int status = inAnotherProcess(
+        []
+        {
+            const WatchedDisk killed(true);
+            std::string problem;
+            KeptFile(KeptFile::Place::Config, "settings.ini", &killed).write("new\n", problem);
+        });
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
+    EXPECT_EQ(onDisk(), "old\n");
+    ASSERT_EQ(strayFiles().size(), 1u) << "the killed game's temporary file";
+    std::string problem;
+    ASSERT_TRUE(mFile.write("newer\n", problem)) << problem;
+    EXPECT_TRUE(strayFiles().empty());
+    EXPECT_EQ(onDisk(), "newer\n");
 }
 } // namespace
