@@ -128,7 +128,7 @@ bool readPicSize(std::istream& in, Size& size)
     return static_cast<bool>(in);
 }
 
-// Binary PNM: after the magic, whitespace and comments, then decimal numbers.
+// Binary PNM: after the magic, decimal numbers between whitespace and comments.
 bool readPnmNumber(std::istream& in, std::uint32_t& value)
 {
     int c = in.get();
@@ -145,6 +145,8 @@ bool readPnmNumber(std::istream& in, std::uint32_t& value)
     for (; std::isdigit(c); c = in.get())
         number = std::min<std::uint64_t>(number * 10 + static_cast<unsigned>(c - '0'), UINT32_MAX);
     value = static_cast<std::uint32_t>(number);
+    // What ends the number begins what follows, for the decoder a comment too.
+    in.unget();
     return true;
 }
 

@@ -191,6 +191,7 @@ TEST_F(MediaCheckFiles, ImagesAreJudgedByTheSizeTheirHeaderClaims)
         {"pic over the limit", picHeader(1025, 1), false},
         {"pnm with a comment", Bytes("P6\n# made by hand\n1024 7\n255\n"), true},
         {"pnm over the limit", Bytes("P5 99999999999999999999 1\n255\n"), false},
+        {"pnm with a comment right after a number", Bytes("P6 6#6\n2000 1\n255\n"), false},
         {"hdr within the limit", Bytes("#?RADIANCE\nFORMAT=32-bit_rle_rgbe\n\n-Y 20 +X 30\n"),
          true},
         {"hdr over the limit", Bytes("#?RGBE\n\n-Y 2000 +X 30\n"), false},
