@@ -207,6 +207,7 @@ bool MediaCheck::isSoundWithin(const std::string& filename, std::uint64_t maxSam
 
 bool MediaCheck::isSoundWithin(std::istream& in, std::uint64_t maxSamples)
 {
+    in.clear();
     in.seekg(0, std::ios::end);
     const std::streamoff end = in.tellg();
     if (!in || end <= 0)

@@ -1,9 +1,8 @@
-// Arbitrary bytes as the best-level record, in a scratch home: whatever the
-// parser accepts is a level a player can reach and reads back the same from
-// the record the game would write for it; and through the file, a game over
-// keeps the higher of the record and the level reached, the next run reads
-// that with nothing to say, a lower level never lowers it, and no temporary
-// file is left.
+// Arbitrary bytes as the best-level record: whatever the parser accepts is a
+// level a player can reach and reads back the same from the record the game
+// would write for it. Through a scratch home, a game over keeps the higher of
+// the record and the level reached, which the next run reads with nothing to
+// say and a lower level never lowers.
 #include "config/BestLevel.hpp"
 
 #include "ScratchHome.hpp"
@@ -12,14 +11,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    ScratchHome::make();
+    makeScratchHome();
     return 0;
 }
 
@@ -33,28 +30,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
 
     const KeptFile file(KeptFile::Place::Data, "best-level");
-    std::filesystem::create_directories(file.path().parent_path());
-    std::ofstream(file.path(), std::ios::binary | std::ios::trunc) << text;
+    plant(file.path(), text);
     std::ostringstream problems;
     BestLevel game;
     game.load(problems);
-    // The record file holds 64 bytes at most.
-    if (game.best() != (size <= 64 ? level : std::nullopt))
+    if (game.best() != (size <= 64 ? level : std::nullopt)) // the file's size limit
         std::abort();
-
     const int reached = 1 + (size > 0 ? data[size - 1] % 20 : 0);
-    const int expected = std::max(game.best().value_or(reached), reached);
-    if (game.record(reached, problems).best != expected)
+    const int best = std::max(game.best().value_or(reached), reached);
+    if (game.record(reached, problems).best != best)
         std::abort();
     std::ostringstream nextProblems;
     BestLevel next;
     next.load(nextProblems);
-    if (next.best() != expected || !nextProblems.str().empty() ||
-        next.record(1, nextProblems).best != expected)
-        std::abort();
-    BestLevel last;
-    last.load(nextProblems);
-    if (last.best() != expected || !ScratchHome::strayFiles(file.path()).empty())
+    if (next.best() != best || next.record(1, nextProblems).best != best ||
+        !nextProblems.str().empty() || !holdsOnlyTheFileAndItsLock(file.path()))
         std::abort();
     return 0;
 }

@@ -1,8 +1,6 @@
-// Arbitrary bytes as a media file, and every one that passes the checks handed
-// to SFML's own decoders as the game hands its files: nothing that passes may
-// crash, abort or allocate more than the checks allow (run_fuzzer.sh's
-// -malloc_limit_mb, from the limits in MediaCheck.hpp, turns any larger
-// allocation into a failure).
+// Arbitrary bytes as a media file, each one that passes the checks handed to
+// SFML's own decoders as the game hands its files: nothing that passes may
+// crash, abort or allocate more than the checks allow (-malloc_limit_mb).
 #include "resources/MediaCheck.hpp"
 
 #include <SFML/Audio/InputSoundFile.hpp>
@@ -21,8 +19,7 @@
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    // OpenAL Soft's silent output; one buffer kept for the whole run, so that
-    // the audio device is not opened and closed again for every input.
+    // One buffer kept for the whole run keeps the silent audio device open.
     setenv("ALSOFT_DRIVERS", "null", 1);
     static const sf::SoundBuffer keepsTheDeviceOpen;
     sf::err().rdbuf(nullptr); // the decoders' complaints about the inputs
@@ -33,12 +30,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     std::istringstream image(bytes);
+    std::istringstream sound(bytes);
+    std::istringstream font(bytes);
     if (MediaCheck::isImageWithin(image))
     {
         sf::Image decoded;
         decoded.loadFromMemory(data, size);
     }
-    std::istringstream sound(bytes);
     if (MediaCheck::isSoundWithin(sound))
     {
         sf::SoundBuffer buffer;
@@ -47,15 +45,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         song.openFromMemory(data, size);
         // Played, a song is read a second's worth at a time to its end.
         sf::InputSoundFile stream;
+        std::vector<sf::Int16> second;
         if (stream.openFromMemory(data, size))
+            second.resize(stream.getSampleRate() * stream.getChannelCount());
+        while (!second.empty() && stream.read(second.data(), second.size()) > 0)
         {
-            std::vector<sf::Int16> second(stream.getSampleRate() * stream.getChannelCount());
-            while (stream.read(second.data(), second.size()) > 0)
-            {
-            }
         }
     }
-    std::istringstream font(bytes);
     if (MediaCheck::isCompleteFont(font, size))
     {
         sf::Font face;

@@ -76,42 +76,23 @@ Bytes littleEndian(std::uint64_t value, int bytes)
     return result;
 }
 
-// Ogg's page checksum: CRC-32 over the page with its checksum field zeroed,
-// most significant bit first.
-void fixOggChecksum(Bytes& bytes, std::size_t page, std::size_t size)
+// The song with a field of its first or last page changed, and the page's
+// checksum (CRC-32, most significant bit first, over the page with the
+// checksum zeroed) mended so that the decoder believes it.
+Bytes songWith(const fs::path& intactParent, bool lastPage, std::size_t field, const Bytes& value)
 {
-    bytes.replace(page + 22, 4, 4, '\0');
+    Bytes song = readAll(intactParent / MediaFiles::MenuSong);
+    const std::size_t page = lastPage ? song.rfind("OggS") : 0;
+    const std::size_t end = lastPage ? song.size() : song.find("OggS", 4);
+    song.replace(page + field, value.size(), value).replace(page + 22, 4, 4, '\0');
     std::uint32_t crc = 0;
-    for (std::size_t i = page; i < page + size; ++i)
+    for (std::size_t i = page; i < end; ++i)
     {
-        crc ^= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])) << 24;
+        crc ^= static_cast<std::uint32_t>(static_cast<unsigned char>(song[i])) << 24;
         for (int bit = 0; bit < 8; ++bit)
             crc = (crc << 1) ^ (0x04C11DB7u & (0u - (crc >> 31)));
     }
-    bytes.replace(page + 22, 4, littleEndian(crc, 4));
-}
-
-// The song with one field of its first or last page changed, its checksum
-// mended so that the decoder believes it.
-Bytes songWithPageField(const fs::path& intactParent, bool lastPage, std::size_t field,
-                        const Bytes& value)
-{
-    Bytes song = readAll(intactParent / MediaFiles::MenuSong);
-    std::size_t page = 0;
-    std::size_t size = 0;
-    for (std::size_t offset = 0; offset < song.size(); offset += size)
-    {
-        const auto segments = static_cast<unsigned char>(song[offset + 26]);
-        size = 27 + segments;
-        for (std::size_t i = 0; i < segments; ++i)
-            size += static_cast<unsigned char>(song[offset + 27 + i]);
-        page = offset;
-        if (!lastPage)
-            break;
-    }
-    song.replace(page + field, value.size(), value);
-    fixOggChecksum(song, page, size);
-    return song;
+    return song.replace(page + 22, 4, littleEndian(crc, 4));
 }
 
 bool isImage(const std::string& file)
@@ -193,12 +174,11 @@ void spoil(const fs::path& intactParent, const std::string& file, DamagedMedia::
         return;
     }
     case Damage::OggClaimingHugeLength:
-        writeAll(target, songWithPageField(intactParent, true, 6, littleEndian(1ull << 40, 8)));
+        writeAll(target, songWith(intactParent, true, 6, littleEndian(1ull << 40, 8)));
         return;
     case Damage::OggClaimingHugeRate:
         // The identification header follows the page header and its one-byte lacing table.
-        writeAll(target,
-                 songWithPageField(intactParent, false, 28 + 12, littleEndian(0x7FFFFFFF, 4)));
+        writeAll(target, songWith(intactParent, false, 28 + 12, littleEndian(0x7FFFFFFF, 4)));
         return;
     case Damage::TgaClaimingHugeImage:
         writeAll(target, Bytes{0, 0, 2} + Bytes(9, 0) + littleEndian(16384, 2) +

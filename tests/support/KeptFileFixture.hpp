@@ -13,13 +13,14 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 // For tests of a file the game keeps, in a scratch home: plant the file as an
 // earlier run or the player left it, block its folder with a file, read back
-// what is on disk, list what else is in its folder, count the lines said
-// about it, and run a second game in a process of its own.
+// what is on disk and what else its folder holds, count the lines said about
+// it, and play a second game in a process of its own.
 class KeptFileFixture : public ::testing::Test
 {
 protected:
@@ -55,27 +56,45 @@ protected:
         return entries;
     }
 
-    // What the folder holds besides the file and its lock.
-    std::vector<std::filesystem::path> strayFiles() const
-    {
-        std::vector<std::filesystem::path> stray = folderEntries();
-        const std::filesystem::path lock = folder() / ("." + path().filename().string() + ".lock");
-        stray.erase(std::remove_if(stray.begin(), stray.end(),
-                                   [&](const auto& each)
-                                   { return each == path() || each == lock; }),
-                    stray.end());
-        return stray;
-    }
+    // The folder's entries besides the file and its lock.
+    std::size_t strayFiles() const { return folderEntries().size() - 2; }
 
-    // Runs what in a forked process; returns its wait status.
-    static int inAnotherProcess(const std::function<void()>& what)
+    // The steps of a write, recorded; beforeRename runs just before the rename
+    // (to kill the game there, or to linger while another game writes).
+    struct ScriptedDisk : KeptFile::Disk
+    {
+        std::function<void()> beforeRename = [] {};
+        mutable std::vector<std::string> steps;
+
+        bool flush(int fd) const override
+        {
+            struct stat info = {};
+            ::fstat(fd, &info);
+            steps.push_back(S_ISDIR(info.st_mode) ? "flush folder" : "flush file");
+            return Disk::flush(fd);
+        }
+        bool rename(const std::filesystem::path& from,
+                    const std::filesystem::path& to) const override
+        {
+            steps.push_back("rename");
+            beforeRename();
+            return Disk::rename(from, to);
+        }
+    };
+
+    static pid_t inAnotherProcess(const std::function<void()>& game)
     {
         const pid_t child = ::fork();
         if (child == 0)
         {
-            what();
+            game();
             ::_exit(0);
         }
+        return child;
+    }
+
+    static int exitOf(pid_t child)
+    {
         int status = -1;
         ::waitpid(child, &status, 0);
         return status;

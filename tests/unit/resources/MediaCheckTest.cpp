@@ -92,51 +92,6 @@ Bytes font(std::uint32_t secondEnd, std::size_t fileSize)
     return bytes;
 }
 
-Bytes wavFormat(unsigned channels, std::uint32_t rate, unsigned bits)
-{
-    const unsigned block = channels * bits / 8;
-    return Bytes("fmt ") + le32(16) + le16(1) + le16(channels) + le32(rate) + le32(rate * block) +
-           le16(block) + le16(bits);
-}
-
-Bytes wavData(std::uint32_t claimed, std::size_t held)
-{
-    return Bytes("data") + le32(claimed) + Bytes(held, '\x10');
-}
-
-Bytes wav(const Bytes& chunks)
-{
-    return Bytes("RIFF") + le32(static_cast<std::uint32_t>(chunks.size() + 4)) + "WAVE" + chunks;
-}
-
-Bytes flac(std::uint32_t rate, unsigned channels, unsigned bits, std::uint64_t frames,
-           std::size_t fileSize)
-{
-    const std::uint64_t info = std::uint64_t{rate} << 44 | std::uint64_t{channels - 1} << 41 |
-                               std::uint64_t{bits - 1} << 36 | frames;
-    Bytes bytes = Bytes("fLaC") + be32(0x80000000u | 34) + be16(4096) + be16(4096) +
-                  Bytes(6, '\0') + be32(static_cast<std::uint32_t>(info >> 32)) +
-                  be32(static_cast<std::uint32_t>(info)) + Bytes(16, '\0');
-    bytes.resize(fileSize, '\0');
-    return bytes;
-}
-
-// A page of one packet shorter than 255 bytes; checksums are the decoder's business.
-Bytes oggPage(int type, std::int64_t granule, std::uint32_t serial, const Bytes& packet)
-{
-    const auto position = static_cast<std::uint64_t>(granule);
-    return Bytes("OggS\0", 5) + static_cast<char>(type) +
-           le32(static_cast<std::uint32_t>(position)) +
-           le32(static_cast<std::uint32_t>(position >> 32)) + le32(serial) + le32(0) + le32(0) +
-           '\x01' + static_cast<char>(packet.size()) + packet;
-}
-
-Bytes vorbisIdentification(unsigned channels, std::uint32_t rate)
-{
-    return Bytes("\x01vorbis") + le32(0) + static_cast<char>(channels) + le32(rate) +
-           Bytes(12, '\0') + "\xB8\x01";
-}
-
 class MediaCheckFiles : public ::testing::Test
 {
 protected:
@@ -214,65 +169,54 @@ TEST_F(MediaCheckFiles, TheGamesPicturesFitWithRoomToSpareAndCostlierOnesDoNot)
         {"the galaxy", pngHeader(800, 960), true},
         {"four megapixels", pngHeader(2048, 2048), true},
         {"a row more", pngHeader(2048, 2049), false},
-        {"a long strip", pngHeader(8192, 4), true},
         {"a pixel longer", pngHeader(8193, 4), false},
-        {"the TGA that cost 2 GB", tgaHeader(2, 16384, 16384), false},
     };
     for (const ImageCase& image : cases)
         EXPECT_EQ(MediaCheck::isImageWithin(write("image", image.bytes)), image.accepted)
             << image.name;
 }
 
-struct SoundCase
+// A 16-bit WAV holding as many bytes of samples as it claims, and more after them.
+Bytes wav(unsigned channels, std::uint32_t rate, std::uint32_t claimed, const Bytes& more = "")
 {
-    const char* name;
-    Bytes bytes;
-    bool accepted;
-    std::uint64_t maxSamples = 1000;
-};
+    return Bytes("RIFF") + le32(0) + "WAVEfmt " + le32(16) + le16(1) + le16(channels) + le32(rate) +
+           le32(rate * 2 * channels) + le16(2 * channels) + le16(16) + "data" + le32(claimed) +
+           Bytes(claimed, '\x10') + more;
+}
 
-TEST_F(MediaCheckFiles, SoundsAreJudgedByTheirFormatAndWhatTheirHeaderClaims)
+// A page of one packet shorter than 255 bytes; checksums are the decoder's business.
+Bytes oggPage(int type, std::uint32_t granule, const Bytes& packet)
 {
-    const Bytes mono = wavFormat(1, 44100, 16);
-    const Bytes id = vorbisIdentification(2, 44100);
-    const std::vector<SoundCase> cases = {
-        {"mono WAV at the limit", wav(mono + wavData(2000, 2000)), true},
-        {"mono WAV a sample over", wav(mono + wavData(2002, 2002)), false},
-        {"stereo 8-bit WAV at 8 kHz", wav(wavFormat(2, 8000, 8) + wavData(100, 100)), true},
-        {"WAV after a chunk it skips", wav(Bytes("LIST") + le32(4) + "INFO" + mono + wavData(8, 8)),
-         true},
-        {"WAV with its data before its format", wav(wavData(8, 8) + mono), false},
-        {"WAV claiming more than it holds", wav(mono + wavData(0xFFFFFFF0u, 200)), false},
-        {"WAV with no sample", wav(mono + wavData(0, 0)), false},
-        {"WAV of three channels", wav(wavFormat(3, 44100, 16) + wavData(6, 6)), false},
-        {"WAV at 7999 Hz", wav(wavFormat(1, 7999, 16) + wavData(8, 8)), false},
-        {"WAV at 192 kHz", wav(wavFormat(1, 192000, 16) + wavData(8, 8)), true},
-        {"WAV at 192001 Hz", wav(wavFormat(1, 192001, 16) + wavData(8, 8)), false},
-        {"WAV of 12-bit samples", wav(wavFormat(1, 44100, 12) + wavData(8, 8)), false},
-        {"WAV holding an Ogg page", wav(mono + wavData(8, 8) + "OggS"), false},
-        {"FLAC", flac(44100, 1, 16, 500, 200), true},
-        {"FLAC a sample over", flac(44100, 2, 16, 501, 200), false},
-        {"FLAC of unknown length", flac(44100, 1, 16, 0, 200), false},
-        {"FLAC of 12-bit samples", flac(44100, 1, 12, 500, 200), false},
-        {"FLAC claiming more than it can hold", flac(44100, 1, 16, 1 << 20, 100), false, 1 << 24},
-        {"FLAC that can hold it", flac(44100, 1, 16, 1 << 20, 200), true, 1 << 24},
-        {"Ogg at the limit", oggPage(2, 0, 7, id) + oggPage(0, 0, 7, "x") + oggPage(4, 500, 7, "y"),
-         true},
-        {"Ogg a sample over", oggPage(2, 0, 7, id) + oggPage(4, 501, 7, "y"), false},
-        {"Ogg at 0x7FFFFFFF Hz", oggPage(2, 0, 7, vorbisIdentification(2, 0x7FFFFFFF)), false},
-        {"Ogg going back", oggPage(2, 0, 7, id) + oggPage(0, 400, 7, "x") + oggPage(4, 300, 7, "y"),
-         false},
-        {"Ogg of two streams", oggPage(2, 0, 7, id) + oggPage(4, 400, 8, "y"), false},
-        {"Ogg hiding a page", oggPage(2, 0, 7, id) + oggPage(4, 400, 7, "OggS"), false},
-        {"Ogg whose last page is cut short",
-         oggPage(2, 0, 7, id) + oggPage(0, 400, 7, "x") + oggPage(4, 900, 7, "yy").substr(0, 29),
+    return Bytes("OggS\0", 5) + static_cast<char>(type) + le32(granule) + le32(0) + le32(7) +
+           le32(0) + le32(0) + '\x01' + static_cast<char>(packet.size()) + packet;
+}
+
+const Bytes StereoVorbis =
+    oggPage(2, 0, Bytes("\x01vorbis") + le32(0) + '\x02' + le32(44100) + Bytes(14, '\1'));
+
+TEST_F(MediaCheckFiles, SoundsAreJudgedAsTheirDecoderReadsThemAndByWhatTheyClaim)
+{
+    const struct
+    {
+        const char* name;
+        Bytes bytes;
+        bool accepted;
+    } cases[] = {
+        {"WAV at the limit", wav(1, 44100, 2000), true},
+        {"WAV a sample over", wav(1, 44100, 2002), false},
+        {"WAV of three channels", wav(3, 44100, 6), false},
+        {"WAV at 7999 Hz", wav(1, 7999, 2), false},
+        {"WAV at 192 kHz", wav(1, 192000, 2), true},
+        {"WAV the Ogg decoder would take", wav(1, 44100, 2, "OggS"), false},
+        {"Ogg at the limit", StereoVorbis + oggPage(0, 300, "x") + oggPage(4, 500, "y"), true},
+        {"Ogg a sample over", StereoVorbis + oggPage(4, 501, "y"), false},
+        {"Ogg hiding a page inside one", StereoVorbis + oggPage(4, 400, "OggS"), false},
+        {"Ogg cut short", StereoVorbis + oggPage(0, 400, "x") + oggPage(4, 900, "yy").substr(0, 29),
          true},
         {"something else", Bytes("whatever"), false},
-        {"empty", Bytes(), false},
     };
-    for (const SoundCase& sound : cases)
-        EXPECT_EQ(MediaCheck::isSoundWithin(write("sound", sound.bytes), sound.maxSamples),
-                  sound.accepted)
+    for (const auto& sound : cases)
+        EXPECT_EQ(MediaCheck::isSoundWithin(write("sound", sound.bytes), 1000), sound.accepted)
             << sound.name;
 }
 
