@@ -98,7 +98,7 @@ bool readWav(std::istream& in, std::uint64_t fileSize, Claim& claim)
     }
 }
 
-// The stream information, which must come first, holds the whole claim.
+// The stream information, which must come first and come once, holds the whole claim.
 bool readFlac(std::istream& in, std::uint64_t fileSize, Claim& claim)
 {
     constexpr std::uint32_t StreamInfo = 0;
@@ -118,8 +118,22 @@ bool readFlac(std::istream& in, std::uint64_t fileSize, Claim& claim)
     const std::uint64_t frames = packed & 0xFFFFFFFFFull;
     claim.samples = frames * claim.channels;
     // A FLAC frame takes at least ten bytes and holds at most 65535 samples a channel.
-    return in && (bits == 8 || bits == 16 || bits == 24 || bits == 32) &&
-           frames <= (fileSize / 10 + 1) * 65535;
+    if (!in || (bits != 8 && bits != 16 && bits != 24 && bits != 32) ||
+        frames > (fileSize / 10 + 1) * 65535)
+        return false;
+    // The other blocks, each inside the file. The decoder takes every block of
+    // stream information it meets: a second one would replace this claim.
+    std::uint64_t offset = 8 + StreamInfoLength;
+    for (bool last = header >> 31 != 0; !last;)
+    {
+        in.seekg(static_cast<std::streamoff>(offset));
+        const std::uint32_t block = readBigEndian(in, 4);
+        last = block >> 31 != 0;
+        offset += 4 + (block & 0xFFFFFF);
+        if (!in || (block >> 24 & 0x7F) == StreamInfo || offset > fileSize)
+            return false;
+    }
+    return true;
 }
 
 std::uint64_t readLittleEndian64(std::istream& in)
@@ -173,7 +187,7 @@ bool readOgg(std::istream& in, std::uint64_t fileSize, Claim& claim)
         if (page.size() < wholeSize)
             break;
 
-        std::istringstream fields(page.substr(4));
+        std::istringstream fields(page.substr(4, PageHeader - 4));
         const int version = fields.get();
         const int type = fields.get();
         const auto granule = static_cast<std::int64_t>(readLittleEndian64(fields));

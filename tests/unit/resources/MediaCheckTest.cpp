@@ -194,6 +194,14 @@ Bytes oggPage(int type, std::uint32_t granule, const Bytes& packet)
 const Bytes StereoVorbis =
     oggPage(2, 0, Bytes("\x01vorbis") + le32(0) + '\x02' + le32(44100) + Bytes(14, '\1'));
 
+// FLAC stream information (stereo, 16-bit, 8 kHz) claiming the given samples a
+// channel, as the last block or not.
+Bytes flacInfo(std::uint32_t frames, bool last)
+{
+    return be32((last ? 0x80000000u : 0) | 34) + Bytes(10, '\0') +
+           be32(8000 << 12 | 1 << 9 | 15 << 4) + be32(frames) + Bytes(16, '\0');
+}
+
 TEST_F(MediaCheckFiles, SoundsAreJudgedAsTheirDecoderReadsThemAndByWhatTheyClaim)
 {
     const struct
@@ -213,6 +221,9 @@ TEST_F(MediaCheckFiles, SoundsAreJudgedAsTheirDecoderReadsThemAndByWhatTheyClaim
         {"Ogg hiding a page inside one", StereoVorbis + oggPage(4, 400, "OggS"), false},
         {"Ogg cut short", StereoVorbis + oggPage(0, 400, "x") + oggPage(4, 900, "yy").substr(0, 29),
          true},
+        {"FLAC", "fLaC" + flacInfo(500, true) + Bytes(100, '\0'), true},
+        {"FLAC whose second stream information claims more",
+         "fLaC" + flacInfo(500, false) + flacInfo(1 << 30, true), false},
         {"something else", Bytes("whatever"), false},
     };
     for (const auto& sound : cases)
