@@ -8,14 +8,15 @@
 
 #include <unistd.h>
 
-// A home for the files the game keeps, made once per run: in memory where the
-// machine offers it, since every input is written and flushed to disk.
+// A home for the files the game keeps, made once per run and gone after it: in
+// memory where the machine offers it, since every input is written and flushed.
 inline void makeScratchHome()
 {
-    std::string home = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+    static std::string home = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
     home += "/vantorix-fuzz-XXXXXX";
     if (::mkdtemp(&home[0]) == nullptr)
         std::abort();
+    std::atexit([] { std::filesystem::remove_all(home); });
     setenv("HOME", home.c_str(), 1);
     setenv("XDG_DATA_HOME", (home + "/data").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
