@@ -43,7 +43,9 @@ std::optional<Settings::Values> Settings::parse(const std::string& text)
     if (text.find('\0') != std::string::npos)
         return std::nullopt;
     Values values;
-    std::istringstream in(text);
+    // Some editors start a UTF-8 file with a byte order mark.
+    const std::string byteOrderMark = "\xEF\xBB\xBF";
+    std::istringstream in(text.compare(0, 3, byteOrderMark) == 0 ? text.substr(3) : text);
     for (std::string line; std::getline(in, line);)
     {
         line = trimmed(line);

@@ -27,6 +27,7 @@ TEST(SettingsText, ReadsWhatItWritesAndSkipsWhatItDoesNotKnow)
         {"", Values{}},
         {"[vantorix]\n; note\n  volume=0  \r\nmuted = yes\n", Values{true, 0, false}},
         {"colour = blue\nfullscreen = on\n", Values{false, 100, true}},
+        {"\xEF\xBB\xBFvolume = 40\n", Values{false, 40, false}},
         {"volume = 101\n", std::nullopt},
         {"volume = -1\n", std::nullopt},
         {"volume = 99999999999999\n", std::nullopt},
