@@ -13,6 +13,10 @@ public:
     explicit Wall(ResourceCache* resources);
     ~Wall() override;
 
+    // The picture's bounds; without its picture the wall keeps the size of the
+    // game's own, so that an enemy reaching it still ends play.
+    sf::FloatRect getBoundingRect() const override;
+
 protected:
     void drawCurrent(sf::RenderWindow& window) override;
 };

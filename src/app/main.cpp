@@ -22,6 +22,16 @@ int reportNoWindow()
     return 1;
 }
 
+// What was asked for is only done once it is written: standard output may be a
+// full disk or a closed pipe.
+int written(int status)
+{
+    if (std::cout.flush())
+        return status;
+    std::cerr << "vantorix: standard output cannot be written" << std::endl;
+    return 1;
+}
+
 int play(const Options& options)
 {
     srand(static_cast<unsigned int>(time(nullptr)));
@@ -64,12 +74,12 @@ int main(int argc, char* argv[])
     {
     case Options::Action::ShowHelp:
         std::cout << CommandLine::usage();
-        return 0;
+        return written(0);
     case Options::Action::ShowVersion:
         std::cout << CommandLine::version() << '\n';
-        return 0;
+        return written(0);
     case Options::Action::CheckMedia:
-        return MediaAudit::checkAll(std::cout) ? 0 : 1;
+        return written(MediaAudit::checkAll(std::cout) ? 0 : 1);
     case Options::Action::Play:
         break;
     }

@@ -1,5 +1,6 @@
 #include "config/BestLevel.hpp"
 
+#include <algorithm>
 #include <cctype>
 
 namespace
@@ -41,8 +42,8 @@ std::optional<int> BestLevel::parse(const std::string& text)
 void BestLevel::load(std::ostream& problems)
 {
     mBest.reset();
-    mDamaged = false;
     const KeptFile::Reading reading = mFile.read(LargestFile);
+    std::string damage;
     switch (reading.status)
     {
     case KeptFile::Reading::Status::Missing:
@@ -51,39 +52,58 @@ void BestLevel::load(std::ostream& problems)
         mBest = parse(reading.contents);
         if (mBest)
             return;
-        problems << "vantorix: the best level in " << mFile.path().string()
-                 << " is damaged (not a whole number from 1 to " << Largest
-                 << "); it will be replaced at the next game over" << std::endl;
+        damage = "not a whole number from 1 to " + std::to_string(Largest);
         break;
-    case KeptFile::Reading::Status::Unusable:
+    case KeptFile::Reading::Status::TooLarge:
+        damage = reading.problem;
+        break;
+    case KeptFile::Reading::Status::Unreadable:
+        // Only a record whose bytes were read and found damaged is replaced.
         problems << "vantorix: the best level in " << mFile.path().string() << " cannot be read ("
-                 << reading.problem << "); it will be replaced at the next game over" << std::endl;
-        break;
+                 << reading.problem << "); it is left as it is" << std::endl;
+        mReported = true;
+        return;
     }
-    mDamaged = true;
+    problems << "vantorix: the best level in " << mFile.path().string() << " is damaged (" << damage
+             << "); it will be replaced at the next game over" << std::endl;
     mReported = true;
 }
 
 BestLevel::Outcome BestLevel::record(int reached, std::ostream& problems)
 {
+    // Another game on the same account may have raised the record since it was
+    // loaded: under the file's lock, the highest of the record on disk, this
+    // run's and the level reached is kept.
+    std::optional<int> earlier = mBest;
+    bool unreadable = false;
+    const auto keepHighest = [&](const KeptFile::Reading& current) -> std::optional<std::string>
+    {
+        if (current.status == KeptFile::Reading::Status::Unreadable)
+        {
+            unreadable = true;
+            return std::nullopt;
+        }
+        const bool read = current.status == KeptFile::Reading::Status::Read;
+        const std::optional<int> onDisk = read ? parse(current.contents) : std::nullopt;
+        earlier = std::max(earlier, onDisk);
+        const int best = std::max(earlier.value_or(reached), reached);
+        if (onDisk && *onDisk == best)
+            return std::nullopt;
+        return std::to_string(best) + "\n";
+    };
+    std::string problem;
+    const bool kept = mFile.update(LargestFile, keepHighest, problem);
+
     Outcome outcome;
     outcome.reached = reached;
-    outcome.isNewBest = mBest && reached > *mBest;
-    const bool isRecord = !mBest || reached > *mBest;
-    if (isRecord)
-        mBest = reached;
-    outcome.best = *mBest;
-
-    if (isRecord || mDamaged)
+    outcome.best = std::max(earlier.value_or(reached), reached);
+    outcome.isNewBest = earlier && reached > *earlier;
+    mBest = outcome.best;
+    if ((!kept || unreadable) && !mReported)
     {
-        std::string problem;
-        if (mFile.write(std::to_string(*mBest) + "\n", problem))
-            mDamaged = false;
-        else if (!mReported)
-        {
-            problems << "vantorix: the best level cannot be kept: " << problem << std::endl;
-            mReported = true;
-        }
+        problems << "vantorix: the best level cannot be kept: "
+                 << (unreadable ? mFile.path().string() + " cannot be read" : problem) << std::endl;
+        mReported = true;
     }
     mLastGame = outcome;
     return outcome;

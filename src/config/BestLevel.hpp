@@ -8,8 +8,9 @@
 
 // The highest level reached in any game, kept between runs as decimal text.
 // A record that is missing means none; a damaged one is reported once, treated
-// as none and replaced at the next game over. A record that cannot be written
-// costs only the record.
+// as none and replaced at the next game over; one that cannot be read is
+// reported once and left alone. A record that cannot be written costs only the
+// record. Games sharing an account never lower each other's record.
 class BestLevel
 {
 public:
@@ -41,6 +42,5 @@ private:
     KeptFile mFile;
     std::optional<int> mBest;
     std::optional<Outcome> mLastGame;
-    bool mDamaged = false;  // the file on disk must be replaced even without a new record
     bool mReported = false; // one line a run about the record is enough
 };

@@ -1,5 +1,6 @@
 #include "config/CommandLine.hpp"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace
@@ -21,19 +22,61 @@ std::optional<long> wholeNumber(const std::string& text, long low, long high)
     return value;
 }
 
-// The argument as the player typed it, in one line: control characters (a
-// newline pasted into an option, say) are shown as escapes.
+// The length of the well-formed UTF-8 sequence at text[i] (RFC 3629: no
+// overlong forms, no surrogates, nothing past U+10FFFF) and its code point;
+// 0 when there is none.
+std::size_t utf8Sequence(const std::string& text, std::size_t i, char32_t& point)
+{
+    const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(text[at]); };
+    const unsigned lead = byte(i);
+    const std::size_t length = lead < 0xC2   ? 0
+                               : lead < 0xE0 ? 2
+                               : lead < 0xF0 ? 3
+                               : lead < 0xF5 ? 4
+                                             : 0;
+    if (length == 0 || i + length > text.size())
+        return 0;
+    point = lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k)
+    {
+        if ((byte(i + k) & 0xC0) != 0x80)
+            return 0;
+        point = point << 6 | (byte(i + k) & 0x3F);
+    }
+    const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (point < smallest[length] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF))
+        return 0;
+    return length;
+}
+
+// Characters that move the cursor, end a line or start a terminal's control
+// sequence: C0, DEL, C1 and the Unicode line and paragraph separators.
+bool isControl(char32_t point)
+{
+    return point < 0x20 || (point >= 0x7F && point < 0xA0) || point == 0x2028 || point == 0x2029;
+}
+
+// The argument as the player typed it, in one line that a terminal shows as
+// it is: control characters (a newline pasted into an option, an escape
+// sequence) and bytes that are not UTF-8 are shown as escapes.
 std::string quoted(const std::string& text)
 {
     static const char* const Hex = "0123456789abcdef";
     std::string shown = "\"";
-    for (const char c : text)
+    for (std::size_t i = 0; i < text.size();)
     {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7f)
-            shown += std::string("\\x") + Hex[byte >> 4] + Hex[byte & 15];
+        char32_t point = static_cast<unsigned char>(text[i]);
+        const std::size_t length = point < 0x80 ? 1 : utf8Sequence(text, i, point);
+        const std::size_t taken = std::max<std::size_t>(length, 1);
+        if (length != 0 && !isControl(point))
+            shown.append(text, i, taken);
         else
-            shown += c;
+            for (std::size_t k = i; k < i + taken; ++k)
+            {
+                const auto byte = static_cast<unsigned char>(text[k]);
+                shown += std::string("\\x") + Hex[byte >> 4] + Hex[byte & 15];
+            }
+        i += taken;
     }
     return shown + "\"";
 }
@@ -88,7 +131,7 @@ CommandLine::Result CommandLine::parse(const std::vector<std::string>& arguments
         };
 
         if (argument.value && name != "--volume" && name != "--max-fps")
-            result.error = name + " takes no value";
+            result.error = quoted(name) + " takes no value";
         else if (name == "--help" || name == "-h")
             ask(Options::Action::ShowHelp);
         else if (name == "--version")

@@ -2,14 +2,18 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 
 // A small file the game keeps between runs (the settings, the best level), in
 // the player's XDG folders. It is read whole, with a size limit, and written
-// atomically: a temporary file in the same folder, flushed to disk, then
-// renamed over the old one, so a crash at any moment leaves the old contents
-// or the new ones, never a mix. It reports problems; its owner decides what
-// they cost and says so on standard error.
+// atomically: a temporary file in the same folder, flushed to disk, renamed
+// over the old one, then the folder flushed, so a crash at any moment leaves
+// the old contents or the new ones, never a mix. A writer holds the file's
+// lock (a lock file beside it), so two games never write it at once, and each
+// write clears the temporary files a crashed one left. It reports problems;
+// its owner decides what they cost and says so on standard error.
 class KeptFile
 {
 public:
@@ -23,17 +27,30 @@ public:
     {
         enum class Status
         {
-            Missing,  // no file: nothing was kept yet
-            Read,     // contents holds the whole file
-            Unusable, // there but not readable as a file, or too large; problem says why
+            Missing,    // no file: nothing was kept yet
+            Read,       // contents holds the whole file
+            TooLarge,   // read, and larger than allowed; problem says so
+            Unreadable, // there, but not a regular file or not readable; problem says why
         };
         Status status = Status::Missing;
         std::string contents;
         std::string problem;
     };
 
-    // The file <place>/vantorix/<name>.
-    KeptFile(Place place, std::string name);
+    // The calls that make a write last: a file or folder flushed to disk, the
+    // temporary file renamed over the old one. Tests hand in their own to watch
+    // the order or to stop a write between two steps.
+    class Disk
+    {
+    public:
+        virtual ~Disk() = default;
+        virtual bool flush(int fd) const;
+        virtual bool rename(const std::filesystem::path& from,
+                            const std::filesystem::path& to) const;
+    };
+
+    // The file <place>/vantorix/<name>. A disk given must outlive the object.
+    KeptFile(Place place, std::string name, const Disk* disk = nullptr);
 
     // Empty when neither the XDG variable nor HOME says where the folder is.
     const std::filesystem::path& path() const { return mPath; }
@@ -42,6 +59,15 @@ public:
     // On failure, returns false and says why in problem.
     bool write(const std::string& contents, std::string& problem) const;
 
+    // Reads the file and writes what change makes of it, all under the lock, so
+    // that no other game writes in between; change returns nothing to leave
+    // the file as it is.
+    using Change = std::function<std::optional<std::string>(const Reading& current)>;
+    bool update(std::size_t maxBytes, const Change& change, std::string& problem) const;
+
 private:
+    bool replace(const std::string& contents, std::string& problem) const;
+
     std::filesystem::path mPath;
+    const Disk* mDisk;
 };

@@ -158,7 +158,9 @@ std::optional<Settings::Reading> Settings::parse(const std::string& text)
     if (text.find('\0') != std::string::npos)
         return std::nullopt;
     Reading reading;
-    std::istringstream in(text);
+    // Some editors start a UTF-8 file with a byte order mark.
+    const std::string byteOrderMark = "\xEF\xBB\xBF";
+    std::istringstream in(text.compare(0, 3, byteOrderMark) == 0 ? text.substr(3) : text);
     for (std::string line; std::getline(in, line);)
     {
         line = trimmed(line);
@@ -214,11 +216,21 @@ void Settings::load(std::ostream& problems)
 {
     mValues = Values();
     mUnknown.clear();
+    mLeftAlone = false;
     const KeptFile::Reading reading = mFile.read(LargestFile);
     if (reading.status == KeptFile::Reading::Status::Missing)
         return;
 
     std::string problem = reading.problem;
+    // A file that could not be read is not ours to replace: nothing is kept this run.
+    if (reading.status == KeptFile::Reading::Status::Unreadable)
+    {
+        problems << "vantorix: the settings in " << mFile.path().string() << " cannot be read ("
+                 << problem << "); using the defaults, and changes will not be kept" << std::endl;
+        mLeftAlone = true;
+        mReported = true;
+        return;
+    }
     if (reading.status == KeptFile::Reading::Status::Read)
     {
         if (const auto parsed = parse(reading.contents))
@@ -243,6 +255,8 @@ void Settings::save(const Values& values, std::ostream& problems)
         return;
     mValues = values;
     std::string problem;
+    if (mLeftAlone)
+        return;
     if (!mFile.write(format(values, mUnknown), problem) && !mReported)
     {
         problems << "vantorix: the settings cannot be remembered: " << problem << std::endl;

@@ -10,10 +10,11 @@
 
 // What the player last chose for the sound, the window, the frame rate and
 // the keys, remembered between runs in a small INI file. A missing file means
-// the defaults; an unreadable or oversized one means the defaults and one line
-// on the problems stream; a line that cannot be used costs only its own
-// setting, and one line naming it. A file that cannot be written costs only
-// the remembering.
+// the defaults; an oversized one means the defaults and one line on the
+// problems stream; a line that cannot be used costs only its own setting, and
+// one line naming it. A file that cannot be read is left as it is, and nothing
+// is remembered that run. A file that cannot be written costs only the
+// remembering.
 class Settings
 {
 public:
@@ -72,5 +73,6 @@ private:
     KeptFile mFile;
     Values mValues;
     std::vector<std::string> mUnknown;
-    bool mReported = false; // one line a run about writing the file is enough
+    bool mReported = false;  // one line a run about writing the file is enough
+    bool mLeftAlone = false; // there, but not readable: never written over
 };

@@ -82,7 +82,7 @@ sf::FloatRect spread(const sf::FloatRect& bounds, float factor)
 
 BattleEffects::BattleEffects()
 {
-    if (MediaCheck::isSoundFile(MediaFiles::Hit) && mHitBuffer.loadFromFile(MediaFiles::Hit))
+    if (MediaCheck::isSoundWithin(MediaFiles::Hit) && mHitBuffer.loadFromFile(MediaFiles::Hit))
         mHitSound.setBuffer(mHitBuffer);
 }
 

@@ -128,7 +128,7 @@ bool readPicSize(std::istream& in, Size& size)
     return static_cast<bool>(in);
 }
 
-// Binary PNM: after the magic, whitespace and comments, then decimal numbers.
+// Binary PNM: after the magic, decimal numbers between whitespace and comments.
 bool readPnmNumber(std::istream& in, std::uint32_t& value)
 {
     int c = in.get();
@@ -145,6 +145,8 @@ bool readPnmNumber(std::istream& in, std::uint32_t& value)
     for (; std::isdigit(c); c = in.get())
         number = std::min<std::uint64_t>(number * 10 + static_cast<unsigned>(c - '0'), UINT32_MAX);
     value = static_cast<std::uint32_t>(number);
+    // What ends the number begins what follows, for the decoder a comment too.
+    in.unget();
     return true;
 }
 
@@ -220,15 +222,15 @@ bool readTgaSize(std::istream& in, Size& size)
 }
 } // namespace
 
-bool MediaCheck::isImageWithin(const std::string& filename, unsigned int maxSize)
+bool MediaCheck::isImageWithin(const std::string& filename, ImageLimit limit)
 {
     if (!isRegularFile(filename))
         return false;
     std::ifstream in(filename, std::ios::binary);
-    return isImageWithin(in, maxSize);
+    return isImageWithin(in, limit);
 }
 
-bool MediaCheck::isImageWithin(std::istream& in, unsigned int maxSize)
+bool MediaCheck::isImageWithin(std::istream& in, ImageLimit limit)
 {
     // In the order SFML's decoder tries them; TGA, without a magic number, last.
     using Reader = bool (*)(std::istream&, Size&);
@@ -240,8 +242,9 @@ bool MediaCheck::isImageWithin(std::istream& in, unsigned int maxSize)
         in.seekg(0);
         Size size;
         if (read(in, size))
-            return size.width > 0 && size.height > 0 && size.width <= maxSize &&
-                   size.height <= maxSize;
+            return size.width > 0 && size.height > 0 && size.width <= limit.side &&
+                   size.height <= limit.side &&
+                   std::uint64_t{size.width} * size.height <= limit.pixels;
     }
     return false;
 }

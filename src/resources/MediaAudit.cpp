@@ -8,44 +8,44 @@
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Image.hpp>
 
-#include <array>
 #include <vector>
 
 namespace
 {
-// Without a window there is no graphics driver to ask for its largest
-// texture; this is what today's drivers, software ones included, offer.
-constexpr unsigned int LargestTexture = 16384;
-
-bool decodeWhole(const char* filename)
+// What sf::SoundBuffer::loadFromFile does before it hands the samples to the
+// audio device: room for every sample the header claims, then all of them read.
+bool decodesWhole(const char* filename)
 {
     sf::InputSoundFile sound;
-    if (!MediaCheck::isSoundFile(filename) || !sound.openFromFile(filename))
+    if (!MediaCheck::isSoundWithin(filename) || !sound.openFromFile(filename))
         return false;
-    if (sound.getChannelCount() == 0 || sound.getSampleRate() == 0)
-        return false;
-    std::array<sf::Int16, 4096> samples;
-    sf::Uint64 total = 0;
-    while (const sf::Uint64 read = sound.read(samples.data(), samples.size()))
-        total += read;
-    return total > 0;
+    std::vector<sf::Int16> samples(static_cast<std::size_t>(sound.getSampleCount()));
+    return !samples.empty() && sound.getChannelCount() > 0 && sound.getSampleRate() > 0 &&
+           sound.read(samples.data(), samples.size()) == samples.size();
 }
+} // namespace
 
-bool loads(const ScreenMedia::File& file)
+bool MediaAudit::loads(const ScreenMedia::File& file)
 {
     switch (file.kind)
     {
     case ScreenMedia::Kind::Texture:
     case ScreenMedia::Kind::QuietImage:
     {
+        // The texture's own decoder; only the graphics driver, absent here,
+        // could still refuse a picture this size.
         sf::Image image;
-        return MediaCheck::isImageWithin(file.name, LargestTexture) &&
-               image.loadFromFile(file.name);
+        return MediaCheck::isImageWithin(file.name) && image.loadFromFile(file.name);
     }
     case ScreenMedia::Kind::SoundBuffer:
-    case ScreenMedia::Kind::Song:
     case ScreenMedia::Kind::QuietSound:
-        return decodeWhole(file.name);
+        return decodesWhole(file.name);
+    case ScreenMedia::Kind::Song:
+    {
+        // sf::Music opens the song the same way, then streams it while it plays.
+        sf::InputSoundFile song;
+        return MediaCheck::isSoundWithin(file.name) && song.openFromFile(file.name);
+    }
     case ScreenMedia::Kind::Font:
     {
         sf::Font font;
@@ -54,7 +54,6 @@ bool loads(const ScreenMedia::File& file)
     }
     return false;
 }
-} // namespace
 
 bool MediaAudit::checkAll(std::ostream& out)
 {

@@ -11,11 +11,6 @@ using MediaBytes::isRegularFile;
 using MediaBytes::readBigEndian;
 using MediaBytes::tag;
 
-bool MediaCheck::isSoundFile(const std::string& filename)
-{
-    return isRegularFile(filename);
-}
-
 bool MediaCheck::isCompleteFont(const std::string& filename)
 {
     if (!isRegularFile(filename))

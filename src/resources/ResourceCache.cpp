@@ -61,9 +61,8 @@ void ResourceCache::load(ScreenMedia::Screen screen, ScreenMedia::Kind kind)
 void ResourceCache::load(Textures::ID id, const std::string& filename)
 {
     loadInto(mTextures, id, filename,
-             [&](sf::Texture& texture)
-             {
-                 return MediaCheck::isImageWithin(filename, sf::Texture::getMaximumSize()) &&
+             [&](sf::Texture& texture) {
+                 return MediaCheck::isImageWithin(filename) &&
                         texture.loadFromFile(filename, sf::IntRect());
              });
 }
@@ -72,14 +71,17 @@ void ResourceCache::load(SoundBuffers::ID id, const std::string& filename)
 {
     loadInto(mSoundBuffers, id, filename,
              [&](sf::SoundBuffer& buffer)
-             { return MediaCheck::isSoundFile(filename) && buffer.loadFromFile(filename); });
+             { return MediaCheck::isSoundWithin(filename) && buffer.loadFromFile(filename); });
 }
 
 void ResourceCache::load(Music::ID id, const std::string& filename)
 {
-    loadInto(mMusic, id, filename,
-             [&](sf::Music& music)
-             { return MediaCheck::isSoundFile(filename) && music.openFromFile(filename); });
+    loadInto(mMusic, id, filename, [&](sf::Music& music) { return openSong(music, filename); });
+}
+
+bool ResourceCache::openSong(sf::Music& music, const std::string& filename)
+{
+    return MediaCheck::isSoundWithin(filename) && music.openFromFile(filename);
 }
 
 void ResourceCache::load(Fonts::ID id, const std::string& filename)

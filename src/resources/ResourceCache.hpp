@@ -33,6 +33,10 @@ public:
     sf::Music& get(Music::ID id);
     sf::Font& get(Fonts::ID id);
 
+    // Opens a song to stream after the check every sound passes first; a
+    // screen that streams its own song opens it here too.
+    static bool openSong(sf::Music& music, const std::string& filename);
+
     // The console line of one load.
     static void report(std::ostream& out, const std::string& filename, bool loaded);
 

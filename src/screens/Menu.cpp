@@ -5,7 +5,6 @@
 #include "platform/Desktop.hpp"
 #include "presentation/CaptionFont.hpp"
 #include "presentation/VolumeNotice.hpp"
-#include "resources/MediaCheck.hpp"
 #include "resources/MediaFiles.hpp"
 #include "screens/MenuButtons.hpp"
 #include "session/EventPump.hpp"
@@ -76,10 +75,8 @@ void Menu::applySounds()
 
 void Menu::openMusic()
 {
-    // Without its song the menu still works, silently. SFML's decoders can spin
-    // for ever on a folder standing in the song's place, so look first.
-    mSongOpened =
-        MediaCheck::isSoundFile(MediaFiles::MenuSong) && mMusic.openFromFile(MediaFiles::MenuSong);
+    // Without its song the menu still works, silently.
+    mSongOpened = ResourceCache::openSong(mMusic, MediaFiles::MenuSong);
     mMusic.setVolume(100.f);
     mMusic.setLoop(true);
 }

@@ -17,7 +17,7 @@ constexpr unsigned int LargestIcon = 512;
 sf::Image windowIcon()
 {
     sf::Image icon;
-    if (MediaCheck::isImageWithin(MediaFiles::WindowIcon, LargestIcon))
+    if (MediaCheck::isImageWithin(MediaFiles::WindowIcon, {LargestIcon, LargestIcon * LargestIcon}))
         icon.loadFromFile(MediaFiles::WindowIcon);
     return icon;
 }

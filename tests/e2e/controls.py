@@ -200,12 +200,20 @@ def command_line(game, media_folder):
 
         for arguments, named in ((["--volume", "150"], "150"), (["--volume", "loud"], "loud"),
                                  (["--volume=-5"], "-5"), (["--bogus"], "--bogus"),
-                                 (["--max-fps", "0"], "0")):
+                                 (["--max-fps", "0"], "0"), (["--\x1b[2Jx=1"], "\\x1b[2Jx")):
             status, out, err = run_headless(game, arguments, folder)
             first, _, rest = err.partition("\n")
             check(status == 2 and out == "" and named in first and "--volume" in rest
-                  and rest.startswith("Usage: vantorix"),
+                  and rest.startswith("Usage: vantorix") and first.isprintable(),
                   f"{' '.join(arguments)}: status {status}, printed {out!r}, errors {err!r}")
+
+        # What cannot be written was not done: a full disk fails --help and --version.
+        for option in ("--help", "--version"):
+            with open("/dev/full", "w") as full:
+                done = subprocess.run([game, option], stdout=full, stderr=subprocess.PIPE,
+                                      text=True, timeout=60)
+            check(done.returncode == 1 and done.stderr.count("\n") == 1,
+                  f"{option} into a full disk: status {done.returncode}, errors {done.stderr!r}")
 
         os.symlink(media_folder, os.path.join(folder, "Media"))
         status, out, err = run_headless(game, ["--check-media"], folder)

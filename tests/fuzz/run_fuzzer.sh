@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Runs one fuzz harness over its corpus and seeds: for $VANTORIX_FUZZ_SECONDS
 # seconds (default 60), or for $VANTORIX_FUZZ_RUNS inputs when that is set.
+# The harness's own libFuzzer options (a semicolon-separated list) come after
+# the common ones and so win over them.
 #
-#   run_fuzzer.sh HARNESS BUILD_FOLDER DICTIONARY|"" SEED...
+#   run_fuzzer.sh HARNESS BUILD_FOLDER DICTIONARY|"" OPTIONS|"" SEED...
 set -euo pipefail
-harness=$1 build=$2 dictionary=$3
-shift 3
+harness=$1 build=$2 dictionary=$3 own_options=$4
+shift 4
 name=$(basename "$harness")
 corpus=$build/fuzz-corpus/$name
 artifacts=$build/fuzz-artifacts
@@ -23,6 +25,7 @@ done
 options=(-max_len=4096 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
          "-artifact_prefix=$artifacts/$name-")
 [[ -n "$dictionary" ]] && options+=("-dict=$dictionary")
+[[ -n "$own_options" ]] && IFS=';' read -r -a own <<<"$own_options" && options+=("${own[@]}")
 if [[ -n "${VANTORIX_FUZZ_RUNS:-}" ]]; then
     options+=("-runs=$VANTORIX_FUZZ_RUNS")
 else

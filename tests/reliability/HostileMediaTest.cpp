@@ -1,6 +1,7 @@
 #include "support/DamagedMedia.hpp"
 #include "support/ScreenCycle.hpp"
 
+#include "resources/MediaAudit.hpp"
 #include "resources/MediaFiles.hpp"
 #include "resources/ScreenMedia.hpp"
 #include "support/ConsoleCapture.hpp"
@@ -16,6 +17,7 @@
 #include <filesystem>
 #include <iostream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -41,6 +43,16 @@ std::vector<std::string> expectedConsole(const std::string& damaged)
     for (const std::string& file : CycleFiles)
         lines.push_back(file + (file == damaged ? " failed to load" : " SUCCESFULLY loaded!"));
     return lines;
+}
+
+const ScreenMedia::File& entryOf(const std::string& file)
+{
+    for (const auto screen :
+         {ScreenMedia::Screen::Play, ScreenMedia::Screen::Menu, ScreenMedia::Screen::GameOver})
+        for (const ScreenMedia::File& each : ScreenMedia::of(screen))
+            if (file == each.name)
+                return each;
+    throw std::invalid_argument(file + " is no screen's");
 }
 
 bool isPlayFile(const std::string& file)
@@ -88,6 +100,7 @@ TEST_P(HostileMediaFile, IsReportedAndTheWholeCycleStillRuns)
 
     ScreenCycle::Outcome outcome;
     std::vector<std::string> console;
+    bool auditLoaded = true;
     {
         ScopedWorkingDirectory inDamagedCopy(folder);
         ConsoleCapture capture;
@@ -99,6 +112,7 @@ TEST_P(HostileMediaFile, IsReportedAndTheWholeCycleStillRuns)
         limits.playTime = sf::seconds(isPlayFile(file) ? 12.f : 2.f);
         outcome = ScreenCycle::run(mWindow, limits);
         console = capture.lines();
+        auditLoaded = MediaAudit::loads(entryOf(file));
     }
 
     EXPECT_TRUE(outcome.menuEndedOnPlay) << "the menu did not answer a click on Play";
@@ -109,6 +123,8 @@ TEST_P(HostileMediaFile, IsReportedAndTheWholeCycleStillRuns)
     // A song cut short still opens: the menu loops what is left of it.
     const bool songSurvives = file != MediaFiles::MenuSong || damage == Damage::TruncatedToAThird;
     EXPECT_EQ(outcome.songPlayed, songSurvives);
+    EXPECT_EQ(auditLoaded, file == MediaFiles::MenuSong && songSurvives)
+        << "--check-media does not give the game's verdict";
     EXPECT_LT(peakResidentKiB(), PeakResidentLimitKiB);
 }
 
@@ -116,6 +132,8 @@ INSTANTIATE_TEST_SUITE_P(EveryFileEveryDamage, HostileMediaFile,
                          ::testing::Combine(::testing::ValuesIn(DamagedMedia::catalogue()),
                                             ::testing::ValuesIn(DamagedMedia::everyDamage())),
                          caseName);
+INSTANTIATE_TEST_SUITE_P(FoundByAttack, HostileMediaFile,
+                         ::testing::ValuesIn(DamagedMedia::reproductions()), caseName);
 
 // OpenAL Soft given a driver that does not exist: no audio device at all. The
 // library reads its drivers once per process, so the cycle runs in a process

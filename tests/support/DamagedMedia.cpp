@@ -68,6 +68,33 @@ Bytes pngClaiming(std::uint32_t width, std::uint32_t height)
            pngChunk("IEND", "");
 }
 
+Bytes littleEndian(std::uint64_t value, int bytes)
+{
+    Bytes result;
+    for (int i = 0; i < bytes; ++i)
+        result += static_cast<char>(value >> (8 * i));
+    return result;
+}
+
+// The song with a field of its first or last page changed, and the page's
+// checksum (CRC-32, most significant bit first, over the page with the
+// checksum zeroed) mended so that the decoder believes it.
+Bytes songWith(const fs::path& intactParent, bool lastPage, std::size_t field, const Bytes& value)
+{
+    Bytes song = readAll(intactParent / MediaFiles::MenuSong);
+    const std::size_t page = lastPage ? song.rfind("OggS") : 0;
+    const std::size_t end = lastPage ? song.size() : song.find("OggS", 4);
+    song.replace(page + field, value.size(), value).replace(page + 22, 4, 4, '\0');
+    std::uint32_t crc = 0;
+    for (std::size_t i = page; i < end; ++i)
+    {
+        crc ^= static_cast<std::uint32_t>(static_cast<unsigned char>(song[i])) << 24;
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc << 1) ^ (0x04C11DB7u & (0u - (crc >> 31)));
+    }
+    return song.replace(page + 22, 4, littleEndian(crc, 4));
+}
+
 bool isImage(const std::string& file)
 {
     const std::string extension = fs::path(file).extension().string();
@@ -132,6 +159,31 @@ void spoil(const fs::path& intactParent, const std::string& file, DamagedMedia::
     case Damage::LargerThanMaxTexture:
         writeOversizedImage(target);
         return;
+    case Damage::WavDataBeforeFormat:
+        writeAll(target, readAll(intact).replace(12, 1, "b"));
+        return;
+    case Damage::WavClaimingFourGiB:
+        writeAll(target,
+                 readAll(intact).substr(0, 40) + littleEndian(0xFFFFFFF0u, 4) + Bytes(200, 0));
+        return;
+    case Damage::FlacClaimingHugeLength:
+    {
+        Bytes flac = readAll(intact);
+        flac[21] = static_cast<char>(flac[21] | 0x0F);
+        writeAll(target, flac.replace(22, 4, "\xFF\xFF\xFF\xFF"));
+        return;
+    }
+    case Damage::OggClaimingHugeLength:
+        writeAll(target, songWith(intactParent, true, 6, littleEndian(1ull << 40, 8)));
+        return;
+    case Damage::OggClaimingHugeRate:
+        // The identification header follows the page header and its one-byte lacing table.
+        writeAll(target, songWith(intactParent, false, 28 + 12, littleEndian(0x7FFFFFFF, 4)));
+        return;
+    case Damage::TgaClaimingHugeImage:
+        writeAll(target, Bytes{0, 0, 2} + Bytes(9, 0) + littleEndian(16384, 2) +
+                             littleEndian(16384, 2) + Bytes{32, 8} + Bytes(64, 0));
+        return;
     }
 }
 } // namespace
@@ -147,6 +199,19 @@ const std::vector<DamagedMedia::Damage>& DamagedMedia::everyDamage()
                                             Damage::HeaderClaimsHugeImage,
                                             Damage::LargerThanMaxTexture};
     return all;
+}
+
+const std::vector<std::tuple<std::string, DamagedMedia::Damage>>& DamagedMedia::reproductions()
+{
+    static const std::vector<std::tuple<std::string, Damage>> found = {
+        {MediaFiles::Laser, Damage::WavDataBeforeFormat},
+        {MediaFiles::Hover, Damage::WavClaimingFourGiB},
+        {MediaFiles::Lose, Damage::FlacClaimingHugeLength},
+        {MediaFiles::PowerUp, Damage::OggClaimingHugeLength},
+        {MediaFiles::MenuSong, Damage::OggClaimingHugeRate},
+        {MediaFiles::Beam, Damage::TgaClaimingHugeImage},
+    };
+    return found;
 }
 
 std::string DamagedMedia::nameOf(Damage damage)
@@ -169,6 +234,18 @@ std::string DamagedMedia::nameOf(Damage damage)
         return "HeaderClaimsHugeImage";
     case Damage::LargerThanMaxTexture:
         return "LargerThanMaxTexture";
+    case Damage::WavDataBeforeFormat:
+        return "WavDataBeforeFormat";
+    case Damage::WavClaimingFourGiB:
+        return "WavClaimingFourGiB";
+    case Damage::FlacClaimingHugeLength:
+        return "FlacClaimingHugeLength";
+    case Damage::OggClaimingHugeLength:
+        return "OggClaimingHugeLength";
+    case Damage::OggClaimingHugeRate:
+        return "OggClaimingHugeRate";
+    case Damage::TgaClaimingHugeImage:
+        return "TgaClaimingHugeImage";
     }
     return "Unknown";
 }

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // Copies of the generated Media folder with one file spoiled, made at test time.
@@ -19,9 +20,19 @@ enum class Damage
     FolderInItsPlace,
     HeaderClaimsHugeImage, // a PNG header of 60000 x 60000 pixels
     LargerThanMaxTexture,  // a real image one pixel wider than the driver takes (needs GL)
+
+    // Hostile files found by attacking the game, each for the file it was found with.
+    WavDataBeforeFormat,    // one byte changed: the format chunk's name, so the data comes first
+    WavClaimingFourGiB,     // 244 bytes whose data chunk claims 4 GiB
+    FlacClaimingHugeLength, // five bytes changed: 2^36 - 1 samples
+    OggClaimingHugeLength,  // the song, its last granule position 2^40
+    OggClaimingHugeRate,    // the song at 0x7FFFFFFF samples a second
+    TgaClaimingHugeImage,   // an 82-byte TGA claiming 16384 x 16384 pixels
 };
 
 const std::vector<Damage>& everyDamage();
+// The hostile files found by attacking the game, on the files they were found with.
+const std::vector<std::tuple<std::string, Damage>>& reproductions();
 std::string nameOf(Damage damage);
 
 // Every media file the game reads, as MediaFiles names it.

@@ -4,6 +4,7 @@
 #include "support/TestNodes.hpp"
 
 #include "support/ActorTestKit.hpp"
+#include "support/ConsoleCapture.hpp"
 
 #include <gtest/gtest.h>
 
@@ -48,4 +49,18 @@ TEST_F(WallPlacement, AnEnemyTouchesItOnlyOnceItsBottomEdgeIsBelowTheField)
         EXPECT_EQ(wall.collidesWith(enemy, wall), c.touches) << c.what;
         EXPECT_EQ(wall.collidesWith(wall, enemy), c.touches) << c.what;
     }
+}
+
+TEST(WallWithoutItsPicture, KeepsTheGamesOwnSizeSoThatAnEnemyReachingItStillEndsPlay)
+{
+    TestWindow::shared(); // textures want a GL context
+    ResourceCache cache;
+    {
+        ConsoleCapture failedLoad;
+        cache.load(Textures::Wall, "no/such/Wall.png");
+    }
+    Wall wall(&cache);
+    EXPECT_EQ(wall.getBoundingRect(), sf::FloatRect(0.f, 800.f, 3840.f, 64.f));
+    BoxNode enemy({100.f, 771.f, 30.f, 30.f}, Category::Enemy);
+    EXPECT_TRUE(wall.collidesWith(enemy, wall));
 }

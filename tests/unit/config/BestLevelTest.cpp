@@ -10,6 +10,9 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <thread>
+
+#include <sys/stat.h>
 
 namespace
 {
@@ -117,6 +120,59 @@ TEST_F(BestLevelRecord, AFolderInItsPlaceCostsOnlyTheRecordInOneLine)
         EXPECT_EQ(mBest.record(2 + game, mProblems).best, 2 + game);
     EXPECT_TRUE(fs::is_directory(path() / "keep-me"));
     EXPECT_EQ(problemLines(), 1u) << mProblems.str();
+}
+
+TEST_F(BestLevelRecord, ARecordThatCannotBeReadIsLeftAsItIs)
+{
+    // A pipe, which a rename would replace as readily as a file that is not
+    // ours to read; permissions would not stop the root that tests may run as.
+    fs::create_directories(folder());
+    ASSERT_EQ(::mkfifo(path().c_str(), 0600), 0);
+    mBest.load(mProblems);
+    EXPECT_EQ(mBest.record(3, mProblems).best, 3);
+    EXPECT_TRUE(fs::is_fifo(path()));
+    EXPECT_EQ(problemLines(), 1u) << mProblems.str();
+}
+
+TEST_F(BestLevelRecord, AnotherGamesHigherRecordIsKept)
+{
+    plant("4\n");
+    BestLevel other;
+    other.load(mProblems);
+    mBest.load(mProblems);
+    other.record(7, mProblems);
+    const BestLevel::Outcome outcome = mBest.record(5, mProblems);
+    EXPECT_EQ(outcome.best, 7);
+    EXPECT_FALSE(outcome.isNewBest);
+    EXPECT_EQ(onDisk(), "7\n");
+}
+
+TEST_F(BestLevelRecord, TwoGamesWritingAtOnceTakeTurns)
+{
+    plant("5\n");
+    mBest.load(mProblems);
+    int inside[2];
+    ASSERT_EQ(::pipe(inside), 0);
+    const pid_t other = inAnotherProcess(
+        [&]
+        {
+            // Lingers before its rename, the moment another game's write would slip in.
+            ScriptedDisk slow;
+            slow.beforeRename = [&]
+            {
+                (void)!::write(inside[1], "!", 1);
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            };
+            BestLevel otherGame(KeptFile(KeptFile::Place::Data, "best-level", &slow));
+            otherGame.load(mProblems);
+            otherGame.record(6, mProblems);
+        });
+    char signal = 0;
+    ASSERT_EQ(::read(inside[0], &signal, 1), 1);
+    mBest.record(9, mProblems);
+    exitOf(other);
+    EXPECT_EQ(onDisk(), "9\n");
+    EXPECT_EQ(strayFiles(), 0u);
 }
 
 TEST_F(BestLevelRecord, AFolderThatCannotBeMadeCostsOnlyTheRecordInOneLine)

@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include <csignal>
+
 namespace
 {
 namespace fs = std::filesystem;
@@ -57,6 +59,18 @@ TEST_F(KeptFileFolders, WithoutAnyFolderNothingIsReadAndWritingSaysWhy)
     EXPECT_FALSE(problem.empty());
 }
 
+TEST_F(KeptFileFolders, AreMadeForThePlayerAloneButNeverMakeAMissingHome)
+{
+    mHome.set("XDG_DATA_HOME", std::nullopt);
+    std::string problem;
+    ASSERT_TRUE(KeptFile(KeptFile::Place::Data, "f").write("1\n", problem)) << problem;
+    for (const char* made : {".local", ".local/share", ".local/share/vantorix"})
+        EXPECT_EQ(fs::status(mHome.folder() / made).permissions(), fs::perms::owner_all) << made;
+    mHome.set("HOME", (mHome.folder() / "gone").string());
+    EXPECT_FALSE(KeptFile(KeptFile::Place::Data, "f").write("1\n", problem));
+    EXPECT_FALSE(fs::exists(mHome.folder() / "gone")) << problem;
+}
+
 class KeptFileContents : public KeptFileFixture
 {
 protected:
@@ -78,7 +92,7 @@ TEST_F(KeptFileContents, WrittenContentsReadBackWholeAndLeaveNoTemporaryBehind)
     const KeptFile::Reading reading = mFile.read(64);
     EXPECT_EQ(reading.status, Status::Read);
     EXPECT_EQ(reading.contents, std::string("new\0binary\n", 11));
-    EXPECT_EQ(folderEntries(), std::vector<fs::path>{mFile.path()});
+    EXPECT_EQ(strayFiles(), 0u);
 }
 
 TEST_F(KeptFileContents, ASizeLimitIsInclusive)
@@ -86,19 +100,19 @@ TEST_F(KeptFileContents, ASizeLimitIsInclusive)
     plant(std::string(64, 'x'));
     EXPECT_EQ(mFile.read(64).status, Status::Read);
     const KeptFile::Reading over = mFile.read(63);
-    EXPECT_EQ(over.status, Status::Unusable);
+    EXPECT_EQ(over.status, Status::TooLarge);
     EXPECT_NE(over.problem.find("63"), std::string::npos) << over.problem;
 }
 
-TEST_F(KeptFileContents, AFolderInThePlaceOfTheFileIsUnusableAndCannotBeReplaced)
+TEST_F(KeptFileContents, AFolderInThePlaceOfTheFileIsUnreadableAndCannotBeReplaced)
 {
     fs::create_directories(mFile.path() / "inside");
-    EXPECT_EQ(mFile.read(64).status, Status::Unusable);
+    EXPECT_EQ(mFile.read(64).status, Status::Unreadable);
     std::string problem;
     EXPECT_FALSE(mFile.write("x", problem));
     EXPECT_FALSE(problem.empty());
     EXPECT_TRUE(fs::is_directory(mFile.path() / "inside"));
-    EXPECT_EQ(folderEntries(), std::vector<fs::path>{mFile.path()}) << "no temporary left";
+    EXPECT_EQ(strayFiles(), 0u) << "no temporary left";
 }
 
 TEST_F(KeptFileContents, AFileInThePlaceOfTheFolderCostsOnlyTheWrite)
@@ -108,5 +122,41 @@ TEST_F(KeptFileContents, AFileInThePlaceOfTheFolderCostsOnlyTheWrite)
     EXPECT_FALSE(mFile.write("x", problem));
     EXPECT_NE(problem.find(mFile.path().parent_path().string()), std::string::npos) << problem;
     EXPECT_NE(mFile.read(64).status, Status::Read);
+}
+
+TEST_F(KeptFileContents, AWriteIsANewFileFlushedThenRenamedOverTheOldThenItsFolderFlushed)
+{
+    plant("old\n");
+    const auto inode = [&]
+    {
+        struct stat info = {};
+        ::stat(path().c_str(), &info);
+        return info.st_ino;
+    };
+    const ino_t old = inode();
+    const ScriptedDisk disk;
+    std::string problem;
+    ASSERT_TRUE(KeptFile(KeptFile::Place::Config, "settings.ini", &disk).write("new\n", problem));
+    EXPECT_NE(inode(), old) << "written in place";
+    EXPECT_EQ(disk.steps, (std::vector<std::string>{"flush file", "rename", "flush folder"}));
+}
+
+TEST_F(KeptFileContents, AGameKilledBeforeTheRenameLeavesTheOldFileWholeAndTheNextWriteItsMess)
+{
+    plant("old\n");
+    const int status = exitOf(inAnotherProcess(
+        []
+        {
+            ScriptedDisk killed;
+            killed.beforeRename = [] { ::raise(SIGKILL); };
+            std::string ignored;
+            KeptFile(KeptFile::Place::Config, "settings.ini", &killed).write("new\n", ignored);
+        }));
+    ASSERT_TRUE(WIFSIGNALED(status)) << status;
+    EXPECT_EQ(onDisk(), "old\n");
+    EXPECT_EQ(strayFiles(), 1u) << "the killed game's temporary file";
+    std::string problem;
+    ASSERT_TRUE(mFile.write("newer\n", problem)) << problem;
+    EXPECT_EQ(strayFiles(), 0u);
 }
 } // namespace

@@ -146,6 +146,7 @@ TEST_F(MediaCheckFiles, ImagesAreJudgedByTheSizeTheirHeaderClaims)
         {"pic over the limit", picHeader(1025, 1), false},
         {"pnm with a comment", Bytes("P6\n# made by hand\n1024 7\n255\n"), true},
         {"pnm over the limit", Bytes("P5 99999999999999999999 1\n255\n"), false},
+        {"pnm with a comment right after a number", Bytes("P6 6#6\n2000 1\n255\n"), false},
         {"hdr within the limit", Bytes("#?RADIANCE\nFORMAT=32-bit_rle_rgbe\n\n-Y 20 +X 30\n"),
          true},
         {"hdr over the limit", Bytes("#?RGBE\n\n-Y 2000 +X 30\n"), false},
@@ -156,8 +157,78 @@ TEST_F(MediaCheckFiles, ImagesAreJudgedByTheSizeTheirHeaderClaims)
         {"empty", Bytes(), false},
     };
     for (const ImageCase& image : cases)
-        EXPECT_EQ(MediaCheck::isImageWithin(write("image", image.bytes), 1024), image.accepted)
+        EXPECT_EQ(MediaCheck::isImageWithin(write("image", image.bytes), {1024, 1024 * 1024}),
+                  image.accepted)
             << image.name;
+}
+
+TEST_F(MediaCheckFiles, TheGamesPicturesFitWithRoomToSpareAndCostlierOnesDoNot)
+{
+    const std::vector<ImageCase> cases = {
+        {"the wall", pngHeader(3840, 64), true},
+        {"the galaxy", pngHeader(800, 960), true},
+        {"four megapixels", pngHeader(2048, 2048), true},
+        {"a row more", pngHeader(2048, 2049), false},
+        {"a pixel longer", pngHeader(8193, 4), false},
+    };
+    for (const ImageCase& image : cases)
+        EXPECT_EQ(MediaCheck::isImageWithin(write("image", image.bytes)), image.accepted)
+            << image.name;
+}
+
+// A 16-bit WAV holding as many bytes of samples as it claims, and more after them.
+Bytes wav(unsigned channels, std::uint32_t rate, std::uint32_t claimed, const Bytes& more = "")
+{
+    return Bytes("RIFF") + le32(0) + "WAVEfmt " + le32(16) + le16(1) + le16(channels) + le32(rate) +
+           le32(rate * 2 * channels) + le16(2 * channels) + le16(16) + "data" + le32(claimed) +
+           Bytes(claimed, '\x10') + more;
+}
+
+// A page of one packet shorter than 255 bytes; checksums are the decoder's business.
+Bytes oggPage(int type, std::uint32_t granule, const Bytes& packet)
+{
+    return Bytes("OggS\0", 5) + static_cast<char>(type) + le32(granule) + le32(0) + le32(7) +
+           le32(0) + le32(0) + '\x01' + static_cast<char>(packet.size()) + packet;
+}
+
+const Bytes StereoVorbis =
+    oggPage(2, 0, Bytes("\x01vorbis") + le32(0) + '\x02' + le32(44100) + Bytes(14, '\1'));
+
+// FLAC stream information (stereo, 16-bit, 8 kHz) claiming the given samples a
+// channel, as the last block or not.
+Bytes flacInfo(std::uint32_t frames, bool last)
+{
+    return be32((last ? 0x80000000u : 0) | 34) + Bytes(10, '\0') +
+           be32(8000 << 12 | 1 << 9 | 15 << 4) + be32(frames) + Bytes(16, '\0');
+}
+
+TEST_F(MediaCheckFiles, SoundsAreJudgedAsTheirDecoderReadsThemAndByWhatTheyClaim)
+{
+    const struct
+    {
+        const char* name;
+        Bytes bytes;
+        bool accepted;
+    } cases[] = {
+        {"WAV at the limit", wav(1, 44100, 2000), true},
+        {"WAV a sample over", wav(1, 44100, 2002), false},
+        {"WAV of three channels", wav(3, 44100, 6), false},
+        {"WAV at 7999 Hz", wav(1, 7999, 2), false},
+        {"WAV at 192 kHz", wav(1, 192000, 2), true},
+        {"WAV the Ogg decoder would take", wav(1, 44100, 2, "OggS"), false},
+        {"Ogg at the limit", StereoVorbis + oggPage(0, 300, "x") + oggPage(4, 500, "y"), true},
+        {"Ogg a sample over", StereoVorbis + oggPage(4, 501, "y"), false},
+        {"Ogg hiding a page inside one", StereoVorbis + oggPage(4, 400, "OggS"), false},
+        {"Ogg cut short", StereoVorbis + oggPage(0, 400, "x") + oggPage(4, 900, "yy").substr(0, 29),
+         true},
+        {"FLAC", "fLaC" + flacInfo(500, true) + Bytes(100, '\0'), true},
+        {"FLAC whose second stream information claims more",
+         "fLaC" + flacInfo(500, false) + flacInfo(1 << 30, true), false},
+        {"something else", Bytes("whatever"), false},
+    };
+    for (const auto& sound : cases)
+        EXPECT_EQ(MediaCheck::isSoundWithin(write("sound", sound.bytes), 1000), sound.accepted)
+            << sound.name;
 }
 
 TEST_F(MediaCheckFiles, FoldersAndMissingFilesAreNeverMedia)
@@ -165,13 +236,12 @@ TEST_F(MediaCheckFiles, FoldersAndMissingFilesAreNeverMedia)
     fs::create_directories(mFolder / "folder.png");
     const std::string folder = (mFolder / "folder.png").string();
     const std::string missing = (mFolder / "missing.wav").string();
-    EXPECT_FALSE(MediaCheck::isImageWithin(folder, 1024));
-    EXPECT_FALSE(MediaCheck::isSoundFile(folder));
+    EXPECT_FALSE(MediaCheck::isImageWithin(folder));
+    EXPECT_FALSE(MediaCheck::isSoundWithin(folder));
     EXPECT_FALSE(MediaCheck::isCompleteFont(folder));
-    EXPECT_FALSE(MediaCheck::isImageWithin(missing, 1024));
-    EXPECT_FALSE(MediaCheck::isSoundFile(missing));
+    EXPECT_FALSE(MediaCheck::isImageWithin(missing));
+    EXPECT_FALSE(MediaCheck::isSoundWithin(missing));
     EXPECT_FALSE(MediaCheck::isCompleteFont(missing));
-    EXPECT_TRUE(MediaCheck::isSoundFile(write("any.wav", "whatever")));
 }
 
 TEST_F(MediaCheckFiles, FontWhoseTablesRunPastTheEndIsCutShort)
