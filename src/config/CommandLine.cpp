@@ -1,6 +1,7 @@
 #include "config/CommandLine.hpp"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 namespace
@@ -61,7 +62,6 @@ bool isControl(char32_t point)
 // sequence) and bytes that are not UTF-8 are shown as escapes.
 std::string quoted(const std::string& text)
 {
-    static const char* const Hex = "0123456789abcdef";
     std::string shown = "\"";
     for (std::size_t i = 0; i < text.size();)
     {
@@ -73,8 +73,10 @@ std::string quoted(const std::string& text)
         else
             for (std::size_t k = i; k < i + taken; ++k)
             {
-                const auto byte = static_cast<unsigned char>(text[k]);
-                shown += std::string("\\x") + Hex[byte >> 4] + Hex[byte & 15];
+                char escape[sizeof "\\xff"];
+                std::snprintf(escape, sizeof escape, "\\x%02x",
+                              static_cast<unsigned int>(static_cast<unsigned char>(text[k])));
+                shown += escape;
             }
         i += taken;
     }
