@@ -82,7 +82,7 @@ bool KeyBindings::isReserved(sf::Keyboard::Key key)
 
 bool KeyBindings::setKeys(Action action, const std::vector<sf::Keyboard::Key>& keys)
 {
-    if (keys.empty() || std::any_of(keys.begin(), keys.end(), isReserved))
+    if (std::any_of(keys.begin(), keys.end(), isReserved))
         return false;
     moveInto(mKeys, indexOf(action), keys);
     return true;

@@ -32,8 +32,8 @@ public:
     std::optional<Action> actionOf(sf::Keyboard::Key key) const;
 
     // The keys do the action from now on, each taken from any other action
-    // that had it. False, and nothing changes, when one of them is kept for the
-    // whole game (mute, volume, fullscreen) or none is given.
+    // that had it, which may be left with none. False, and nothing changes,
+    // when one of them is kept for the whole game (mute, volume, fullscreen).
     bool setKeys(Action action, const std::vector<sf::Keyboard::Key>& keys);
     // The player's choice in the options: the key alone does the action.
     bool bind(Action action, sf::Keyboard::Key key) { return setKeys(action, {key}); }

@@ -87,7 +87,8 @@ TEST(SettingsText, EachLineCountsAloneAndWhatIsNotKnownIsKept)
          nullptr},
         {"fire = Mouse\n", Values{}, "fire = Mouse"},
         {"fire = M\n", Values{}, "fire = M"},
-        {"pause =\n", Values{}, "pause ="},
+        {"right = Space\nfire = Up, Space\n",
+         with([](Values& v) { v.keys.setKeys(Action::Right, {}); }), nullptr},
         {"pad-fire = 0, 2\n",
          with(
              [](Values& v) {
