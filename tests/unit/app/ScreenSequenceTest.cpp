@@ -34,17 +34,23 @@ std::vector<std::string> loadingLines(std::initializer_list<ScreenMedia::Screen>
 }
 } // namespace
 
+// A whole cycle in a window of its own, on the generated media, its console captured.
+class ScreenSequenceCycle : public ::testing::Test
+{
+protected:
+    const SharedState::Restorer mRestoresSharedState;
+    sf::RenderWindow mWindow{sf::VideoMode(800, 800, 32), "Vantorix test"};
+    TestSession mSession{mWindow};
+    ScopedWorkingDirectory mInMedia{TestFolders::withMedia()};
+    ConsoleCapture mConsole;
+};
+
 // The entry point's own cycle on the generated media, a twentieth of a second
 // passing after each frame: the menu is left with a click on Play, play ends
 // when the first enemy reaches the wall, and the game-over screen shows for
 // its four seconds before the cycle ends with the window open.
-TEST(ScreenSequenceCycle, EachScreenRunsInTurnAndTheGameOverScreenShowsForFourSeconds)
+TEST_F(ScreenSequenceCycle, EachScreenRunsInTurnAndTheGameOverScreenShowsForFourSeconds)
 {
-    const SharedState::Restorer restoresSharedState;
-    sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix test");
-    TestSession session(window);
-    ScopedWorkingDirectory inMedia(TestFolders::withMedia());
-    ConsoleCapture console;
     const sf::Time step = sf::seconds(0.05f);
     int frames = 0;
     std::size_t linesSeen = 0;
@@ -57,22 +63,22 @@ TEST(ScreenSequenceCycle, EachScreenRunsInTurnAndTheGameOverScreenShowsForFourSe
                 // The click comes back through the X server a few frames later;
                 // it is sent again now and then in case the window was not mapped.
                 if (frames % 200 == 0)
-                    XWindowEvents::sendButton(window, sf::Mouse::Left, true, OnPlay);
-                const std::size_t lines = console.lines().size();
+                    XWindowEvents::sendButton(mWindow, sf::Mouse::Left, true, OnPlay);
+                const std::size_t lines = mConsole.lines().size();
                 sinceNewestLine = lines == linesSeen ? sinceNewestLine + step : sf::Time::Zero;
                 linesSeen = lines;
                 FakeClock::advance(step);
                 if (++frames == 20000)
-                    window.close();
+                    mWindow.close();
             });
-        ScreenSequence::runCycle(session);
+        ScreenSequence::runCycle(mSession);
     }
 
     // Each screen loads its media when it is made, just before it runs: the
     // game-over screen's frames are the ones after its loading lines.
-    const std::vector<std::string> lines = console.lines();
+    const std::vector<std::string> lines = mConsole.lines();
     const sf::Time gameOverShown = lines.size() == linesSeen ? sinceNewestLine : sf::Time::Zero;
-    EXPECT_TRUE(window.isOpen()) << "a screen did not end by itself";
+    EXPECT_TRUE(mWindow.isOpen()) << "a screen did not end by itself";
     EXPECT_GE(gameOverShown, sf::seconds(4.f) - step) << "the game-over screen was not shown";
     EXPECT_LE(gameOverShown, sf::seconds(4.f) + step);
     // Nothing else: the moment the lost game's field holds still adds no line.
@@ -82,13 +88,8 @@ TEST(ScreenSequenceCycle, EachScreenRunsInTurnAndTheGameOverScreenShowsForFourSe
 
 // P, Down, Down, Enter in play: the pause menu's last entry ends the game, which
 // counts for the best level, and the cycle ends without the game-over screen.
-TEST(ScreenSequenceCycle, QuitToTitleFromThePauseMenuLeavesOutTheGameOverScreen)
+TEST_F(ScreenSequenceCycle, QuitToTitleFromThePauseMenuLeavesOutTheGameOverScreen)
 {
-    const SharedState::Restorer restoresSharedState;
-    sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix test");
-    TestSession session(window);
-    ScopedWorkingDirectory inMedia(TestFolders::withMedia());
-    ConsoleCapture console;
     const std::size_t menuLines = loadingLines({ScreenMedia::Screen::Menu}).size();
     int frames = 0;
     bool sent = false;
@@ -97,23 +98,23 @@ TEST(ScreenSequenceCycle, QuitToTitleFromThePauseMenuLeavesOutTheGameOverScreen)
             [&](sf::Window&)
             {
                 if (frames++ == 0)
-                    XWindowEvents::sendKey(window, sf::Keyboard::Enter, true);
-                if (!sent && console.lines().size() > menuLines)
+                    XWindowEvents::sendKey(mWindow, sf::Keyboard::Enter, true);
+                if (!sent && mConsole.lines().size() > menuLines)
                 {
                     sent = true;
                     for (sf::Keyboard::Key key : {sf::Keyboard::P, sf::Keyboard::Down,
                                                   sf::Keyboard::Down, sf::Keyboard::Enter})
-                        XWindowEvents::sendKey(window, key, true);
+                        XWindowEvents::sendKey(mWindow, key, true);
                 }
                 FakeClock::advance(sf::seconds(0.01f));
                 if (frames == 20000)
-                    window.close();
+                    mWindow.close();
             });
-        ScreenSequence::runCycle(session);
+        ScreenSequence::runCycle(mSession);
     }
-    EXPECT_TRUE(window.isOpen());
-    EXPECT_EQ(console.lines(),
+    EXPECT_TRUE(mWindow.isOpen());
+    EXPECT_EQ(mConsole.lines(),
               loadingLines({ScreenMedia::Screen::Menu, ScreenMedia::Screen::Play}));
-    ASSERT_TRUE(session.lastGame());
-    EXPECT_EQ(session.lastGame()->reached, 1);
+    ASSERT_TRUE(mSession.lastGame());
+    EXPECT_EQ(mSession.lastGame()->reached, 1);
 }
