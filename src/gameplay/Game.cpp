@@ -56,9 +56,6 @@ void Game::run()
     // Without a cap, play draws as many frames as the machine manages.
     FrameCap frameCap(mContext->preferences.maxFps());
     std::optional<unsigned int> cap = mContext->preferences.maxFps();
-    // What the paused picture showed, and a number for each new one.
-    std::pair<int, int> shown(-1, -1);
-    int picture = 0;
     while (mWindow->isOpen() && mRunning)
     {
         played = true;
@@ -81,12 +78,8 @@ void Game::run()
         // Paused, the picture stands still but for the menu and the word on the sound.
         if (eventsCame || !wasPaused)
             still.disturb();
-        if (std::make_pair(mContext->notice.picture(), mPauseMenu->picture()) != shown)
-        {
-            shown = std::make_pair(mContext->notice.picture(), mPauseMenu->picture());
-            ++picture;
-        }
-        if (!isPaused() || still.needsDrawing(picture, *mWindow))
+        if (!isPaused() ||
+            still.needsDrawing({mContext->notice.picture(), mPauseMenu->picture()}, *mWindow))
         {
             render();
             frameCap.waitForNextFrame();
@@ -131,7 +124,8 @@ bool Game::processEvents()
                                                  { return readWhilePaused(event, isPauseKey); });
     mCommand->handOverKeysLetGo(mSceneGraph);
     setPaused(mCommand->isPauseAsked() && !mQuitToTitle);
-    mPauseMenu->setResumeKey(resumeKey());
+    if (isPaused())
+        mPauseMenu->setResumeKey(resumeKey());
     return eventsCame;
 }
 

@@ -2,7 +2,7 @@
 
 #include <SFML/System/Time.hpp>
 
-bool StillPicture::needsDrawing(int picture, const sf::Window& window)
+bool StillPicture::needsDrawing(Picture picture, const sf::Window& window)
 {
     if (window.getSize() != mWindowSize || window.getSystemHandle() != mWindowHandle)
     {

@@ -3,6 +3,7 @@
 #include <SFML/System/Vector2.hpp>
 #include <SFML/Window/Window.hpp>
 
+#include <array>
 #include <optional>
 
 // Keeps a screen that shows a still picture from drawing it over and over. The
@@ -11,14 +12,23 @@
 class StillPicture
 {
 public:
-    // The screen names each of its pictures with a number. True, and the
+    // What a screen shows, in up to three numbers of its own: the parts it is
+    // made of (which button is lit, which word on the sound, which page of a
+    // menu ...), each a new number whenever that part changes.
+    using Picture = std::array<int, 3>;
+
+    // The screen names each of its pictures in numbers. True, and the
     // picture counts as drawn, the first time, when the picture differs from
     // the one drawn last, after disturb() or a change of the window's size or
     // of the window itself (a switch to fullscreen makes a new one), and about
     // once a second in any case: the window system does not say when it has
     // lost what was on screen. A screen that is told false rests before it
     // asks again.
-    bool needsDrawing(int picture, const sf::Window& window);
+    bool needsDrawing(Picture picture, const sf::Window& window);
+    bool needsDrawing(int picture, const sf::Window& window)
+    {
+        return needsDrawing(Picture{picture, 0, 0}, window);
+    }
 
     // Something may have changed what is on screen (a resize, a focus change
     // ...): the picture is drawn in the next few frames, since a window system
@@ -34,7 +44,7 @@ public:
     static constexpr int SkipsBetweenRefreshes = 1000 / RestMilliseconds;
 
 private:
-    std::optional<int> mDrawn;
+    std::optional<Picture> mDrawn;
     sf::Vector2u mWindowSize;
     sf::WindowHandle mWindowHandle = {};
     int mDrawsOwed = 0;

@@ -14,12 +14,12 @@ const sf::Vector2f Centre(0.5f, 0.5f);
 
 PauseOverlay::PauseOverlay(const sf::Font& font)
     : mDimmer(sf::Vector2f(FieldWidth, FieldHeight)), mTitle("PAUSED", font, 80),
-      mHint("PRESS P TO RESUME", font, 24)
+      mHint("", font, 24)
 {
     mDimmer.setFillColor(sf::Color(0, 0, 0, 170));
     // Above the level banner, which a game may be showing when it is paused.
     Lettering::anchor(mTitle, sf::Vector2f(FieldWidth / 2.f, FieldHeight * 0.26f), Centre);
-    Lettering::anchor(mHint, sf::Vector2f(FieldWidth / 2.f, FieldHeight * 0.35f), Centre);
+    setResumeKey("P");
 }
 
 bool PauseOverlay::setResumeKey(const std::string& key)

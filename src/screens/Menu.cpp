@@ -97,14 +97,9 @@ bool Menu::showFrame()
 {
     processEvents();
     // The picture: which button is lit, the word on the sound, and the options.
-    const std::tuple<int, int, int> shown(mHighlight, mContext->notice.picture(),
-                                          mOptions ? mOptions->picture() : -1);
-    if (shown != mShown)
-    {
-        mShown = shown;
-        ++mPicture;
-    }
-    if (!mStill.needsDrawing(mPicture, *mWindow))
+    if (!mStill.needsDrawing(
+            {mHighlight, mContext->notice.picture(), mOptions ? mOptions->picture() : -1},
+            *mWindow))
         return false;
     mWindow->clear(sf::Color::Black);
     if (mHighlight == Lit::Play)
@@ -126,7 +121,9 @@ bool Menu::showFrame()
 void Menu::processEvents()
 {
     // The song follows the music's volume as the player turns it in the options.
-    mMusic.setVolume(static_cast<float>(mContext->preferences.music()));
+    const auto music = static_cast<float>(mContext->preferences.music());
+    if (mMusic.getVolume() != music)
+        mMusic.setVolume(music);
     if (mOptions)
         mOptions->point(mWindow->mapPixelToCoords(mContext->desktop.pointer(*mWindow)));
     else

@@ -17,7 +17,6 @@
 
 #include <memory>
 #include <optional>
-#include <tuple>
 
 struct ScreenContext;
 
@@ -80,7 +79,4 @@ private:
     RecordCaption mBestCaption;
     std::unique_ptr<OptionsMenu> mOptions; // while open
     StillPicture mStill;
-    // What the last picture showed, and a number for each new one.
-    std::tuple<int, int, int> mShown{-1, -1, -1};
-    int mPicture = 0;
 };
