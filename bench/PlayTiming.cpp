@@ -24,6 +24,7 @@
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/Graphics/Texture.hpp>
+#include <SFML/Graphics/VertexArray.hpp>
 #include <SFML/OpenGL.hpp>
 #include <SFML/System/Clock.hpp>
 #include <SFML/Window/Event.hpp>
@@ -104,6 +105,7 @@ struct DrawnItem
         NodeSprite,
         BackgroundTiles,
         LevelTexts,
+        Light, // the frame's glow and bursts
         HitFlash,
         Badge,
         BadgeCount
@@ -121,9 +123,10 @@ struct DrawnItem
 struct Recording
 {
     std::vector<DrawnItem> items;
-    std::vector<std::size_t> frameEnds; // one past each frame's last item
-    std::vector<double> frameStarts;    // seconds since the round began
-    std::vector<bool> banners;          // the score board showed its level banner
+    std::vector<std::size_t> frameEnds;  // one past each frame's last item
+    std::vector<double> frameStarts;     // seconds since the round began
+    std::vector<bool> banners;           // the score board showed its level banner
+    std::vector<sf::VertexArray> lights; // each frame's glow and bursts
 };
 
 Textures::ID textureIdOf(const sf::Texture* texture, ResourceCache& resources)
@@ -173,6 +176,8 @@ void recordFrame(PlayScreen& play, double startedAt, bool banner, Recording& rec
                                    sprite.getColor(),
                                    {}});
     };
+    recording.lights.push_back(play.effects().light());
+    recording.items.push_back({DrawnItem::Light, Textures::Galaxy, {}, {}, sf::Color::White, {}});
     for (const sf::Sprite& flash : play.effects().flashes())
         overScene(DrawnItem::HitFlash, flash);
     for (const sf::Sprite& badge : play.status().badges())
@@ -241,7 +246,8 @@ RoundResult playRound(sf::RenderWindow& window, double seconds, unsigned seed, R
 
 // A bare SFML loop drawing what the play screen drew, frame by frame: the
 // same textures, texture rectangles and transforms in the same order, the two
-// background tiles and the level texts.
+// background tiles and the level texts, the light of the glow and the bursts,
+// the flashes and the status display's badges.
 RoundResult bareRound(sf::RenderWindow& window, const Recording& recording)
 {
     std::map<Textures::ID, sf::Texture> textures;
@@ -294,6 +300,9 @@ RoundResult bareRound(sf::RenderWindow& window, const Recording& recording)
                 window.draw(label);
                 if (recording.banners[frame])
                     window.draw(banner);
+                break;
+            case DrawnItem::Light:
+                window.draw(recording.lights[frame], sf::RenderStates(sf::BlendAdd));
                 break;
             case DrawnItem::HitFlash:
             case DrawnItem::Badge:
@@ -518,6 +527,11 @@ void measureCappedFire(double secondsPerRate, unsigned int cap)
         name << "fire.rate_" << rate;
         printFigure(name.str() + ".shots_per_second", shotsPerSecond, "shots/s");
         printFigure(name.str() + ".ratio", shotsPerSecond / rate, "measured/nominal");
+        // A shot waits for the first frame that ends past its interval, so at a
+        // steady cap a gap is the smallest whole number of frames lasting more
+        // than the interval; frames that run long may end it a frame sooner.
+        const double framesPerShot = std::floor(static_cast<double>(cap) / rate) + 1.0;
+        printFigure(name.str() + ".as_written", cap / framesPerShot, "shots/s");
     }
     printFigure("fire.cap", cap, "frames/s");
     printFigure("fire.frames_per_second", median(frameRates), "frames/s");

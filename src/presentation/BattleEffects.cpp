@@ -204,7 +204,7 @@ sf::Sprite BattleEffects::flashOf(const Seen& seen)
     return look;
 }
 
-void BattleEffects::draw(sf::RenderTarget& target) const
+sf::VertexArray BattleEffects::light() const
 {
     sf::VertexArray glow(sf::Triangles);
     for (const sf::FloatRect& enemy : mNearTheBottom)
@@ -218,13 +218,17 @@ void BattleEffects::draw(sf::RenderTarget& target) const
                    sf::Color(255, 56, 48, alpha));
         appendBand(glow, left, right, 10.f, 3.f, sf::Color(255, 196, 150, alpha));
     }
-    // Light adds to the sky and to whatever flies over the edge.
-    target.draw(glow, sf::RenderStates(sf::BlendAdd));
+    for (const ExplosionBurst& burst : mBursts)
+        burst.appendTo(glow);
+    return glow;
+}
 
+// Light adds to the sky and to whatever flies through it; added light is the same in
+// any order, so the bursts go in one draw with the glow.
+void BattleEffects::draw(sf::RenderTarget& target) const
+{
+    target.draw(light(), sf::RenderStates(sf::BlendAdd));
     for (const Seen& seen : mSeen)
         if (seen.sinceHit < FlashTime)
             target.draw(flashOf(seen), sf::RenderStates(sf::BlendAdd));
-
-    for (const ExplosionBurst& burst : mBursts)
-        burst.draw(target);
 }

@@ -7,6 +7,7 @@
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/VertexArray.hpp>
 #include <SFML/System/NonCopyable.hpp>
 #include <SFML/System/Time.hpp>
 
@@ -39,6 +40,8 @@ public:
     // Bursts and flashes run on while the scene stands still.
     void advance(sf::Time dt);
     void draw(sf::RenderTarget& target) const;
+    // The glow and the bursts: triangles of light, drawn at once with additive blending.
+    sf::VertexArray light() const;
     void setSoundsPaused(bool paused);
 
     // The boss's hit points left, as a share of its starting ones, while it is on the field.

@@ -1,8 +1,6 @@
 #include "presentation/ExplosionBurst.hpp"
 
-#include <SFML/Graphics/BlendMode.hpp>
 #include <SFML/Graphics/Color.hpp>
-#include <SFML/Graphics/RenderStates.hpp>
 #include <SFML/Graphics/VertexArray.hpp>
 
 #include <algorithm>
@@ -79,14 +77,13 @@ bool ExplosionBurst::isOver() const
 }
 
 // Light adds to what is behind it, so the burst glows over the sky instead of covering it.
-void ExplosionBurst::draw(sf::RenderTarget& target) const
+void ExplosionBurst::appendTo(sf::VertexArray& light) const
 {
     if (isOver())
         return;
     const float t = mAge / mLifetime; // 0 at the kill, 1 at the end
     const float fade = 1.f - t;
 
-    sf::VertexArray light(sf::Triangles);
     // A red haze and a fireball that swell and cool, a white flash at their heart that
     // covers the dying ship, and a shock ring running out ahead of them.
     appendGlow(light, mCentre, mRadius * (1.2f + 0.6f * t),
@@ -113,5 +110,4 @@ void ExplosionBurst::draw(sf::RenderTarget& target) const
         light.append(sf::Vertex(head - across * 1.5f, hot));
         light.append(sf::Vertex(back, tail));
     }
-    target.draw(light, sf::RenderStates(sf::BlendAdd));
 }

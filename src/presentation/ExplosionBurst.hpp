@@ -1,7 +1,7 @@
 #pragma once
 
 #include <SFML/Graphics/Rect.hpp>
-#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/VertexArray.hpp>
 #include <SFML/System/Time.hpp>
 #include <SFML/System/Vector2.hpp>
 
@@ -17,7 +17,9 @@ public:
 
     void advance(sf::Time dt);
     bool isOver() const;
-    void draw(sf::RenderTarget& target) const;
+    // Adds its light to triangles drawn with additive blending, which the play
+    // screen draws for every burst at once.
+    void appendTo(sf::VertexArray& light) const;
 
 private:
     sf::Vector2f mCentre;
