@@ -707,3 +707,52 @@ TEST_F(MenuScreen, TheOptionsOpenOverTheMenuAndGoBackToIt)
     EXPECT_TRUE(menu.isMenuShown()) << "B on the title menu does not quit";
     EXPECT_TRUE(mWindow.isOpen());
 }
+
+// A walk down the options by keys: each entry changes what it names at once,
+// and a key chosen for an action can be taken back or reset.
+TEST_F(MenuScreen, EachOptionChangesItsSettingAtOnce)
+{
+    using K = sf::Keyboard;
+    const ScreenContext& context = mSession;
+    const Preferences& chosen = context.preferences;
+    const auto fireKeys = [&] { return chosen.keys().keys(KeyBindings::Action::Fire); };
+    const std::vector<K::Key> defaultFire = fireKeys();
+    struct Step
+    {
+        std::vector<K::Key> keys;
+        std::function<bool()> holds;
+        const char* what;
+    };
+    const std::vector<Step> walk = {
+        {{K::O, K::Left}, [&] { return context.volume.volume() == 90; }, "volume down a step"},
+        {{K::Down, K::Left, K::Left}, [&] { return chosen.music() == 80; }, "music down two"},
+        {{K::Down, K::Left}, [&] { return chosen.effects() == 90; }, "effects down one"},
+        {{K::Down, K::Enter}, [&] { return context.volume.isMuted(); }, "muted"},
+        {{K::Down, K::Down, K::Right}, [&] { return chosen.maxFps() == 60u; }, "capped at 60"},
+        {{K::Left, K::Left}, [&] { return chosen.maxFps() == 144u; }, "round to 144"},
+        {{K::Down, K::Enter, K::Down, K::Down, K::Enter, K::Z},
+         [&] { return fireKeys() == std::vector<K::Key>{K::Z}; },
+         "Z fires"},
+        {{K::Enter, K::Escape},
+         [&] { return fireKeys() == std::vector<K::Key>{K::Z}; },
+         "Escape takes the question back"},
+        {{K::Enter, K::M},
+         [&] { return fireKeys() == std::vector<K::Key>{K::Z}; },
+         "M stays the mute key"},
+        {{K::Escape, K::Down, K::Down, K::Enter},
+         [&] { return fireKeys() == defaultFire; },
+         "reset to defaults"},
+    };
+    ShownMenu menu(mSession);
+    menu.frame();
+    for (const Step& step : walk)
+    {
+        for (const K::Key key : step.keys)
+            afterKey(menu, key);
+        EXPECT_TRUE(step.holds()) << step.what;
+    }
+    EXPECT_TRUE(menu.areOptionsOpen());
+    afterKey(menu, K::Escape);
+    afterKey(menu, K::Escape);
+    EXPECT_FALSE(menu.areOptionsOpen());
+}
