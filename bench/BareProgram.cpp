@@ -1,5 +1,6 @@
 // The least an SFML program needs to do what one cycle of the game shows: the
-// same window, the same media files, and the three pictures. The side-by-side
+// same window with its icon, the same media files, and the three pictures (the
+// menu's with a line of the font, as the game labels its Options button). The side-by-side
 // figures hold the game's start-up time and peak memory against this.
 //   vantorix_bare
 // Shows the menu's neutral image (its song playing) until a mouse button is
@@ -12,6 +13,7 @@
 #include <SFML/Audio/Music.hpp>
 #include <SFML/Audio/SoundBuffer.hpp>
 #include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Text.hpp>
@@ -39,10 +41,12 @@ void loadSounds(std::initializer_list<const char*> files)
         gSounds.emplace_back().loadFromFile(file);
 }
 
-void show(sf::RenderWindow& window, const sf::Texture& picture)
+void show(sf::RenderWindow& window, const sf::Texture& picture, const sf::Text* label = nullptr)
 {
     window.clear(sf::Color::Black);
     window.draw(sf::Sprite(picture));
+    if (label)
+        window.draw(*label);
     window.display();
 }
 
@@ -68,6 +72,11 @@ int main()
 {
     sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix", sf::Style::Default,
                             sf::ContextSettings());
+    sf::Image icon;
+    if (icon.loadFromFile(MediaFiles::WindowIcon))
+        window.setIcon(icon.getSize().x, icon.getSize().y, icon.getPixelsPtr());
+    sf::Font font;
+    font.loadFromFile(MediaFiles::DigitalTech);
 
     const sf::Texture& neutral = loadTexture(MediaFiles::LoadScreenNeutral);
     loadTexture(MediaFiles::LoadScreenPlay);
@@ -77,7 +86,8 @@ int main()
     song.openFromFile(MediaFiles::MenuSong);
     song.setLoop(true);
     song.play();
-    show(window, neutral);
+    const sf::Text options("OPTIONS", font, 16);
+    show(window, neutral, &options);
     if (!waitFor(window, sf::Event::MouseButtonPressed))
         return 0;
     song.stop();
@@ -89,8 +99,6 @@ int main()
           MediaFiles::Beam, MediaFiles::Galaxy, MediaFiles::Wall})
         window.draw(sf::Sprite(loadTexture(file)));
     loadSounds({MediaFiles::Laser, MediaFiles::Explosion, MediaFiles::PowerUp});
-    sf::Font font;
-    font.loadFromFile(MediaFiles::DigitalTech);
     window.draw(sf::Text("Level 1", font, 20));
     window.display();
 

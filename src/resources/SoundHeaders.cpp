@@ -166,10 +166,10 @@ bool readOgg(std::istream& in, std::uint64_t fileSize, Claim& claim)
     std::uint64_t offset = 0;
     std::uint32_t serial = 0;
     std::int64_t lastGranule = 0;
+    // Pages are read one after another from where the last ended, without a
+    // seek, which would throw the stream's buffer away at every page.
     while (offset < fileSize)
     {
-        in.clear();
-        in.seekg(static_cast<std::streamoff>(offset));
         std::string page = readBytes(in, PageHeader);
         std::size_t bodyStart = PageHeader;
         std::uint64_t wholeSize = PageHeader;
