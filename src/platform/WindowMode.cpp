@@ -33,17 +33,20 @@ void WindowMode::setIcon(const sf::Image& icon)
         applyIcon();
 }
 
+// The desktop is asked once for the first window: each question is a round of
+// XRandR requests to the X server, and start-up waits for them.
 void WindowMode::open(bool fullscreen)
 {
-    mWindowedSize = firstWindowSize(sf::VideoMode::getDesktopMode());
-    create(fullscreen);
+    const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
+    mWindowedSize = firstWindowSize(desktop);
+    create(fullscreen, desktop);
 }
 
 void WindowMode::toggleFullscreen()
 {
     if (!mFullscreen)
         mWindowedSize = mWindow.getSize();
-    create(!mFullscreen);
+    create(!mFullscreen, sf::VideoMode::getDesktopMode());
 }
 
 void WindowMode::fitView()
@@ -61,9 +64,8 @@ sf::Vector2u WindowMode::firstWindowSize(sf::VideoMode desktop)
                         static_cast<unsigned int>(Field::Height * scale));
 }
 
-void WindowMode::create(bool fullscreen)
+void WindowMode::create(bool fullscreen, sf::VideoMode desktop)
 {
-    const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
     const sf::VideoMode mode = fullscreen ? sf::VideoMode(desktop.width, desktop.height, 32)
                                           : sf::VideoMode(mWindowedSize.x, mWindowedSize.y, 32);
     mWindow.create(mode, "Vantorix", fullscreen ? sf::Style::Fullscreen : sf::Style::Default,

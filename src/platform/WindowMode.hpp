@@ -32,7 +32,7 @@ public:
     static sf::Vector2u firstWindowSize(sf::VideoMode desktop);
 
 private:
-    void create(bool fullscreen);
+    void create(bool fullscreen, sf::VideoMode desktop);
     void applyIcon();
 
     sf::RenderWindow& mWindow;
