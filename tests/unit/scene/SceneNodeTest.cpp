@@ -8,6 +8,7 @@
 #include <SFML/Graphics/RenderWindow.hpp>
 
 #include <memory>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -239,6 +240,11 @@ struct EdgeCase
     sf::FloatRect other;
     bool pairs;
 };
+
+void PrintTo(const EdgeCase& edge, std::ostream* out)
+{
+    *out << edge.name;
+}
 
 class CollisionEdges : public ::testing::TestWithParam<EdgeCase>
 {
