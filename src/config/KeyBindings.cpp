@@ -63,21 +63,28 @@ std::optional<KeyBindings::Action> KeyBindings::actionOf(sf::Keyboard::Key key) 
 
 // M mutes, - and + turn the volume, F11 switches fullscreen on every screen:
 // bound to an action they would do both.
-bool KeyBindings::isReserved(sf::Keyboard::Key key)
+std::optional<KeyBindings::Fixed> KeyBindings::fixedRoleOf(sf::Keyboard::Key key)
 {
     switch (key)
     {
     case sf::Keyboard::M:
+        return Fixed::Mute;
     case sf::Keyboard::Hyphen:
     case sf::Keyboard::Subtract:
+        return Fixed::Quieter;
     case sf::Keyboard::Equal:
     case sf::Keyboard::Add:
+        return Fixed::Louder;
     case sf::Keyboard::F11:
-    case sf::Keyboard::Unknown:
-        return true;
+        return Fixed::Fullscreen;
     default:
-        return false;
+        return std::nullopt;
     }
+}
+
+bool KeyBindings::isReserved(sf::Keyboard::Key key)
+{
+    return key == sf::Keyboard::Unknown || fixedRoleOf(key).has_value();
 }
 
 bool KeyBindings::setKeys(Action action, const std::vector<sf::Keyboard::Key>& keys)

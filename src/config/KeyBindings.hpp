@@ -37,6 +37,17 @@ public:
     bool setKeys(Action action, const std::vector<sf::Keyboard::Key>& keys);
     // The player's choice in the options: the key alone does the action.
     bool bind(Action action, sf::Keyboard::Key key) { return setKeys(action, {key}); }
+    // What the keys kept for the whole game do on every screen; none for a key
+    // the player may bind.
+    enum class Fixed
+    {
+        Mute,
+        Quieter,
+        Louder,
+        Fullscreen,
+    };
+    static std::optional<Fixed> fixedRoleOf(sf::Keyboard::Key key);
+    // A kept key, or one SFML does not know.
     static bool isReserved(sf::Keyboard::Key key);
 
     // Buttons by number, for fire and pause; none means the pad's own.

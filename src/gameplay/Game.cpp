@@ -55,7 +55,6 @@ void Game::run()
     bool played = false;
     // Without a cap, play draws as many frames as the machine manages.
     FrameCap frameCap(mContext->preferences.maxFps());
-    std::optional<unsigned int> cap = mContext->preferences.maxFps();
     while (mWindow->isOpen() && mRunning)
     {
         played = true;
@@ -70,11 +69,8 @@ void Game::run()
             deltaTime = sf::Time::Zero;
         }
         // The options may have changed the cap.
-        if (cap != mContext->preferences.maxFps())
-        {
-            cap = mContext->preferences.maxFps();
-            frameCap = FrameCap(cap);
-        }
+        if (frameCap.cap() != mContext->preferences.maxFps())
+            frameCap = FrameCap(mContext->preferences.maxFps());
         // Paused, the picture stands still but for the menu and the word on the sound.
         if (eventsCame || !wasPaused)
             still.disturb();

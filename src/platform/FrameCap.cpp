@@ -3,7 +3,8 @@
 #include <SFML/System/Sleep.hpp>
 
 FrameCap::FrameCap(std::optional<unsigned int> maxFramesPerSecond)
-    : mPeriod(maxFramesPerSecond && *maxFramesPerSecond > 0
+    : mCap(maxFramesPerSecond),
+      mPeriod(maxFramesPerSecond && *maxFramesPerSecond > 0
                   ? sf::microseconds(1000000 / static_cast<sf::Int64>(*maxFramesPerSecond))
                   : sf::Time::Zero)
 {

@@ -13,6 +13,8 @@ class FrameCap
 public:
     explicit FrameCap(std::optional<unsigned int> maxFramesPerSecond);
 
+    std::optional<unsigned int> cap() const { return mCap; }
+
     // Called once a frame, after it is displayed: sleeps until the next frame is due.
     void waitForNextFrame();
 
@@ -21,6 +23,7 @@ public:
     sf::Time waitAt(sf::Time now);
 
 private:
+    std::optional<unsigned int> mCap;
     sf::Time mPeriod; // zero: no cap
     sf::Time mNextFrame;
     sf::Clock mClock;

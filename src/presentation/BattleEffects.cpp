@@ -228,7 +228,6 @@ sf::VertexArray BattleEffects::light() const
 void BattleEffects::draw(sf::RenderTarget& target) const
 {
     target.draw(light(), sf::RenderStates(sf::BlendAdd));
-    for (const Seen& seen : mSeen)
-        if (seen.sinceHit < FlashTime)
-            target.draw(flashOf(seen), sf::RenderStates(sf::BlendAdd));
+    for (const sf::Sprite& flash : flashes())
+        target.draw(flash, sf::RenderStates(sf::BlendAdd));
 }

@@ -47,8 +47,7 @@ void StatusDisplay::show(std::optional<float> bossHealth, const Bonuses& bonuses
     if (mBossHealth)
         mBarFill.setSize(sf::Vector2f(BarSize.x * std::clamp(*mBossHealth, 0.f, 1.f), BarSize.y));
 
-    if (bonuses.secondShip != mShown.secondShip || bonuses.fireRateSteps != mShown.fireRateSteps ||
-        bonuses.speedSteps != mShown.speedSteps)
+    if (!(bonuses == mShown))
         arrangeBadges(bonuses);
 }
 

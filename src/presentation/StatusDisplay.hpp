@@ -23,6 +23,12 @@ public:
         bool secondShip = false;
         int fireRateSteps = 0; // taken above the starting rate
         int speedSteps = 0;
+
+        bool operator==(const Bonuses& other) const
+        {
+            return secondShip == other.secondShip && fireRateSteps == other.fireRateSteps &&
+                   speedSteps == other.speedSteps;
+        }
     };
 
     // The textures and the font must outlive the display.

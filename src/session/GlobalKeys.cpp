@@ -1,19 +1,23 @@
 #include "session/GlobalKeys.hpp"
 
+#include "config/KeyBindings.hpp"
 #include "session/Adjustments.hpp"
 
 #include <SFML/Window/Keyboard.hpp>
 
 namespace
 {
+using Fixed = KeyBindings::Fixed;
+
 bool isSwitchKey(sf::Keyboard::Key code)
 {
-    return code == sf::Keyboard::F11 || code == sf::Keyboard::Enter;
+    return KeyBindings::fixedRoleOf(code) == Fixed::Fullscreen || code == sf::Keyboard::Enter;
 }
 
 bool isSwitchPress(const sf::Event::KeyEvent& key)
 {
-    return key.code == sf::Keyboard::F11 || (key.code == sf::Keyboard::Enter && key.alt);
+    return KeyBindings::fixedRoleOf(key.code) == Fixed::Fullscreen ||
+           (key.code == sf::Keyboard::Enter && key.alt);
 }
 
 // The keyboard itself, for when the key's events may have gone to another window.
@@ -47,7 +51,7 @@ bool GlobalKeys::handle(const sf::Event& event)
     case sf::Event::KeyReleased:
         if (isSwitchKey(event.key.code))
             mSwitchKeyDown = false;
-        if (event.key.code == sf::Keyboard::M)
+        if (KeyBindings::fixedRoleOf(event.key.code) == Fixed::Mute)
             mMuteKeyDown = false;
         return false;
     case sf::Event::GainedFocus:
@@ -65,24 +69,24 @@ bool GlobalKeys::handle(const sf::Event& event)
 // turning the volume, as a player holding it expects.
 bool GlobalKeys::handleSoundKey(const sf::Event::KeyEvent& key)
 {
-    if (hasModifier(key))
+    const auto role = KeyBindings::fixedRoleOf(key.code);
+    if (!role || hasModifier(key))
         return false;
-    switch (key.code)
+    switch (*role)
     {
-    case sf::Keyboard::M:
+    case Fixed::Mute:
         if (!mMuteKeyDown)
             mAdjustments.toggleMute();
         mMuteKeyDown = true;
         return true;
-    case sf::Keyboard::Hyphen:
-    case sf::Keyboard::Subtract:
+    case Fixed::Quieter:
         mAdjustments.quieter();
         return true;
-    case sf::Keyboard::Equal:
-    case sf::Keyboard::Add:
+    case Fixed::Louder:
         mAdjustments.louder();
         return true;
-    default:
-        return false;
+    case Fixed::Fullscreen:
+        break;
     }
+    return false;
 }
