@@ -114,9 +114,8 @@ bool LoseScreen::isRetryKey(const sf::Event& event) const
 {
     if (event.type != sf::Event::KeyPressed)
         return false;
-    const auto& fire = mContext->preferences.keys().keys(KeyBindings::Action::Fire);
     return event.key.code == sf::Keyboard::Enter || event.key.code == sf::Keyboard::Space ||
-           std::find(fire.begin(), fire.end(), event.key.code) != fire.end();
+           mContext->preferences.keys().actionOf(event.key.code) == KeyBindings::Action::Fire;
 }
 
 bool LoseScreen::isShowing() const
