@@ -18,7 +18,10 @@ Background::Background(sf::RenderWindow* window, ResourceCache* resources) : mWi
     // height as below it; they hang beyond the tile's place and cover for the overshoot
     // a wrap drops, which leaves the two copies up to a frame's step off one another.
     if (galaxy.getSize().y > Field::Height)
-        mTileSprite.setOrigin(0.f, static_cast<float>((galaxy.getSize().y - Field::Height) / 2));
+    {
+        mSpareRows = static_cast<float>((galaxy.getSize().y - Field::Height) / 2);
+        mTileSprite.setOrigin(0.f, mSpareRows);
+    }
     mScrollVelocity = sf::Vector2f(0.f, 150.f);
     placeTiles();
 }
@@ -53,14 +56,14 @@ void Background::placeTiles()
 void Background::scrollTiles(sf::Time dt)
 {
     const sf::Vector2f change = mScrollVelocity * dt.asSeconds();
-    for (std::size_t i = 0; i < mTiles.size(); ++i)
+    for (backgroundTile& tile : mTiles)
     {
-        mTiles[i].sprite.move(change);
-        mTiles[i].position.x += change.x;
-        mTiles[i].position.y += change.y;
+        tile.sprite.move(change);
+        tile.position += change;
+    }
+    for (std::size_t i = 0; i < mTiles.size(); ++i)
         if (isTileBelowWindow(i))
             resetTile(i);
-    }
 }
 
 void Background::drawTiles()
@@ -74,9 +77,16 @@ bool Background::isTileBelowWindow(std::size_t index) const
     return mTiles[index].position.y > FieldHeight;
 }
 
-// A reset, not a modulo: the overshoot past the bottom is dropped.
+// A reset, not a modulo: the overshoot past the bottom is dropped, and the
+// picture's spare rows cover the seam it leaves. A long frame's overshoot is
+// more than they cover: then the copy goes directly above the other one, so
+// that no band of black crosses the field until the game ends.
 void Background::resetTile(std::size_t index)
 {
-    mTiles[index].position = sf::Vector2f(0.f, -FieldHeight);
+    const backgroundTile& other = mTiles[1 - index];
+    float top = -FieldHeight;
+    if (other.position.y - (top + FieldHeight) > mSpareRows)
+        top = other.position.y - FieldHeight;
+    mTiles[index].position = sf::Vector2f(0.f, top);
     mTiles[index].sprite.setPosition(mTiles[index].position);
 }

@@ -47,4 +47,5 @@ private:
     sf::Sprite mTileSprite;
     std::vector<backgroundTile> mTiles;
     sf::Vector2f mScrollVelocity;
+    float mSpareRows = 0.f; // of the picture, above and below the field's height
 };
