@@ -7,9 +7,9 @@
 
 #include <memory>
 
-void ScreenSequence::runCycle(ScreenContext& context)
+bool ScreenSequence::runCycle(ScreenContext& context, bool playAtOnce)
 {
-    std::unique_ptr<GameState> menu = std::make_unique<Menu>(context);
+    std::unique_ptr<GameState> menu = std::make_unique<Menu>(context, playAtOnce);
     menu->run();
     auto play = std::make_unique<Game>(context);
     const Game& played = *play;
@@ -17,7 +17,10 @@ void ScreenSequence::runCycle(ScreenContext& context)
     game->run();
     // Left from the pause menu: straight back to the title menu.
     if (played.quitToTitle())
-        return;
-    std::unique_ptr<GameState> loseScreen = std::make_unique<LoseScreen>(context);
+        return false;
+    auto lose = std::make_unique<LoseScreen>(context);
+    const LoseScreen& shown = *lose;
+    std::unique_ptr<GameState> loseScreen = std::move(lose);
     loseScreen->run();
+    return shown.playsAgain();
 }

@@ -6,6 +6,8 @@ namespace ScreenSequence
 {
 // One pass through menu -> play -> game over, each screen made afresh. The
 // three are released when the pass ends, the lose screen first. A game the
-// player quit from its pause menu has no game-over screen.
-void runCycle(ScreenContext& context);
+// player quit from its pause menu has no game-over screen. True when the
+// player chose on the game-over screen to play again: the next pass's menu
+// then starts its game at once.
+bool runCycle(ScreenContext& context, bool playAtOnce = false);
 } // namespace ScreenSequence

@@ -52,8 +52,9 @@ int play(const Options& options)
     ScreenContext& context = session.context();
     context.bestLevel.load(std::cerr);
     Command command(context.events);
+    bool playAgain = false;
     while (Command::isRunning())
-        ScreenSequence::runCycle(context);
+        playAgain = ScreenSequence::runCycle(context, playAgain);
     return 0;
 }
 } // namespace

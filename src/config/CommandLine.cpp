@@ -1,7 +1,9 @@
 #include "config/CommandLine.hpp"
 
+#include "config/SettingsTable.hpp"
+#include "config/ShownText.hpp"
+
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 
 namespace
@@ -23,66 +25,6 @@ std::optional<long> wholeNumber(const std::string& text, long low, long high)
     return value;
 }
 
-// The length of the well-formed UTF-8 sequence at text[i] (RFC 3629: no
-// overlong forms, no surrogates, nothing past U+10FFFF) and its code point;
-// 0 when there is none.
-std::size_t utf8Sequence(const std::string& text, std::size_t i, char32_t& point)
-{
-    const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(text[at]); };
-    const unsigned lead = byte(i);
-    const std::size_t length = lead < 0xC2   ? 0
-                               : lead < 0xE0 ? 2
-                               : lead < 0xF0 ? 3
-                               : lead < 0xF5 ? 4
-                                             : 0;
-    if (length == 0 || i + length > text.size())
-        return 0;
-    point = lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k)
-    {
-        if ((byte(i + k) & 0xC0) != 0x80)
-            return 0;
-        point = point << 6 | (byte(i + k) & 0x3F);
-    }
-    const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (point < smallest[length] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF))
-        return 0;
-    return length;
-}
-
-// Characters that move the cursor, end a line or start a terminal's control
-// sequence: C0, DEL, C1 and the Unicode line and paragraph separators.
-bool isControl(char32_t point)
-{
-    return point < 0x20 || (point >= 0x7F && point < 0xA0) || point == 0x2028 || point == 0x2029;
-}
-
-// The argument as the player typed it, in one line that a terminal shows as
-// it is: control characters (a newline pasted into an option, an escape
-// sequence) and bytes that are not UTF-8 are shown as escapes.
-std::string quoted(const std::string& text)
-{
-    std::string shown = "\"";
-    for (std::size_t i = 0; i < text.size();)
-    {
-        char32_t point = static_cast<unsigned char>(text[i]);
-        const std::size_t length = point < 0x80 ? 1 : utf8Sequence(text, i, point);
-        const std::size_t taken = std::max<std::size_t>(length, 1);
-        if (length != 0 && !isControl(point))
-            shown.append(text, i, taken);
-        else
-            for (std::size_t k = i; k < i + taken; ++k)
-            {
-                char escape[sizeof "\\xff"];
-                std::snprintf(escape, sizeof escape, "\\x%02x",
-                              static_cast<unsigned int>(static_cast<unsigned char>(text[k])));
-                shown += escape;
-            }
-        i += taken;
-    }
-    return shown + "\"";
-}
-
 // Splits "--name=value" into its two halves; a bare "--name" has no value yet.
 struct Argument
 {
@@ -96,6 +38,23 @@ Argument split(const std::string& argument)
     if (argument.rfind("--", 0) != 0 || equals == std::string::npos)
         return {argument, std::nullopt};
     return {argument.substr(0, equals), argument.substr(equals + 1)};
+}
+// The settings' names, as the file spells them, wrapped as the usage is.
+std::string settingNames()
+{
+    std::string names;
+    std::string line = " ";
+    for (const SettingsTable::Row& row : SettingsTable::rows())
+    {
+        const std::string item = " " + row.key + (&row == &SettingsTable::rows().back() ? "" : ",");
+        if (line.size() + item.size() > 78)
+        {
+            names += line + '\n';
+            line = " ";
+        }
+        line += item;
+    }
+    return names + line + '\n';
 }
 } // namespace
 
@@ -128,12 +87,12 @@ CommandLine::Result CommandLine::parse(const std::vector<std::string>& arguments
             }
             const std::optional<long> number = wholeNumber(*value, low, high);
             if (!number)
-                result.error = name + " takes " + what + ", not " + quoted(*value);
+                result.error = name + " takes " + what + ", not " + ShownText::quoted(*value);
             return number;
         };
 
         if (argument.value && name != "--volume" && name != "--max-fps")
-            result.error = quoted(name) + " takes no value";
+            result.error = ShownText::quoted(name) + " takes no value";
         else if (name == "--help" || name == "-h")
             ask(Options::Action::ShowHelp);
         else if (name == "--version")
@@ -157,7 +116,7 @@ CommandLine::Result CommandLine::parse(const std::vector<std::string>& arguments
                 options.maxFps = static_cast<unsigned int>(*cap);
         }
         else
-            result.error = "unknown option " + quoted(arguments[i]);
+            result.error = "unknown option " + ShownText::quoted(arguments[i]);
 
         if (!result.isValid())
             return result;
@@ -191,19 +150,20 @@ std::string CommandLine::usage()
            "Keys (the play keys as they come; choose your own in the options):\n"
            "  Menu             mouse, or Up/Down (W/S) and Enter or Space; O opens the\n"
            "                   options; Escape quits\n"
-           "  Options          Up/Down, Left/Right change a value, Enter, Escape goes back\n"
+           "  Options          Up/Down (W/S), Left/Right (A/D) change a value, Enter,\n"
+           "                   Escape goes back\n"
            "  Play             Left/Right move, Up or Space fires; P, Pause or Escape pauses\n"
            "                   and opens the pause menu (Resume, Options, Quit to title)\n"
-           "  Game over        after a second, Enter, Space or a fire key: the menu at once\n"
+           "  Game over        after a second, Enter, Space or a fire key plays again at\n"
+           "                   once; Escape goes to the title menu\n"
            "  Anywhere         M mutes, - and + turn the volume down and up,\n"
            "                   F11 or Alt+Enter toggles fullscreen\n"
            "  Gamepad          stick or D-pad moves, face buttons fire, Start pauses;\n"
            "                   in the menus, stick or D-pad, A and B; anywhere, hold Back:\n"
            "                   A mutes, down and up turn the volume, B toggles fullscreen\n"
            "\n"
-           "Settings are kept in $XDG_CONFIG_HOME/vantorix/settings.ini (volume, music,\n"
-           "effects, muted, fullscreen, max-fps, left, right, fire, pause, pad-fire,\n"
-           "pad-pause), the best level in $XDG_DATA_HOME/vantorix/best-level.\n";
+           "Settings are kept in $XDG_CONFIG_HOME/vantorix/settings.ini:\n" +
+           settingNames() + "The best level is kept in $XDG_DATA_HOME/vantorix/best-level.\n";
 }
 
 std::string CommandLine::version()

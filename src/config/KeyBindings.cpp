@@ -95,6 +95,37 @@ bool KeyBindings::setKeys(Action action, const std::vector<sf::Keyboard::Key>& k
     return true;
 }
 
+bool KeyBindings::bind(Action action, sf::Keyboard::Key key)
+{
+    const std::vector<sf::Keyboard::Key> before = keys(action);
+    const std::optional<Action> holder = actionOf(key);
+    if (!setKeys(action, {key}))
+        return false;
+    if (holder && holder != action && keys(*holder).empty())
+        for (sf::Keyboard::Key old : before)
+            if (old != key)
+                mKeys[indexOf(*holder)].push_back(old);
+    return true;
+}
+
+// Defaults never overlap: an action given its own back keeps them for good,
+// so each round makes one more action whole and the rounds end.
+std::vector<KeyBindings::Action> KeyBindings::restoreMissing()
+{
+    std::vector<Action> restored;
+    const auto missing = [this]
+    {
+        return std::find_if(Actions.begin(), Actions.end(),
+                            [this](Action each) { return keys(each).empty(); });
+    };
+    for (auto action = missing(); action != Actions.end(); action = missing())
+    {
+        moveInto(mKeys, indexOf(*action), KeyBindings().keys(*action));
+        restored.push_back(*action);
+    }
+    return restored;
+}
+
 const std::vector<unsigned int>& KeyBindings::padButtons(Action action) const
 {
     return mPadButtons[indexOf(action)];
@@ -106,15 +137,4 @@ bool KeyBindings::setPadButtons(Action action, const std::vector<unsigned int>& 
         return false;
     moveInto(mPadButtons, indexOf(action), buttons);
     return true;
-}
-
-std::optional<KeyBindings::Action> KeyBindings::actionOfPadButton(unsigned int button) const
-{
-    for (Action action : Actions)
-    {
-        const auto& bound = padButtons(action);
-        if (std::find(bound.begin(), bound.end(), button) != bound.end())
-            return action;
-    }
-    return std::nullopt;
 }

@@ -6,9 +6,9 @@
 #include <optional>
 #include <vector>
 
-// Which keys, and which gamepad buttons, do each play action. The input door
-// turns them into the keys the ships know (Left, Right and Up) and the pause,
-// so nothing past it knows which key spoke. A key does one action at most.
+// Which keys, and which gamepad buttons, do each play action. The event pump
+// reads them to decode what the player presses into play controls, so nothing
+// past it knows which key spoke. A key does one action at most.
 class KeyBindings
 {
 public:
@@ -32,11 +32,17 @@ public:
     std::optional<Action> actionOf(sf::Keyboard::Key key) const;
 
     // The keys do the action from now on, each taken from any other action
-    // that had it, which may be left with none. False, and nothing changes,
-    // when one of them is kept for the whole game (mute, volume, fullscreen).
+    // that had it, which may be left with none until restoreMissing(). False,
+    // and nothing changes, when one of them is kept for the whole game (mute,
+    // volume, fullscreen).
     bool setKeys(Action action, const std::vector<sf::Keyboard::Key>& keys);
-    // The player's choice in the options: the key alone does the action.
-    bool bind(Action action, sf::Keyboard::Key key) { return setKeys(action, {key}); }
+    // The player's choice in the options: the key alone does the action. An
+    // action it is taken from and left with no key gets the chosen action's
+    // old keys, so that every action always has one.
+    bool bind(Action action, sf::Keyboard::Key key);
+    // Every action left with no key gets its default keys back, from whoever
+    // holds them; the actions that did, in order.
+    std::vector<Action> restoreMissing();
     // What the keys kept for the whole game do on every screen; none for a key
     // the player may bind.
     enum class Fixed
@@ -54,7 +60,6 @@ public:
     const std::vector<unsigned int>& padButtons(Action action) const;
     // False for the actions a stick does (left and right).
     bool setPadButtons(Action action, const std::vector<unsigned int>& buttons);
-    std::optional<Action> actionOfPadButton(unsigned int button) const;
 
     bool operator==(const KeyBindings& other) const
     {

@@ -3,80 +3,40 @@
 #include <iostream>
 #include <utility>
 
-namespace
-{
-std::optional<unsigned int> capOf(unsigned int maxFps)
-{
-    return maxFps == 0 ? std::nullopt : std::optional<unsigned int>(maxFps);
-}
-} // namespace
-
 Preferences::Preferences(Options options, Settings* settings)
     : mOptions(std::move(options)), mSettings(settings),
-      mChosen(settings ? settings->values() : Settings::Values()),
-      mMaxFps(mOptions.maxFps ? mOptions.maxFps : capOf(mChosen.maxFps))
+      mChosen(settings ? settings->values() : SettingValues()), mInForce(mChosen)
 {
+    mInForce.fullscreen = mOptions.fullscreen.value_or(mChosen.fullscreen);
+    mInForce.muted = mOptions.muted.value_or(mChosen.muted);
+    mInForce.volume = mOptions.volume.value_or(mChosen.volume);
+    mInForce.maxFps = mOptions.maxFps.value_or(mChosen.maxFps);
 }
 
-bool Preferences::startsFullscreen() const
+std::optional<unsigned int> Preferences::maxFps() const
 {
-    return mOptions.fullscreen.value_or(mChosen.fullscreen);
+    if (mInForce.maxFps == 0)
+        return std::nullopt;
+    return mInForce.maxFps;
 }
 
-bool Preferences::startsMuted() const
+std::vector<const SettingsTable::Row*> Preferences::change(const SettingValues& values)
 {
-    return mOptions.muted.value_or(mChosen.muted);
+    std::vector<const SettingsTable::Row*> changed;
+    for (const SettingsTable::Row& row : SettingsTable::rows())
+        if (!row.same(mInForce, values))
+        {
+            row.copy(values, mChosen);
+            changed.push_back(&row);
+        }
+    // The keys move as a whole: a key the player gave one action left another.
+    mChosen.keys = values.keys;
+    mInForce = values;
+    return changed;
 }
 
-int Preferences::startingVolume() const
+void Preferences::keep()
 {
-    return mOptions.volume.value_or(mChosen.volume);
-}
-
-template <typename Change> void Preferences::remember(Change change)
-{
-    change(mChosen);
     if (mSettings)
         mSettings->save(mChosen, std::cerr);
-}
-
-void Preferences::rememberMuting(bool muted)
-{
-    remember([&](Settings::Values& values) { values.muted = muted; });
-}
-
-void Preferences::rememberVolume(bool muted, int volume)
-{
-    remember(
-        [&](Settings::Values& values)
-        {
-            values.muted = muted;
-            values.volume = volume;
-        });
-}
-
-void Preferences::rememberFullscreen(bool fullscreen)
-{
-    remember([&](Settings::Values& values) { values.fullscreen = fullscreen; });
-}
-
-void Preferences::rememberMusic(int music)
-{
-    remember([&](Settings::Values& values) { values.music = music; });
-}
-
-void Preferences::rememberEffects(int effects)
-{
-    remember([&](Settings::Values& values) { values.effects = effects; });
-}
-
-void Preferences::rememberMaxFps(std::optional<unsigned int> maxFps)
-{
-    mMaxFps = maxFps;
-    remember([&](Settings::Values& values) { values.maxFps = maxFps.value_or(0); });
-}
-
-void Preferences::rememberKeys(const KeyBindings& keys)
-{
-    remember([&](Settings::Values& values) { values.keys = keys; });
 }

@@ -1,15 +1,17 @@
 #pragma once
 
-#include "config/KeyBindings.hpp"
 #include "config/Options.hpp"
 #include "config/Settings.hpp"
+#include "config/SettingsTable.hpp"
 
 #include <optional>
+#include <vector>
 
-// What the game starts with, and what it remembers: a command-line option wins
-// for this run, then what the player last chose, then the defaults. What the
-// player changes in the game holds at once and is remembered; what an option
-// set for this run alone stays as it was remembered.
+// What holds this run, and what is remembered: a command-line option wins for
+// this run, then what the player last chose, then the defaults. What the
+// player changes in the game holds at once and is remembered at the next
+// keep(); what an option set for this run alone stays as it was remembered
+// until the player changes it.
 class Preferences
 {
 public:
@@ -17,31 +19,23 @@ public:
     explicit Preferences(Options options = Options(), Settings* settings = nullptr);
 
     const Options& options() const { return mOptions; }
+    // What holds now.
+    const SettingValues& values() const { return mInForce; }
 
-    bool startsFullscreen() const;
-    bool startsMuted() const;
-    int startingVolume() const;
-
-    int music() const { return mChosen.music; }
-    int effects() const { return mChosen.effects; }
+    int music() const { return mInForce.music; }
+    int effects() const { return mInForce.effects; }
     // None: play runs uncapped.
-    std::optional<unsigned int> maxFps() const { return mMaxFps; }
-    const KeyBindings& keys() const { return mChosen.keys; }
+    std::optional<unsigned int> maxFps() const;
+    const KeyBindings& keys() const { return mInForce.keys; }
 
-    void rememberMuting(bool muted);
-    // Changing the volume unmutes, so both are remembered.
-    void rememberVolume(bool muted, int volume);
-    void rememberFullscreen(bool fullscreen);
-    void rememberMusic(int music);
-    void rememberEffects(int effects);
-    void rememberMaxFps(std::optional<unsigned int> maxFps);
-    void rememberKeys(const KeyBindings& keys);
+    // The player's change; the rows that it changed, in the table's order.
+    std::vector<const SettingsTable::Row*> change(const SettingValues& values);
+    // Writes what the player changed since the last time, if anything.
+    void keep();
 
 private:
-    template <typename Change> void remember(Change change);
-
     Options mOptions;
     Settings* mSettings; // the entry point's, which outlive the preferences; may be none
-    Settings::Values mChosen;
-    std::optional<unsigned int> mMaxFps;
+    SettingValues mChosen;
+    SettingValues mInForce;
 };

@@ -1,14 +1,13 @@
 #include "config/Settings.hpp"
 
-#include "config/KeyNames.hpp"
+#include "config/SettingsTable.hpp"
+#include "config/ShownText.hpp"
 
-#include <algorithm>
-#include <functional>
+#include <cstdio>
 #include <sstream>
 
 namespace
 {
-constexpr std::size_t LargestFile = 4096;
 // A problem names a line by its first characters.
 constexpr std::size_t QuotedLength = 60;
 
@@ -21,133 +20,9 @@ std::string trimmed(const std::string& text)
     return text.substr(begin, text.find_last_not_of(blanks) - begin + 1);
 }
 
-// A line as a problem quotes it: on one line, without control characters.
-std::string shownAsQuote(const std::string& line)
+std::string shown(const std::filesystem::path& path)
 {
-    std::string quote;
-    for (const char c : line.substr(0, QuotedLength))
-        quote += static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? '?' : c;
-    return '"' + quote + (line.size() > QuotedLength ? "...\"" : "\"");
-}
-
-std::vector<std::string> split(const std::string& list)
-{
-    std::vector<std::string> items;
-    std::istringstream in(list);
-    for (std::string item; std::getline(in, item, ',');)
-        items.push_back(trimmed(item));
-    return items;
-}
-
-std::optional<bool> parseFlag(const std::string& text)
-{
-    if (text == "true" || text == "yes" || text == "on" || text == "1")
-        return true;
-    if (text == "false" || text == "no" || text == "off" || text == "0")
-        return false;
-    return std::nullopt;
-}
-
-std::optional<unsigned int> parseNumber(const std::string& text, unsigned int largest)
-{
-    if (text.empty() || text.size() > 4 ||
-        text.find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-    const unsigned int number = static_cast<unsigned int>(std::stoul(text));
-    if (number > largest)
-        return std::nullopt;
-    return number;
-}
-
-std::optional<std::vector<sf::Keyboard::Key>> parseKeys(const std::string& text)
-{
-    std::vector<sf::Keyboard::Key> keys;
-    for (const std::string& name : split(text))
-    {
-        const auto key = KeyNames::keyNamed(name);
-        if (!key)
-            return std::nullopt;
-        keys.push_back(*key);
-    }
-    return keys;
-}
-
-std::optional<std::vector<unsigned int>> parseButtons(const std::string& text)
-{
-    std::vector<unsigned int> buttons;
-    for (const std::string& number : split(text))
-    {
-        // SFML numbers a pad's buttons from 0 to 31.
-        const auto button = parseNumber(number, 31);
-        if (!button)
-            return std::nullopt;
-        buttons.push_back(*button);
-    }
-    return buttons;
-}
-
-template <typename Number>
-bool setNumber(const std::string& text, unsigned int largest, Number& value)
-{
-    const auto number = parseNumber(text, largest);
-    if (number)
-        value = static_cast<Number>(*number);
-    return number.has_value();
-}
-
-bool setFlag(const std::string& text, bool& value)
-{
-    const auto flag = parseFlag(text);
-    if (flag)
-        value = *flag;
-    return flag.has_value();
-}
-
-// What each key of the file sets; false when its value cannot be used.
-using Setter = std::function<bool(const std::string& value, Settings::Values& values)>;
-
-const std::vector<std::pair<std::string, Setter>>& setters()
-{
-    using Action = KeyBindings::Action;
-    static const std::vector<std::pair<std::string, Setter>> table = []
-    {
-        std::vector<std::pair<std::string, Setter>> entries = {
-            {"volume",
-             [](auto& text, auto& values) { return setNumber(text, 100, values.volume); }},
-            {"music", [](auto& text, auto& values) { return setNumber(text, 100, values.music); }},
-            {"effects",
-             [](auto& text, auto& values) { return setNumber(text, 100, values.effects); }},
-            {"muted", [](auto& text, auto& values) { return setFlag(text, values.muted); }},
-            {"fullscreen",
-             [](auto& text, auto& values) { return setFlag(text, values.fullscreen); }},
-            {"max-fps", [](auto& text, auto& values)
-             { return setNumber(text, Settings::LargestMaxFps, values.maxFps); }},
-        };
-        for (Action action : KeyBindings::Actions)
-            entries.emplace_back(KeyBindings::nameOf(action),
-                                 [action](auto& text, auto& values)
-                                 {
-                                     const auto keys = parseKeys(text);
-                                     return keys && values.keys.setKeys(action, *keys);
-                                 });
-        for (Action action : {Action::Fire, Action::Pause})
-            entries.emplace_back(std::string("pad-") + KeyBindings::nameOf(action),
-                                 [action](auto& text, auto& values)
-                                 {
-                                     const auto buttons = parseButtons(text);
-                                     return buttons && values.keys.setPadButtons(action, *buttons);
-                                 });
-        return entries;
-    }();
-    return table;
-}
-
-std::string joined(const std::vector<std::string>& items)
-{
-    std::string list;
-    for (const std::string& item : items)
-        list += (list.empty() ? "" : ", ") + item;
-    return list;
+    return ShownText::escaped(path.string());
 }
 } // namespace
 
@@ -155,7 +30,7 @@ Settings::Settings(KeptFile file) : mFile(std::move(file)) {}
 
 std::optional<Settings::Reading> Settings::parse(const std::string& text)
 {
-    if (text.find('\0') != std::string::npos)
+    if (text.find('\0') != std::string::npos || text.size() > LargestFile)
         return std::nullopt;
     Reading reading;
     // Some editors start a UTF-8 file with a byte order mark.
@@ -171,45 +46,36 @@ std::optional<Settings::Reading> Settings::parse(const std::string& text)
         const std::string key = trimmed(line.substr(0, equals));
         const std::string value =
             equals == std::string::npos ? "" : trimmed(line.substr(equals + 1));
-        const auto& table = setters();
-        const auto setter = std::find_if(table.begin(), table.end(),
-                                         [&](const auto& entry) { return entry.first == key; });
+        const SettingsTable::Row* row = SettingsTable::find(key);
         if (equals == std::string::npos || key.empty())
-            reading.problems.push_back(shownAsQuote(line) + " is not a setting");
-        else if (setter == table.end())
+            reading.problems.push_back(ShownText::quoted(line, QuotedLength) + " is not a setting");
+        else if (!row)
             reading.unknown.push_back(key + " = " + value);
-        else if (!setter->second(value, reading.values))
-            reading.problems.push_back(shownAsQuote(line) + " cannot be used; " + key +
-                                       " keeps its earlier value");
+        else if (!row->read(value, reading.values))
+            reading.problems.push_back(ShownText::quoted(line, QuotedLength) + " cannot be used; " +
+                                       key + " keeps its earlier value");
     }
+    // No play action is ever left without a key, whatever the lines took from it.
+    for (KeyBindings::Action action : reading.values.keys.restoreMissing())
+        reading.problems.push_back(std::string(KeyBindings::nameOf(action)) +
+                                   " was left without a key and keeps its default");
     return reading;
 }
 
 std::string Settings::format(const Values& values, const std::vector<std::string>& unknown)
 {
-    std::ostringstream out;
-    out << "# Vantorix settings, rewritten by the game when you change them.\n"
-        << "volume = " << values.volume << '\n'
-        << "music = " << values.music << '\n'
-        << "effects = " << values.effects << '\n'
-        << "muted = " << (values.muted ? "true" : "false") << '\n'
-        << "fullscreen = " << (values.fullscreen ? "true" : "false") << '\n'
-        << "max-fps = " << values.maxFps << '\n';
-    for (KeyBindings::Action action : KeyBindings::Actions)
-        out << KeyBindings::nameOf(action) << " = " << KeyNames::listOf(values.keys.keys(action))
-            << '\n';
-    for (KeyBindings::Action action : {KeyBindings::Action::Fire, KeyBindings::Action::Pause})
+    std::string text = "# Vantorix settings, rewritten by the game when you change them.\n";
+    for (const SettingsTable::Row& row : SettingsTable::rows())
     {
-        std::vector<std::string> numbers;
-        for (unsigned int button : values.keys.padButtons(action))
-            numbers.push_back(std::to_string(button));
-        // None: the pad's own buttons.
-        if (!numbers.empty())
-            out << "pad-" << KeyBindings::nameOf(action) << " = " << joined(numbers) << '\n';
+        const std::string value = row.write(values);
+        // An empty list of pad buttons means the pad's own: no line says it.
+        if (!value.empty())
+            text += row.key + " = " + value + '\n';
     }
     for (const std::string& line : unknown)
-        out << line << '\n';
-    return out.str();
+        if (text.size() + line.size() + 1 <= LargestFile)
+            text += line + '\n';
+    return text;
 }
 
 void Settings::load(std::ostream& problems)
@@ -218,34 +84,47 @@ void Settings::load(std::ostream& problems)
     mUnknown.clear();
     mLeftAlone = false;
     const KeptFile::Reading reading = mFile.read(LargestFile);
-    if (reading.status == KeptFile::Reading::Status::Missing)
-        return;
-
-    std::string problem = reading.problem;
-    // A file that could not be read is not ours to replace: nothing is kept this run.
-    if (reading.status == KeptFile::Reading::Status::Unreadable)
+    switch (reading.status)
     {
-        problems << "vantorix: the settings in " << mFile.path().string() << " cannot be read ("
-                 << problem << "); using the defaults, and changes will not be kept" << std::endl;
+    case KeptFile::Reading::Status::Missing:
+        return;
+    case KeptFile::Reading::Status::Unreadable:
+        // A file that could not be read is not ours to replace: nothing is kept this run.
+        problems << "vantorix: the settings in " << shown(mFile.path()) << " cannot be read ("
+                 << reading.problem << "); using the defaults, and changes will not be kept"
+                 << std::endl;
         mLeftAlone = true;
         mReported = true;
         return;
+    case KeptFile::Reading::Status::TooLarge:
+        setAside(reading.problem, problems);
+        return;
+    case KeptFile::Reading::Status::Read:
+        break;
     }
-    if (reading.status == KeptFile::Reading::Status::Read)
+    const auto parsed = parse(reading.contents);
+    if (!parsed)
     {
-        if (const auto parsed = parse(reading.contents))
-        {
-            mValues = parsed->values;
-            mUnknown = parsed->unknown;
-            for (const std::string& line : parsed->problems)
-                problems << "vantorix: in the settings in " << mFile.path().string() << ", " << line
-                         << std::endl;
-            return;
-        }
-        problem = "it is damaged";
+        setAside("it is not text", problems);
+        return;
     }
-    problems << "vantorix: the settings in " << mFile.path().string() << " cannot be used ("
-             << problem << "); using the defaults" << std::endl;
+    mValues = parsed->values;
+    mUnknown = parsed->unknown;
+    for (const std::string& line : parsed->problems)
+        problems << "vantorix: in the settings in " << shown(mFile.path()) << ", " << line
+                 << std::endl;
+}
+
+// Whatever made the file unusable, it may be the player's own work: it goes
+// where the next write cannot reach it.
+void Settings::setAside(const std::string& why, std::ostream& problems)
+{
+    const std::string aside = mFile.path().string() + ".bad";
+    const bool moved = std::rename(mFile.path().c_str(), aside.c_str()) == 0;
+    problems << "vantorix: the settings in " << shown(mFile.path()) << " cannot be used (" << why
+             << "); " << (moved ? "set aside as " + ShownText::escaped(aside) : "left as it is")
+             << ", using the defaults" << std::endl;
+    mLeftAlone = !moved;
     mReported = true;
 }
 
@@ -253,13 +132,47 @@ void Settings::save(const Values& values, std::ostream& problems)
 {
     if (values == mValues)
         return;
+    const Values before = mValues;
     mValues = values;
-    std::string problem;
     if (mLeftAlone)
         return;
-    if (!mFile.write(format(values, mUnknown), problem) && !mReported)
+    std::string problem;
+    const bool written = mFile.update(
+        LargestFile,
+        [&](const KeptFile::Reading& current) -> std::optional<std::string>
+        { return merged(current, before, problems); },
+        problem);
+    if (!written && !mReported)
     {
         problems << "vantorix: the settings cannot be remembered: " << problem << std::endl;
         mReported = true;
     }
+}
+
+// The file as it is now, with this game's changes since `before` written over
+// it; none when a file the game refuses is there and cannot be set aside.
+std::optional<std::string> Settings::merged(const KeptFile::Reading& current, const Values& before,
+                                            std::ostream& problems)
+{
+    std::optional<Reading> theirs;
+    if (current.status == KeptFile::Reading::Status::Read)
+        theirs = parse(current.contents);
+    if ((current.status == KeptFile::Reading::Status::Read && !theirs) ||
+        current.status == KeptFile::Reading::Status::TooLarge)
+    {
+        setAside(current.status == KeptFile::Reading::Status::Read ? "it is not text"
+                                                                   : current.problem,
+                 problems);
+        if (mLeftAlone)
+            return std::nullopt;
+    }
+    if (!theirs)
+        return format(mValues, mUnknown);
+    Values values = theirs->values;
+    for (const SettingsTable::Row& row : SettingsTable::rows())
+        if (!row.same(before, mValues))
+            row.copy(mValues, values);
+    values.keys.restoreMissing();
+    mUnknown = theirs->unknown;
+    return format(values, mUnknown);
 }

@@ -1,47 +1,25 @@
 #pragma once
 
 #include "config/KeptFile.hpp"
-#include "config/KeyBindings.hpp"
+#include "config/SettingValues.hpp"
 
+#include <cstddef>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
-// What the player last chose for the sound, the window, the frame rate and
-// the keys, remembered between runs in a small INI file. A missing file means
-// the defaults; an oversized one means the defaults and one line on the
-// problems stream; a line that cannot be used costs only its own setting, and
-// one line naming it. A file that cannot be read is left as it is, and nothing
-// is remembered that run. A file that cannot be written costs only the
-// remembering.
+// What the player last chose, remembered between runs in a small INI file of
+// "key = value" lines, one for each row of the settings table. A missing file
+// means the defaults; a line that cannot be used costs only its own setting,
+// and one line naming it. A file the game refuses as a whole (too large, not
+// text) is set aside once as settings.ini.bad, never written over; one that
+// cannot be read is left as it is, and nothing is remembered that run. A file
+// that cannot be written costs only the remembering.
 class Settings
 {
 public:
-    struct Values
-    {
-        Values() = default;
-        // The sound and the window, the rest as by default.
-        Values(bool isMuted, int level, bool isFullscreen)
-            : muted(isMuted), volume(level), fullscreen(isFullscreen)
-        {
-        }
-
-        bool muted = false;
-        int volume = 100; // master volume, 0 to 100
-        bool fullscreen = false;
-        int music = 100;         // the menu's song, 0 to 100 of the master volume
-        int effects = 100;       // every other sound, likewise
-        unsigned int maxFps = 0; // frame cap for play; 0 for none
-        KeyBindings keys;
-
-        bool operator==(const Values& other) const
-        {
-            return muted == other.muted && volume == other.volume &&
-                   fullscreen == other.fullscreen && music == other.music &&
-                   effects == other.effects && maxFps == other.maxFps && keys == other.keys;
-        }
-    };
+    using Values = SettingValues;
 
     struct Reading
     {
@@ -59,17 +37,25 @@ public:
     const Values& values() const { return mValues; }
 
     // Remembers the player's new choices; writes only when something changed.
+    // The file is read again under its lock first: what another copy of the
+    // game or an editor changed since is kept, for every setting that this
+    // game has not changed since it last wrote.
     void save(const Values& values, std::ostream& problems);
 
     // Lines "key = value"; blank lines, comments (# or ;) and [sections] are
-    // skipped. None for what is not text at all.
+    // skipped. None for what is not text at all or larger than LargestFile.
     static std::optional<Reading> parse(const std::string& text);
+    // Always something parse() reads back whole: unknown lines that would
+    // make it too large are left out.
     static std::string format(const Values& values, const std::vector<std::string>& unknown = {});
 
-    // The most a line may hold, and the range of each number.
-    static constexpr unsigned int LargestMaxFps = 1000;
+    static constexpr std::size_t LargestFile = 64 * 1024;
 
 private:
+    std::optional<std::string> merged(const KeptFile::Reading& current, const Values& before,
+                                      std::ostream& problems);
+    void setAside(const std::string& why, std::ostream& problems);
+
     KeptFile mFile;
     Values mValues;
     std::vector<std::string> mUnknown;

@@ -4,112 +4,84 @@
 #include "session/EventPump.hpp"
 
 #include <algorithm>
+#include <optional>
 
 bool Command::sRunning = true;
 
 namespace
 {
-using Action = KeyBindings::Action;
-
-const KeyBindings& defaultKeys()
+// The key each play control is recorded as: the keys the ships know.
+std::optional<sf::Keyboard::Key> recordedAs(PlayControl control)
 {
-    static const KeyBindings keys;
-    return keys;
-}
-
-// The key each play action is recorded as.
-sf::Keyboard::Key recordedAs(Action action)
-{
-    switch (action)
+    switch (control)
     {
-    case Action::Left:
+    case PlayControl::Left:
         return sf::Keyboard::Left;
-    case Action::Right:
+    case PlayControl::Right:
         return sf::Keyboard::Right;
-    default:
+    case PlayControl::Fire:
         return sf::Keyboard::Up;
+    case PlayControl::Pause:
+    case PlayControl::None:
+        break;
     }
+    return std::nullopt;
 }
 } // namespace
 
-Command::Command(EventPump& events, Gamepad::Layout pad, const KeyBindings* keys)
-    : mEvents(&events), mKeys(keys ? keys : &defaultKeys())
-{
-    events.setPadLayout(pad, keys);
-}
+Command::Command(EventPump& events) : mEvents(&events) {}
 
-// A pad speaks in the keys of its layout, whatever the player bound.
-std::optional<Action> Command::actionOf(sf::Keyboard::Key key) const
+bool Command::poll(Input& input)
 {
-    if (!mEvents->isFromPad())
-        return mKeys->actionOf(key);
-    switch (key)
-    {
-    case sf::Keyboard::Left:
-        return Action::Left;
-    case sf::Keyboard::Right:
-        return Action::Right;
-    case sf::Keyboard::Up:
-        return Action::Fire;
-    case sf::Keyboard::P:
-        return Action::Pause;
-    default:
-        return std::nullopt;
-    }
-}
-
-bool Command::pollEvent(sf::Event& event)
-{
-    return mEvents->pollEvent(event);
+    return mEvents->poll(input);
 }
 
 bool Command::pollEvents(const PausedReader& whilePaused)
 {
     bool any = false;
-    sf::Event event;
-    while (pollEvent(event))
+    Input input;
+    while (poll(input))
     {
         any = true;
-        switch (event.type)
-        {
-        case sf::Event::Closed:
-            mEvents->window().close();
-            quit();
-            break;
-        case sf::Event::LostFocus:
-            // A window that is being made or made again may lose the focus
-            // and get it back at once: only a loss that lasts counts.
-            if (!mEvents->hasFocus())
-                focusLost();
-            break;
-        case sf::Event::KeyPressed:
-        case sf::Event::KeyReleased:
-            readKey(event, whilePaused);
-            break;
-        default:
-            if (mPauseAsked && whilePaused)
-                whilePaused(event, false);
-            break;
-        }
+        read(input, whilePaused);
     }
     return any;
 }
 
-void Command::readKey(const sf::Event& event, const PausedReader& whilePaused)
+// A held key repeats its press: the pause counts the first one only. Paused,
+// the pause control goes on at once unless the menu takes it (an options page
+// asking for a key).
+void Command::read(const Input& input, const PausedReader& whilePaused)
 {
-    const bool pressed = event.type == sf::Event::KeyPressed;
-    const std::optional<Action> action = actionOf(event.key.code);
-    const bool isPauseKey = action == Action::Pause;
-    if (mPauseAsked && whilePaused && whilePaused(event, isPauseKey))
+    switch (input.type)
     {
-        if (!pressed && action && !isPauseKey)
-            recordKey(recordedAs(action.value()), false);
+    case Input::Type::Closed:
+        mEvents->window().close();
+        quit();
+        return;
+    case Input::Type::FocusLost:
+        // A window that is being made or made again may lose the focus and
+        // get it back at once: only a loss that lasts counts.
+        if (!mEvents->hasFocus())
+            focusLost();
+        return;
+    default:
+        break;
+    }
+    const bool pressed = input.type == Input::Type::Press;
+    const auto key = recordedAs(input.play);
+    if (mPauseAsked && whilePaused)
+    {
+        if (!whilePaused(input) && input.presses(PlayControl::Pause) && !input.repeat)
+            mPauseAsked = false;
+        if (key && input.type == Input::Type::Release)
+            recordKey(*key, false);
         return;
     }
-    if (isPauseKey)
-        pauseKey(pressed);
-    else if (action)
-        recordKey(recordedAs(action.value()), pressed);
+    if (input.presses(PlayControl::Pause) && !input.repeat)
+        mPauseAsked = !mPauseAsked;
+    else if (key && (pressed || input.type == Input::Type::Release))
+        recordKey(*key, pressed);
 }
 
 // The first event since the last hand-over is the next frame's, as if it came
@@ -173,27 +145,11 @@ void Command::handOverKeysLetGo(SceneNode& scene)
     mKeysLetGo = false;
 }
 
-// A held key repeats its press; a pad's button does not, and its release may
-// go unseen when the pad changes layout with the pause.
-void Command::pauseKey(bool pressed)
-{
-    if (mEvents->isFromPad())
-    {
-        if (pressed)
-            mPauseAsked = !mPauseAsked;
-        return;
-    }
-    if (pressed && !mPauseKeyDown)
-        mPauseAsked = !mPauseAsked;
-    mPauseKeyDown = pressed;
-}
-
 // Whatever was still waiting is stale: the scene hears every key let go, and
 // the next press of a pause key counts.
 void Command::focusLost()
 {
     mPauseAsked = true;
-    mPauseKeyDown = false;
     mWaiting.clear();
     mDown.fill(false);
     mPressed = false;

@@ -1,43 +1,34 @@
 #pragma once
 
-#include "config/KeyBindings.hpp"
-#include "session/Gamepad.hpp"
+#include "session/Input.hpp"
 
-#include <SFML/Window/Event.hpp>
 #include <SFML/Window/Keyboard.hpp>
 
 #include <array>
 #include <deque>
 #include <functional>
-#include <optional>
 
 class EventPump;
 class SceneNode;
 
 // What play needs from the player's inputs, drained once a frame from the
-// event pump (the window's events, then the gamepads' as keys): a close
-// request, the play keys that went down or up, as the keys the ships know
-// (Left, Right, and Up for fire, whichever keys the player bound to them), and
-// whether the player wants the game paused. Once a frame the scene is handed
-// one key event; events that come together reach it in order, one a frame, so
-// that none is lost. Also holds the flag that keeps the application cycling
-// through its screens.
+// event pump: a close request, the play controls that went down or up, as the
+// keys the ships know (Left, Right, and Up for fire, whichever keys or buttons
+// the player uses for them), and whether the player wants the game paused. Once a frame the scene
+// is handed one key event; events that come together reach it in order, one a frame, so that none
+// is lost. Also holds the flag that keeps the application cycling through its screens.
 class Command
 {
 public:
-    // Tells the pump what a pad's controls stand for while this command reads
-    // it. Without bindings the keys are the defaults; the bindings outlive the
-    // command, and a change to them holds at once.
-    explicit Command(EventPump& events, Gamepad::Layout pad = Gamepad::Layout::Play,
-                     const KeyBindings* keys = nullptr);
+    explicit Command(EventPump& events);
 
-    // The next event for a screen that reads its own, as EventPump::pollEvent.
-    bool pollEvent(sf::Event& event);
+    // The next input for a screen that reads its own, as EventPump::poll.
+    bool poll(Input& input);
 
-    // While the game is paused its menu is offered what the player does, with
-    // whether the event is a pause key's; it answers whether it took it. Play
-    // keys going up are recorded all the same, so none stays held.
-    using PausedReader = std::function<bool(const sf::Event& event, bool isPauseKey)>;
+    // While the game is paused its menu is offered what the player does; it
+    // answers whether it took it. Play controls going up are recorded all
+    // the same, so none stays held.
+    using PausedReader = std::function<bool(const Input& input)>;
 
     // True when there was any event at all.
     bool pollEvents(const PausedReader& whilePaused = {});
@@ -58,9 +49,9 @@ public:
     // ship drifts when play goes on.
     void handOverKeysLetGo(SceneNode& scene);
 
-    // The pause keys (P, Pause and Escape unless the player chose others, and a
-    // pad's Start) ask for a pause and then for the game to go on; losing the
-    // keyboard focus asks for a pause.
+    // The pause control (P, Pause and Escape unless the player chose others,
+    // and a pad's Start) asks for a pause and then for the game to go on;
+    // losing the keyboard focus asks for a pause.
     bool isPauseAsked() const { return mPauseAsked; }
     // The pause menu's Resume.
     void resume() { mPauseAsked = false; }
@@ -82,15 +73,12 @@ private:
         bool pressed;
     };
 
-    std::optional<KeyBindings::Action> actionOf(sf::Keyboard::Key key) const;
-    void readKey(const sf::Event& event, const PausedReader& whilePaused);
-    void pauseKey(bool pressed);
+    void read(const Input& input, const PausedReader& whilePaused);
     void focusLost();
     bool& isDown(sf::Keyboard::Key key);
     void dropOldestWaitingPair();
 
     EventPump* mEvents; // the entry point's, which outlives every Command bound to it
-    const KeyBindings* mKeys;
     sf::Keyboard::Key mKey = sf::Keyboard::Unknown;
     bool mPressed = false;
     bool mHandedOver = true;       // the scene has heard mKey and mPressed at least once
@@ -98,7 +86,6 @@ private:
     std::array<bool, PlayKeys.size()> mDown{}; // each play key as the recorded events leave it
     bool mKeysLetGo = false;
     bool mPauseAsked = false;
-    bool mPauseKeyDown = false; // a held key repeats its press; only the first one counts
 
     static bool sRunning;
 };

@@ -3,7 +3,6 @@
 #include "actors/Player.hpp"
 #include "actors/Wall.hpp"
 #include "config/BestLevel.hpp"
-#include "config/KeyNames.hpp"
 #include "config/Preferences.hpp"
 #include "foundation/Field.hpp"
 #include "foundation/GameTimer.hpp"
@@ -14,34 +13,51 @@
 #include "platform/FrameCap.hpp"
 #include "platform/StillPicture.hpp"
 #include "presentation/Background.hpp"
-#include "presentation/Lettering.hpp"
+#include "presentation/RuleHints.hpp"
 #include "presentation/ScoreBoard.hpp"
 #include "presentation/StatusDisplay.hpp"
 #include "presentation/VolumeNotice.hpp"
 #include "session/EventPump.hpp"
+#include "session/FrameEnd.hpp"
 #include "session/ScreenContext.hpp"
 #include "sound/SoundPause.hpp"
 
 #include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/RenderStates.hpp>
 
 #include <iostream>
 #include <utility>
 
 Game::Game(ScreenContext& context) : mContext(&context), mWindow(&context.window)
 {
+    context.events.beginScreen();
     loadTextures();
     loadSounds();
     loadFonts();
     buildScene();
     // The spawner's clocks start only now, after loading and building.
     mEnemySpawner = std::make_unique<EnemySpawner>(mWindow, &mResources, mClock);
-    mCommand = std::make_unique<Command>(context.events, Gamepad::Layout::Play,
-                                         &context.preferences.keys());
+    mCommand = std::make_unique<Command>(context.events);
     mExplosionSound.setBuffer(mResources.get(SoundBuffers::Explosion));
     mPauseMenu = std::make_unique<PauseMenu>(context, &mExplosionSound);
     mStatus = std::make_unique<StatusDisplay>(
         mResources.get(Textures::AddShip), mResources.get(Textures::BulletSpeed),
         mResources.get(Textures::Bolt), mResources.get(Fonts::DigitalTech));
+    mFirstLevelRule = RuleHints::firstLevelRule(mResources.get(Fonts::DigitalTech));
+    follow(context.preferences.values());
+    mSettings = context.adjustments.watch(SettingsTable::Applies::Play,
+                                          [this](const SettingValues& values) { follow(values); });
+}
+
+// What the player chose for play, at the start and whenever it changes (the
+// options open over a paused game).
+void Game::follow(const SettingValues& values)
+{
+    // Without a cap, play draws as many frames as the machine manages.
+    if (!mFrameCap || mFrameCap->cap() != mContext->preferences.maxFps())
+        mFrameCap = std::make_unique<FrameCap>(mContext->preferences.maxFps());
+    mEffects.setHitSound(values.hitSound);
+    mScoreBoard->setLabelEdge(values.labelEdge);
 }
 
 Game::~Game() = default;
@@ -53,8 +69,6 @@ void Game::run()
     StillPicture still;
     sf::Time deltaTime = sf::Time::Zero;
     bool played = false;
-    // Without a cap, play draws as many frames as the machine manages.
-    FrameCap frameCap(mContext->preferences.maxFps());
     while (mWindow->isOpen() && mRunning)
     {
         played = true;
@@ -68,28 +82,26 @@ void Game::run()
             update(deltaTime);
             deltaTime = sf::Time::Zero;
         }
-        // The options may have changed the cap.
-        if (frameCap.cap() != mContext->preferences.maxFps())
-            frameCap = FrameCap(mContext->preferences.maxFps());
         // Paused, the picture stands still but for the menu and the word on the sound.
         if (eventsCame || !wasPaused)
             still.disturb();
         if (!isPaused() ||
-            still.needsDrawing({mContext->notice.picture(), mPauseMenu->picture()}, *mWindow))
+            still.needsDrawing({mContext->notice.picture(), mPauseMenu->revision(), 0}, *mWindow))
         {
             render();
-            frameCap.waitForNextFrame();
+            mFrameCap->waitForNextFrame();
         }
         else
-            mContext->desktop.rest();
+            FrameEnd::finish(*mContext, false);
     }
     // The level this game reached, read before it goes back to 1. A window
     // closed before play began leaves no game to count.
     if (played)
         mContext->bestLevel.record(Level::getLevel(), std::cerr);
     mLevel.resetLevel();
-    if (mWindow->isOpen() && mEffects.showLoss(mSceneGraph))
-        holdTheLoss(frameCap);
+    if (mWindow->isOpen() && mContext->preferences.values().lossHold &&
+        mEffects.showLoss(mSceneGraph))
+        holdTheLoss(*mFrameCap);
 }
 
 // Play is over and its rules have had their last frame: the field stands still, without
@@ -116,21 +128,22 @@ bool Game::processEvents()
     mSceneGraph.startFrame();
     if (isPaused())
         mPauseMenu->point(mWindow->mapPixelToCoords(mContext->desktop.pointer(*mWindow)));
-    const bool eventsCame = mCommand->pollEvents([this](const sf::Event& event, bool isPauseKey)
-                                                 { return readWhilePaused(event, isPauseKey); });
+    const bool eventsCame =
+        mCommand->pollEvents([this](const Input& input) { return readWhilePaused(input); });
     mCommand->handOverKeysLetGo(mSceneGraph);
     setPaused(mCommand->isPauseAsked() && !mQuitToTitle);
+    // The key that goes on, of the device the player used last.
     if (isPaused())
-        mPauseMenu->setResumeKey(resumeKey());
+        mPauseMenu->setResumeKey(mContext->events.promptFor(PlayControl::Pause));
     return eventsCame;
 }
 
-// A pause key goes on at once, unless the options are asking for a key.
-bool Game::readWhilePaused(const sf::Event& event, bool isPauseKey)
+// A pause control goes on at once, unless an options page is asking for a key.
+bool Game::readWhilePaused(const Input& input)
 {
-    if (isPauseKey && !mPauseMenu->isInOptions())
+    if (input.presses(PlayControl::Pause) && !mPauseMenu->isCapturing())
         return false;
-    switch (mPauseMenu->handle(event))
+    switch (mPauseMenu->handle(input))
     {
     case PauseMenu::Choice::Resume:
         mCommand->resume();
@@ -143,15 +156,6 @@ bool Game::readWhilePaused(const sf::Event& event, bool isPauseKey)
         break;
     }
     return true;
-}
-
-// The key that goes on, for the device the player used last.
-std::string Game::resumeKey() const
-{
-    const auto& pauseKeys = mContext->preferences.keys().keys(KeyBindings::Action::Pause);
-    if (mContext->events.isFromPad() || pauseKeys.empty())
-        return "START";
-    return Lettering::capitals(KeyNames::nameOf(pauseKeys.front()));
 }
 
 // Nothing moves, fires, spawns or counts time while the game is paused.
@@ -174,10 +178,12 @@ void Game::render()
     mSceneGraph.draw(*mWindow);
     mEffects.draw(*mWindow);
     mStatus->draw(*mWindow);
+    // The rule no picture tells, with the first level's banner.
+    if (Level::getLevel() == 1 && mScoreBoard->isBannerShown())
+        mWindow->draw(mFirstLevelRule, sf::RenderStates::Default);
     if (isPaused())
         mPauseMenu->draw(*mWindow);
-    mContext->notice.draw(*mWindow);
-    mContext->desktop.display(*mWindow);
+    FrameEnd::finish(*mContext, true);
 }
 
 void Game::setPaused(bool paused)
@@ -188,9 +194,6 @@ void Game::setPaused(bool paused)
         mClock.stop();
     else
         mClock.start();
-    // Paused, a pad works the menu.
-    mContext->events.setPadLayout(paused ? Gamepad::Layout::Menu : Gamepad::Layout::Play,
-                                  &mContext->preferences.keys());
     mSceneGraph.setSoundsPaused(paused);
     SoundPause::setPaused(mExplosionSound, paused);
     mEffects.setSoundsPaused(paused);
@@ -209,13 +212,14 @@ void Game::buildScene()
     auto backgroundLayer = std::make_unique<SceneNode>();
     backgroundLayer->attachChild(std::move(mBackground));
     auto wallLayer = std::make_unique<Wall>(&mResources);
-    auto mScoreBoard = std::make_unique<ScoreBoard>(&mResources, mClock);
+    auto scoreBoard = std::make_unique<ScoreBoard>(&mResources, mClock);
+    mScoreBoard = scoreBoard.get();
 
     // Attachment order is drawing order: the background first, the board last.
     mSceneGraph.attachChild(std::move(backgroundLayer));
     mSceneGraph.attachChild(std::move(playerLayer));
     mSceneGraph.attachChild(std::move(wallLayer));
-    mSceneGraph.attachChild(std::move(mScoreBoard));
+    mSceneGraph.attachChild(std::move(scoreBoard));
 }
 
 void Game::loadTextures()

@@ -7,20 +7,22 @@
 #include "presentation/BattleEffects.hpp"
 #include "resources/ResourceCache.hpp"
 #include "scene/SceneNode.hpp"
+#include "session/Adjustments.hpp"
+#include "session/Input.hpp"
 
 #include <SFML/Audio/Sound.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Text.hpp>
 #include <SFML/System/Time.hpp>
-#include <SFML/Window/Event.hpp>
 
 #include <memory>
 #include <optional>
-#include <string>
 
 class Command;
 class EnemySpawner;
 class FrameCap;
 class PauseMenu;
+class ScoreBoard;
 class StatusDisplay;
 struct ScreenContext;
 
@@ -28,7 +30,7 @@ struct ScreenContext;
 // time step frame loop until the player loses or the window is closed. The
 // player may pause it: the game's clock and sounds stop, and the frames show
 // the still field, dimmed, under the pause menu until the player goes on, or
-// quits to the title menu. A lost game's field holds
+// quits to the title menu. When the player chose it, a lost game's field holds
 // still for a moment under the burst where it was lost before the screen ends.
 class Game : public GameState
 {
@@ -66,9 +68,9 @@ private:
     void loadFonts();
     bool matchesCategories(SceneNode::Pair& pair, Category::Type type1, Category::Type type2);
     void setPaused(bool paused);
-    bool readWhilePaused(const sf::Event& event, bool isPauseKey);
-    std::string resumeKey() const;
+    bool readWhilePaused(const Input& input);
     void holdTheLoss(FrameCap& frameCap);
+    void follow(const SettingValues& values);
 
     ScreenContext* mContext; // the entry point's context and window outlive every screen
     sf::RenderWindow* mWindow;
@@ -87,4 +89,8 @@ private:
     std::unique_ptr<PauseMenu> mPauseMenu;
     bool mQuitToTitle = false;
     std::unique_ptr<StatusDisplay> mStatus;
+    ScoreBoard* mScoreBoard = nullptr; // in the scene, which the screen owns
+    sf::Text mFirstLevelRule;
+    std::unique_ptr<FrameCap> mFrameCap;
+    Adjustments::Watch mSettings;
 };

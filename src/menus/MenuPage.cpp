@@ -47,42 +47,45 @@ MenuPage::MenuPage(std::string heading, std::vector<Entry> entries)
 {
 }
 
-MenuPage::Outcome MenuPage::handle(const sf::Event& event)
+MenuPage::Outcome MenuPage::handle(const Input& input)
 {
-    switch (event.type)
+    switch (input.type)
     {
-    case sf::Event::KeyPressed:
-        switch (event.key.code)
+    case Input::Type::Press:
+        switch (input.menu)
         {
-        case sf::Keyboard::Up:
+        case MenuControl::Up:
             light(mLit == 0 ? 0 : mLit - 1);
             break;
-        case sf::Keyboard::Down:
+        case MenuControl::Down:
             light(std::min(mLit + 1, mEntries.size() - 1));
             break;
-        case sf::Keyboard::Left:
+        case MenuControl::Left:
             turn(-1);
             break;
-        case sf::Keyboard::Right:
+        case MenuControl::Right:
             turn(1);
             break;
-        case sf::Keyboard::Enter:
-        case sf::Keyboard::Space:
-            return choose(mLit);
-        case sf::Keyboard::Escape:
-            return Outcome::Back;
-        default:
+        // A held key chooses once.
+        case MenuControl::Accept:
+            if (!input.repeat)
+                return choose(mLit);
+            break;
+        case MenuControl::Back:
+            if (!input.repeat)
+                return Outcome::Back;
+            break;
+        case MenuControl::None:
             break;
         }
         break;
-    case sf::Event::MouseButtonPressed:
-        if (event.mouseButton.button == sf::Mouse::Left && mPointer)
+    case Input::Type::Click:
+        if (mPointer)
             if (const auto entry = entryAt(*mPointer))
                 return click(*entry, mPointer->x);
         break;
-    case sf::Event::MouseWheelScrolled:
-        if (event.mouseWheelScroll.delta != 0.f)
-            turn(event.mouseWheelScroll.delta > 0.f ? 1 : -1);
+    case Input::Type::Wheel:
+        turn(input.step);
         break;
     default:
         break;

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "session/Input.hpp"
+
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/System/Vector2.hpp>
-#include <SFML/Window/Event.hpp>
 
 #include <functional>
 #include <optional>
@@ -12,10 +13,11 @@
 
 // One page of the menus beyond the title: a heading and a column of entries
 // over the dimmed field, one of them lit. Up and Down light the entry above or
-// below, Enter or Space chooses the lit one, Left and Right turn its value,
-// Escape goes back; the pointer lights the entry it is over, a left click
-// chooses it (or turns its value, down on the value's left half, up on its
-// right) and the wheel turns it.
+// below (neither wraps round, so a held key settles on the first or the
+// last), Accept chooses the lit one, Left and Right turn its value, Back goes
+// back; the pointer lights the entry it is over, a click chooses it (or turns
+// its value, down on the value's left half, up on its right) and the wheel
+// turns it.
 class MenuPage
 {
 public:
@@ -37,7 +39,7 @@ public:
 
     MenuPage(std::string heading, std::vector<Entry> entries);
 
-    Outcome handle(const sf::Event& event);
+    Outcome handle(const Input& input);
     // Where the pointer is, in field units: it lights the entry under it when it has moved.
     void point(sf::Vector2f pointer);
 
@@ -53,9 +55,9 @@ public:
     void draw(sf::RenderTarget& target, const sf::Font& font, bool dim = true) const;
 
     std::size_t lit() const { return mLit; }
-    // Changes whenever what the page shows may have changed, for a still screen.
-    int picture() const { return mChanges; }
-    void changed() { ++mChanges; }
+    // Counts the changes to what the page shows, for a still screen.
+    int revision() const { return mRevision; }
+    void changed() { ++mRevision; }
 
     static constexpr unsigned int TextSize = 28;
     static constexpr unsigned int TableSize = 20;
@@ -75,5 +77,5 @@ private:
     float mTop;
     std::size_t mLit = 0;
     std::optional<sf::Vector2f> mPointer;
-    int mChanges = 0;
+    int mRevision = 0;
 };

@@ -1,205 +1,189 @@
 #include "menus/OptionsMenu.hpp"
 
-#include "config/KeyNames.hpp"
 #include "config/Preferences.hpp"
 #include "menus/ControlsTable.hpp"
 #include "presentation/CaptionFont.hpp"
 #include "presentation/Lettering.hpp"
 #include "session/Adjustments.hpp"
+#include "session/EventPump.hpp"
+#include "session/KeyCapture.hpp"
 #include "session/ScreenContext.hpp"
 #include "sound/Effects.hpp"
-#include "sound/MasterVolume.hpp"
 
-#include <algorithm>
-#include <cctype>
-#include <string>
+#include <numeric>
 
 namespace
 {
 using Outcome = MenuPage::Outcome;
 using Action = KeyBindings::Action;
+using Page = SettingsTable::Page;
 
-constexpr int LevelStep = 10;
-
-std::string onOff(bool on)
+MenuPage::Entry back()
 {
-    return on ? "on" : "off";
+    return {"Back", nullptr, [] { return Outcome::Back; }, nullptr};
 }
-
-int stepped(int level, int step)
-{
-    return std::clamp(level + step * LevelStep, 0, 100);
-}
-
-std::string capName(std::optional<unsigned int> cap)
-{
-    return cap ? std::to_string(*cap) : "uncapped";
-}
-
-std::string titled(const std::string& name)
-{
-    std::string title = name;
-    title[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(title[0])));
-    return title;
-}
-
 } // namespace
 
-const std::vector<std::optional<unsigned int>>& OptionsMenu::FrameCaps()
-{
-    static const std::vector<std::optional<unsigned int>> caps = {std::nullopt, 60u, 120u, 144u};
-    return caps;
-}
-
 OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample)
-    : mContext(context), mSample(sample), mOptions(makeOptions()),
-      mKeys(makeKeys()), mOpen{&mOptions}
+    : mContext(context), mSample(sample)
 {
+    // Pages that the first one opens are made first.
+    MenuPage& extras = page(Page::Extras, "EXTRAS", {back()});
+    std::vector<MenuPage::Entry> keyEntries;
+    keyEntries.push_back({"Reset to defaults", nullptr,
+                          [this]
+                          {
+                              change([](SettingValues& values) { values.keys = KeyBindings(); });
+                              return Outcome::Stay;
+                          },
+                          nullptr});
+    keyEntries.push_back(back());
+    mKeys = &page(Page::Keys, "KEYS", std::move(keyEntries));
+    MenuPage& options = page(Page::Options, "OPTIONS",
+                             {opens("Keys", *mKeys),
+                              {"Controls", nullptr,
+                               [this]
+                               {
+                                   openControls();
+                                   return Outcome::Stay;
+                               },
+                               nullptr},
+                              opens("Extras", extras),
+                              back()});
+    mPages.emplace_back("CONTROLS", std::vector<MenuPage::Entry>{back()});
+    mControls = &mPages.back();
+    mOpen.push_back(&options);
 }
 
-MenuPage OptionsMenu::makeOptions()
-{
-    Adjustments& adjust = mContext.adjustments;
-    const Preferences& chosen = mContext.preferences;
-    return MenuPage("OPTIONS",
-                    {{"Volume", [&] { return std::to_string(adjust.volume().volume()); }, nullptr,
-                      [&](int step) { step > 0 ? adjust.louder() : adjust.quieter(); }},
-                     {"Music", [&] { return std::to_string(chosen.music()); }, nullptr,
-                      [&](int step) { adjust.setMusic(stepped(chosen.music(), step)); }},
-                     {"Effects", [&] { return std::to_string(chosen.effects()); }, nullptr,
-                      [this, &adjust, &chosen](int step)
-                      {
-                          adjust.setEffects(stepped(chosen.effects(), step));
-                          if (mSample)
-                              Effects::play(*mSample);
-                      }},
-                     {"Mute", [&] { return onOff(adjust.volume().isMuted()); },
-                      [&]
-                      {
-                          adjust.toggleMute();
-                          return Outcome::Stay;
-                      },
-                      [&](int) { adjust.toggleMute(); }},
-                     {"Fullscreen", [&] { return onOff(adjust.isFullscreen()); },
-                      [&]
-                      {
-                          adjust.askFullscreenSwitch();
-                          return Outcome::Stay;
-                      },
-                      [&](int) { adjust.askFullscreenSwitch(); }},
-                     {"Frame cap", [&] { return capName(chosen.maxFps()); }, nullptr,
-                      [&](int step)
-                      {
-                          const auto& caps = FrameCaps();
-                          const auto at = std::find(caps.begin(), caps.end(), chosen.maxFps());
-                          const long index = at == caps.end() ? 0 : at - caps.begin();
-                          const long count = static_cast<long>(caps.size());
-                          adjust.setMaxFps(
-                              caps[static_cast<std::size_t>((index + step + count) % count)]);
-                      }},
-                     {"Keys", nullptr,
-                      [this]
-                      {
-                          mOpen.push_back(&mKeys);
-                          ++mPageChanges;
-                          return Outcome::Stay;
-                      },
-                      nullptr},
-                     {"Controls", nullptr,
-                      [this]
-                      {
-                          openControls();
-                          return Outcome::Stay;
-                      },
-                      nullptr},
-                     {"Back", nullptr, [] { return Outcome::Back; }, nullptr}});
-}
-
-MenuPage OptionsMenu::makeKeys()
+// The rows of one page of the table, then the entries that follow them.
+MenuPage& OptionsMenu::page(Page page, std::string heading, std::vector<MenuPage::Entry> after)
 {
     std::vector<MenuPage::Entry> entries;
-    for (Action action : KeyBindings::Actions)
-        entries.push_back({titled(KeyBindings::nameOf(action)),
-                           [this, action]
-                           {
-                               if (mCapturing == action)
-                                   return std::string("Escape cancels");
-                               return ControlsTable::keysOf(mContext.preferences.keys(), action);
-                           },
-                           [this, action]
-                           {
-                               capture(action);
-                               return Outcome::Stay;
-                           },
-                           nullptr});
-    entries.push_back({"Reset to defaults", nullptr,
-                       [this]
-                       {
-                           setKeys(KeyBindings());
-                           return Outcome::Stay;
-                       },
-                       nullptr});
-    entries.push_back({"Back", nullptr, [] { return Outcome::Back; }, nullptr});
-    return MenuPage("KEYS", std::move(entries));
+    for (const SettingsTable::Row& row : SettingsTable::rows())
+        if (row.page == page)
+            entries.push_back(entryOf(row));
+    entries.insert(entries.end(), after.begin(), after.end());
+    mPages.emplace_back(std::move(heading), std::move(entries));
+    return mPages.back();
+}
+
+MenuPage::Entry OptionsMenu::entryOf(const SettingsTable::Row& row)
+{
+    MenuPage::Entry entry;
+    entry.label = row.label;
+    const Preferences& chosen = mContext.preferences;
+    entry.value = [&row, &chosen] { return row.show(chosen.values()); };
+    if (row.binds)
+    {
+        const Action action = *row.binds;
+        entry.value = [this, action, &chosen]
+        {
+            if (mCapturing == action)
+                return std::string("Escape cancels");
+            return ControlsTable::keysOf(chosen.keys(), action);
+        };
+        entry.choose = [this, action]
+        {
+            capture(action);
+            return Outcome::Stay;
+        };
+        return entry;
+    }
+    entry.turn = [this, &row](int step)
+    {
+        change([&](SettingValues& values) { row.turn(values, step); });
+        // The effects' volume is heard as it turns.
+        if (row.applies == SettingsTable::Applies::Effects && mSample)
+            Effects::play(*mSample);
+    };
+    if (row.toggles)
+        entry.choose = [turn = entry.turn]
+        {
+            turn(1);
+            return Outcome::Stay;
+        };
+    return entry;
+}
+
+MenuPage::Entry OptionsMenu::opens(std::string label, MenuPage& page)
+{
+    return {std::move(label), nullptr,
+            [this, &page]
+            {
+                mOpen.push_back(&page);
+                ++mRevision;
+                return Outcome::Stay;
+            },
+            nullptr};
 }
 
 void OptionsMenu::openControls()
 {
-    mControls.emplace(
-        "CONTROLS",
-        std::vector<MenuPage::Entry>{{"Back", nullptr, [] { return Outcome::Back; }, nullptr}});
     mControls->setTable(ControlsTable::rows(mContext.preferences.keys()));
-    mOpen.push_back(&*mControls);
-    ++mPageChanges;
+    mOpen.push_back(mControls);
+    ++mRevision;
+}
+
+void OptionsMenu::change(const std::function<void(SettingValues& values)>& edit)
+{
+    SettingValues values = mContext.preferences.values();
+    edit(values);
+    mContext.adjustments.change(values);
 }
 
 void OptionsMenu::capture(Action action)
 {
     mCapturing = action;
-    mKeys.setPrompt("PRESS A KEY FOR " + Lettering::capitals(KeyBindings::nameOf(action)));
+    mContext.events.setCapturing(true);
+    mKeys->setPrompt("PRESS A KEY FOR " + Lettering::capitals(KeyBindings::nameOf(action)));
 }
 
-bool OptionsMenu::handle(const sf::Event& event)
+bool OptionsMenu::handle(const Input& input)
 {
     if (mCapturing)
     {
-        if (event.type == sf::Event::KeyPressed)
-            captured(event.key.code);
+        captured(input);
         return true;
     }
-    if (mOpen.back()->handle(event) == Outcome::Back)
+    if (mOpen.back()->handle(input) == Outcome::Back)
     {
         mOpen.pop_back();
-        ++mPageChanges;
+        ++mRevision;
     }
+    // What the player changed is written once, as the options are left.
+    if (mOpen.empty())
+        mContext.adjustments.keep();
     return !mOpen.empty();
 }
 
-// Escape takes the question back; a key kept for the whole game is refused,
-// and the question stays.
-void OptionsMenu::captured(sf::Keyboard::Key key)
+// A key kept for the whole game is refused, and the question stays.
+void OptionsMenu::captured(const Input& input)
 {
-    if (key == sf::Keyboard::Escape)
-    {
-        mCapturing.reset();
-        mKeys.setPrompt({});
-        return;
-    }
     KeyBindings keys = mContext.preferences.keys();
-    if (!keys.bind(*mCapturing, key))
+    switch (KeyCapture::bind(keys, *mCapturing, input))
     {
-        mKeys.setPrompt(Lettering::capitals(KeyNames::nameOf(key)) + " IS KEPT: ANOTHER KEY?");
+    case KeyCapture::Outcome::Waiting:
         return;
+    case KeyCapture::Outcome::Kept:
+        mKeys->setPrompt(KeyCapture::nameOf(input.source) + " IS KEPT: ANOTHER KEY?");
+        return;
+    case KeyCapture::Outcome::StickOnly:
+        mKeys->setPrompt("THE STICK STEERS: A KEY?");
+        return;
+    case KeyCapture::Outcome::Bound:
+        change([&](SettingValues& values) { values.keys = keys; });
+        break;
+    case KeyCapture::Outcome::Cancelled:
+        break;
     }
-    setKeys(keys);
-    mCapturing.reset();
-    mKeys.setPrompt({});
+    stopCapturing();
 }
 
-void OptionsMenu::setKeys(const KeyBindings& keys)
+void OptionsMenu::stopCapturing()
 {
-    mContext.adjustments.setKeys(keys);
-    mKeys.changed();
+    mCapturing.reset();
+    mContext.events.setCapturing(false);
+    mKeys->setPrompt({});
 }
 
 void OptionsMenu::point(sf::Vector2f pointer)
@@ -214,10 +198,8 @@ void OptionsMenu::draw(sf::RenderTarget& target) const
         mOpen.back()->draw(target, mContext.captionFont.get());
 }
 
-int OptionsMenu::picture() const
+int OptionsMenu::revision() const
 {
-    int picture = mPageChanges;
-    for (const MenuPage* page : {&mOptions, &mKeys})
-        picture += page->picture();
-    return picture + (mControls ? mControls->picture() : 0);
+    return std::accumulate(mPages.begin(), mPages.end(), mRevision,
+                           [](int sum, const MenuPage& page) { return sum + page.revision(); });
 }

@@ -1,20 +1,25 @@
 #pragma once
 
 #include "config/KeyBindings.hpp"
+#include "config/SettingsTable.hpp"
 #include "menus/MenuPage.hpp"
+#include "session/Input.hpp"
 
 #include <SFML/Audio/Sound.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
-#include <SFML/Window/Event.hpp>
 
+#include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
 struct ScreenContext;
 
-// The options, from the title menu or the pause menu: the master, music and
-// effects volumes and muting, fullscreen, the frame cap, the play keys and a
-// page of every control. Each change holds at once and is remembered.
+// The options, from the title menu or the pause menu: a page for each page of
+// the settings table (the sound, the window and the frame cap first; the
+// play keys; the touches the game may add), and a page of every control.
+// Each change holds at once; the settings are written once, when the player
+// leaves the options.
 class OptionsMenu
 {
 public:
@@ -23,30 +28,32 @@ public:
     OptionsMenu(ScreenContext& context, sf::Sound* sample);
 
     // False once the player has gone back out of the options.
-    bool handle(const sf::Event& event);
+    bool handle(const Input& input);
     // The pointer in field units.
     void point(sf::Vector2f pointer);
     void draw(sf::RenderTarget& target) const;
-    // Changes whenever what the options show may have changed.
-    int picture() const;
-
-    // The frame caps offered; a cap chosen elsewhere is shown as it is.
-    static const std::vector<std::optional<unsigned int>>& FrameCaps();
+    // Counts the changes to what the options show, for a still screen.
+    int revision() const;
+    // The Keys page waits for a key: every key and button comes here.
+    bool isCapturing() const { return mCapturing.has_value(); }
 
 private:
-    MenuPage makeOptions();
-    MenuPage makeKeys();
+    MenuPage& page(SettingsTable::Page page, std::string heading,
+                   std::vector<MenuPage::Entry> after);
+    MenuPage::Entry entryOf(const SettingsTable::Row& row);
+    MenuPage::Entry opens(std::string label, MenuPage& page);
     void openControls();
+    void change(const std::function<void(SettingValues& values)>& edit);
     void capture(KeyBindings::Action action);
-    void captured(sf::Keyboard::Key key);
-    void setKeys(const KeyBindings& keys);
+    void captured(const Input& input);
+    void stopCapturing();
 
     ScreenContext& mContext;
     sf::Sound* mSample;
-    MenuPage mOptions;
-    MenuPage mKeys;
-    std::optional<MenuPage> mControls;
+    std::deque<MenuPage> mPages; // they never move: entries point at them
+    MenuPage* mKeys = nullptr;
+    MenuPage* mControls = nullptr;
     std::vector<MenuPage*> mOpen; // the page shown last
     std::optional<KeyBindings::Action> mCapturing;
-    int mPageChanges = 0;
+    int mRevision = 0;
 };

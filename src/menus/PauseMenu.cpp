@@ -12,7 +12,7 @@ constexpr float EntriesTop = 460.f;
 } // namespace
 
 PauseMenu::PauseMenu(ScreenContext& context, sf::Sound* sample)
-    : mContext(context), mSample(sample), mOverlay(context.captionFont.get()),
+    : mContext(context), mOverlay(context.captionFont.get()),
       mEntries({}, {{"Resume", nullptr,
                      [this]
                      {
@@ -23,8 +23,7 @@ PauseMenu::PauseMenu(ScreenContext& context, sf::Sound* sample)
                     {"Options", nullptr,
                      [this]
                      {
-                         mOptions = std::make_unique<OptionsMenu>(mContext, mSample);
-                         ++mChanges;
+                         mPages.openOptions();
                          return Outcome::Stay;
                      },
                      nullptr},
@@ -34,32 +33,29 @@ PauseMenu::PauseMenu(ScreenContext& context, sf::Sound* sample)
                          mChosen = Choice::QuitToTitle;
                          return Outcome::Stay;
                      },
-                     nullptr}})
+                     nullptr}}),
+      mPages(context, sample)
 {
     mEntries.setTop(EntriesTop);
 }
 
-PauseMenu::Choice PauseMenu::handle(const sf::Event& event)
+PauseMenu::Choice PauseMenu::handle(const Input& input)
 {
-    if (mOptions)
+    if (mPages.isOpen())
     {
-        if (!mOptions->handle(event))
-        {
-            mOptions.reset();
-            ++mChanges;
-        }
+        mPages.handle(input);
         return Choice::None;
     }
     mChosen = Choice::None;
-    if (mEntries.handle(event) == Outcome::Back)
+    if (mEntries.handle(input) == Outcome::Back)
         return Choice::Resume;
     return mChosen;
 }
 
 void PauseMenu::point(sf::Vector2f pointer)
 {
-    if (mOptions)
-        mOptions->point(pointer);
+    if (mPages.isOpen())
+        mPages.point(pointer);
     else
         mEntries.point(pointer);
 }
@@ -67,18 +63,17 @@ void PauseMenu::point(sf::Vector2f pointer)
 void PauseMenu::setResumeKey(const std::string& key)
 {
     if (mOverlay.setResumeKey(key))
-        ++mChanges;
+        ++mRevision;
 }
 
 void PauseMenu::draw(sf::RenderTarget& target) const
 {
     mOverlay.draw(target);
     mEntries.draw(target, mContext.captionFont.get(), false);
-    if (mOptions)
-        mOptions->draw(target);
+    mPages.draw(target);
 }
 
-int PauseMenu::picture() const
+int PauseMenu::revision() const
 {
-    return mChanges + mEntries.picture() + (mOptions ? mOptions->picture() : 0);
+    return mRevision + mEntries.revision() + mPages.revision();
 }

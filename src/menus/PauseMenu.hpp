@@ -1,21 +1,20 @@
 #pragma once
 
 #include "menus/MenuPage.hpp"
-#include "menus/OptionsMenu.hpp"
+#include "menus/PagesOver.hpp"
 #include "presentation/PauseOverlay.hpp"
+#include "session/Input.hpp"
 
 #include <SFML/Audio/Sound.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
-#include <SFML/Window/Event.hpp>
 
-#include <memory>
 #include <string>
 
 struct ScreenContext;
 
 // What a paused game shows and answers: the field dimmed under "PAUSED", a
 // line naming the key that goes on, and the entries Resume, Options and Quit
-// to title. Options open over it; Escape goes back as in every menu.
+// to title. Options open over it; Back resumes, as it goes back in every menu.
 class PauseMenu
 {
 public:
@@ -30,24 +29,25 @@ public:
     // outlives the menu.
     PauseMenu(ScreenContext& context, sf::Sound* sample);
 
-    Choice handle(const sf::Event& event);
-    bool isInOptions() const { return mOptions != nullptr; }
+    Choice handle(const Input& input);
+    bool isInOptions() const { return mPages.isOpen(); }
+    // An options page waits for a key: the pause key too is the player's answer.
+    bool isCapturing() const { return mPages.isCapturing(); }
     // The pointer in field units.
     void point(sf::Vector2f pointer);
     // "P", "START" ...: the key of the device the player used last.
     void setResumeKey(const std::string& key);
     void draw(sf::RenderTarget& target) const;
-    // Changes whenever what the menu shows may have changed.
-    int picture() const;
+    // Counts the changes to what the menu shows.
+    int revision() const;
 
     const PauseOverlay& overlay() const { return mOverlay; }
 
 private:
     ScreenContext& mContext;
-    sf::Sound* mSample;
     PauseOverlay mOverlay;
     MenuPage mEntries;
+    PagesOver mPages;
     Choice mChosen = Choice::None;
-    std::unique_ptr<OptionsMenu> mOptions; // while open
-    int mChanges = 0;
+    int mRevision = 0;
 };

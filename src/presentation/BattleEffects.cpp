@@ -130,7 +130,7 @@ void BattleEffects::see(const SceneNode& enemy, sf::Time dt)
         if (health.left < before->hitPoints)
         {
             seen.sinceHit = 0.f;
-            if (seen.sinceTick >= FlashTime)
+            if (mHitSoundOn && seen.sinceTick >= FlashTime)
             {
                 seen.sinceTick = 0.f;
                 Effects::play(mHitSound);

@@ -17,7 +17,8 @@
 class SceneNode;
 
 // What the play screen draws over its scene without it taking part in play: a burst
-// where an enemy died, a white flash and a quiet tick where one took a hit it survived,
+// where an enemy died, a white flash (and a quiet tick, when the player chose it) where
+// one took a hit it survived,
 // a glow on the field's bottom edge beneath every enemy that comes within reach of it
 // (an enemy that gets past the bottom ends the game at once), and the burst where the
 // game was lost. It reads the scene after the collision rules and changes nothing in it.
@@ -43,6 +44,8 @@ public:
     // The glow and the bursts: triangles of light, drawn at once with additive blending.
     sf::VertexArray light() const;
     void setSoundsPaused(bool paused);
+    // Hits an enemy survives tick only when asked: by default they are silent.
+    void setHitSound(bool on) { mHitSoundOn = on; }
 
     // The boss's hit points left, as a share of its starting ones, while it is on the field.
     std::optional<float> bossHealth() const { return mBossHealth; }
@@ -76,4 +79,5 @@ private:
     sf::SoundBuffer mHitBuffer;
     sf::Sound mHitSound;
     int mHitTicks = 0;
+    bool mHitSoundOn = false;
 };

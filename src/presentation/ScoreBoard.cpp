@@ -24,8 +24,14 @@ ScoreBoard::ScoreBoard(ResourceCache* resources, const GameClock& clock) : mBann
                              static_cast<float>(Field::Height / 2.5));
     mLevelLabel.setCharacterSize(20);
     mLevelBanner.setCharacterSize(80);
-    // The small label lies over the brightest stars and nebula: a dark edge parts it from them.
-    Lettering::outline(mLevelLabel);
+}
+
+void ScoreBoard::setLabelEdge(bool edge)
+{
+    if (edge)
+        Lettering::outline(mLevelLabel);
+    else
+        mLevelLabel.setOutlineThickness(0.f);
 }
 
 ScoreBoard::~ScoreBoard() = default;

@@ -25,6 +25,10 @@ public:
     const sf::Text& getBanner() const { return mLevelBanner; }
     bool isBannerShown() const { return mShowBanner; }
 
+    // A dark edge round the small label parts it from the brightest stars;
+    // without it, the label is white letters alone.
+    void setLabelEdge(bool edge);
+
 protected:
     void drawCurrent(sf::RenderWindow& window) override;
     void updateCurrent(sf::Time dt) override;

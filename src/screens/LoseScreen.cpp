@@ -5,8 +5,10 @@
 #include "platform/Desktop.hpp"
 #include "platform/StillPicture.hpp"
 #include "presentation/CaptionFont.hpp"
+#include "presentation/RuleHints.hpp"
 #include "presentation/VolumeNotice.hpp"
 #include "session/EventPump.hpp"
+#include "session/FrameEnd.hpp"
 #include "session/ScreenContext.hpp"
 #include "sound/Effects.hpp"
 
@@ -19,16 +21,16 @@ namespace
 {
 constexpr float SecondSoundAfter = 2.f;
 constexpr float ShowFor = 4.f;
-// From then on the keys that start play end the screen at once.
-constexpr float RetryAfter = 1.f;
+// From then on the screen says how to leave it, and the keys it names do.
+constexpr float LeaveAfter = 1.f;
 } // namespace
 
 LoseScreen::LoseScreen(ScreenContext& context)
     : mElapsed(sf::Time::Zero), mContext(&context), mWindow(&context.window), mShowing(true),
       mLose2Played(false)
 {
-    // A pad's A speaks as Enter here; a button still held from play counts once let go.
-    context.events.setPadLayout(Gamepad::Layout::Menu, &context.preferences.keys());
+    // A key or button still held from play counts once let go.
+    context.events.beginScreen();
     loadTextures();
     loadSounds();
     applyTextures();
@@ -36,6 +38,8 @@ LoseScreen::LoseScreen(ScreenContext& context)
     // A lose screen after a game that recorded nothing shows its picture alone.
     if (const auto& lastGame = context.bestLevel.lastGame())
         mRecordCaption = RecordCaption::forGameOver(context.captionFont.get(), *lastGame);
+    mKeysHint = RuleHints::gameOverKeys(context.captionFont.get(),
+                                        context.events.lastDevice() == Device::Pad);
     mShowing = true;
     mLose2Played = false;
 }
@@ -74,27 +78,22 @@ void LoseScreen::showLoop()
     StillPicture still;
     while (mWindow->isOpen() && isShowing())
     {
-        if (mElapsed.asSeconds() > RetryAfter)
-        {
-            if (mContext->events.holdEvents([this](const sf::Event& event)
-                                            { return isRetryKey(event); }))
-                mShowing = false;
-        }
+        const bool leaving = mElapsed.asSeconds() > LeaveAfter;
+        if (leaving)
+            mContext->events.hold([this](const Input& input) { return leavesEarly(input); });
         else
-            mContext->events.holdEvents();
-        // The picture changes only with the word on the sound.
-        if (still.needsDrawing(mContext->notice.picture(), *mWindow))
+            mContext->events.hold();
+        // The picture changes with the word on the sound, and once, when the keys show.
+        const bool drew = still.needsDrawing({mContext->notice.picture(), leaving, 0}, *mWindow);
+        if (drew)
         {
             mWindow->clear(sf::Color::Black);
             mWindow->draw(mLoseSprite, sf::RenderStates::Default);
             mRecordCaption.draw(*mWindow);
-            mContext->notice.draw(*mWindow);
-            mContext->desktop.display(*mWindow);
+            if (leaving)
+                mWindow->draw(mKeysHint, sf::RenderStates::Default);
         }
-        else
-        {
-            mContext->desktop.rest();
-        }
+        FrameEnd::finish(*mContext, drew);
 
         mElapsed = mClock.getElapsedTime();
         if (mElapsed.asSeconds() > SecondSoundAfter && !mLose2Played)
@@ -109,13 +108,16 @@ void LoseScreen::showLoop()
     mWindow->clear(sf::Color::Black);
 }
 
-// Enter and Space, a fire key, and a pad's A (which the pump hands out as Enter).
-bool LoseScreen::isRetryKey(const sf::Event& event) const
+// Only a fresh press counts: fire held through the loss, and its repeats, do
+// not. A pad's button stands for two controls at once (B goes back and
+// fires): the first decides.
+bool LoseScreen::leavesEarly(const Input& input)
 {
-    if (event.type != sf::Event::KeyPressed)
+    if (!input.isFreshPress() || !mShowing)
         return false;
-    return event.key.code == sf::Keyboard::Enter || event.key.code == sf::Keyboard::Space ||
-           mContext->preferences.keys().actionOf(event.key.code) == KeyBindings::Action::Fire;
+    mPlaysAgain = input.menu == MenuControl::Accept || input.play == PlayControl::Fire;
+    mShowing = !mPlaysAgain && input.menu != MenuControl::Back;
+    return !mShowing;
 }
 
 bool LoseScreen::isShowing() const

@@ -3,21 +3,24 @@
 #include "app/GameState.hpp"
 #include "presentation/RecordCaption.hpp"
 #include "resources/ResourceCache.hpp"
+#include "session/Input.hpp"
 
 #include <SFML/Audio/Sound.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Text.hpp>
 #include <SFML/System/Clock.hpp>
 #include <SFML/System/Time.hpp>
-#include <SFML/Window/Event.hpp>
 
 struct ScreenContext;
 
 // The game-over screen: shows its image for four seconds, with one lose sound
-// at once and a second after two. After its first second, the keys that start
-// play (Enter, Space, a fire key, a pad's A) end it at once. It acts on no
-// other events: what works on every screen (resizing, fullscreen) still does,
-// and whatever else the player does meanwhile waits for the menu that follows.
+// at once and a second after two. After its first second it says how to leave
+// it early: a fresh press of Accept or Fire (Enter, Space, a fire key, a pad's
+// A) plays again at once, Back (Escape, a pad's B) goes to the title menu at
+// once; a key held since play, or its repeats, counts for nothing. It acts on
+// no other input: what works on every screen (resizing, fullscreen) still
+// does, and a click or a close request waits for the menu that follows.
 class LoseScreen : public GameState
 {
 public:
@@ -25,6 +28,9 @@ public:
     ~LoseScreen() override;
 
     void run() override;
+
+    // The player asked to play again at once.
+    bool playsAgain() const { return mPlaysAgain; }
 
     // The sounds stay reachable from a subclass so that a test can follow them.
 protected:
@@ -39,7 +45,7 @@ private:
 
     void showLoop();
     bool isShowing() const;
-    bool isRetryKey(const sf::Event& event) const;
+    bool leavesEarly(const Input& input);
 
     // First, so that loading the files counts against the screen's time.
     sf::Clock mClock;
@@ -52,6 +58,8 @@ private:
     sf::Sound mLoseSound;
     sf::Sound mLose2Sound;
     RecordCaption mRecordCaption;
+    sf::Text mKeysHint;
     bool mShowing;
     bool mLose2Played;
+    bool mPlaysAgain = false;
 };

@@ -8,13 +8,13 @@
 #include "resources/MediaFiles.hpp"
 #include "screens/MenuButtons.hpp"
 #include "session/EventPump.hpp"
+#include "session/FrameEnd.hpp"
 #include "session/ScreenContext.hpp"
 #include "sound/AudioDevice.hpp"
 #include "sound/Effects.hpp"
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/RenderStates.hpp>
-#include <SFML/Window/Event.hpp>
 
 #include <cmath>
 
@@ -23,10 +23,12 @@ namespace
 using Lit = MenuButtons::Lit;
 } // namespace
 
-Menu::Menu(ScreenContext& context)
+Menu::Menu(ScreenContext& context, bool playAtOnce)
     : mShowMenu(true), mHoverSoundArmed(true), mContext(&context), mWindow(&context.window),
-      mHighlight(Lit::None), mCommand(context.events, Gamepad::Layout::Menu)
+      mHighlight(Lit::None), mCommand(context.events), mPlayAtOnce(playAtOnce),
+      mPages(context, &mHoverSound)
 {
+    context.events.beginScreen();
     loadTextures();
     loadSounds();
     applyTextures();
@@ -43,6 +45,8 @@ Menu::~Menu() = default;
 
 void Menu::run()
 {
+    if (mPlayAtOnce)
+        return;
     // Without an audio device or a song the menu runs silent; SFML would
     // complain about a stream that never opened.
     if (mSongOpened && AudioDevice::isOpen())
@@ -77,19 +81,19 @@ void Menu::openMusic()
 {
     // Without its song the menu still works, silently.
     mSongOpened = ResourceCache::openSong(mMusic, MediaFiles::MenuSong);
-    mMusic.setVolume(100.f);
+    // At full volume, unless the player turned the music down; it follows
+    // the player's turns in the options.
+    mMusic.setVolume(static_cast<float>(mContext->preferences.music()));
     mMusic.setLoop(true);
+    mMusicVolume = mContext->adjustments.watch(
+        SettingsTable::Applies::Music, [this](const SettingValues& values)
+        { mMusic.setVolume(static_cast<float>(values.music)); });
 }
 
 void Menu::showLoop()
 {
     while (mWindow->isOpen() && isMenuShown())
-    {
-        if (showFrame())
-            mContext->desktop.display(*mWindow);
-        else
-            mContext->desktop.rest();
-    }
+        FrameEnd::finish(*mContext, showFrame());
     mWindow->clear(sf::Color::Black);
 }
 
@@ -97,9 +101,7 @@ bool Menu::showFrame()
 {
     processEvents();
     // The picture: which button is lit, the word on the sound, and the options.
-    if (!mStill.needsDrawing(
-            {mHighlight, mContext->notice.picture(), mOptions ? mOptions->picture() : -1},
-            *mWindow))
+    if (!mStill.needsDrawing({mHighlight, mContext->notice.picture(), mPages.revision()}, *mWindow))
         return false;
     mWindow->clear(sf::Color::Black);
     if (mHighlight == Lit::Play)
@@ -112,61 +114,41 @@ bool Menu::showFrame()
     if (mResources.get(Textures::LoadScreenNeutral).getSize().x > 0)
         MenuButtons::drawOptions(*mWindow, mContext->captionFont.get(), mHighlight == Lit::Options);
     mBestCaption.draw(*mWindow);
-    if (mOptions)
-        mOptions->draw(*mWindow);
-    mContext->notice.draw(*mWindow);
+    mPages.draw(*mWindow);
     return true;
 }
 
 void Menu::processEvents()
 {
-    // The song follows the music's volume as the player turns it in the options.
-    const auto music = static_cast<float>(mContext->preferences.music());
-    if (mMusic.getVolume() != music)
-        mMusic.setVolume(music);
-    if (mOptions)
-        mOptions->point(mWindow->mapPixelToCoords(mContext->desktop.pointer(*mWindow)));
+    if (mPages.isOpen())
+        mPages.point(mWindow->mapPixelToCoords(mContext->desktop.pointer(*mWindow)));
     else
         updateHover();
-    sf::Event event;
-    while (mCommand.pollEvent(event))
+    Input input;
+    while (mCommand.poll(input))
     {
         // Only the pointer's position decides what the menu shows; anything
-        // else may have changed the window under the picture. The pointer
-        // crossing the window's edge does not: other windows mapped over ours
-        // send those all the time.
-        if (event.type != sf::Event::MouseMoved && event.type != sf::Event::MouseEntered &&
-            event.type != sf::Event::MouseLeft)
-            mStill.disturb();
-        if (event.type == sf::Event::Closed)
+        // else may have changed the window under the picture.
+        mStill.disturb();
+        if (input.type == Input::Type::Closed)
         {
             mWindow->close();
             mCommand.quit();
             continue;
         }
-        if (mOptions)
-        {
-            if (!mOptions->handle(event))
-                mOptions.reset();
-            continue;
-        }
-        switch (event.type)
-        {
-        case sf::Event::MouseButtonPressed:
-            handleMouseClick(event.mouseButton.button, true);
-            break;
-        case sf::Event::KeyPressed:
-            handleKey(event.key.code);
-            break;
-        default:
-            break;
-        }
+        if (mPages.isOpen())
+            mPages.handle(input);
+        else if (input.type == Input::Type::Click)
+            handleClick();
+        else if (input.isPress())
+            handlePress(input);
     }
 }
 
 // The pointer lights what is under it only when it has moved: a button lit by
 // the keys stays lit under a pointer that rests, also when the window under
-// it is resized.
+// it is resized. Every button it lights sounds, also one right beside the
+// button lit before.
 void Menu::updateHover()
 {
     const sf::Vector2i moved = mContext->desktop.pointer(*mWindow);
@@ -175,9 +157,9 @@ void Menu::updateHover()
     mPointer = moved;
     if (const auto lit = MenuButtons::at(pointerOnImage(moved)))
     {
-        mHighlight = *lit;
-        if (mHoverSoundArmed)
+        if (mHoverSoundArmed || *lit != mHighlight)
             Effects::play(mHoverSound);
+        mHighlight = *lit;
         mHoverSoundArmed = false;
     }
     else
@@ -187,50 +169,31 @@ void Menu::updateHover()
     }
 }
 
-void Menu::handleMouseClick(sf::Mouse::Button button, bool /*pressed*/)
+void Menu::handleClick()
 {
-    if (button != sf::Mouse::Left)
-        return;
     if (const auto lit = MenuButtons::at(pointerOnImage(mContext->desktop.pointer(*mWindow))))
         choose(*lit);
 }
 
 // Up and Down light the button above or below the lit one (from none, Play);
-// neither wraps round, so a held key settles on a button.
-void Menu::handleKey(sf::Keyboard::Key key)
+// neither wraps round, so a held key settles on a button. A held key chooses
+// nothing twice.
+void Menu::handlePress(const Input& input)
 {
-    switch (key)
-    {
-    case sf::Keyboard::Up:
-    case sf::Keyboard::W:
-        lightByKey(MenuButtons::neighbour(mHighlight, -1));
-        break;
-    case sf::Keyboard::Down:
-    case sf::Keyboard::S:
-        lightByKey(MenuButtons::neighbour(mHighlight, 1));
-        break;
-    case sf::Keyboard::O:
+    if (input.shortcut == Shortcut::Options && !input.repeat)
         choose(Lit::Options);
-        break;
-    case sf::Keyboard::Enter:
+    else if (input.shortcut == Shortcut::Leave && !input.repeat)
+        choose(Lit::Exit);
+    else if (input.menu == MenuControl::Up)
+        light(MenuButtons::neighbour(mHighlight, -1));
+    else if (input.menu == MenuControl::Down)
+        light(MenuButtons::neighbour(mHighlight, 1));
+    else if (input.menu == MenuControl::Accept && !input.repeat)
         choose(mHighlight == Lit::None ? Lit::Play : mHighlight);
-        break;
-    case sf::Keyboard::Space:
-        if (mHighlight != Lit::None)
-            choose(mHighlight);
-        break;
-    case sf::Keyboard::Escape:
-        // A pad's B goes back in the options; here it would end the game unasked.
-        if (!mContext->events.isFromPad())
-            choose(Lit::Exit);
-        break;
-    default:
-        break;
-    }
 }
 
 // Each button the keys light sounds as one the pointer enters.
-void Menu::lightByKey(int highlight)
+void Menu::light(int highlight)
 {
     if (highlight != mHighlight)
         Effects::play(mHoverSound);
@@ -253,7 +216,7 @@ void Menu::choose(int highlight)
 void Menu::openOptions()
 {
     mHighlight = Lit::Options;
-    mOptions = std::make_unique<OptionsMenu>(*mContext, &mHoverSound);
+    mPages.openOptions();
 }
 
 bool Menu::isMouseOverPlay() const

@@ -2,20 +2,18 @@
 
 #include "app/GameState.hpp"
 #include "gameplay/Command.hpp"
-#include "menus/OptionsMenu.hpp"
+#include "menus/PagesOver.hpp"
 #include "platform/StillPicture.hpp"
 #include "presentation/RecordCaption.hpp"
 #include "resources/ResourceCache.hpp"
+#include "session/Adjustments.hpp"
 
 #include <SFML/Audio/Music.hpp>
 #include <SFML/Audio/Sound.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/System/Vector2.hpp>
-#include <SFML/Window/Keyboard.hpp>
-#include <SFML/Window/Mouse.hpp>
 
-#include <memory>
 #include <optional>
 
 struct ScreenContext;
@@ -23,11 +21,13 @@ struct ScreenContext;
 // The title screen: plays its song, lights Play, Options or Exit under the
 // pointer or as the keys (or a gamepad) move, whichever moved last, and ends
 // when the player picks Play or Exit or closes the window. Options opens the
-// options over the picture, with the song playing on.
+// options over the picture, with the song playing on. Asked to play at once
+// (the player chose to play again from the game-over screen), it loads as
+// ever and then starts the game without waiting.
 class Menu : public GameState
 {
 public:
-    explicit Menu(ScreenContext& context);
+    explicit Menu(ScreenContext& context, bool playAtOnce = false);
     ~Menu() override;
 
     void run() override;
@@ -38,7 +38,7 @@ protected:
     // True if the frame drew the picture: only when it has changed.
     bool showFrame();
     bool isMenuShown() const;
-    bool areOptionsOpen() const { return mOptions != nullptr; }
+    bool areOptionsOpen() const { return mPages.isOpen(); }
     sf::Sound& hoverSound() { return mHoverSound; }
     const sf::Music& song() const { return mMusic; }
 
@@ -52,9 +52,9 @@ private:
     void showLoop();
     void processEvents();
     void updateHover();
-    void handleMouseClick(sf::Mouse::Button button, bool pressed);
-    void handleKey(sf::Keyboard::Key key);
-    void lightByKey(int highlight);
+    void handleClick();
+    void handlePress(const Input& input);
+    void light(int highlight);
     void choose(int highlight);
     void openOptions();
     bool isMouseOverPlay() const;
@@ -76,7 +76,9 @@ private:
     sf::Sound mHoverSound;
     sf::Music mMusic;
     bool mSongOpened = false;
+    bool mPlayAtOnce;
     RecordCaption mBestCaption;
-    std::unique_ptr<OptionsMenu> mOptions; // while open
+    PagesOver mPages;
     StillPicture mStill;
+    Adjustments::Watch mMusicVolume;
 };

@@ -1,14 +1,25 @@
 #include "session/EventPump.hpp"
 
+#include "config/KeyNames.hpp"
+#include "config/Preferences.hpp"
 #include "platform/Desktop.hpp"
 #include "platform/WindowMode.hpp"
+#include "presentation/Lettering.hpp"
 #include "session/Adjustments.hpp"
-#include "session/GlobalKeys.hpp"
+
+#include <algorithm>
+
+namespace
+{
+bool isKey(const Input& input)
+{
+    return input.type == Input::Type::Press || input.type == Input::Type::Release;
+}
+} // namespace
 
 EventPump::EventPump(sf::RenderWindow& window, Desktop& desktop, WindowMode& windowMode,
-                     GlobalKeys& keys, Adjustments& adjustments)
-    : mWindow(window), mDesktop(desktop), mWindowMode(windowMode), mKeys(keys),
-      mAdjustments(adjustments)
+                     Adjustments& adjustments)
+    : mWindow(window), mDesktop(desktop), mWindowMode(windowMode), mAdjustments(adjustments)
 {
 }
 
@@ -17,79 +28,138 @@ bool EventPump::hasFocus() const
     return mDesktop.hasFocus(mWindow);
 }
 
-void EventPump::setPadLayout(Gamepad::Layout layout, const KeyBindings* keys)
+const KeyBindings& EventPump::keys() const
 {
-    mGamepad = Gamepad(layout, keys);
-    mPadEvents.clear();
+    return mAdjustments.preferences().keys();
+}
+
+void EventPump::beginScreen()
+{
+    // What the window still has queued happened before this screen: its keys
+    // are dropped, the rest waits in order.
+    sf::Event event;
+    while (mWindow.isOpen() && mWindow.pollEvent(event))
+    {
+        if (event.type == sf::Event::Resized)
+            mWindowMode.fitView();
+        const Decoded decoded = mKeyboard.decode(event, keys(), false);
+        if (!handle(decoded) && decoded.input)
+            mHeld.push_back(*decoded.input);
+    }
+    mHeld.erase(std::remove_if(mHeld.begin(), mHeld.end(), isKey), mHeld.end());
+    mKeyboard.beginScreen();
+    mCapturing = false;
+    mGamepad.begin();
+    mPadInputs.clear();
     mPadsTurn = false;
+    endRound();
+}
+
+void EventPump::setCapturing(bool capturing)
+{
+    mCapturing = capturing;
+    mGamepad.begin(capturing);
+    mPadInputs.clear();
 }
 
 // Each round hands out the window's events until its queue runs dry, then
 // what changed on the pads since the round before.
-bool EventPump::pollEvent(sf::Event& event)
+bool EventPump::nextDecoded(Decoded& decoded)
+{
+    if (!mPadsTurn)
+    {
+        sf::Event event;
+        if (mWindow.pollEvent(event))
+        {
+            if (event.type == sf::Event::Resized)
+                mWindowMode.fitView();
+            decoded = mKeyboard.decode(event, keys(), mCapturing);
+            return true;
+        }
+        mPadsTurn = true;
+        mGamepad.read(mPadInputs, keys());
+    }
+    if (!mPadInputs.empty())
+    {
+        decoded = mPadInputs.front();
+        mPadInputs.pop_front();
+        return true;
+    }
+    mPadsTurn = false;
+    return false;
+}
+
+bool EventPump::poll(Input& input)
 {
     if (!mWindow.isOpen())
     {
         mHeld.clear();
-        mPadEvents.clear();
+        mPadInputs.clear();
         mPadsTurn = false;
         mAdjustments.forgetSwitch();
         return false;
     }
     if (!mHeld.empty())
     {
-        event = mHeld.front();
+        input = mHeld.front();
         mHeld.pop_front();
-        mFromPad = false;
+        note(input);
         return true;
     }
-    if (!mPadsTurn)
-    {
-        while (mWindow.pollEvent(event))
-            if (!handle(event))
-            {
-                if (event.type == sf::Event::KeyPressed || event.type == sf::Event::KeyReleased)
-                    mFromPad = false;
-                return true;
-            }
-        mPadsTurn = true;
-        mGamepad.read(mPadEvents);
-    }
-    while (!mPadEvents.empty())
-    {
-        event = mPadEvents.front();
-        mPadEvents.pop_front();
-        if (!handle(event))
+    Decoded decoded;
+    while (nextDecoded(decoded))
+        if (!handle(decoded) && decoded.input)
         {
-            mFromPad = true;
+            input = *decoded.input;
+            note(input);
             return true;
         }
-    }
-    mPadsTurn = false;
     endRound();
     return false;
 }
 
-bool EventPump::holdEvents(const std::function<bool(const sf::Event&)>& takes)
+bool EventPump::hold(const std::function<bool(const Input&)>& takes)
 {
     bool took = false;
-    sf::Event event;
-    while (mWindow.pollEvent(event))
+    Decoded decoded;
+    while (nextDecoded(decoded))
     {
-        if (handle(event))
+        if (handle(decoded) || !decoded.input)
             continue;
-        if (takes && takes(event))
+        if (takes && takes(*decoded.input))
             took = true;
-        else
-            mHeld.push_back(event);
+        // A pad's controls count for this moment only.
+        else if (decoded.input->device != Device::Pad)
+            mHeld.push_back(*decoded.input);
     }
-    std::deque<sf::Event> padEvents;
-    mGamepad.read(padEvents);
-    for (const sf::Event& padEvent : padEvents)
-        if (!handle(padEvent) && takes && takes(padEvent))
-            took = true;
     endRound();
     return took;
+}
+
+// A held key repeats its press: muting and switching count the first one only,
+// while the volume goes on stepping as a player holding - or + expects.
+bool EventPump::handle(const Decoded& decoded)
+{
+    switch (decoded.global)
+    {
+    case GlobalControl::None:
+        return false;
+    case GlobalControl::Mute:
+        if (!decoded.repeat)
+            mAdjustments.toggleMute();
+        break;
+    case GlobalControl::Quieter:
+        mAdjustments.quieter();
+        break;
+    case GlobalControl::Louder:
+        mAdjustments.louder();
+        break;
+    case GlobalControl::Fullscreen:
+        if (!decoded.repeat)
+            mAdjustments.askFullscreenSwitch();
+        break;
+    }
+    return true;
 }
 
 void EventPump::endRound()
@@ -98,11 +168,23 @@ void EventPump::endRound()
         mAdjustments.switchIfAsked();
     else
         mAdjustments.forgetSwitch();
+    mAdjustments.keepWhenDue();
 }
 
-bool EventPump::handle(const sf::Event& event)
+void EventPump::note(const Input& input)
 {
-    if (event.type == sf::Event::Resized)
-        mWindowMode.fitView();
-    return mKeys.handle(event);
+    if (input.type == Input::Type::Press && input.device != Device::Pointer)
+        mLastDevice = input.device;
+}
+
+std::string EventPump::promptFor(PlayControl control) const
+{
+    const auto action = control == PlayControl::Left    ? KeyBindings::Action::Left
+                        : control == PlayControl::Right ? KeyBindings::Action::Right
+                        : control == PlayControl::Fire  ? KeyBindings::Action::Fire
+                                                        : KeyBindings::Action::Pause;
+    const auto& bound = keys().keys(action);
+    if (mLastDevice == Device::Pad || bound.empty())
+        return action == KeyBindings::Action::Pause ? "START" : "A";
+    return Lettering::capitals(KeyNames::nameOf(bound.front()));
 }

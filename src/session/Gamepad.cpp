@@ -6,6 +6,8 @@
 
 namespace
 {
+using Action = KeyBindings::Action;
+
 // A stick or the D-pad (which SFML reports as the hat's axes) leaning that way;
 // up is negative, as on the screen.
 bool leans(unsigned int pad, sf::Joystick::Axis stick, sf::Joystick::Axis hat, float sign)
@@ -14,162 +16,125 @@ bool leans(unsigned int pad, sf::Joystick::Axis stick, sf::Joystick::Axis hat, f
            sign * sf::Joystick::getAxisPosition(pad, hat) > Gamepad::DeadZone;
 }
 
-bool leansLeft(unsigned int pad)
-{
-    return leans(pad, sf::Joystick::X, sf::Joystick::PovX, -1.f);
-}
-
-bool leansRight(unsigned int pad)
-{
-    return leans(pad, sf::Joystick::X, sf::Joystick::PovX, 1.f);
-}
-
-bool leansUp(unsigned int pad)
-{
-    return leans(pad, sf::Joystick::Y, sf::Joystick::PovY, -1.f);
-}
-
-bool leansDown(unsigned int pad)
-{
-    return leans(pad, sf::Joystick::Y, sf::Joystick::PovY, 1.f);
-}
-
-bool anyFaceButton(unsigned int pad)
-{
-    for (unsigned int button = 0; button < PadLayouts::FaceButtons; ++button)
-        if (sf::Joystick::isButtonPressed(pad, button))
-            return true;
-    return false;
-}
-
 bool pressed(unsigned int pad, unsigned int button)
 {
     return sf::Joystick::isButtonPressed(pad, button);
 }
 
-bool backHeld(unsigned int pad, const PadButtons& buttons)
+bool anyOf(unsigned int pad, const std::vector<unsigned int>& buttons)
 {
-    return pressed(pad, buttons.back);
-}
-
-// Each screen's own controls, none while Back is held.
-bool left(unsigned int pad, const PadButtons& buttons)
-{
-    return !backHeld(pad, buttons) && leansLeft(pad);
-}
-
-bool right(unsigned int pad, const PadButtons& buttons)
-{
-    return !backHeld(pad, buttons) && leansRight(pad);
-}
-
-bool up(unsigned int pad, const PadButtons& buttons)
-{
-    return !backHeld(pad, buttons) && leansUp(pad);
-}
-
-bool down(unsigned int pad, const PadButtons& buttons)
-{
-    return !backHeld(pad, buttons) && leansDown(pad);
-}
-
-bool anyOf(unsigned int pad, const std::vector<unsigned int>& chosen)
-{
-    for (unsigned int button : chosen)
+    for (unsigned int button : buttons)
         if (pressed(pad, button))
             return true;
     return false;
 }
 
-bool back(unsigned int pad, const PadButtons& buttons)
+std::vector<unsigned int> faceButtons()
 {
-    return !backHeld(pad, buttons) && pressed(pad, buttons.b);
+    std::vector<unsigned int> buttons;
+    for (unsigned int button = 0; button < PadLayouts::FaceButtons; ++button)
+        buttons.push_back(button);
+    return buttons;
 }
 
-bool choose(unsigned int pad, const PadButtons& buttons)
+using Held = std::function<bool(unsigned int pad, const PadButtons& buttons)>;
+
+Held leaning(sf::Joystick::Axis stick, sf::Joystick::Axis hat, float sign)
 {
-    return !backHeld(pad, buttons) && pressed(pad, buttons.a);
+    return [=](unsigned int pad, const PadButtons&) { return leans(pad, stick, hat, sign); };
 }
 
-// The player's buttons for an action where there are any, otherwise the pad's own.
-auto playerOr(const KeyBindings* keys, KeyBindings::Action action,
-              bool (*own)(unsigned int pad, const PadButtons& buttons))
+const Held Left = leaning(sf::Joystick::X, sf::Joystick::PovX, -1.f);
+const Held Right = leaning(sf::Joystick::X, sf::Joystick::PovX, 1.f);
+const Held Up = leaning(sf::Joystick::Y, sf::Joystick::PovY, -1.f);
+const Held Down = leaning(sf::Joystick::Y, sf::Joystick::PovY, 1.f);
+
+Decoded input(MenuControl menu, PlayControl play = PlayControl::None)
 {
-    return [keys, action, own](unsigned int pad, const PadButtons& buttons)
-    {
-        if (backHeld(pad, buttons))
-            return false;
-        if (keys && !keys->padButtons(action).empty())
-            return anyOf(pad, keys->padButtons(action));
-        return own(pad, buttons);
-    };
+    Input made;
+    made.type = Input::Type::Press;
+    made.device = Device::Pad;
+    made.menu = menu;
+    made.play = play;
+    return {made};
 }
 
-// The chords every screen answers.
-bool faceButton(unsigned int pad, const PadButtons&)
+Decoded global(GlobalControl control)
 {
-    return anyFaceButton(pad);
-}
-
-bool startButton(unsigned int pad, const PadButtons& buttons)
-{
-    return pressed(pad, buttons.start);
-}
-
-bool backAndA(unsigned int pad, const PadButtons& buttons)
-{
-    return backHeld(pad, buttons) && pressed(pad, buttons.a);
-}
-
-bool backAndB(unsigned int pad, const PadButtons& buttons)
-{
-    return backHeld(pad, buttons) && pressed(pad, buttons.b);
-}
-
-bool backAndDown(unsigned int pad, const PadButtons& buttons)
-{
-    return backHeld(pad, buttons) && leansDown(pad);
-}
-
-bool backAndUp(unsigned int pad, const PadButtons& buttons)
-{
-    return backHeld(pad, buttons) && leansUp(pad);
-}
-
-sf::Event keyEvent(sf::Keyboard::Key key, bool pressed)
-{
-    sf::Event event;
-    event.type = pressed ? sf::Event::KeyPressed : sf::Event::KeyReleased;
-    event.key = sf::Event::KeyEvent{key, false, false, false, false};
-    return event;
+    Decoded made;
+    made.global = control;
+    return made;
 }
 } // namespace
 
-Gamepad::Gamepad(Layout layout, const KeyBindings* keys)
+void Gamepad::begin(bool capturing)
 {
-    using Action = KeyBindings::Action;
-    if (layout == Layout::Play)
-        mControls = {{sf::Keyboard::Left, left},
-                     {sf::Keyboard::Right, right},
-                     {sf::Keyboard::Up, playerOr(keys, Action::Fire, faceButton)},
-                     {sf::Keyboard::P, playerOr(keys, Action::Pause, startButton)}};
+    using Pad = unsigned int;
+    using Buttons = const PadButtons&;
+    using Keys = const KeyBindings&;
+    // What a control does alone, and as a chord with Back held.
+    const auto alone = [](Held held)
+    {
+        return [held](Pad pad, Buttons buttons, Keys)
+        { return !pressed(pad, buttons.back) && held(pad, buttons); };
+    };
+    const auto withBack = [](Held held)
+    {
+        return [held](Pad pad, Buttons buttons, Keys)
+        { return pressed(pad, buttons.back) && held(pad, buttons); };
+    };
+    const auto button = [](unsigned int PadButtons::*which)
+    { return [which](Pad pad, Buttons buttons) { return pressed(pad, buttons.*which); }; };
+    // The player's buttons for an action where there are any, otherwise the pad's own.
+    const auto playersOr = [](Action action, std::function<std::vector<unsigned int>(Buttons)> own)
+    {
+        return [action, own](Pad pad, Buttons buttons, Keys keys)
+        {
+            const auto& chosen = keys.padButtons(action);
+            return !pressed(pad, buttons.back) &&
+                   anyOf(pad, chosen.empty() ? own(buttons) : chosen);
+        };
+    };
+
+    mControls.clear();
+    if (capturing)
+    {
+        // Every button is a candidate for the Keys page; Back says no.
+        for (unsigned int number = 0; number < sf::Joystick::ButtonCount; ++number)
+        {
+            Decoded candidate = input(MenuControl::None);
+            candidate.input->source = Source{Device::Pad, static_cast<int>(number)};
+            mControls.push_back({candidate, [number](Pad pad, Buttons buttons, Keys)
+                                 { return pressed(pad, number) && number != buttons.back; }});
+        }
+        mControls.push_back({input(MenuControl::Back), [](Pad pad, Buttons buttons, Keys)
+                             { return pressed(pad, buttons.back); }});
+    }
     else
-        mControls = {{sf::Keyboard::Up, up},
-                     {sf::Keyboard::Down, down},
-                     {sf::Keyboard::Left, left},
-                     {sf::Keyboard::Right, right},
-                     {sf::Keyboard::Enter, choose},
-                     {sf::Keyboard::Escape, back},
-                     {sf::Keyboard::P, playerOr(keys, Action::Pause, startButton)}};
-    mControls.insert(mControls.end(), {{sf::Keyboard::M, backAndA},
-                                       {sf::Keyboard::F11, backAndB},
-                                       {sf::Keyboard::Hyphen, backAndDown},
-                                       {sf::Keyboard::Equal, backAndUp}});
+        mControls = {
+            {input(MenuControl::Left, PlayControl::Left), alone(Left)},
+            {input(MenuControl::Right, PlayControl::Right), alone(Right)},
+            {input(MenuControl::Up), alone(Up)},
+            {input(MenuControl::Down), alone(Down)},
+            {input(MenuControl::Accept), alone(button(&PadButtons::a))},
+            {input(MenuControl::Back), alone(button(&PadButtons::b))},
+            {input(MenuControl::None, PlayControl::Fire),
+             playersOr(Action::Fire, [](Buttons) { return faceButtons(); })},
+            {input(MenuControl::None, PlayControl::Pause),
+             playersOr(Action::Pause, [](Buttons buttons) { return std::vector{buttons.start}; })},
+            {global(GlobalControl::Mute), withBack(button(&PadButtons::a))},
+            {global(GlobalControl::Fullscreen), withBack(button(&PadButtons::b))},
+            {global(GlobalControl::Quieter), withBack(Down)},
+            {global(GlobalControl::Louder), withBack(Up)},
+        };
     mHeld.assign(mControls.size(), false);
+    mFirstReading = true;
 }
 
-void Gamepad::read(std::deque<sf::Event>& events)
+void Gamepad::read(std::deque<Decoded>& decoded, const KeyBindings& keys)
 {
+    if (mControls.empty())
+        begin();
     std::vector<bool> held(mControls.size(), false);
     for (unsigned int pad = 0; pad < sf::Joystick::Count; ++pad)
     {
@@ -177,14 +142,20 @@ void Gamepad::read(std::deque<sf::Event>& events)
             continue;
         const PadButtons buttons = PadLayouts::of(pad);
         for (std::size_t i = 0; i < mControls.size(); ++i)
-            held[i] = held[i] || mControls[i].isHeldOn(pad, buttons);
+            held[i] = held[i] || mControls[i].isHeldOn(pad, buttons, keys);
     }
-    // Releases before presses: a control handed from one key to another (A
-    // turning from fire into mute as Back goes down) lets the first key go first.
+    // Releases before presses: a button handed from one control to another (A
+    // turning from accept into mute as Back goes down) lets the first go first.
     for (bool pass : {false, true})
         for (std::size_t i = 0; i < mControls.size(); ++i)
             if (held[i] == pass && held[i] != mHeld[i] && !(mFirstReading && held[i]))
-                events.push_back(keyEvent(mControls[i].key, held[i]));
+            {
+                Decoded change = mControls[i].meaning;
+                if (change.input && !pass)
+                    change.input->type = Input::Type::Release;
+                if (pass || change.input)
+                    decoded.push_back(change);
+            }
     mHeld = held;
     mFirstReading = false;
 }

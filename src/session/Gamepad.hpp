@@ -1,42 +1,38 @@
 #pragma once
 
 #include "platform/PadLayouts.hpp"
-
-class KeyBindings;
-
-#include <SFML/Window/Event.hpp>
-#include <SFML/Window/Keyboard.hpp>
+#include "session/Decoded.hpp"
 
 #include <deque>
 #include <functional>
 #include <vector>
 
-// The gamepads, read as keys: each reading turns what changed on any pad since
-// the last one into the presses and releases of the keys that stand for it on
-// the screen, so that nothing past the event pump knows a pad spoke. Pads may
-// come and go at any moment: a control on a pad that went away counts as let go.
+class KeyBindings;
+
+// The gamepads, read into the controls they stand for: each reading turns
+// what changed on any pad since the last one into presses and releases.
+// Pads may come and go at any moment: a control on a pad that went away
+// counts as let go.
 //
-// Back (Select, Share, Minus) held with another control stands for the keys
-// every screen answers: with A for M (mute), with B for F11 (fullscreen), with
-// the stick or D-pad down or up for - and + (volume). While Back is held, a
-// pad's other controls do nothing else.
+// The stick or D-pad moves in the menus and steers in play; A accepts and B
+// goes back in the menus; the face buttons fire (or the player's own fire
+// buttons) and Start pauses (or the player's own). Back (Select, Share,
+// Minus) held with another control makes the chords every screen answers:
+// with A mute, with B fullscreen, with the stick or D-pad down or up the
+// volume. While Back is held, a pad's other controls do nothing else.
 class Gamepad
 {
 public:
-    enum class Layout
-    {
-        Play, // stick or D-pad left and right: Left, Right; the fire buttons: Up; Start: P
-        Menu, // stick or D-pad: the arrow keys; A: Enter; B: Escape
-    };
+    // Appends what changed since the last reading. What is held at the first
+    // reading after begin() was pressed before the screen began: it counts
+    // once it has been let go and pressed again. The player's own buttons are
+    // read from the bindings at every reading.
+    void read(std::deque<Decoded>& decoded, const KeyBindings& keys);
 
-    // The player's own buttons for fire and pause, if any, are read from the
-    // bindings at every reading; they outlive the pad.
-    explicit Gamepad(Layout layout, const KeyBindings* keys = nullptr);
-
-    // Appends the key events for what changed since the last reading. What is
-    // held at the first reading was pressed before the screen began: it counts
-    // once it has been let go and pressed again.
-    void read(std::deque<sf::Event>& events);
+    // A new screen, or the Keys page starting or ending its wait for a key:
+    // while it waits, every button is a candidate, and Back takes the
+    // question back.
+    void begin(bool capturing = false);
 
     // How far a stick or D-pad must lean, of 100, to count as a direction: a
     // stick at rest never quite is.
@@ -45,8 +41,9 @@ public:
 private:
     struct Control
     {
-        sf::Keyboard::Key key;
-        std::function<bool(unsigned int pad, const PadButtons& buttons)> isHeldOn;
+        Decoded meaning;
+        std::function<bool(unsigned int pad, const PadButtons& buttons, const KeyBindings& keys)>
+            isHeldOn;
     };
 
     std::vector<Control> mControls;

@@ -25,16 +25,18 @@ sf::Image windowIcon()
 
 Session::Session(sf::RenderWindow& window, Desktop& desktop, Options options, Settings* settings)
     : mPreferences(std::move(options), settings), mWindowMode(window),
-      mVolume(mPreferences.startsMuted(), mPreferences.startingVolume()),
-      mAdjustments(mWindowMode, mVolume, mNotice, mCaptionFont, mPreferences), mKeys(mAdjustments),
-      mEvents(window, desktop, mWindowMode, mKeys, mAdjustments),
-      mContext{window,  desktop, mEvents,      mAdjustments, mPreferences,
-               mVolume, mNotice, mCaptionFont, mBestLevel}
+      mVolume(mPreferences.values().muted, mPreferences.values().volume),
+      mAdjustments(mWindowMode, mVolume, mNotice, mCaptionFont, mPreferences),
+      mEvents(window, desktop, mWindowMode, mAdjustments), mContext{window,       desktop,
+                                                                    mEvents,      mAdjustments,
+                                                                    mPreferences, mVolume,
+                                                                    mNotice,      mCaptionFont,
+                                                                    mBestLevel}
 {
 }
 
 void Session::openWindow()
 {
     mWindowMode.setIcon(windowIcon());
-    mWindowMode.open(mPreferences.startsFullscreen());
+    mWindowMode.open(mPreferences.values().fullscreen);
 }

@@ -7,7 +7,6 @@
 #include "presentation/VolumeNotice.hpp"
 #include "session/Adjustments.hpp"
 #include "session/EventPump.hpp"
-#include "session/GlobalKeys.hpp"
 #include "session/ScreenContext.hpp"
 #include "sound/MasterVolume.hpp"
 
@@ -44,7 +43,6 @@ private:
     CaptionFont mCaptionFont;
     BestLevel mBestLevel;
     Adjustments mAdjustments;
-    GlobalKeys mKeys;
     EventPump mEvents;
     ScreenContext mContext;
 };

@@ -10,26 +10,10 @@ MasterVolume::MasterVolume(bool muted, int volume)
     apply();
 }
 
-void MasterVolume::toggleMute()
+void MasterVolume::set(bool muted, int volume)
 {
-    mMuted = !mMuted;
-    apply();
-}
-
-void MasterVolume::louder()
-{
-    setVolume(mVolume + Step);
-}
-
-void MasterVolume::quieter()
-{
-    setVolume(mVolume - Step);
-}
-
-void MasterVolume::setVolume(int volume)
-{
+    mMuted = muted;
     mVolume = std::clamp(volume, 0, Loudest);
-    mMuted = false;
     apply();
 }
 

@@ -13,14 +13,9 @@ public:
     bool isMuted() const { return mMuted; }
     int volume() const { return mVolume; }
 
-    void toggleMute();
-    // A step up or down, within 0 to 100. Changing the volume unmutes: the
-    // player wants to hear the new level.
-    void louder();
-    void quieter();
+    void set(bool muted, int volume);
 
 private:
-    void setVolume(int volume);
     void apply() const;
 
     bool mMuted;

@@ -25,7 +25,6 @@ FIRST_ENEMY_AFTER = 3.0  # seconds from the start of play
 FIRST_ENEMY_SPEED = 30  # pixels per second, straight down
 ENEMY_START_Y = -32
 FIRE_INTERVAL = 0.5
-LOSS_HOLD = 0.7  # seconds the field holds still after a lost game, before the game-over screen
 LOSE_SCREEN_SECONDS = 4.0
 SECOND_LOSE_SOUND_AFTER = 2.0
 

@@ -11,7 +11,7 @@ import controls
 from media import Media
 from picture import brightest, changed_box, mean_difference
 from rules import (BEST_LEVEL, SETTINGS, ENEMY_START_Y, FIRE_INTERVAL, FIRST_ENEMY_AFTER, FIRST_ENEMY_SPEED,
-                   LOSE_FILES, LOSS_HOLD, LOSE_SCREEN_SECONDS, MENU_FILES, PLAY_FILES,
+                   LOSE_FILES, LOSE_SCREEN_SECONDS, MENU_FILES, PLAY_FILES,
                    SECOND_LOSE_SOUND_AFTER, WINDOW, FIELD, cycle_lines, field_rect,
                    ship_top)
 from session import Session
@@ -161,10 +161,9 @@ def let_first_enemy_through(session, media, began):
                       + (WINDOW - ENEMY_START_Y - media.enemy_height) / FIRST_ENEMY_SPEED)
     keep_ship_clear(session, media, lines_before, deadline=began + reaches_bottom + 8)
     lost = wait_for_lose_screen(session, lines_before, timeout=10)
-    # The game-over screen's first file is loaded right after the field has held
-    # still for a moment; a busy machine delays it, and the next enemy would reach
-    # the bottom 3 s later.
-    ended = session.console.time_of(lines_before) - LOSS_HOLD - began
+    # The game-over screen's first file is loaded right after play ends; a busy
+    # machine delays it, and the next enemy would reach the bottom 3 s later.
+    ended = session.console.time_of(lines_before) - began
     session.note(f"game over {ended:.2f} s into play")
     if ended - reaches_bottom <= -1.5:
         raise ShipShotByChance(f"play ended {ended:.1f} s after it began, before the first "

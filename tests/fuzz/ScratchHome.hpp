@@ -23,9 +23,11 @@ inline void makeScratchHome()
 }
 
 // The file planted with the input's bytes; afterwards its folder must hold
-// only the file and its lock, no temporary file.
+// only the file and its lock, and what a refused file was set aside as: no
+// temporary file.
 inline void plant(const std::filesystem::path& file, const std::string& bytes)
 {
+    std::filesystem::remove(file.string() + ".bad");
     std::filesystem::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
 }
@@ -33,5 +35,6 @@ inline void plant(const std::filesystem::path& file, const std::string& bytes)
 inline bool holdsOnlyTheFileAndItsLock(const std::filesystem::path& file)
 {
     const std::filesystem::directory_iterator entries(file.parent_path());
-    return std::distance(begin(entries), end(entries)) == 2;
+    const bool setAside = std::filesystem::exists(file.string() + ".bad");
+    return std::distance(begin(entries), end(entries)) == (setAside ? 3 : 2);
 }

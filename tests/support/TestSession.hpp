@@ -25,7 +25,7 @@ public:
     sf::RenderWindow& window() const { return context().window; }
     EventPump& events() const { return context().events; }
     bool isFullscreen() const { return windowMode().isFullscreen(); }
-    bool pollEvent(sf::Event& event) const { return events().pollEvent(event); }
+    bool poll(Input& input) const { return events().poll(input); }
     const MasterVolume& volume() const { return context().volume; }
     BestLevel& bestLevel() const { return context().bestLevel; }
     const std::optional<BestLevel::Outcome>& lastGame() const { return bestLevel().lastGame(); }

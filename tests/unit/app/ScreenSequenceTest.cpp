@@ -97,14 +97,19 @@ TEST_F(ScreenSequenceCycle, QuitToTitleFromThePauseMenuLeavesOutTheGameOverScree
         FrameScript::AfterEachFrame script(
             [&](sf::Window&)
             {
+                const auto tap = [&](sf::Keyboard::Key key)
+                {
+                    XWindowEvents::sendKey(mWindow, key, true);
+                    XWindowEvents::sendKey(mWindow, key, false);
+                };
                 if (frames++ == 0)
-                    XWindowEvents::sendKey(mWindow, sf::Keyboard::Enter, true);
+                    tap(sf::Keyboard::Enter);
                 if (!sent && mConsole.lines().size() > menuLines)
                 {
                     sent = true;
                     for (sf::Keyboard::Key key : {sf::Keyboard::P, sf::Keyboard::Down,
                                                   sf::Keyboard::Down, sf::Keyboard::Enter})
-                        XWindowEvents::sendKey(mWindow, key, true);
+                        tap(key);
                 }
                 FakeClock::advance(sf::seconds(0.01f));
                 if (frames == 20000)

@@ -1,4 +1,5 @@
 #include "config/Settings.hpp"
+#include "config/SettingsTable.hpp"
 
 #include "support/KeptFileFixture.hpp"
 
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -53,22 +55,21 @@ TEST(SettingsText, EachLineCountsAloneAndWhatIsNotKnownIsKept)
     {
         std::string text;
         Values values;
-        const char* badLine; // named by the one problem, if any
+        std::vector<std::string> badLines; // named by the problems, in turn
     } cases[] = {
-        {"", Values{}, nullptr},
-        {"[vantorix]\n; note\n  volume=0  \r\nmuted = yes\n", Values{true, 0, false}, nullptr},
-        {"colour = blue\nfullscreen = on\n", Values{false, 100, true}, nullptr},
-        {"\xEF\xBB\xBFvolume = 40\n", Values{false, 40, false}, nullptr},
-        {"volume = loud\nmusic = 40\n", with([](Values& v) { v.music = 40; }), "volume = loud"},
-        {"volume = 101\nmuted = yes\n", Values{true, 100, false}, "volume = 101"},
-        {"volume = -1\n", Values{}, "volume = -1"},
-        {"volume = 99999999999999\n", Values{}, "volume = 99999999999999"},
-        {"volume =\n", Values{}, "volume ="},
-        {"muted = perhaps\n", Values{}, "muted = perhaps"},
-        {"just some words\n", Values{}, "just some words"},
-        {"effects = 0\nmax-fps = 60\n", with([](Values& v) { v.effects = 0, v.maxFps = 60; }),
-         nullptr},
-        {"max-fps = 1001\n", Values{}, "max-fps = 1001"},
+        {"", Values{}, {}},
+        {"[vantorix]\n; note\n  volume=0  \r\nmuted = yes\n", Values{true, 0, false}, {}},
+        {"colour = blue\nfullscreen = on\n", Values{false, 100, true}, {}},
+        {"\xEF\xBB\xBFvolume = 40\n", Values{false, 40, false}, {}},
+        {"volume = loud\nmusic = 40\n", with([](Values& v) { v.music = 40; }), {"volume = loud"}},
+        {"volume = 101\nmuted = yes\n", Values{true, 100, false}, {"volume = 101"}},
+        {"volume = -1\n", Values{}, {"volume = -1"}},
+        {"volume = 99999999999999\n", Values{}, {"volume = 99999999999999"}},
+        {"volume =\n", Values{}, {"volume ="}},
+        {"muted = perhaps\n", Values{}, {"muted = perhaps"}},
+        {"just some words\n", Values{}, {"just some words"}},
+        {"effects = 0\nmax-fps = 60\n", with([](Values& v) { v.effects = 0, v.maxFps = 60; }), {}},
+        {"max-fps = 1001\n", Values{}, {"max-fps = 1001"}},
         {"fire = Z\nleft = A\n",
          with(
              [](Values& v)
@@ -76,41 +77,57 @@ TEST(SettingsText, EachLineCountsAloneAndWhatIsNotKnownIsKept)
                  v.keys.setKeys(Action::Fire, {sf::Keyboard::Z}),
                      v.keys.setKeys(Action::Left, {sf::Keyboard::A});
              }),
-         nullptr},
+         {}},
         {"left = Z\nfire = Z,Num1\n",
          with(
-             [](Values& v)
-             {
-                 v.keys.setKeys(Action::Left, {sf::Keyboard::Z});
+             [](Values& v) {
                  v.keys.setKeys(Action::Fire, {sf::Keyboard::Z, sf::Keyboard::Num1});
              }),
-         nullptr},
-        {"fire = Mouse\n", Values{}, "fire = Mouse"},
-        {"fire = M\n", Values{}, "fire = M"},
-        {"right = Space\nfire = Up, Space\n",
-         with([](Values& v) { v.keys.setKeys(Action::Right, {}); }), nullptr},
+         {"left was left without a key"}},
+        {"fire = Mouse\n", Values{}, {"fire = Mouse"}},
+        {"fire = M\n", Values{}, {"fire = M"}},
+        // No action is left without a key: one whose keys another line took
+        // keeps its default, and so does one given none.
+        {"right = Space\nfire = Up, Space\n", Values{}, {"right was left without a key"}},
+        {"left = Right\n", Values{}, {"right was left", "left was left"}},
+        {"left = Right\nright = Left\n",
+         with([](Values& v) { v.keys.bind(Action::Left, sf::Keyboard::Right); }),
+         {}},
+        {"left =\n", Values{}, {"left ="}},
+        {"hit-sound = on\nlabel-edge = yes\nloss-hold = 1\n",
+         with([](Values& v) { v.hitSound = v.labelEdge = v.lossHold = true; }),
+         {}},
         {"pad-fire = 0, 2\n",
          with(
              [](Values& v) {
                  v.keys.setPadButtons(Action::Fire, {0, 2});
              }),
-         nullptr},
-        {"pad-fire = 32\n", Values{}, "pad-fire = 32"},
-        {"pad-left = 1\n", Values{}, nullptr}, // unknown: kept, not used
+         {}},
+        {"pad-fire = 32\n", Values{}, {"pad-fire = 32"}},
+        {"pad-left = 1\n", Values{}, {}}, // unknown: kept, not used
     };
     for (const auto& each : cases)
     {
         const auto reading = Settings::parse(each.text);
         ASSERT_TRUE(reading) << each.text;
         EXPECT_EQ(reading->values, each.values) << each.text;
-        ASSERT_EQ(reading->problems.size(), each.badLine ? 1u : 0u) << each.text;
-        if (each.badLine)
-        {
-            EXPECT_NE(reading->problems[0].find(each.badLine), std::string::npos)
-                << reading->problems[0];
-        }
+        ASSERT_EQ(reading->problems.size(), each.badLines.size()) << each.text;
+        for (std::size_t i = 0; i < each.badLines.size(); ++i)
+            EXPECT_NE(reading->problems[i].find(each.badLines[i]), std::string::npos)
+                << reading->problems[i];
     }
     EXPECT_FALSE(Settings::parse(std::string("muted = true\n\0", 14)));
+    // The touches the game adds to play are off until chosen.
+    EXPECT_FALSE(Values{}.hitSound || Values{}.labelEdge || Values{}.lossHold);
+
+    // What the game writes it always reads back whole: unknown lines that would
+    // make the file too large for it are left out.
+    const std::vector<std::string> many(4000, "colour = a long line of some newer game's");
+    const std::string written = Settings::format(chosen, many);
+    EXPECT_LE(written.size(), Settings::LargestFile);
+    const auto back = Settings::parse(written);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->values, chosen);
 }
 
 class SettingsFile : public KeptFileFixture
@@ -121,19 +138,80 @@ protected:
     Settings mSettings;
 };
 
+// A file refused as a whole is set aside, never written over: the player's
+// work in it is not lost to the next change.
 TEST_F(SettingsFile, UnusableFilesMeanTheDefaultsAndOneLine)
 {
-    const std::string unusable[] = {"muted = sometimes\n", std::string(5000, 'x')};
-    for (const std::string& contents : unusable)
+    const struct
     {
+        std::string contents;
+        bool setAside;
+    } unusable[] = {{"muted = sometimes\n", false},
+                    {std::string(5000, 'x'), false},
+                    {"volume = 20\n" + std::string(70000, '#'), true},
+                    {std::string("volume = 20\n\0", 13), true}};
+    for (const auto& each : unusable)
+    {
+        fs::remove(path().string() + ".bad");
         plant("volume = 20\n");
         mSettings.load(mProblems);
-        plant(contents);
+        plant(each.contents);
         std::ostringstream problems;
         mSettings.load(problems);
         EXPECT_EQ(mSettings.values(), Values{});
         EXPECT_NE(problems.str().find(path().string()), std::string::npos) << problems.str();
         EXPECT_EQ(problems.str().find('\n'), problems.str().size() - 1) << problems.str();
+        mSettings.save(Values{true, 10, false}, problems);
+        std::ifstream aside(path().string() + ".bad", std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(aside), {}),
+                  each.setAside ? each.contents : "");
+    }
+}
+
+// Two games, or the game and an editor, each keep what they changed.
+TEST_F(SettingsFile, SavingKeepsWhatAnotherCopyChangedSince)
+{
+    plant("volume = 50\nfire = Z\n");
+    Settings first;
+    Settings second;
+    first.load(mProblems);
+    second.load(mProblems);
+    Values louder = first.values();
+    louder.volume = 90;
+    first.save(louder, mProblems);
+    Values windowed = second.values();
+    windowed.fullscreen = true;
+    windowed.keys.bind(Action::Left, sf::Keyboard::A);
+    second.save(windowed, mProblems);
+
+    Settings next;
+    next.load(mProblems);
+    EXPECT_EQ(next.values().volume, 90);
+    EXPECT_TRUE(next.values().fullscreen);
+    EXPECT_EQ(next.values().keys.keys(Action::Left),
+              std::vector<sf::Keyboard::Key>{sf::Keyboard::A});
+    EXPECT_EQ(next.values().keys.keys(Action::Fire),
+              std::vector<sf::Keyboard::Key>{sf::Keyboard::Z});
+    EXPECT_EQ(mProblems.str(), "");
+}
+
+// The README and the manual page name every setting the game keeps.
+TEST(SettingsDocumentation, NamesEverySetting)
+{
+    for (const char* document : {"README.md", "packaging/vantorix.6.in"})
+    {
+        std::ifstream in(std::string(VANTORIX_SOURCE_DIR) + "/" + document);
+        const std::string text(std::istreambuf_iterator<char>(in), {});
+        ASSERT_FALSE(text.empty()) << document;
+        for (const SettingsTable::Row& row : SettingsTable::rows())
+        {
+            std::string name = row.key;
+            if (std::string(document) != "README.md")
+                for (std::size_t dash = name.find('-'); dash != std::string::npos;
+                     dash = name.find('-', dash + 2))
+                    name.replace(dash, 1, "\\-");
+            EXPECT_NE(text.find(name), std::string::npos) << row.key << " in " << document;
+        }
     }
 }
 

@@ -137,7 +137,10 @@ TEST_F(KeyRecording, BoundKeysAreRecordedAsTheKeysTheShipsKnow)
     };
     for (const Case& c : cases)
     {
-        Command command(mSession.events(), Gamepad::Layout::Play, c.keys);
+        SettingValues values = mSession.context().preferences.values();
+        values.keys = c.keys ? *c.keys : KeyBindings();
+        mSession.context().adjustments.change(values);
+        Command command(mSession.events());
         Ear ear;
         // Right does the same in both: once the ships hear it, the key before it has been read.
         XWindowEvents::sendKey(mWindow, c.key, true);

@@ -1,6 +1,8 @@
 #include "app/Level.hpp"
+#include "config/Preferences.hpp"
 #include "gameplay/Category.hpp"
 #include "gameplay/Command.hpp"
+#include "session/Adjustments.hpp"
 #include "support/ActorTestKit.hpp"
 #include "support/ConsoleCapture.hpp"
 #include "support/NodeInternals.hpp"
@@ -303,17 +305,26 @@ TEST_F(PlayScreenRun, AFullscreenSwitchDuringPlayKeepsEveryNodeAndItsPicture)
     EXPECT_GT(colours.size(), 8u);
 }
 
-// The last ship shot down ends play's rules in that frame, as ever; then the field holds
-// still for about 0.7 s of the game's time, loading and printing nothing, unless the
-// window is closed meanwhile.
-TEST_F(PlayScreenRun, ALostGameHoldsItsFieldStillUnderTheBurstThenEnds)
+// The last ship shot down ends play's rules in that frame, as ever, and the screen
+// with it. Only when the player chose it does the field then hold still for about
+// 0.7 s of the game's time, loading and printing nothing, unless the window is
+// closed meanwhile.
+TEST_F(PlayScreenRun, ALostGameHoldsItsFieldStillUnderTheBurstOnlyWhenChosen)
 {
     ScopedWorkingDirectory inMedia(TestFolders::withMedia());
     const SharedState::Values atStart = SharedState::current();
-    for (const bool closeDuringTheHold : {false, true})
+    const struct
+    {
+        bool holding, closeDuringTheHold;
+        int fewestHeld, mostHeld; // frames of 10 ms
+    } cases[] = {{false, false, 0, 0}, {true, false, 60, 90}, {true, true, 1, 29}};
+    for (const auto& c : cases)
     {
         sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix test");
         TestSession session(window);
+        SettingValues chosen = session.context().preferences.values();
+        chosen.lossHold = c.holding;
+        session.context().adjustments.change(chosen);
         PlayScreen game(session);
         FrameRecorder& recorder = *attachTo(game.sceneGraph(), std::make_unique<FrameRecorder>());
         const sf::FloatRect ship =
@@ -330,19 +341,17 @@ TEST_F(PlayScreenRun, ALostGameHoldsItsFieldStillUnderTheBurstThenEnds)
                 {
                     EXPECT_TRUE(session.lastGame()) << "counted when play's rules ended";
                 }
-                if (closeDuringTheHold && heldFrames == 2)
+                if (c.closeDuringTheHold && heldFrames == 2)
                     XWindowEvents::requestClose(window);
-                if (closeDuringTheHold)
+                if (c.closeDuringTheHold)
                     std::this_thread::sleep_for(XRoundTrip);
                 return sf::milliseconds(10);
             },
             500);
         EXPECT_EQ(recorder.steps.size(), 1u) << "nothing moved after the losing frame";
         EXPECT_EQ(mConsole.lines().size(), lines);
-        EXPECT_EQ(window.isOpen(), !closeDuringTheHold);
-        // Without a close the hold lasts 0.6 to 0.9 s: as many frames of 10 ms.
-        EXPECT_TRUE(closeDuringTheHold ? heldFrames < 30 : heldFrames >= 60 && heldFrames <= 90)
-            << heldFrames;
+        EXPECT_EQ(window.isOpen(), !c.closeDuringTheHold);
+        EXPECT_TRUE(heldFrames >= c.fewestHeld && heldFrames <= c.mostHeld) << heldFrames;
         SharedState::restore(atStart); // the close stopped the application
     }
 }

@@ -146,6 +146,7 @@ TEST_F(BattleEffectsTest, DrawnOnlyChangingNoCountTimerDropOrCollision)
 }
 
 // Frames as the play screen runs them, the boss taking hits from the rules between them.
+// The tick sounds only when the player chose it.
 TEST_F(BattleEffectsTest, AHitItSurvivesFlashesForEightyMillisecondsAndTicksOncePerFlash)
 {
     struct Frame
@@ -160,20 +161,25 @@ TEST_F(BattleEffectsTest, AHitItSurvivesFlashesForEightyMillisecondsAndTicksOnce
         {0.079f, false, true, 1}, {0.002f, false, false, 1}, {0.01f, true, true, 2},
     };
     ScopedWorkingDirectory inMedia(TestFolders::withMedia()); // where the hit's sound is
-    BattleEffects effects;
-    Boss* boss = attachTo(root, std::make_unique<Boss>(media.window(), media.cache(),
-                                                       sf::Vector2f(200.f, 50.f), 3,
-                                                       sf::Vector2f(140.f, 40.f)));
-    for (const Frame& frame : frames)
+    for (const bool ticking : {false, true})
     {
-        root.update(sf::seconds(frame.seconds));
-        if (frame.hit)
-            boss->destroy();
-        effects.update(sf::seconds(frame.seconds), root);
-        EXPECT_EQ(effects.flashes().size(), frame.flashing ? 1u : 0u) << frame.seconds;
-        EXPECT_EQ(effects.hitTicks(), frame.ticks) << frame.seconds;
+        BattleEffects effects;
+        effects.setHitSound(ticking);
+        SceneNode scene;
+        Boss* boss = attachTo(scene, std::make_unique<Boss>(media.window(), media.cache(),
+                                                            sf::Vector2f(200.f, 50.f), 3,
+                                                            sf::Vector2f(140.f, 40.f)));
+        for (const Frame& frame : frames)
+        {
+            scene.update(sf::seconds(frame.seconds));
+            if (frame.hit)
+                boss->destroy();
+            effects.update(sf::seconds(frame.seconds), scene);
+            EXPECT_EQ(effects.flashes().size(), frame.flashing ? 1u : 0u) << frame.seconds;
+            EXPECT_EQ(effects.hitTicks(), ticking ? frame.ticks : 0) << frame.seconds;
+        }
+        EXPECT_EQ(effects.bossHealth(), (21.f - 3.f) / 21.f);
     }
-    EXPECT_EQ(effects.bossHealth(), (21.f - 3.f) / 21.f);
 }
 
 // Where the game was lost, once play's last frame has been updated.

@@ -126,20 +126,34 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<TimingCase>& param)
     { return std::string(param.param.name); });
 
-struct RetryCase
+// A key (or a pad's button) going down or up, a number of seconds into the
+// screen; before it begins, at a negative time.
+struct Act
 {
-    float at;                             // seconds into the screen
-    std::optional<sf::Keyboard::Key> key; // none: the pad's A
-    bool endsAtOnce;
+    float at;
+    std::optional<sf::Keyboard::Key> key; // none: a pad's button
+    unsigned int button = 0;
+    bool pressed = true;
+};
+
+struct LeaveCase
+{
+    std::vector<Act> acts;
+    enum Ends
+    {
+        AfterFourSeconds,
+        PlayingAgain,
+        AtTheTitle,
+    } ends;
     const char* name;
 };
 
-void PrintTo(const RetryCase& retry, std::ostream* out)
+void PrintTo(const LeaveCase& leave, std::ostream* out)
 {
-    *out << retry.name;
+    *out << leave.name;
 }
 
-class LoseScreenRetry : public LoseScreenRun, public ::testing::WithParamInterface<RetryCase>
+class LoseScreenLeaving : public LoseScreenRun, public ::testing::WithParamInterface<LeaveCase>
 {
 protected:
     void TearDown() override
@@ -147,30 +161,51 @@ protected:
         LoseScreenRun::TearDown();
         FakeJoystick::unplugAll();
     }
+
+    void act(const Act& each)
+    {
+        if (each.key)
+            XWindowEvents::sendKey(mWindow, *each.key, each.pressed);
+        else
+            FakeJoystick::press(0, each.button, each.pressed);
+    }
 };
 
-// Left alone the screen shows for its four seconds; after the first, a key
-// that starts play (or a pad's A) brings the menu back at once. Time runs
-// slowly once the key is down, so that the X server has time to deliver it.
-TEST_P(LoseScreenRetry, AKeyThatStartsPlayEndsTheScreenAfterItsFirstSecond)
+// Left alone the screen shows for its four seconds. After the first, a fresh
+// press of a key that starts play (or a pad's A) plays again at once, and
+// Escape (or B) goes to the title menu; fire held through the loss, and its
+// repeats, count for nothing until let go. Time runs slowly once a key is
+// down, so that the X server has time to deliver it.
+TEST_P(LoseScreenLeaving, OnlyAFreshPressAfterTheFirstSecondEndsTheScreen)
 {
-    const RetryCase& c = GetParam();
+    const LeaveCase& c = GetParam();
     FakeJoystick::plugIn(0);
+    std::size_t next = 0;
+    bool held = false;
+    for (; next < c.acts.size() && c.acts[next].at < 0.f; ++next)
+    {
+        act(c.acts[next]);
+        held = held || c.acts[next].key;
+    }
+    // What was down before is seen before the screen begins.
+    if (held)
+    {
+        ASSERT_TRUE(pumpUntil([] {},
+                              [&]
+                              {
+                                  Input input;
+                                  return mSession.poll(input) && input.isPress();
+                              }));
+    }
     ShownLoseScreen screen(mSession);
     sf::Time shown;
-    bool sent = false;
     FakeClock::onElapsedRead(
         [&]
         {
-            if (!sent && shown >= sf::seconds(c.at))
-            {
-                sent = true;
-                if (c.key)
-                    XWindowEvents::sendKey(mWindow, *c.key, true);
-                else
-                    FakeJoystick::press(0, 0);
-            }
-            const sf::Time step = sf::seconds(sent ? 0.002f : 0.1f);
+            const bool acting = next < c.acts.size() && shown >= sf::seconds(c.acts[next].at);
+            for (; next < c.acts.size() && shown >= sf::seconds(c.acts[next].at); ++next)
+                act(c.acts[next]);
+            const sf::Time step = sf::seconds(acting || next == c.acts.size() ? 0.002f : 0.1f);
             shown += step;
             FakeClock::advance(step);
         });
@@ -178,21 +213,37 @@ TEST_P(LoseScreenRetry, AKeyThatStartsPlayEndsTheScreenAfterItsFirstSecond)
     FakeClock::onElapsedRead({});
 
     EXPECT_TRUE(mWindow.isOpen());
-    if (c.endsAtOnce)
-        EXPECT_LT(shown, sf::seconds(3.f));
-    else
-        EXPECT_GT(shown, sf::seconds(4.f));
+    EXPECT_EQ(shown < sf::seconds(3.f), c.ends != LeaveCase::AfterFourSeconds);
+    EXPECT_EQ(screen.playsAgain(), c.ends == LeaveCase::PlayingAgain);
 }
 
+using K = sf::Keyboard;
 INSTANTIATE_TEST_SUITE_P(
-    Keys, LoseScreenRetry,
-    ::testing::Values(RetryCase{1.5f, sf::Keyboard::Enter, true, "EnterAfterASecond"},
-                      RetryCase{1.5f, sf::Keyboard::Space, true, "SpaceAfterASecond"},
-                      RetryCase{1.5f, sf::Keyboard::Up, true, "AFireKeyAfterASecond"},
-                      RetryCase{1.5f, std::nullopt, true, "PadAAfterASecond"},
-                      RetryCase{0.5f, sf::Keyboard::Enter, false, "EnterInTheFirstSecond"},
-                      RetryCase{1.5f, sf::Keyboard::Down, false, "AnotherKey"}),
-    [](const ::testing::TestParamInfo<RetryCase>& param) { return std::string(param.param.name); });
+    Keys, LoseScreenLeaving,
+    ::testing::Values(
+        LeaveCase{{{1.5f, K::Enter}}, LeaveCase::PlayingAgain, "EnterAfterASecond"},
+        LeaveCase{{{1.5f, K::Space}}, LeaveCase::PlayingAgain, "SpaceAfterASecond"},
+        LeaveCase{{{1.5f, K::Up}}, LeaveCase::PlayingAgain, "AFireKeyAfterASecond"},
+        LeaveCase{{{1.5f, std::nullopt, 0}}, LeaveCase::PlayingAgain, "PadAAfterASecond"},
+        LeaveCase{{{1.5f, K::Escape}}, LeaveCase::AtTheTitle, "EscapeAfterASecond"},
+        LeaveCase{{{1.5f, std::nullopt, 1}}, LeaveCase::AtTheTitle, "PadBAfterASecond"},
+        LeaveCase{{{0.5f, K::Enter}}, LeaveCase::AfterFourSeconds, "EnterInTheFirstSecond"},
+        LeaveCase{{{1.5f, K::Down}}, LeaveCase::AfterFourSeconds, "AnotherKey"},
+        LeaveCase{{{-1.f, K::Up}, {1.5f, K::Up}, {2.f, K::Up}},
+                  LeaveCase::AfterFourSeconds,
+                  "FireHeldThroughTheLossRepeating"},
+        LeaveCase{{{0.5f, K::Up}, {1.5f, K::Up}},
+                  LeaveCase::AfterFourSeconds,
+                  "ARepeatAfterTheFirstSecond"},
+        LeaveCase{{{-1.f, K::Up}, {1.5f, K::Up, 0, false}, {1.6f, K::Up}},
+                  LeaveCase::PlayingAgain,
+                  "FireHeldThenPressedAfresh"},
+        LeaveCase{
+            {{-1.f, std::nullopt, 0}, {1.5f, std::nullopt, 0, false}, {1.6f, std::nullopt, 0}},
+            LeaveCase::PlayingAgain,
+            "PadHeldThenPressedAfresh"},
+        LeaveCase{{{-1.f, std::nullopt, 0}}, LeaveCase::AfterFourSeconds, "PadHeldThrough"}),
+    [](const ::testing::TestParamInfo<LeaveCase>& param) { return std::string(param.param.name); });
 
 TEST_F(LoseScreenRun, RunOnAClosedWindowStartsTheFirstSoundAndReturns)
 {
@@ -246,11 +297,12 @@ TEST_F(LoseScreenRun, EventsWaitForTheNextScreen)
 
     EXPECT_TRUE(mWindow.isOpen());
     bool closeRequested = false;
+    Input input;
     EXPECT_TRUE(pumpUntil(
         [&]
         {
-            while (mSession.pollEvent(event))
-                closeRequested = closeRequested || event.type == sf::Event::Closed;
+            while (mSession.poll(input))
+                closeRequested = closeRequested || input.type == Input::Type::Closed;
         },
         [&] { return closeRequested; }))
         << "the close request is still queued for the menu";
@@ -278,10 +330,10 @@ TEST_F(LoseScreenRun, SwitchesToFullscreenWhileShowingAndTheCloseRequestStillWai
     EXPECT_TRUE(mSession.isFullscreen());
     EXPECT_TRUE(mWindow.isOpen());
     EXPECT_EQ(screen.secondLoseSound().getStatus(), sf::Sound::Playing) << "went on to the end";
-    sf::Event event;
+    Input input;
     bool closeRequested = false;
-    while (mSession.pollEvent(event))
-        closeRequested = closeRequested || event.type == sf::Event::Closed;
+    while (mSession.poll(input))
+        closeRequested = closeRequested || input.type == Input::Type::Closed;
     EXPECT_TRUE(closeRequested) << "the close request waits for the menu";
 }
 

@@ -215,7 +215,8 @@ TEST_F(MenuScreen, PointerOutsideTheButtonsShowsTheNeutralImageSilently)
     EXPECT_FALSE(frame.hoverSound);
 }
 
-TEST_F(MenuScreen, HoverSoundPlaysOncePerEntryFromOutside)
+// Each button lit sounds once, also one right beside the button lit before.
+TEST_F(MenuScreen, HoverSoundPlaysOncePerButtonLit)
 {
     struct Step
     {
@@ -230,11 +231,12 @@ TEST_F(MenuScreen, HoverSoundPlaysOncePerEntryFromOutside)
         {OnPlay + sf::Vector2i(1, 1), Shown::PlayLit, false, "rests on Play"},
         {BetweenButtons, Shown::Neutral, false, "leaves for the gap"},
         {OnPlay, Shown::PlayLit, true, "enters Play again"},
-        {OnExit, Shown::ExitLit, false, "straight from Play to Exit"},
+        {OnOptions, Shown::OptionsLit, true, "straight from Play to Options"},
+        {OnExit, Shown::ExitLit, true, "straight on to Exit"},
         {OnExit, Shown::ExitLit, false, "rests on Exit"},
         {AboveButtons, Shown::Neutral, false, "leaves"},
         {OnExit, Shown::ExitLit, true, "enters Exit"},
-        {OnPlay, Shown::PlayLit, false, "straight from Exit to Play"},
+        {OnPlay, Shown::PlayLit, true, "straight from Exit to Play"},
     };
 
     ShownMenu menu(mSession);
@@ -572,7 +574,7 @@ TEST_F(MenuScreen, KeysLightTheButtonsAsThePointerDoes)
         {{}, OnExit, Shown::ExitLit, true, "the pointer enters Exit"},
         {sf::Keyboard::Up, {}, Shown::OptionsLit, true, "Up under the resting pointer"},
         {{}, OnOptions, Shown::OptionsLit, false, "the pointer moves onto Options"},
-        {{}, OnExit + sf::Vector2i(2, 0), Shown::ExitLit, false, "the pointer moves on Exit"},
+        {{}, OnExit + sf::Vector2i(2, 0), Shown::ExitLit, true, "the pointer moves on to Exit"},
         {{}, BetweenButtons, Shown::Neutral, false, "the pointer leaves"},
         {sf::Keyboard::Up, {}, Shown::PlayLit, true, "Up with nothing lit"},
     };

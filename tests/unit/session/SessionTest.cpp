@@ -21,16 +21,16 @@
 
 namespace
 {
-// An event as a test names it: the key events and close requests a screen gets.
-std::string nameOf(const sf::Event& event)
+// An input as a test names it: the keys and close requests a screen gets.
+std::string nameOf(const Input& input)
 {
-    switch (event.type)
+    switch (input.type)
     {
-    case sf::Event::KeyPressed:
-        return "press " + std::to_string(event.key.code);
-    case sf::Event::KeyReleased:
-        return "release " + std::to_string(event.key.code);
-    case sf::Event::Closed:
+    case Input::Type::Press:
+        return "press " + std::to_string(input.source.code);
+    case Input::Type::Release:
+        return "release " + std::to_string(input.source.code);
+    case Input::Type::Closed:
         return "close";
     default:
         return {};
@@ -102,10 +102,10 @@ protected:
         const bool arrived = pumpUntil(
             [&]
             {
-                sf::Event event;
-                while (mSession.pollEvent(event))
-                    if (!nameOf(event).empty())
-                        seen.push_back(nameOf(event));
+                Input input;
+                while (mSession.poll(input))
+                    if (!nameOf(input).empty())
+                        seen.push_back(nameOf(input));
             },
             [&] { return !seen.empty() && seen.back() == last; });
         EXPECT_TRUE(arrived) << "never handed out: " << last;
@@ -130,9 +130,9 @@ TEST_F(SessionEvents, AResizeLetterboxesTheFieldAndIsHandedOn)
     ASSERT_TRUE(pumpUntil(
         [&]
         {
-            sf::Event event;
-            while (mSession.pollEvent(event))
-                handedOn = handedOn || event.type == sf::Event::Resized;
+            Input input;
+            while (mSession.poll(input))
+                handedOn = handedOn || input.type == Input::Type::Changed;
         },
         [&] { return handedOn && mWindow.getSize() == sf::Vector2u(1200, 800); }));
     EXPECT_EQ(mWindow.getViewport(mWindow.getView()), sf::IntRect(200, 0, 800, 800));
@@ -152,8 +152,8 @@ TEST_F(SessionEvents, FullscreenKeysSwitchTheSameWindowBackAndForth)
     EXPECT_EQ(pollUntil(press(sf::Keyboard::Right)),
               (std::vector<std::string>{press(sf::Keyboard::Left), release(sf::Keyboard::F11),
                                         press(sf::Keyboard::Right)}));
-    sf::Event event;
-    mSession.pollEvent(event); // the queue runs dry: now the window is made again
+    Input input;
+    mSession.poll(input); // the queue runs dry: now the window is made again
     ASSERT_TRUE(mSession.isFullscreen());
     EXPECT_TRUE(mWindow.isOpen());
     EXPECT_EQ(mWindow.getSize(), desktop);
@@ -162,7 +162,7 @@ TEST_F(SessionEvents, FullscreenKeysSwitchTheSameWindowBackAndForth)
     tapSwitchKey(true);
     XWindowEvents::sendKey(mWindow, sf::Keyboard::Up, true);
     pollUntil(press(sf::Keyboard::Up));
-    mSession.pollEvent(event);
+    mSession.poll(input);
     EXPECT_FALSE(mSession.isFullscreen());
     EXPECT_EQ(mWindow.getSize(), sf::Vector2u(640, 480)) << "back to the window's own size";
     EXPECT_EQ(mWindow.getView().getViewport(),
@@ -186,8 +186,8 @@ TEST_F(SessionEvents, AHeldKeySwitchesOnce)
     XWindowEvents::sendKey(mWindow, sf::Keyboard::F11, false);
     XWindowEvents::sendKey(mWindow, sf::Keyboard::Up, true);
     pollUntil(press(sf::Keyboard::Up));
-    sf::Event event;
-    mSession.pollEvent(event);
+    Input input;
+    mSession.poll(input);
     EXPECT_TRUE(mSession.isFullscreen());
 }
 
@@ -197,8 +197,8 @@ TEST_F(SessionEvents, HeldEventsWaitInOrderAcrossASwitch)
     XWindowEvents::sendKey(mWindow, sf::Keyboard::Left, true);
     XWindowEvents::requestClose(mWindow);
     tapSwitchKey();
-    ASSERT_TRUE(pumpUntil([&] { mSession.events().holdEvents(); },
-                          [&] { return mSession.isFullscreen(); }));
+    ASSERT_TRUE(
+        pumpUntil([&] { mSession.events().hold(); }, [&] { return mSession.isFullscreen(); }));
     EXPECT_TRUE(mWindow.isOpen()) << "the close request is not acted on";
 
     XWindowEvents::sendKey(mWindow, sf::Keyboard::Up, true);
@@ -211,11 +211,11 @@ TEST_F(SessionEvents, AClosedWindowYieldsNothingNotEvenHeldEvents)
 {
     XWindowEvents::sendKey(mWindow, sf::Keyboard::Left, true);
     XWindowEvents::sendKey(mWindow, sf::Keyboard::F11, true);
-    ASSERT_TRUE(pumpUntil([&] { mSession.events().holdEvents(); },
-                          [&] { return mSession.isFullscreen(); }));
+    ASSERT_TRUE(
+        pumpUntil([&] { mSession.events().hold(); }, [&] { return mSession.isFullscreen(); }));
     mWindow.close();
-    sf::Event event;
-    EXPECT_FALSE(mSession.pollEvent(event)) << "the held Left press is dropped";
+    Input input;
+    EXPECT_FALSE(mSession.poll(input)) << "the held Left press is dropped";
 }
 
 // A held M repeats its press but mutes once; a held - or + goes on stepping.
@@ -262,10 +262,10 @@ TEST_F(SessionEvents, SoundKeysMuteAndStepTheVolumeAndAreNotHandedOut)
 TEST_F(SessionEvents, APadsChordsActAsTheirKeys)
 {
     FakeJoystick::plugIn(1);
-    mSession.events().holdEvents();       // the first reading: nothing held
+    mSession.events().hold();             // the first reading: nothing held
     for (unsigned int button : {6, 0, 1}) // Back, A, B
         FakeJoystick::press(1, button);
-    mSession.events().holdEvents();
+    mSession.events().hold();
     EXPECT_TRUE(mSession.volume().isMuted());
     EXPECT_TRUE(mSession.isFullscreen());
 }
@@ -280,8 +280,8 @@ protected:
     {
         Settings settings;
         std::ostringstream problems;
-        settings.save(values, problems);
         settings.load(problems);
+        settings.save(values, problems);
         EXPECT_EQ(problems.str(), "");
         return settings;
     }
@@ -348,10 +348,11 @@ TEST_F(SessionSettings, WhatThePlayerChangesIsRememberedAndNothingElse)
         ASSERT_TRUE(pumpUntil(
             [&]
             {
-                sf::Event event;
-                while (session.pollEvent(event))
+                Input input;
+                while (session.poll(input))
                 {
                 }
+                FakeClock::advance(sf::seconds(1.f));
             },
             [&] { return onDisk() == step.kept; }))
             << "after " << step.key;

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "config/KeyBindings.hpp"
+
+// What the player chose, one field for each row of the settings table
+// (SettingsTable), which holds each one's name in the file, its default, its
+// range and its place in the options.
+struct SettingValues
+{
+    // Every row's default.
+    SettingValues();
+    // The sound and the window, the rest as by default.
+    SettingValues(bool isMuted, int level, bool isFullscreen);
+
+    bool muted;
+    int volume; // master volume, 0 to 100
+    bool fullscreen;
+    int music;           // the menu's song, 0 to 100 of the master volume
+    int effects;         // every other sound, likewise
+    unsigned int maxFps; // frame cap for play; 0 for none
+    KeyBindings keys;
+    bool hitSound;  // a tick on a hit that an enemy survives
+    bool labelEdge; // a dark edge round the level label
+    bool lossHold;  // the field holds still a moment where the game was lost
+
+    // Row by row.
+    bool operator==(const SettingValues& other) const;
+    bool operator!=(const SettingValues& other) const { return !(*this == other); }
+};

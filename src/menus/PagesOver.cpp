@@ -1,0 +1,39 @@
+#include "menus/PagesOver.hpp"
+
+PagesOver::PagesOver(ScreenContext& context, sf::Sound* sample) : mContext(context), mSample(sample)
+{
+}
+
+PagesOver::~PagesOver() = default;
+
+void PagesOver::openOptions()
+{
+    mOptions = std::make_unique<OptionsMenu>(mContext, mSample);
+    ++mRevision;
+}
+
+void PagesOver::handle(const Input& input)
+{
+    if (mOptions && !mOptions->handle(input))
+    {
+        mRevision += mOptions->revision() + 1;
+        mOptions.reset();
+    }
+}
+
+void PagesOver::point(sf::Vector2f pointer)
+{
+    if (mOptions)
+        mOptions->point(pointer);
+}
+
+void PagesOver::draw(sf::RenderTarget& target) const
+{
+    if (mOptions)
+        mOptions->draw(target);
+}
+
+int PagesOver::revision() const
+{
+    return mRevision + (mOptions ? mOptions->revision() : 0);
+}
