@@ -130,6 +130,36 @@ TEST(SettingsText, EachLineCountsAloneAndWhatIsNotKnownIsKept)
     EXPECT_EQ(back->values, chosen);
 }
 
+// Every row of the table, the ones to come too: its default written and read
+// back, a value one step away kept, and a value it cannot use refused in one
+// line that names it, the row keeping its default.
+TEST(SettingsTableRows, EachRowReadsBackWhatItWritesAndRefusesNonsense)
+{
+    for (const SettingsTable::Row& row : SettingsTable::rows())
+    {
+        SCOPED_TRACE(row.key);
+        Values changed;
+        if (row.turn)
+            row.turn(changed, -1);
+        else
+            row.read(row.key.rfind("pad-", 0) == 0 ? "5" : "Q", changed);
+        EXPECT_FALSE(row.same(changed, Values{})) << "a step changes the value";
+        for (const Values& values : {Values{}, changed})
+        {
+            const auto back = Settings::parse(Settings::format(values));
+            ASSERT_TRUE(back);
+            EXPECT_TRUE(row.same(back->values, values));
+            EXPECT_TRUE(back->problems.empty());
+        }
+        const auto refused = Settings::parse(row.key + " = \x01nonsense\n");
+        ASSERT_TRUE(refused);
+        EXPECT_TRUE(row.same(refused->values, Values{}));
+        ASSERT_EQ(refused->problems.size(), 1u);
+        EXPECT_NE(refused->problems[0].find(row.key), std::string::npos);
+        EXPECT_EQ(refused->problems[0].find('\x01'), std::string::npos) << "shown escaped";
+    }
+}
+
 class SettingsFile : public KeptFileFixture
 {
 protected:

@@ -358,3 +358,44 @@ TEST_F(SessionSettings, WhatThePlayerChangesIsRememberedAndNothingElse)
             << "after " << step.key;
     }
 }
+
+// A held - or + goes on turning the volume with every repeat, but the settings
+// are written at most once a second meanwhile, and once more at the end.
+TEST_F(SessionSettings, AHeldVolumeKeyWritesTheSettingsAtMostOnceASecond)
+{
+    struct CountingDisk : KeptFile::Disk
+    {
+        mutable int writes = 0;
+        bool rename(const std::filesystem::path& from,
+                    const std::filesystem::path& to) const override
+        {
+            ++writes;
+            return Disk::rename(from, to);
+        }
+    } disk;
+    Settings settings(KeptFile(KeptFile::Place::Config, "settings.ini", &disk));
+    std::ostringstream problems;
+    settings.load(problems);
+    {
+        TestSession session(mWindow, Options(), &settings);
+        for (int repeat = 0; repeat < 100; ++repeat) // ten seconds of repeats, up and down
+        {
+            const int before = session.volume().volume();
+            XWindowEvents::sendKey(session.window(),
+                                   repeat / 3 % 2 ? sf::Keyboard::Add : sf::Keyboard::Hyphen, true);
+            ASSERT_TRUE(pumpUntil(
+                [&]
+                {
+                    Input input;
+                    while (session.poll(input))
+                    {
+                    }
+                },
+                [&] { return session.volume().volume() != before; }));
+            FakeClock::advance(sf::milliseconds(100));
+        }
+        EXPECT_GE(disk.writes, 5) << "kept while the key is held, too";
+    }
+    EXPECT_LE(disk.writes, 11);
+    EXPECT_EQ(onDisk().volume, 80) << "the last turn, kept at the end";
+}
