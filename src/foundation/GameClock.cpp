@@ -2,8 +2,19 @@
 
 sf::Time GameClock::now() const
 {
+    return mDriven ? *mDriven : liveNow();
+}
+
+sf::Time GameClock::liveNow() const
+{
     const sf::Time wall = mStoppedAt ? *mStoppedAt : mWallClock.getElapsedTime();
     return wall - mTimeStopped;
+}
+
+void GameClock::advance(sf::Time frame)
+{
+    if (mDriven)
+        *mDriven += frame;
 }
 
 void GameClock::stop()

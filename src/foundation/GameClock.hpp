@@ -9,6 +9,10 @@
 // The play screen's time: the wall clock less every stretch the game spent
 // paused. Every game timer reads it through a GameTimer, so stopping this one
 // clock stops them all; the screen that owns it decides when time runs.
+//
+// Once the screen drives it a frame at a time, every timer reads the time the
+// frames have added up to, the same all through a frame: a game is then a
+// matter of its frames' times, whatever the machine did in between.
 class GameClock : private sf::NonCopyable
 {
 public:
@@ -16,6 +20,13 @@ public:
     GameClock() = default;
 
     sf::Time now() const;
+    // The wall clock less the pauses, however the clock is driven.
+    sf::Time liveNow() const;
+    // From now on the clock reads what the frames add up to: zero until the
+    // first one.
+    void drive() { mDriven = sf::Time::Zero; }
+    // The next frame's time, when the clock is driven.
+    void advance(sf::Time frame);
 
     // Stopping a stopped clock or starting a running one changes nothing.
     void stop();
@@ -26,4 +37,5 @@ private:
     sf::Clock mWallClock;
     sf::Time mTimeStopped;              // every pause that has ended, added up
     std::optional<sf::Time> mStoppedAt; // wall time at which the current pause began
+    std::optional<sf::Time> mDriven;    // the frames' time, once they drive the clock
 };

@@ -5,7 +5,6 @@
 #include "config/BestLevel.hpp"
 #include "config/Preferences.hpp"
 #include "foundation/Field.hpp"
-#include "foundation/GameTimer.hpp"
 #include "gameplay/Command.hpp"
 #include "gameplay/EnemySpawner.hpp"
 #include "menus/PauseMenu.hpp"
@@ -30,6 +29,9 @@
 
 Game::Game(ScreenContext& context) : mContext(&context), mWindow(&context.window)
 {
+    // Every timer of play starts at zero and reads the frames' time: a game is
+    // its frames, however long the files took to load.
+    mClock.drive();
     context.events.beginScreen();
     loadTextures();
     loadSounds();
@@ -64,8 +66,9 @@ Game::~Game() = default;
 
 void Game::run()
 {
-    // On the game's clock: the first frame after a pause advances by its own time only.
-    GameTimer clock(mClock);
+    // On the game's clock, less its pauses: the first frame after a pause
+    // advances by its own time only.
+    sf::Time lastFrame = mClock.liveNow();
     StillPicture still;
     sf::Time deltaTime = sf::Time::Zero;
     bool played = false;
@@ -74,7 +77,9 @@ void Game::run()
         played = true;
         // The game's clock counted the frame in which a pause begins: its time
         // reaches the scene with the first frame that is played again.
-        deltaTime += clock.restart();
+        const sf::Time now = mClock.liveNow();
+        deltaTime += now - lastFrame;
+        lastFrame = now;
         const bool wasPaused = isPaused();
         const bool eventsCame = processEvents();
         if (!isPaused())
@@ -110,14 +115,16 @@ void Game::run()
 void Game::holdTheLoss(FrameCap& frameCap)
 {
     mSceneGraph.removeDestroyed();
-    GameTimer held(mClock);
-    GameTimer frame(mClock);
-    while (held.getElapsedTime() < BattleEffects::LossHold)
+    const sf::Time lost = mClock.liveNow();
+    sf::Time lastFrame = lost;
+    while (mClock.liveNow() - lost < BattleEffects::LossHold)
     {
         mCommand->pollEvents();
         if (!mWindow->isOpen())
             return;
-        mEffects.advance(frame.restart());
+        const sf::Time now = mClock.liveNow();
+        mEffects.advance(now - lastFrame);
+        lastFrame = now;
         render();
         frameCap.waitForNextFrame();
     }
@@ -163,6 +170,8 @@ void Game::update(sf::Time deltaTime)
 {
     if (isPaused())
         return;
+    // Every timer of play reads the frame's time, the same all through the frame.
+    mClock.advance(deltaTime);
     mSceneGraph.update(deltaTime);
     mEnemySpawner->update(&mSceneGraph);
     mCommand->handOver(mSceneGraph);

@@ -57,3 +57,21 @@ TEST(GameClockTime, ATimerMadeWhileStoppedStartsWhenTheClockGoesOn)
     FakeClock::advanceSeconds(1.f);
     EXPECT_FLOAT_EQ(late.getElapsedTime().asSeconds(), 1.f);
 }
+
+// Driven by its frames, the clock reads their sum, the same all through a
+// frame, whatever the wall clock does; its live reading goes on meanwhile.
+TEST(GameClockTime, DrivenItReadsTheFramesTimeAlone)
+{
+    GameClock clock;
+    FakeClock::advanceSeconds(2.f); // loading
+    clock.drive();
+    GameTimer timer(clock);
+    EXPECT_EQ(clock.now(), sf::Time::Zero);
+    for (const float frame : {0.016f, 0.5f, 0.f, 3.f})
+    {
+        FakeClock::advanceSeconds(frame + 0.25f);
+        clock.advance(sf::seconds(frame));
+    }
+    EXPECT_EQ(timer.getElapsedTime(), sf::seconds(0.016f) + sf::seconds(0.5f) + sf::seconds(3.f));
+    EXPECT_EQ(clock.liveNow(), sf::seconds(2.f + 3.516f + 1.f));
+}

@@ -102,9 +102,10 @@ TEST_F(PlayFrame, SpawnedEnemyIsCollisionTestedAndDrawnBeforeItsFirstUpdate)
     TestNodes::BoxNode& missile = *strip;
     mGame.sceneGraph().attachChild(std::move(strip));
 
+    // The spawner's first three seconds pass in one frame.
     FakeClock::advanceSeconds(3.001f);
     mGame.processEvents();
-    mGame.update(sf::seconds(0.5f));
+    mGame.update(sf::seconds(3.001f));
 
     const std::vector<SceneNode*> children = childrenOf(mGame.sceneGraph());
     ASSERT_EQ(children.size(), 5u) << "background layer, ship layer, wall, strip, enemy";
