@@ -5,10 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include <csignal>
 
@@ -158,5 +162,40 @@ TEST_F(KeptFileContents, AGameKilledBeforeTheRenameLeavesTheOldFileWholeAndTheNe
     std::string problem;
     ASSERT_TRUE(mFile.write("newer\n", problem)) << problem;
     EXPECT_EQ(strayFiles(), 0u);
+}
+// Every write takes the file's lock: a second writer waits for the first to
+// finish, so the last to come is the one kept, never a write overtaken.
+TEST_F(KeptFileContents, EveryWriteWaitsForAnotherWritersLock)
+{
+    for (const bool byUpdate : {false, true})
+    {
+        plant("old\n");
+        int inside[2];
+        ASSERT_EQ(::pipe(inside), 0);
+        const pid_t other = inAnotherProcess(
+            [&]
+            {
+                ScriptedDisk slow;
+                slow.beforeRename = [&]
+                {
+                    (void)!::write(inside[1], "!", 1);
+                    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                };
+                std::string ignored;
+                KeptFile(KeptFile::Place::Config, "settings.ini", &slow).write("first\n", ignored);
+            });
+        char signal = 0;
+        ASSERT_EQ(::read(inside[0], &signal, 1), 1);
+        std::string problem;
+        const bool written =
+            byUpdate ? mFile.update(
+                           64, [](const KeptFile::Reading&) { return "second\n"; }, problem)
+                     : mFile.write("second\n", problem);
+        EXPECT_TRUE(written) << problem;
+        exitOf(other);
+        EXPECT_EQ(onDisk(), "second\n") << (byUpdate ? "update" : "write");
+        ::close(inside[0]);
+        ::close(inside[1]);
+    }
 }
 } // namespace
