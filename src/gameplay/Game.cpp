@@ -145,10 +145,11 @@ bool Game::processEvents()
     return eventsCame;
 }
 
-// A pause control goes on at once, unless an options page is asking for a key.
+// A pause control goes on at once. While an options page asks for a key, the
+// pump hands out every key as the answer alone, the pause key's too.
 bool Game::readWhilePaused(const Input& input)
 {
-    if (input.presses(PlayControl::Pause) && !mPauseMenu->isCapturing())
+    if (input.presses(PlayControl::Pause))
         return false;
     switch (mPauseMenu->handle(input))
     {

@@ -25,7 +25,6 @@ public:
 
     void openOptions();
     bool isOpen() const { return mOptions != nullptr; }
-    bool isCapturing() const { return mOptions && mOptions->isCapturing(); }
 
     void handle(const Input& input);
     // The pointer in field units.

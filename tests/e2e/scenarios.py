@@ -17,7 +17,7 @@ from rules import (BEST_LEVEL, SETTINGS, ENEMY_START_Y, FIRE_INTERVAL, FIRST_ENE
 from session import Session
 import sound
 from steps import (SAME_PICTURE, ShipShotByChance, check, check_bars, come_to, events_between,
-                   expect_clean_exit, field_in, keep_ship_clear, lit_bar, locate_ship,
+                   expect_clean_exit, field_in, keep_ship_clear, lit_bar, locate_ship, ship_or_shot,
                    locate_ship_on_field, move_ship, shown_at, shows, song_gain, start_play, times_of, unscaled, wait_for_lose_screen,
                    wait_for_menu, wait_for_picture, wait_for_ship, wait_until)
 
@@ -103,13 +103,17 @@ def hold_until_ship(session, media, key, arrived, timeout=6):
     found = []
     beyond = -media.ship.width if key == "Left" else WINDOW
 
+    play_lines = len(MENU_FILES) + len(PLAY_FILES)
+
     def seen(shot, _):
         try:
-            found[:] = [locate_ship(media, shot)[0]]
+            found[:] = [ship_or_shot(session, media, shot)[0]]
+        except ShipShotByChance:
+            raise
         except AssertionError:
             # Seen before and gone from sight while play goes on: in one long
             # frame it crossed the side it was driven to.
-            if found and len(session.console.lines) == len(MENU_FILES) + len(PLAY_FILES):
+            if found and len(session.console.lines) == play_lines:
                 found[:] = [beyond]
                 return True
             return False

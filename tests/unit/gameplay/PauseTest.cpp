@@ -193,12 +193,13 @@ TEST_F(PausedPlay, KeysLetGoWhilePausedReachTheShipWhenPlayGoesOn)
             XWindowEvents::sendKey(mWindow, sf::Keyboard::Up, false);
         }
         tap(sf::Keyboard::P, false);
-        play(0.6f);
+        // The scene moves before it hears the frame's keys: one frame more as before.
+        play(0.1f);
         const float x = ship().getSpritePosition().x;
-        const std::size_t fired = shots();
-        play(1.f);
+        ASSERT_GT(x, 0.f) << "room to go on moving left";
+        play(1.5f); // every missile fired before the pause has left the field
         EXPECT_EQ(ship().getSpritePosition().x, x) << (focusLost ? "focus lost" : "let go");
-        EXPECT_LE(shots(), fired) << (focusLost ? "focus lost" : "let go");
+        EXPECT_EQ(shots(), 0u) << (focusLost ? "focus lost" : "let go");
     }
 }
 
