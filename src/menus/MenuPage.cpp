@@ -184,8 +184,8 @@ void MenuPage::draw(sf::RenderTarget& target, const sf::Font& font, bool dim) co
     }
     const std::string& heading = mPrompt.empty() ? mHeading : mPrompt;
     if (!heading.empty())
-        write(target, font, heading, 40, Lettering::Pale, sf::Vector2f(FieldWidth / 2.f, HeadingY),
-              0.5f);
+        write(target, font, heading, mPrompt.empty() ? HeadingSize : PromptSize, Lettering::Pale,
+              sf::Vector2f(FieldWidth / 2.f, HeadingY), 0.5f);
     for (std::size_t row = 0; row < mTable.size(); ++row)
         for (std::size_t column = 0; column < mTable[row].size() && column < 3; ++column)
             write(target, font, mTable[row][column], TableSize, Lettering::Pale,

@@ -59,6 +59,9 @@ public:
     int revision() const { return mRevision; }
     void changed() { ++mRevision; }
 
+    static constexpr unsigned int HeadingSize = 40;
+    // A question in the heading's place is a sentence, with a key's name in it.
+    static constexpr unsigned int PromptSize = 34;
     static constexpr unsigned int TextSize = 28;
     static constexpr unsigned int TableSize = 20;
 

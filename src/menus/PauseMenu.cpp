@@ -7,8 +7,9 @@ namespace
 {
 using Outcome = MenuPage::Outcome;
 
-// Below the title, the line on going on and a level banner the game may be showing.
-constexpr float EntriesTop = 460.f;
+// Below the title, the line on going on, and the first level's banner and rule
+// line, which the game may be showing.
+constexpr float EntriesTop = 500.f;
 } // namespace
 
 PauseMenu::PauseMenu(ScreenContext& context, sf::Sound* sample)
