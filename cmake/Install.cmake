@@ -12,7 +12,8 @@ set(VANTORIX_DATA_DIR ${CMAKE_INSTALL_DATADIR}/games/vantorix)
 set(VANTORIX_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/vantorix)
 # Where the metainfo's homepage and screenshots point (docs/screenshots/ holds the pictures).
 set(VANTORIX_HOMEPAGE https://vantorix.invalid CACHE STRING "Vantorix's web site, without a final /")
-set(VANTORIX_APPSTREAM_ID invalid.vantorix.Vantorix)
+# Lower case, as the software centres' validators prefer.
+set(VANTORIX_APPSTREAM_ID invalid.vantorix.vantorix)
 
 # The software centre shows the package's own description: the extended part
 # of debian/control's Description, where " ." lines part paragraphs.
@@ -72,6 +73,7 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/vantorix.in ${PROJECT_BINARY_DIR}
 
 string(REPLACE "\n\n" "</p>\n<p>" VANTORIX_DESCRIPTION_XML "<p>${VANTORIX_DESCRIPTION}</p>")
 string(REPLACE "\n" "\n    " VANTORIX_DESCRIPTION_XML "    ${VANTORIX_DESCRIPTION_XML}")
+include(cmake/Releases.cmake)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/vantorix.metainfo.xml.in
                ${PROJECT_BINARY_DIR}/packaging/${VANTORIX_APPSTREAM_ID}.metainfo.xml @ONLY)
 
