@@ -54,7 +54,8 @@ cleanup() {
         "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq vantorix >/dev/null
         for left in /usr/games/vantorix /usr/libexec/vantorix /usr/share/games/vantorix \
             /usr/share/applications/vantorix.desktop /usr/share/man/man6/vantorix.6.gz \
-            "$metainfo" /usr/share/doc/vantorix /usr/share/icons/hicolor/48x48/apps/vantorix.png; do
+            "$metainfo" /usr/share/doc/vantorix /usr/share/icons/hicolor/48x48/apps/vantorix.png \
+            /usr/share/locale/de/LC_MESSAGES/vantorix.mo /usr/share/man/de/man6/vantorix.6.gz; do
             if [[ -e "$left" || -L "$left" ]]; then
                 echo "package check: $left is still there after removing the package" >&2
                 status=1
@@ -107,6 +108,13 @@ for expected in ./usr/games/vantorix ./usr/libexec/vantorix/vantorix \
     ./usr/share/man/man6/vantorix.6.gz ./usr/share/applications/vantorix.desktop \
     ./usr/share/doc/vantorix/copyright ./usr/share/doc/vantorix/changelog.gz; do
     grep -qx -- "$expected" <<<"$contents" || fail "the package does not hold $expected"
+done
+# Every language's catalogue and manual page.
+for language in $(grep -v '^#' "$root/po/LINGUAS"); do
+    for expected in "./usr/share/locale/$language/LC_MESSAGES/vantorix.mo" \
+        "./usr/share/man/$language/man6/vantorix.6.gz"; do
+        grep -qx -- "$expected" <<<"$contents" || fail "the package does not hold $expected"
+    done
 done
 metainfo=$(grep -E '^\./usr/share/metainfo/[^/]+\.metainfo\.xml$' <<<"$contents") ||
     fail "the package has no AppStream metainfo"

@@ -1,5 +1,6 @@
 #include "menus/PauseMenu.hpp"
 
+#include "language/Translation.hpp"
 #include "presentation/CaptionFont.hpp"
 #include "session/ScreenContext.hpp"
 
@@ -14,21 +15,21 @@ constexpr float EntriesTop = 500.f;
 
 PauseMenu::PauseMenu(ScreenContext& context, sf::Sound* sample)
     : mContext(context), mOverlay(context.captionFont.get()),
-      mEntries({}, {{"Resume", nullptr,
+      mEntries({}, {{trMark("Resume"), nullptr,
                      [this]
                      {
                          mChosen = Choice::Resume;
                          return Outcome::Stay;
                      },
                      nullptr},
-                    {"Options", nullptr,
+                    {trMark("Options"), nullptr,
                      [this]
                      {
                          mPages.openOptions();
                          return Outcome::Stay;
                      },
                      nullptr},
-                    {"Quit to title", nullptr,
+                    {trMark("Quit to title"), nullptr,
                      [this]
                      {
                          mChosen = Choice::QuitToTitle;
