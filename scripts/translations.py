@@ -14,6 +14,7 @@ The game's texts are tr("...") and trMark("...") in src/, the desktop entry's
 GenericName, Comment and Keywords, and the metainfo, which the build fills in
 (BUILD/packaging/template). The manual page goes through po4a."""
 import argparse
+import os
 import pathlib
 import re
 import shutil
@@ -58,7 +59,8 @@ def extract(pot, build):
     metainfo = build / "packaging" / "template" / f"{METAINFO_ID}.metainfo.xml"
     if not metainfo.exists():
         sys.exit(f"translations: {metainfo} is missing: configure the build folder first")
-    run("xgettext", "--join-existing", *common, metainfo, cwd=ROOT)
+    # Named from the source tree, so that the catalogues do not depend on where the build is.
+    run("xgettext", "--join-existing", *common, os.path.relpath(metainfo, ROOT), cwd=ROOT)
 
 
 def refresh_man(tree):

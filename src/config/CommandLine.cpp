@@ -239,9 +239,9 @@ std::string CommandLine::usage()
     text += '\n' + wrapped("", fill(tr("Settings are kept in %s:"),
                                     {"$XDG_CONFIG_HOME/vantorix/settings.ini"}));
     // TRANSLATORS: %s is a path, $XDG_DATA_HOME/vantorix/best-level.
+    const char* bestLevel = tr("The best level is kept in %s.");
     return text + settingNames() +
-           wrapped("", fill(tr("The best level is kept in %s."),
-                            {"$XDG_DATA_HOME/vantorix/best-level"}));
+           wrapped("", fill(bestLevel, {"$XDG_DATA_HOME/vantorix/best-level"}));
 }
 
 std::string CommandLine::version()

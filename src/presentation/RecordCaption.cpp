@@ -43,9 +43,9 @@ RecordCaption RecordCaption::forGameOver(const sf::Font& font, const BestLevel::
     RecordCaption caption;
     // TRANSLATORS: the level the game reached, then the best level; U+00B7,
     // the middle dot, parts them.
+    const char* sentence = tr("Level %s \u00B7 Best %s");
     const std::string summary =
-        fill(tr("Level %s \u00B7 Best %s"),
-             {std::to_string(outcome.reached), std::to_string(outcome.best)});
+        fill(sentence, {std::to_string(outcome.reached), std::to_string(outcome.best)});
     sf::Text& line = caption.addLine(font, Lettering::words(summary), 40, GameOverInk);
     Lettering::anchor(line, sf::Vector2f(Field::Width / 2.f, GameOverBandTop + 27.f),
                       sf::Vector2f(0.5f, 0.5f));

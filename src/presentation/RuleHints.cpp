@@ -30,10 +30,10 @@ sf::Text RuleHints::firstLevelRule(const sf::Font& font)
 // Below the game-over picture's band of words.
 sf::Text RuleHints::gameOverKeys(const sf::Font& font, bool pad)
 {
-    // TRANSLATORS: the key and button names stay as written. U+00B7, the
+    // TRANSLATORS: a pad's buttons, which keep their names; U+00B7, the
     // middle dot, parts the two halves.
-    return line(font,
-                pad ? tr("A: play again \u00B7 B: title")
-                    : tr("Enter: play again \u00B7 Escape: title"),
-                20, FieldHeight - 14.f);
+    const char* padKeys = tr("A: play again \u00B7 B: title");
+    // TRANSLATORS: the keys, which keep their names; U+00B7 parts the halves.
+    const char* keys = tr("Enter: play again \u00B7 Escape: title");
+    return line(font, pad ? padKeys : keys, 20, FieldHeight - 14.f);
 }
