@@ -2,6 +2,8 @@
 
 #include "config/KeyBindings.hpp"
 
+#include <string>
+
 // What the player chose, one field for each row of the settings table
 // (SettingsTable), which holds each one's name in the file, its default, its
 // range and its place in the options.
@@ -19,9 +21,10 @@ struct SettingValues
     int effects;         // every other sound, likewise
     unsigned int maxFps; // frame cap for play; 0 for none
     KeyBindings keys;
-    bool hitSound;  // a tick on a hit that an enemy survives
-    bool labelEdge; // a dark edge round the level label
-    bool lossHold;  // the field holds still a moment where the game was lost
+    bool hitSound;        // a tick on a hit that an enemy survives
+    bool labelEdge;       // a dark edge round the level label
+    bool lossHold;        // the field holds still a moment where the game was lost
+    std::string language; // "system", or a code such as "de"
 
     // Row by row.
     bool operator==(const SettingValues& other) const;

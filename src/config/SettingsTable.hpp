@@ -33,12 +33,13 @@ enum class Applies
     Effects,  // every other sound's volume
     Window,   // fullscreen or a window
     Play,     // what the play screen draws, hears and waits for
+    Language, // the words of every screen
 };
 
 struct Row
 {
-    std::string key; // in settings.ini
-    std::string label;
+    std::string key;   // in settings.ini
+    std::string label; // English, marked for the catalogue; translated where it is shown
     Page page;
     Applies applies;
     // False when the text cannot be used; the value keeps what it had.

@@ -49,6 +49,10 @@ Game::Game(ScreenContext& context) : mContext(&context), mWindow(&context.window
     follow(context.preferences.values());
     mSettings = context.adjustments.watch(SettingsTable::Applies::Play,
                                           [this](const SettingValues& values) { follow(values); });
+    // A language chosen over the paused game speaks in the rule line too.
+    mLanguage = context.adjustments.watch(
+        SettingsTable::Applies::Language, [this](const SettingValues&)
+        { mFirstLevelRule = RuleHints::firstLevelRule(mResources.get(Fonts::DigitalTech)); });
 }
 
 // What the player chose for play, at the start and whenever it changes (the

@@ -1,9 +1,9 @@
 #include "menus/OptionsMenu.hpp"
 
 #include "config/Preferences.hpp"
+#include "language/Translation.hpp"
 #include "menus/ControlsTable.hpp"
 #include "presentation/CaptionFont.hpp"
-#include "presentation/Lettering.hpp"
 #include "session/Adjustments.hpp"
 #include "session/EventPump.hpp"
 #include "session/KeyCapture.hpp"
@@ -20,7 +20,7 @@ using Page = SettingsTable::Page;
 
 MenuPage::Entry back()
 {
-    return {"Back", nullptr, [] { return Outcome::Back; }, nullptr};
+    return {trMark("Back"), nullptr, [] { return Outcome::Back; }, nullptr};
 }
 } // namespace
 
@@ -28,9 +28,9 @@ OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample)
     : mContext(context), mSample(sample)
 {
     // Pages that the first one opens are made first.
-    MenuPage& extras = page(Page::Extras, "EXTRAS", {back()});
+    MenuPage& extras = page(Page::Extras, trMark("EXTRAS"), {back()});
     std::vector<MenuPage::Entry> keyEntries;
-    keyEntries.push_back({"Reset to defaults", nullptr,
+    keyEntries.push_back({trMark("Reset to defaults"), nullptr,
                           [this]
                           {
                               change([](SettingValues& values) { values.keys = KeyBindings(); });
@@ -38,20 +38,21 @@ OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample)
                           },
                           nullptr});
     keyEntries.push_back(back());
-    mKeys = &page(Page::Keys, "KEYS", std::move(keyEntries));
-    MenuPage& options = page(Page::Options, "OPTIONS",
-                             {opens("Keys", *mKeys),
-                              {"Controls", nullptr,
+    mKeys = &page(Page::Keys, trMark("KEYS"), std::move(keyEntries));
+    MenuPage& options = page(Page::Options, trMark("OPTIONS"),
+                             {opens(trMark("Keys"), *mKeys),
+                              {trMark("Controls"), nullptr,
                                [this]
                                {
                                    openControls();
                                    return Outcome::Stay;
                                },
                                nullptr},
-                              opens("Extras", extras),
+                              opens(trMark("Extras"), extras),
                               back()});
-    mPages.emplace_back("CONTROLS", std::vector<MenuPage::Entry>{back()});
+    mPages.emplace_back(trMark("CONTROLS"), std::vector<MenuPage::Entry>{back()});
     mControls = &mPages.back();
+    mControls->setTable(ControlsTable::rows(mContext.preferences.keys()));
     mOpen.push_back(&options);
 }
 
@@ -79,7 +80,7 @@ MenuPage::Entry OptionsMenu::entryOf(const SettingsTable::Row& row)
         entry.value = [this, action, &chosen]
         {
             if (mCapturing == action)
-                return std::string("Escape cancels");
+                return std::string(tr("Escape cancels"));
             return ControlsTable::keysOf(chosen.keys(), action);
         };
         entry.choose = [this, action]
@@ -135,7 +136,7 @@ void OptionsMenu::capture(Action action)
 {
     mCapturing = action;
     mContext.events.setCapturing(true);
-    mKeys->setPrompt("PRESS A KEY FOR " + Lettering::capitals(KeyBindings::nameOf(action)));
+    mKeys->setPrompt(KeyCapture::question(action));
 }
 
 bool OptionsMenu::handle(const Input& input)
@@ -165,10 +166,10 @@ void OptionsMenu::captured(const Input& input)
     case KeyCapture::Outcome::Waiting:
         return;
     case KeyCapture::Outcome::Kept:
-        mKeys->setPrompt(KeyCapture::nameOf(input.source) + " IS KEPT: ANOTHER KEY?");
+        mKeys->setPrompt(KeyCapture::refusal(KeyCapture::Outcome::Kept, input.source));
         return;
     case KeyCapture::Outcome::StickOnly:
-        mKeys->setPrompt("THE STICK STEERS: A KEY?");
+        mKeys->setPrompt(KeyCapture::refusal(KeyCapture::Outcome::StickOnly, input.source));
         return;
     case KeyCapture::Outcome::Bound:
         change([&](SettingValues& values) { values.keys = keys; });

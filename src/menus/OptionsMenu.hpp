@@ -36,6 +36,8 @@ public:
     int revision() const;
     // The Keys page waits for a key: every key and button comes here.
     bool isCapturing() const { return mCapturing.has_value(); }
+    // Every page, open or not.
+    const std::deque<MenuPage>& pages() const { return mPages; }
 
 private:
     MenuPage& page(SettingsTable::Page page, std::string heading,

@@ -40,6 +40,7 @@ public:
     int revision() const;
 
     const PauseOverlay& overlay() const { return mOverlay; }
+    const MenuPage& entries() const { return mEntries; }
 
 private:
     ScreenContext& mContext;

@@ -34,8 +34,15 @@ Menu::Menu(ScreenContext& context, bool playAtOnce)
     applyTextures();
     applySounds();
     openMusic();
-    if (context.bestLevel.best())
-        mBestCaption = RecordCaption::forMenu(context.captionFont.get(), context.bestLevel.best());
+    mBestCaption = RecordCaption::forMenu(context.captionFont.get(), context.bestLevel.best());
+    // The record's words follow a language chosen in the options at once.
+    mLanguage =
+        context.adjustments.watch(SettingsTable::Applies::Language,
+                                  [this](const SettingValues&)
+                                  {
+                                      mBestCaption = RecordCaption::forMenu(
+                                          mContext->captionFont.get(), mContext->bestLevel.best());
+                                  });
     mShowMenu = true;
     mHoverSoundArmed = true;
     mHighlight = Lit::None;

@@ -81,4 +81,5 @@ private:
     PagesOver mPages;
     StillPicture mStill;
     Adjustments::Watch mMusicVolume;
+    Adjustments::Watch mLanguage;
 };

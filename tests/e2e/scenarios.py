@@ -665,8 +665,8 @@ def fire_key_chosen_in_the_options(session, media):
         time.sleep(0.05)
     time.sleep(1.0)
     left = time.monotonic()
-    # O opens the options; Keys is the seventh entry, Fire the third there.
-    for key in ["o"] + ["Down"] * 6 + ["Return", "Down", "Down", "Return", "z",
+    # O opens the options; Keys is the eighth entry, Fire the third there.
+    for key in ["o"] + ["Down"] * 7 + ["Return", "Down", "Down", "Return", "z",
                                        "Escape", "Escape", "Up", "Return"]:
         session.window.chord(key)
         time.sleep(0.1)

@@ -734,7 +734,7 @@ TEST_F(MenuScreen, EachOptionChangesItsSettingAtOnce)
         {{K::Down, K::Enter}, [&] { return context.volume.isMuted(); }, "muted"},
         {{K::Down, K::Down, K::Right}, [&] { return chosen.maxFps() == 60u; }, "capped at 60"},
         {{K::Left, K::Left}, [&] { return chosen.maxFps() == 144u; }, "round to 144"},
-        {{K::Down, K::Enter, K::Down, K::Down, K::Enter, K::Z},
+        {{K::Down, K::Down, K::Enter, K::Down, K::Down, K::Enter, K::Z},
          [&] { return fireKeys() == std::vector<K::Key>{K::Z}; },
          "Z fires"},
         {{K::Enter, K::Escape},
