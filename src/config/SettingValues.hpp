@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/KeyBindings.hpp"
+#include "foundation/PlayRules.hpp"
 
 // What the player chose, one field for each row of the settings table
 // (SettingsTable), which holds each one's name in the file, its default, its
@@ -19,9 +20,11 @@ struct SettingValues
     int effects;         // every other sound, likewise
     unsigned int maxFps; // frame cap for play; 0 for none
     KeyBindings keys;
-    bool hitSound;  // a tick on a hit that an enemy survives
-    bool labelEdge; // a dark edge round the level label
-    bool lossHold;  // the field holds still a moment where the game was lost
+    bool hitSound;     // a tick on a hit that an enemy survives
+    bool labelEdge;    // a dark edge round the level label
+    bool lossHold;     // the field holds still a moment where the game was lost
+    PlayMode mode;     // of the games to come
+    int practiceLevel; // where a practice game starts, at most the best level reached in Normal
 
     // Row by row.
     bool operator==(const SettingValues& other) const;

@@ -1,6 +1,7 @@
 #include "config/SettingsTable.hpp"
 
 #include "config/KeyNames.hpp"
+#include "config/ModeRows.hpp"
 
 #include <algorithm>
 #include <sstream>
@@ -235,6 +236,8 @@ std::vector<Row> makeRows()
                         &SettingValues::labelEdge));
     rows.push_back(flag("loss-hold", "Hold after a loss", Page::Extras, Applies::Play,
                         &SettingValues::lossHold));
+    rows.push_back(ModeRows::mode());
+    rows.push_back(ModeRows::practiceLevel());
     return rows;
 }
 } // namespace
