@@ -1,5 +1,7 @@
 #include "menus/OptionsMenu.hpp"
 
+#include "config/BestLevel.hpp"
+#include "config/ModeRows.hpp"
 #include "config/Preferences.hpp"
 #include "menus/ControlsTable.hpp"
 #include "presentation/CaptionFont.hpp"
@@ -24,11 +26,17 @@ MenuPage::Entry back()
 }
 } // namespace
 
-OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample)
-    : mContext(context), mSample(sample)
+OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample, bool overGame)
+    : mContext(context), mSample(sample), mOverGame(overGame)
 {
     // Pages that the first one opens are made first.
     MenuPage& extras = page(Page::Extras, "EXTRAS", {back()});
+    MenuPage& mode = page(Page::Mode, "MODE", {back()});
+    if (overGame)
+        mode.setPrompt("MODE CHANGES BETWEEN GAMES");
+    MenuPage::Entry modeLink = opens("Mode", mode);
+    modeLink.value = [&chosen = context.preferences]
+    { return std::string(PlayRules::nameOf(chosen.values().mode)); };
     std::vector<MenuPage::Entry> keyEntries;
     keyEntries.push_back({"Reset to defaults", nullptr,
                           [this]
@@ -40,7 +48,8 @@ OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample)
     keyEntries.push_back(back());
     mKeys = &page(Page::Keys, "KEYS", std::move(keyEntries));
     MenuPage& options = page(Page::Options, "OPTIONS",
-                             {opens("Keys", *mKeys),
+                             {modeLink,
+                              opens("Keys", *mKeys),
                               {"Controls", nullptr,
                                [this]
                                {
@@ -89,6 +98,11 @@ MenuPage::Entry OptionsMenu::entryOf(const SettingsTable::Row& row)
         };
         return entry;
     }
+    if (row.key == ModeRows::PracticeLevelKey)
+        return practiceLevelEntry(row);
+    // A game keeps the mode it began with: over it, the mode is shown, not turned.
+    if (row.page == Page::Mode && mOverGame)
+        return entry;
     entry.turn = [this, &row](int step)
     {
         change([&](SettingValues& values) { row.turn(values, step); });
@@ -102,6 +116,32 @@ MenuPage::Entry OptionsMenu::entryOf(const SettingsTable::Row& row)
             turn(1);
             return Outcome::Stay;
         };
+    return entry;
+}
+
+// A practice game starts at a level reached in Normal: the entry shows where it
+// starts, and turns round within those levels.
+MenuPage::Entry OptionsMenu::practiceLevelEntry(const SettingsTable::Row& row)
+{
+    const auto start = [this]
+    {
+        return PlayRules::practiceStart(mContext.preferences.values().practiceLevel,
+                                        mContext.bestLevel.best().value_or(1));
+    };
+    MenuPage::Entry entry;
+    entry.label = row.label;
+    entry.value = [start] { return std::to_string(start()); };
+    if (mOverGame)
+        return entry;
+    entry.turn = [this, start](int step)
+    {
+        const int highest = mContext.bestLevel.best().value_or(1);
+        const int next = start() + step;
+        change([&](SettingValues& values)
+               { values.practiceLevel = next < 1         ? highest
+                                        : next > highest ? 1
+                                                         : next; });
+    };
     return entry;
 }
 
