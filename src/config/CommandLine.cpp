@@ -163,7 +163,9 @@ std::string CommandLine::usage()
            "                   A mutes, down and up turn the volume, B toggles fullscreen\n"
            "\n"
            "Settings are kept in $XDG_CONFIG_HOME/vantorix/settings.ini:\n" +
-           settingNames() + "The best level is kept in $XDG_DATA_HOME/vantorix/best-level.\n";
+           settingNames() +
+           "The best level is kept in $XDG_DATA_HOME/vantorix/best-level\n"
+           "(Relaxed's in best-level-relaxed).\n";
 }
 
 std::string CommandLine::version()

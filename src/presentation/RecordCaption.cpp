@@ -16,13 +16,22 @@ const sf::Color PlateRim(200, 235, 255, 70);
 constexpr float PlatePadding = 7.f;
 } // namespace
 
-RecordCaption RecordCaption::forMenu(const sf::Font& font, std::optional<int> best)
+RecordCaption RecordCaption::forMenu(const sf::Font& font, std::optional<int> best,
+                                     const PlayRules& next)
 {
     RecordCaption caption;
-    if (!best)
+    const std::string mode = PlayRules::nameOf(next.mode);
+    std::string words;
+    if (next.mode == PlayMode::Practice)
+        words = mode + " from Level " + std::to_string(next.startLevel);
+    else if (best)
+        words = (next.mode == PlayMode::Normal ? "Best" : mode + " best") + ": Level " +
+                std::to_string(*best);
+    else if (next.mode != PlayMode::Normal)
+        words = mode;
+    if (words.empty())
         return caption;
-    sf::Text& line =
-        caption.addLine(font, "Best: Level " + std::to_string(*best), 22, Lettering::Pale);
+    sf::Text& line = caption.addLine(font, words, 22, Lettering::Pale);
     const float margin = 14.f;
     Lettering::anchor(line, sf::Vector2f(Field::Width - margin, Field::Height - margin),
                       sf::Vector2f(1.f, 1.f));
@@ -36,12 +45,16 @@ RecordCaption RecordCaption::forMenu(const sf::Font& font, std::optional<int> be
     return caption;
 }
 
-RecordCaption RecordCaption::forGameOver(const sf::Font& font, const BestLevel::Outcome& outcome)
+RecordCaption RecordCaption::forGameOver(const sf::Font& font, const BestLevel::Outcome& outcome,
+                                         PlayMode mode)
 {
     RecordCaption caption;
     // U+00B7, the middle dot, spelt out so that the source stays ASCII.
-    const std::string summary = "Level " + std::to_string(outcome.reached) + " \xC2\xB7 Best " +
-                                std::to_string(outcome.best);
+    const std::string dot = " \xC2\xB7 ";
+    std::string summary =
+        "Level " + std::to_string(outcome.reached) + dot + "Best " + std::to_string(outcome.best);
+    if (mode != PlayMode::Normal)
+        summary = PlayRules::nameOf(mode) + dot + summary;
     sf::Text& line = caption.addLine(font, sf::String::fromUtf8(summary.begin(), summary.end()), 40,
                                      GameOverInk);
     Lettering::anchor(line, sf::Vector2f(Field::Width / 2.f, GameOverBandTop + 27.f),
