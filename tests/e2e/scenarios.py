@@ -10,10 +10,11 @@ import time
 import controls
 from media import Media
 from picture import brightest, changed_box, mean_difference
-from rules import (BEST_LEVEL, SETTINGS, ENEMY_START_Y, FIRE_INTERVAL, FIRST_ENEMY_AFTER, FIRST_ENEMY_SPEED,
-                   LOSE_FILES, LOSE_SCREEN_SECONDS, MENU_FILES, PLAY_FILES,
-                   SECOND_LOSE_SOUND_AFTER, WINDOW, FIELD, cycle_lines, field_rect,
-                   ship_top)
+from rules import (BEST_LEVEL, BEST_LEVEL_RELAXED, SETTINGS, ENEMY_START_Y, FIRE_INTERVAL,
+                   FIRST_ENEMY_AFTER, FIRST_ENEMY_SPEED, LOSE_FILES, LOSE_SCREEN_SECONDS,
+                   MENU_FILES, PLAY_FILES, RESERVE_ICON_AT, RESERVE_ICON_SIDE,
+                   RESERVE_ICON_STEP, SECOND_LOSE_SOUND_AFTER, SHIP_BACK_AFTER, WINDOW, FIELD,
+                   console_lines, cycle_lines, field_rect, ship_top)
 from session import Session
 import sound
 from steps import (SAME_PICTURE, ShipShotByChance, check, check_bars, come_to, events_between,
@@ -374,6 +375,74 @@ def fire_until_gone(session, media, enemy):
     raise AssertionError("the enemy was still there after three shots from under it")
 
 
+# --- a relaxed game ------------------------------------------------------------------
+
+
+def reserves_shown(shot):
+    """How many reserve ships the row under the level label shows: slots from the
+    first on, each holding a bright ship rather than the dark sky."""
+    count = 0
+    left, top = RESERVE_ICON_AT
+    while count < 6:
+        x0 = left + count * RESERVE_ICON_STEP
+        bright = sum(1 for y in range(top, top + RESERVE_ICON_SIDE)
+                     for x in range(x0, x0 + RESERVE_ICON_SIDE)
+                     if sum(shot.pixel(x, y)[:3]) > 300)
+        if bright < RESERVE_ICON_SIDE * RESERVE_ICON_SIDE // 6:
+            return count
+        count += 1
+    return count
+
+
+def relaxed_first_loss(session, media):
+    """A Relaxed game survives its first loss. The ship waits under the first enemy,
+    which rams it (or shoots it first): a reserve ship goes, and the ship comes back
+    at the bottom centre while play goes on. Chance can cost more reserves, never
+    the game, before the first is seen gone. Left from the pause menu, the game
+    counts for Relaxed's record alone."""
+    wait_for_menu(session, 0)
+    began = start_play(session, media, len(MENU_FILES))
+    in_play = len(MENU_FILES) + len(PLAY_FILES)
+    full = wait_until(session, lambda shot, _: reserves_shown(shot) == 3, 10)
+    check(full is not None, "a Relaxed game does not show three reserve ships under the level")
+    enemy = wait_for_enemy(session, media, began)
+    aim_at(session, media, enemy.left)
+    fewer = wait_until(session, lambda shot, _: reserves_shown(shot) < 3, 60)
+    check(fewer is not None, "no reserve ship went while the first enemy came down on the ship")
+    lost = time.monotonic()
+    session.snapshots.append(("reserve-spent", fewer))
+    check(len(session.console.lines) == in_play, "the first loss of a Relaxed game ended it")
+
+    found = []
+
+    def ship_back(shot, _):
+        # It blinks: a look may find it hidden.
+        try:
+            found[:] = [locate_ship(media, shot)[0]]
+        except AssertionError:
+            return False
+        # Its left edge on the centre line, where every game's ship starts.
+        return abs(found[0] - WINDOW / 2) < 8
+
+    back = wait_until(session, ship_back, SHIP_BACK_AFTER + 5)
+    check(back is not None, "the ship did not come back at the bottom centre")
+    session.snapshots.append(("ship-back", back))
+    session.note(f"ship back at x = {found[0]}, {time.monotonic() - lost:.1f} s after the loss")
+    check(reserves_shown(back) in (1, 2), f"{reserves_shown(back)} reserve ships shown after a loss")
+    check(len(session.console.lines) == in_play, "the Relaxed game ended after its first loss")
+
+    for key in ["Escape", "Down", "Down", "Return"]:
+        session.window.chord(key)
+        time.sleep(0.2)
+    wait_for_menu(session, in_play)
+    session.window.request_close()
+    expect_clean_exit(session, 5, console_lines(MENU_FILES) + console_lines(PLAY_FILES)
+                      + cycle_lines(), "close after quitting a Relaxed game")
+    record = session.kept(BEST_LEVEL_RELAXED)
+    check(record == "1\n", f"Relaxed's best level holds {record!r}, not 1")
+    check(session.kept(BEST_LEVEL) is None, "a Relaxed game wrote Normal's best level")
+
+
 # --- the other scenarios -------------------------------------------------------------
 
 
@@ -661,8 +730,8 @@ def fire_key_chosen_in_the_options(session, media):
         time.sleep(0.05)
     time.sleep(1.0)
     left = time.monotonic()
-    # O opens the options; Keys is the seventh entry, Fire the third there.
-    for key in ["o"] + ["Down"] * 6 + ["Return", "Down", "Down", "Return", "z",
+    # O opens the options; Keys is the eighth entry, Fire the third there.
+    for key in ["o"] + ["Down"] * 7 + ["Return", "Down", "Down", "Return", "z",
                                        "Escape", "Escape", "Up", "Return"]:
         session.window.chord(key)
         time.sleep(0.1)
@@ -731,6 +800,9 @@ SCENARIOS = {
         {"kept_config": {SETTINGS: b"volume = loud\nmusic = 70\neffects = 0\n"}},
         ["colour_key", "beam_key", "ship", "beam_width", "song", "laser", "explosion",
          "power_up"]),
+    "ARelaxedGameSurvivesItsFirstLoss": (
+        relaxed_first_loss, {"audio": "null", "kept_config": {SETTINGS: b"mode = relaxed\n"}},
+        ["play_button", "colour_key", "beam_key", "ship", "enemy", "beam_width"]),
     # Played without an X server: the scenario starts the game itself.
     "CommandLineWorksWithoutADisplay": (controls.command_line, {"display": False}, []),
 }
