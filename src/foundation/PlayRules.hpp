@@ -20,7 +20,8 @@ struct PlayRules
     static constexpr int RelaxedReserves = 3;
 
     PlayMode mode = PlayMode::Normal;
-    int startLevel = 1;
+    // Where a practice game starts; none: where the level stands, 1 after every game.
+    std::optional<int> startLevel;
 
     // Practice starts at the level asked for, kept within 1 and `highestPractice`
     // (the best level reached in Normal); the other modes start at level 1.

@@ -42,7 +42,8 @@ Game::Game(ScreenContext& context)
     loadSounds();
     loadFonts();
     // Before the scene: the score board shows the level from the first frame.
-    mLevel.startAt(mRules.startLevel);
+    if (mRules.startLevel)
+        mLevel.startAt(*mRules.startLevel);
     buildScene();
     // The spawner's clocks start only now, after loading and building.
     mEnemySpawner = std::make_unique<EnemySpawner>(mWindow, &mResources, mClock, mFireChance);

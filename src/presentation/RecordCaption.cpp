@@ -23,7 +23,7 @@ RecordCaption RecordCaption::forMenu(const sf::Font& font, std::optional<int> be
     const std::string mode = PlayRules::nameOf(next.mode);
     std::string words;
     if (next.mode == PlayMode::Practice)
-        words = mode + " from Level " + std::to_string(next.startLevel);
+        words = mode + " from Level " + std::to_string(next.startLevel.value_or(1));
     else if (best)
         words = (next.mode == PlayMode::Normal ? "Best" : mode + " best") + ": Level " +
                 std::to_string(*best);
