@@ -70,9 +70,12 @@ execute_process(
 set(man_pages)
 foreach(language IN LISTS VANTORIX_LANGUAGES)
   set(folder ${PROJECT_BINARY_DIR}/man/${language})
+  # A page not wholly translated is left out, so that a new line in the English
+  # page never stops a build; the catalogues' test fails until it is translated.
   if(NOT EXISTS ${folder}/vantorix.6.in)
-    message(FATAL_ERROR "po/man/${language}.po does not translate the whole manual page: "
-                        "run the translations-update target and translate what it marks")
+    message(WARNING "po/man/${language}.po does not translate the whole manual page: "
+                    "run the translations-update target and translate what it marks")
+    continue()
   endif()
   configure_file(${folder}/vantorix.6.in ${folder}/vantorix.6 @ONLY)
   add_custom_command(

@@ -54,6 +54,7 @@ int play(const Options& options)
 
     ScreenContext& context = session.context();
     context.bestLevel.load(std::cerr);
+    context.relaxedBestLevel.load(std::cerr);
     Command command(context.events);
     bool playAgain = false;
     while (Command::isRunning())

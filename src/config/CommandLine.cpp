@@ -238,10 +238,11 @@ std::string CommandLine::usage()
     // TRANSLATORS: %s is a path, $XDG_CONFIG_HOME/vantorix/settings.ini.
     text += '\n' + wrapped("", fill(tr("Settings are kept in %s:"),
                                     {"$XDG_CONFIG_HOME/vantorix/settings.ini"}));
-    // TRANSLATORS: %s is a path, $XDG_DATA_HOME/vantorix/best-level.
-    const char* bestLevel = tr("The best level is kept in %s.");
+    // TRANSLATORS: the two %s are paths: the best level of Normal games, then of Relaxed ones.
+    const char* bestLevel = tr("The best level is kept in %s, Relaxed's in %s.");
     return text + settingNames() +
-           wrapped("", fill(bestLevel, {"$XDG_DATA_HOME/vantorix/best-level"}));
+           wrapped("", fill(bestLevel, {"$XDG_DATA_HOME/vantorix/best-level",
+                                        "$XDG_DATA_HOME/vantorix/best-level-relaxed"}));
 }
 
 std::string CommandLine::version()

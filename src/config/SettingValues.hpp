@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/KeyBindings.hpp"
+#include "foundation/PlayRules.hpp"
 
 #include <string>
 
@@ -25,6 +26,8 @@ struct SettingValues
     bool labelEdge;       // a dark edge round the level label
     bool lossHold;        // the field holds still a moment where the game was lost
     std::string language; // "system", or a code such as "de"
+    PlayMode mode;        // of the games to come
+    int practiceLevel;    // where a practice game starts, at most the best level reached in Normal
 
     // Row by row.
     bool operator==(const SettingValues& other) const;

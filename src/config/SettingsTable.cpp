@@ -2,6 +2,7 @@
 
 #include "config/KeyNames.hpp"
 #include "config/LanguageSetting.hpp"
+#include "config/ModeRows.hpp"
 #include "language/Translation.hpp"
 
 #include <algorithm>
@@ -240,6 +241,8 @@ std::vector<Row> makeRows()
     rows.push_back(flag("loss-hold", trMark("Hold after a loss"), Page::Extras, Applies::Play,
                         &SettingValues::lossHold));
     rows.push_back(LanguageSetting::row());
+    rows.push_back(ModeRows::mode());
+    rows.push_back(ModeRows::practiceLevel());
     return rows;
 }
 } // namespace

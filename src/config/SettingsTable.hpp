@@ -22,6 +22,7 @@ enum class Page
     Options, // the first page
     Keys,
     Extras, // touches that the game may add to play, off unless chosen
+    Mode,   // how the games to come are played: chosen between games only
 };
 
 // What a change sets going, once, when it happens.

@@ -1,5 +1,7 @@
 #include "menus/OptionsMenu.hpp"
 
+#include "config/BestLevel.hpp"
+#include "config/ModeRows.hpp"
 #include "config/Preferences.hpp"
 #include "language/Translation.hpp"
 #include "menus/ControlsTable.hpp"
@@ -24,11 +26,17 @@ MenuPage::Entry back()
 }
 } // namespace
 
-OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample)
-    : mContext(context), mSample(sample)
+OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample, bool overGame)
+    : mContext(context), mSample(sample), mOverGame(overGame)
 {
     // Pages that the first one opens are made first.
     MenuPage& extras = page(Page::Extras, trMark("EXTRAS"), {back()});
+    MenuPage& mode = page(Page::Mode, trMark("MODE"), {back()});
+    if (overGame)
+        mode.setPrompt(tr("MODE CHANGES BETWEEN GAMES"));
+    MenuPage::Entry modeLink = opens(trMark("Mode"), mode);
+    modeLink.value = [&chosen = context.preferences]
+    { return ModeRows::shownName(chosen.values().mode); };
     std::vector<MenuPage::Entry> keyEntries;
     keyEntries.push_back({trMark("Reset to defaults"), nullptr,
                           [this]
@@ -40,7 +48,8 @@ OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample)
     keyEntries.push_back(back());
     mKeys = &page(Page::Keys, trMark("KEYS"), std::move(keyEntries));
     MenuPage& options = page(Page::Options, trMark("OPTIONS"),
-                             {opens(trMark("Keys"), *mKeys),
+                             {modeLink,
+                              opens(trMark("Keys"), *mKeys),
                               {trMark("Controls"), nullptr,
                                [this]
                                {
@@ -90,6 +99,11 @@ MenuPage::Entry OptionsMenu::entryOf(const SettingsTable::Row& row)
         };
         return entry;
     }
+    if (row.key == ModeRows::PracticeLevelKey)
+        return practiceLevelEntry(row);
+    // A game keeps the mode it began with: over it, the mode is shown, not turned.
+    if (row.page == Page::Mode && mOverGame)
+        return entry;
     entry.turn = [this, &row](int step)
     {
         change([&](SettingValues& values) { row.turn(values, step); });
@@ -103,6 +117,32 @@ MenuPage::Entry OptionsMenu::entryOf(const SettingsTable::Row& row)
             turn(1);
             return Outcome::Stay;
         };
+    return entry;
+}
+
+// A practice game starts at a level reached in Normal: the entry shows where it
+// starts, and turns round within those levels.
+MenuPage::Entry OptionsMenu::practiceLevelEntry(const SettingsTable::Row& row)
+{
+    const auto start = [this]
+    {
+        return PlayRules::practiceStart(mContext.preferences.values().practiceLevel,
+                                        mContext.bestLevel.best().value_or(1));
+    };
+    MenuPage::Entry entry;
+    entry.label = row.label;
+    entry.value = [start] { return std::to_string(start()); };
+    if (mOverGame)
+        return entry;
+    entry.turn = [this, start](int step)
+    {
+        const int highest = mContext.bestLevel.best().value_or(1);
+        const int next = start() + step;
+        change([&](SettingValues& values)
+               { values.practiceLevel = next < 1         ? highest
+                                        : next > highest ? 1
+                                                         : next; });
+    };
     return entry;
 }
 

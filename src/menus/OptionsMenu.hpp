@@ -25,7 +25,8 @@ class OptionsMenu
 public:
     // The sample is an effect of the screen's own, played when the effects'
     // volume turns so that the change is heard; the context outlives the menu.
-    OptionsMenu(ScreenContext& context, sf::Sound* sample);
+    // Over a game, the mode is shown but not changed: it is the game's to its end.
+    OptionsMenu(ScreenContext& context, sf::Sound* sample, bool overGame = false);
 
     // False once the player has gone back out of the options.
     bool handle(const Input& input);
@@ -44,6 +45,7 @@ private:
                    std::vector<MenuPage::Entry> after);
     MenuPage::Entry entryOf(const SettingsTable::Row& row);
     MenuPage::Entry opens(std::string label, MenuPage& page);
+    MenuPage::Entry practiceLevelEntry(const SettingsTable::Row& row);
     void openControls();
     void change(const std::function<void(SettingValues& values)>& edit);
     void capture(KeyBindings::Action action);
@@ -52,6 +54,7 @@ private:
 
     ScreenContext& mContext;
     sf::Sound* mSample;
+    bool mOverGame;
     std::deque<MenuPage> mPages; // they never move: entries point at them
     MenuPage* mKeys = nullptr;
     MenuPage* mControls = nullptr;

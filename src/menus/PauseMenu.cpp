@@ -36,7 +36,7 @@ PauseMenu::PauseMenu(ScreenContext& context, sf::Sound* sample)
                          return Outcome::Stay;
                      },
                      nullptr}}),
-      mPages(context, sample)
+      mPages(context, sample, true)
 {
     mEntries.setTop(EntriesTop);
 }

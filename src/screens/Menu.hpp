@@ -60,6 +60,7 @@ private:
     bool isMouseOverPlay() const;
     bool isMouseOverExit() const;
     sf::Vector2i pointerOnImage(sf::Vector2i inWindow) const;
+    void showCorner();
 
     bool mShowMenu;
     bool mHoverSoundArmed;
