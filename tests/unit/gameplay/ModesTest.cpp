@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -183,9 +185,14 @@ TEST_F(ModeGame, TheModeChangesBetweenGamesAndPracticeWithinTheLevelsReached)
     for (const bool overGame : {true, false})
     {
         OptionsMenu options(mSession, nullptr, overGame);
-        // Past the sound and window rows into the mode's page; each entry one step down.
-        for (const C control : {C::Down, C::Down, C::Down, C::Down, C::Down, C::Down, C::Accept,
-                                C::Left, C::Down, C::Left})
+        // Past the first page's rows to the mode's page, the first entry after them.
+        std::vector<C> controls(
+            static_cast<std::size_t>(std::count_if(
+                SettingsTable::rows().begin(), SettingsTable::rows().end(),
+                [](const auto& row) { return row.page == SettingsTable::Page::Options; })),
+            C::Down);
+        controls.insert(controls.end(), {C::Accept, C::Left, C::Down, C::Left});
+        for (const C control : controls)
         {
             Input input;
             input.type = Input::Type::Press;

@@ -1,5 +1,6 @@
 #include "actors/Enemy.hpp"
 #include "config/Preferences.hpp"
+#include "config/SettingsTable.hpp"
 #include "gameplay/Command.hpp"
 #include "presentation/PauseOverlay.hpp"
 #include "presentation/ScoreBoard.hpp"
@@ -21,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -211,21 +213,25 @@ TEST_F(PausedPlay, ThePauseMenuGoesBackToPlayUnlessAKeyIsAskedFor)
     tap(sf::Keyboard::Escape, false);
 
     tap(sf::Keyboard::P, true);
-    // Options, then Keys (the seventh entry), then Fire (the third), and P.
-    for (const sf::Keyboard::Key key :
-         {sf::Keyboard::Down, sf::Keyboard::Enter, sf::Keyboard::Down, sf::Keyboard::Down,
-          sf::Keyboard::Down, sf::Keyboard::Down, sf::Keyboard::Down, sf::Keyboard::Down,
-          sf::Keyboard::Enter, sf::Keyboard::Down, sf::Keyboard::Down, sf::Keyboard::Enter,
-          sf::Keyboard::P})
+    // Options; past the first page's rows and the mode to Keys; Fire (the third); and P.
+    using K = sf::Keyboard;
+    std::vector<K::Key> keys = {K::Down, K::Enter};
+    keys.insert(keys.end(),
+                1 + std::count_if(SettingsTable::rows().begin(), SettingsTable::rows().end(),
+                                  [](const auto& row)
+                                  { return row.page == SettingsTable::Page::Options; }),
+                K::Down);
+    keys.insert(keys.end(), {K::Enter, K::Down, K::Down, K::Enter, K::P});
+    for (const sf::Keyboard::Key key : keys)
     {
         XWindowEvents::sendKey(mWindow, key, true);
         XWindowEvents::sendKey(mWindow, key, false);
     }
-    const auto& keys = mSession.context().preferences.keys();
+    const auto& bound = mSession.context().preferences.keys();
     ASSERT_TRUE(pumpUntil([&] { mGame.processEvents(); },
                           [&]
                           {
-                              return keys.keys(KeyBindings::Action::Fire) ==
+                              return bound.keys(KeyBindings::Action::Fire) ==
                                      std::vector<sf::Keyboard::Key>{sf::Keyboard::P};
                           }));
     EXPECT_TRUE(mGame.isPaused());
