@@ -1,6 +1,7 @@
 #include "support/DamagedMedia.hpp"
 
 #include "resources/MediaFiles.hpp"
+#include "support/CraftedMedia.hpp"
 
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/Texture.hpp>
@@ -16,7 +17,7 @@ namespace fs = std::filesystem;
 
 namespace
 {
-using Bytes = std::string;
+using namespace CraftedMedia;
 
 Bytes readAll(const fs::path& file)
 {
@@ -34,30 +35,6 @@ void writeAll(const fs::path& file, const Bytes& bytes)
         throw std::runtime_error("cannot write " + file.string());
 }
 
-std::uint32_t crc32(const Bytes& bytes)
-{
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (unsigned char byte : bytes)
-    {
-        crc ^= byte;
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-Bytes bigEndian(std::uint32_t value)
-{
-    return {static_cast<char>(value >> 24), static_cast<char>(value >> 16),
-            static_cast<char>(value >> 8), static_cast<char>(value)};
-}
-
-Bytes pngChunk(const Bytes& type, const Bytes& data)
-{
-    return bigEndian(static_cast<std::uint32_t>(data.size())) + type + data +
-           bigEndian(crc32(type + data));
-}
-
 // A well-formed PNG start whose header claims the given size; the pixel data
 // that would follow is a few bytes only.
 Bytes pngClaiming(std::uint32_t width, std::uint32_t height)
@@ -68,14 +45,6 @@ Bytes pngClaiming(std::uint32_t width, std::uint32_t height)
            pngChunk("IEND", "");
 }
 
-Bytes littleEndian(std::uint64_t value, int bytes)
-{
-    Bytes result;
-    for (int i = 0; i < bytes; ++i)
-        result += static_cast<char>(value >> (8 * i));
-    return result;
-}
-
 // The song with a field of its first or last page changed, and the page's
 // checksum (CRC-32, most significant bit first, over the page with the
 // checksum zeroed) mended so that the decoder believes it.
@@ -84,15 +53,8 @@ Bytes songWith(const fs::path& intactParent, bool lastPage, std::size_t field, c
     Bytes song = readAll(intactParent / MediaFiles::MenuSong);
     const std::size_t page = lastPage ? song.rfind("OggS") : 0;
     const std::size_t end = lastPage ? song.size() : song.find("OggS", 4);
-    song.replace(page + field, value.size(), value).replace(page + 22, 4, 4, '\0');
-    std::uint32_t crc = 0;
-    for (std::size_t i = page; i < end; ++i)
-    {
-        crc ^= static_cast<std::uint32_t>(static_cast<unsigned char>(song[i])) << 24;
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc << 1) ^ (0x04C11DB7u & (0u - (crc >> 31)));
-    }
-    return song.replace(page + 22, 4, littleEndian(crc, 4));
+    const Bytes changed = song.substr(page, end - page).replace(field, value.size(), value);
+    return song.replace(page, end - page, CraftedMedia::withOggChecksum(changed));
 }
 
 bool isImage(const std::string& file)
@@ -184,6 +146,27 @@ void spoil(const fs::path& intactParent, const std::string& file, DamagedMedia::
         writeAll(target, Bytes{0, 0, 2} + Bytes(9, 0) + littleEndian(16384, 2) +
                              littleEndian(16384, 2) + Bytes{32, 8} + Bytes(64, 0));
         return;
+    case Damage::OggHugeCodebook:
+        writeAll(target, vorbisWithCodebooks(1, 20));
+        return;
+    case Damage::OggManyCodebooks:
+        writeAll(target, vorbisWithCodebooks(214, 19));
+        return;
+    case Damage::FlacTwelveBitFrames:
+        writeAll(target, flacWithFrameBits(12));
+        return;
+    case Damage::FontTinyEm:
+        writeAll(target, fontWithUnitsPerEm(readAll(intact), 16));
+        return;
+    case Damage::PngInflatingHuge:
+        writeAll(target, pngInflatingTo(1400000000));
+        return;
+    case Damage::JpegThousandScans:
+        writeAll(target, jpegWithEmptyScans(2048, 1000));
+        return;
+    case Damage::WavStereoOddSamples:
+        writeAll(target, stereoWithOddSamples(readAll(intact)));
+        return;
     }
 }
 } // namespace
@@ -210,6 +193,15 @@ const std::vector<std::tuple<std::string, DamagedMedia::Damage>>& DamagedMedia::
         {MediaFiles::PowerUp, Damage::OggClaimingHugeLength},
         {MediaFiles::MenuSong, Damage::OggClaimingHugeRate},
         {MediaFiles::Beam, Damage::TgaClaimingHugeImage},
+        {MediaFiles::MenuSong, Damage::OggHugeCodebook},
+        {MediaFiles::Laser, Damage::OggHugeCodebook},
+        {MediaFiles::Hit, Damage::OggHugeCodebook},
+        {MediaFiles::Explosion, Damage::OggManyCodebooks},
+        {MediaFiles::Lose, Damage::FlacTwelveBitFrames},
+        {MediaFiles::DigitalTech, Damage::FontTinyEm},
+        {MediaFiles::WindowIcon, Damage::PngInflatingHuge},
+        {MediaFiles::LoadScreenNeutral, Damage::JpegThousandScans},
+        {MediaFiles::Hover, Damage::WavStereoOddSamples},
     };
     return found;
 }
@@ -246,6 +238,20 @@ std::string DamagedMedia::nameOf(Damage damage)
         return "OggClaimingHugeRate";
     case Damage::TgaClaimingHugeImage:
         return "TgaClaimingHugeImage";
+    case Damage::OggHugeCodebook:
+        return "OggHugeCodebook";
+    case Damage::OggManyCodebooks:
+        return "OggManyCodebooks";
+    case Damage::FlacTwelveBitFrames:
+        return "FlacTwelveBitFrames";
+    case Damage::FontTinyEm:
+        return "FontTinyEm";
+    case Damage::PngInflatingHuge:
+        return "PngInflatingHuge";
+    case Damage::JpegThousandScans:
+        return "JpegThousandScans";
+    case Damage::WavStereoOddSamples:
+        return "WavStereoOddSamples";
     }
     return "Unknown";
 }
@@ -253,28 +259,18 @@ std::string DamagedMedia::nameOf(Damage damage)
 const std::vector<std::string>& DamagedMedia::catalogue()
 {
     static const std::vector<std::string> files = {
-        MediaFiles::LoadScreenNeutral,
-        MediaFiles::LoadScreenPlay,
-        MediaFiles::LoadScreenExit,
-        MediaFiles::Hover,
-        MediaFiles::MenuSong,
-        MediaFiles::PlayerShip,
-        MediaFiles::EnemyA,
-        MediaFiles::EnemyB,
-        MediaFiles::EnemyC,
-        MediaFiles::BossA,
-        MediaFiles::Bolt,
-        MediaFiles::AddShip,
-        MediaFiles::BulletSpeed,
-        MediaFiles::Beam,
-        MediaFiles::Galaxy,
-        MediaFiles::Wall,
-        MediaFiles::Laser,
-        MediaFiles::Explosion,
-        MediaFiles::PowerUp,
-        MediaFiles::DigitalTech,
-        MediaFiles::LoseScreen,
-        MediaFiles::Lose,
+        MediaFiles::WindowIcon,     MediaFiles::LoadScreenNeutral,
+        MediaFiles::LoadScreenPlay, MediaFiles::LoadScreenExit,
+        MediaFiles::Hover,          MediaFiles::MenuSong,
+        MediaFiles::PlayerShip,     MediaFiles::EnemyA,
+        MediaFiles::EnemyB,         MediaFiles::EnemyC,
+        MediaFiles::BossA,          MediaFiles::Bolt,
+        MediaFiles::AddShip,        MediaFiles::BulletSpeed,
+        MediaFiles::Beam,           MediaFiles::Galaxy,
+        MediaFiles::Wall,           MediaFiles::Laser,
+        MediaFiles::Explosion,      MediaFiles::PowerUp,
+        MediaFiles::DigitalTech,    MediaFiles::Hit,
+        MediaFiles::LoseScreen,     MediaFiles::Lose,
         MediaFiles::Lose2,
     };
     return files;
