@@ -7,6 +7,7 @@
 #include "platform/HeapSettings.hpp"
 #include "resources/MediaAudit.hpp"
 #include "session/Session.hpp"
+#include "sound/AudioDevice.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
@@ -38,6 +39,7 @@ int play(const Options& options)
 
     if (!DisplayCheck::isDisplayAvailable())
         return reportNoWindow();
+    AudioDevice::reportEachFailureOnce(std::cerr);
     Settings settings;
     settings.load(std::cerr);
     sf::RenderWindow window;
