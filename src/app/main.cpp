@@ -6,6 +6,7 @@
 #include "platform/DisplayCheck.hpp"
 #include "platform/HeapSettings.hpp"
 #include "resources/MediaAudit.hpp"
+#include "resources/MediaVerdicts.hpp"
 #include "session/Session.hpp"
 #include "sound/AudioDevice.hpp"
 
@@ -81,9 +82,11 @@ int main(int argc, char* argv[])
         std::cout << CommandLine::version() << '\n';
         return written(0);
     case Options::Action::CheckMedia:
+        MediaVerdicts::startJudging();
         return written(MediaAudit::checkAll(std::cout) ? 0 : 1);
     case Options::Action::Play:
         break;
     }
+    MediaVerdicts::startJudging();
     return play(options);
 }

@@ -1,5 +1,7 @@
 #include "resources/MediaVerdicts.hpp"
 
+#include "platform/ChildServer.hpp"
+
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
@@ -33,12 +35,22 @@ std::string identityOf(const struct stat& info)
     return identity.str();
 }
 
+constexpr MediaTrial::Kind Kinds[] = {MediaTrial::Kind::Image, MediaTrial::Kind::SoundBuffer,
+                                      MediaTrial::Kind::Song, MediaTrial::Kind::Font};
+
 bool isKind(const std::string& name)
 {
-    using MediaTrial::Kind;
-    for (const Kind kind : {Kind::Image, Kind::SoundBuffer, Kind::Song, Kind::Font})
-        if (name == MediaTrial::nameOf(kind))
-            return true;
+    return std::any_of(std::begin(Kinds), std::end(Kinds),
+                       [&](MediaTrial::Kind kind) { return name == MediaTrial::nameOf(kind); });
+}
+
+// What the child server is asked: the kind's name, a line ending, the file.
+bool trialOf(const std::string& request)
+{
+    const std::size_t end = request.find('\n');
+    for (const MediaTrial::Kind kind : Kinds)
+        if (request.compare(0, end, MediaTrial::nameOf(kind)) == 0)
+            return MediaTrial::passes(kind, request.substr(end + 1));
     return false;
 }
 } // namespace
@@ -98,10 +110,19 @@ MediaVerdicts& MediaVerdicts::shared()
     return verdicts;
 }
 
+void MediaVerdicts::startJudging()
+{
+    ChildServer::start(trialOf);
+}
+
 BoundedChild::Outcome MediaVerdicts::judgeInAChild(MediaTrial::Kind kind,
                                                    const std::string& filename)
 {
-    return BoundedChild::run([&] { return MediaTrial::passes(kind, filename); }, TrialLimits);
+    // The server keeps the working directory it started in.
+    std::error_code error;
+    const std::string path = std::filesystem::absolute(filename, error).string();
+    return ChildServer::run(trialOf, std::string(MediaTrial::nameOf(kind)) + '\n' + path,
+                            TrialLimits);
 }
 
 bool MediaVerdicts::isGood(MediaTrial::Kind kind, const std::string& filename)

@@ -26,6 +26,9 @@ public:
 
     using Judge = std::function<BoundedChild::Outcome(MediaTrial::Kind, const std::string&)>;
     static BoundedChild::Outcome judgeInAChild(MediaTrial::Kind kind, const std::string& filename);
+    // Starts the process that makes the trials' children (see ChildServer):
+    // early, before the game opens its window or its sound device.
+    static void startJudging();
 
     // The verdicts the game and --check-media go by, kept in
     // $XDG_CACHE_HOME/vantorix/media-verdicts; problems go to standard error.
