@@ -8,24 +8,26 @@
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
-bool MediaGate::admits(MediaTrial::Kind kind, const std::string& filename,
-                       MediaCheck::ImageLimit limit)
+bool MediaGate::passesChecks(MediaTrial::Kind kind, const std::string& filename,
+                             MediaCheck::ImageLimit limit)
 {
-    bool headers = false;
     switch (kind)
     {
     case MediaTrial::Kind::Image:
-        headers = MediaCheck::isImageWithin(filename, limit);
-        break;
+        return MediaCheck::isImageWithin(filename, limit);
     case MediaTrial::Kind::SoundBuffer:
     case MediaTrial::Kind::Song:
-        headers = MediaCheck::isSoundWithin(filename);
-        break;
+        return MediaCheck::isSoundWithin(filename);
     case MediaTrial::Kind::Font:
-        headers = MediaCheck::isCompleteFont(filename);
-        break;
+        return MediaCheck::isCompleteFont(filename);
     }
-    return headers && MediaVerdicts::shared().isGood(kind, filename);
+    return false;
+}
+
+bool MediaGate::admits(MediaTrial::Kind kind, const std::string& filename,
+                       MediaCheck::ImageLimit limit)
+{
+    return passesChecks(kind, filename, limit) && MediaVerdicts::shared().isGood(kind, filename);
 }
 
 bool MediaGate::open(sf::Texture& texture, const std::string& filename)

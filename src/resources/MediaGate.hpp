@@ -20,7 +20,10 @@ class Texture;
 // returns false, leaving the object empty, when any of them fails.
 namespace MediaGate
 {
-// The header check and the verdict, without decoding here: --check-media's answer.
+// The checks before decoding that fit the kind of file.
+bool passesChecks(MediaTrial::Kind kind, const std::string& filename,
+                  MediaCheck::ImageLimit limit = MediaCheck::GameImages);
+// The checks and the verdict, without decoding here: --check-media's answer.
 bool admits(MediaTrial::Kind kind, const std::string& filename,
             MediaCheck::ImageLimit limit = MediaCheck::GameImages);
 
