@@ -11,11 +11,12 @@
 
 namespace
 {
+// Sent as it is: no padding, whose bytes would be undefined.
 struct Request
 {
     std::uint64_t memoryBytes;
     std::int64_t milliseconds;
-    std::uint32_t length; // of the request's text, which follows
+    std::uint64_t length; // of the request's text, which follows
 };
 
 // The game's end of the connection. A socket rather than pipes: a write to a
@@ -126,8 +127,7 @@ BoundedChild::Outcome ChildServer::run(Task task, const std::string& request,
         const std::lock_guard<std::mutex> lock(game.mutex);
         if (game.socket >= 0 && game.owner == ::getpid() && game.task == task)
         {
-            const Request head{limits.memoryBytes, limits.time.count(),
-                               static_cast<std::uint32_t>(request.size())};
+            const Request head{limits.memoryBytes, limits.time.count(), request.size()};
             BoundedChild::Outcome outcome;
             if (sendAll(game.socket, &head, sizeof head) &&
                 sendAll(game.socket, request.data(), request.size()) &&
