@@ -143,6 +143,7 @@ bool MediaVerdicts::isGood(MediaTrial::Kind kind, const std::string& filename)
 
     ++mChildrenRun;
     const BoundedChild::Outcome outcome = mJudge(kind, filename);
+    mLargestChildBytes = std::max(mLargestChildBytes, outcome.peakResidentBytes);
     entry.good = outcome.end == BoundedChild::End::Passed;
     tell(filename, outcome);
     // A child starved by a busy machine says nothing about the file: it is

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -44,6 +45,8 @@ public:
     bool isGood(MediaTrial::Kind kind, const std::string& filename);
 
     std::size_t childrenRun() const { return mChildrenRun; }
+    // The largest resident size a child of this object's reached.
+    std::uint64_t largestChildBytes() const { return mLargestChildBytes; }
 
 private:
     struct Entry;
@@ -61,4 +64,5 @@ private:
     bool mToldCannotKeep = false;
     std::map<std::string, bool> mVerdicts; // good or not, by kind, identity and path
     std::size_t mChildrenRun = 0;
+    std::uint64_t mLargestChildBytes = 0;
 };
