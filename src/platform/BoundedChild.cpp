@@ -89,9 +89,9 @@ void limit(int resource, rlim_t value)
     ::prctl(PR_SET_DUMPABLE, 0);
     if (capAddressSpace)
         limit(RLIMIT_AS, statmBytes(0, 0) + limits.memoryBytes);
-    // A backstop for the parent's deadline, in whole seconds: SIGXCPU.
-    const auto seconds = std::chrono::ceil<std::chrono::seconds>(limits.time).count();
-    const rlimit processor{static_cast<rlim_t>(seconds), static_cast<rlim_t>(seconds + 1)};
+    // SIGXCPU at the limit, SIGKILL a second later should that be ignored.
+    const auto seconds = static_cast<rlim_t>(limits.processorTime.count());
+    const rlimit processor{seconds, seconds + 1};
     ::setrlimit(RLIMIT_CPU, &processor);
     std::set_new_handler([] { ::_exit(OutOfMemoryStatus); });
     bool passed = false;
@@ -112,11 +112,14 @@ milliseconds processorTime(const rusage& usage)
     return of(usage.ru_utime) + of(usage.ru_stime);
 }
 
-BoundedChild::End endOf(int status)
+BoundedChild::End endOf(int status, const rusage& usage, const BoundedChild::Limits& limits)
 {
     using BoundedChild::End;
+    const bool usedItsTime = processorTime(usage) >= limits.processorTime;
     if (WIFSIGNALED(status))
-        return WTERMSIG(status) == SIGXCPU ? End::OutOfTime : End::Crashed;
+        return WTERMSIG(status) == SIGXCPU || (WTERMSIG(status) == SIGKILL && usedItsTime)
+                   ? End::OutOfTime
+                   : End::Crashed;
     switch (WEXITSTATUS(status))
     {
     case 0:
@@ -159,7 +162,9 @@ void killAndReap(pid_t child, int& status, rusage& usage)
 BoundedChild::Outcome BoundedChild::run(const std::function<bool()>& work, const Limits& limits)
 {
     const bool watchResident = Sanitized || underValgrind();
-    const milliseconds allowed = limits.time * (underValgrind() ? ValgrindSlowdown : 1);
+    const int slowdown = underValgrind() ? ValgrindSlowdown : 1;
+    const Limits allowed{limits.memoryBytes, limits.processorTime * slowdown,
+                         limits.realTime * slowdown};
     const std::uint64_t residentAtStart = watchResident ? statmBytes(0, 1) : 0;
 
     Outcome outcome;
@@ -167,10 +172,10 @@ BoundedChild::Outcome BoundedChild::run(const std::function<bool()>& work, const
     if (child < 0)
         return outcome;
     if (child == 0)
-        runChild(work, {limits.memoryBytes, allowed}, !watchResident);
+        runChild(work, allowed, !watchResident);
 
     const int pidfd = static_cast<int>(::syscall(SYS_pidfd_open, child, 0));
-    const Clock::time_point deadline = Clock::now() + allowed;
+    const Clock::time_point deadline = Clock::now() + allowed.realTime;
     int status = 0;
     rusage usage{};
     while (true)
@@ -179,15 +184,13 @@ BoundedChild::Outcome BoundedChild::run(const std::function<bool()>& work, const
         if (left <= milliseconds(0))
         {
             killAndReap(child, status, usage);
-            // Killed at the deadline: too slow if it had a fair share of a
-            // processor, starved by the machine otherwise.
-            outcome.end = processorTime(usage) * 4 >= allowed ? End::OutOfTime : End::Stalled;
+            outcome.end = End::Stalled;
             break;
         }
         if (awaitEnd(child, pidfd, watchResident ? std::min(left, ResidentWatch) : left, status,
                      usage))
         {
-            outcome.end = endOf(status);
+            outcome.end = endOf(status, usage, allowed);
             outcome.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
             break;
         }

@@ -15,7 +15,8 @@ namespace
 struct Request
 {
     std::uint64_t memoryBytes;
-    std::int64_t milliseconds;
+    std::int64_t processorSeconds;
+    std::int64_t realMilliseconds;
     std::uint64_t length; // of the request's text, which follows
 };
 
@@ -75,9 +76,10 @@ bool receiveAll(int socket, void* data, std::size_t size)
         std::string text(request.length, '\0');
         if (!receiveAll(socket, &text[0], text.size()))
             break;
-        const BoundedChild::Outcome outcome = BoundedChild::run(
-            [&] { return task(text); },
-            {request.memoryBytes, std::chrono::milliseconds(request.milliseconds)});
+        const BoundedChild::Limits limits{request.memoryBytes,
+                                          std::chrono::seconds(request.processorSeconds),
+                                          std::chrono::milliseconds(request.realMilliseconds)};
+        const BoundedChild::Outcome outcome = BoundedChild::run([&] { return task(text); }, limits);
         if (!sendAll(socket, &outcome, sizeof outcome))
             break;
     }
@@ -127,7 +129,8 @@ BoundedChild::Outcome ChildServer::run(Task task, const std::string& request,
         const std::lock_guard<std::mutex> lock(game.mutex);
         if (game.socket >= 0 && game.owner == ::getpid() && game.task == task)
         {
-            const Request head{limits.memoryBytes, limits.time.count(), request.size()};
+            const Request head{limits.memoryBytes, limits.processorTime.count(),
+                               limits.realTime.count(), request.size()};
             BoundedChild::Outcome outcome;
             if (sendAll(game.socket, &head, sizeof head) &&
                 sendAll(game.socket, request.data(), request.size()) &&

@@ -203,8 +203,8 @@ void MediaVerdicts::keep(const Entry& entry)
 void MediaVerdicts::tell(const std::string& filename, const BoundedChild::Outcome& outcome) const
 {
     using BoundedChild::End;
-    const std::string seconds =
-        std::to_string(std::chrono::duration_cast<std::chrono::seconds>(TrialLimits.time).count());
+    const auto seconds = [](auto time)
+    { return std::to_string(std::chrono::duration_cast<std::chrono::seconds>(time).count()); };
     std::string why;
     switch (outcome.end)
     {
@@ -220,12 +220,12 @@ void MediaVerdicts::tell(const std::string& filename, const BoundedChild::Outcom
             "decoding it takes more than " + std::to_string(TrialLimits.memoryBytes >> 20) + " MB";
         break;
     case End::OutOfTime:
-        why = "decoding it takes more than " + seconds + " s";
+        why = "decoding it takes more than " + seconds(TrialLimits.processorTime) +
+              " s of processor time";
         break;
     case End::Stalled:
-        why = "the machine is too busy to check it in " + seconds +
-              " s; it is checked again at "
-              "the next start";
+        why = "the machine was too busy to check it in " + seconds(TrialLimits.realTime) +
+              " s; it is checked again at the next start";
         break;
     case End::NotStarted:
         why = "no process can be started to check it";

@@ -23,7 +23,10 @@
 class MediaVerdicts
 {
 public:
-    static constexpr BoundedChild::Limits TrialLimits{256u << 20, std::chrono::milliseconds(2000)};
+    // 256 MB and two seconds of processor time, which a child starved by a
+    // busy machine may take up to five seconds to have.
+    static constexpr BoundedChild::Limits TrialLimits{256u << 20, std::chrono::seconds(2),
+                                                      std::chrono::seconds(5)};
 
     using Judge = std::function<BoundedChild::Outcome(MediaTrial::Kind, const std::string&)>;
     static BoundedChild::Outcome judgeInAChild(MediaTrial::Kind kind, const std::string& filename);
