@@ -183,9 +183,14 @@ def main():
             f"{mb(side['peak_game_kb'])}, a bare SFML program with the same window and media "
             f"files {mb(side['peak_bare_kb'])}: **{side['peak_ratio']:.2f}×** | ≤ 1.15× | "
             f"{verdict(side['peak_ratio'] <= 1.15)} |")
-        add(f"| 8. start to the first menu frame | Vantorix {side['startup_game_ms']:.0f} ms, the "
-            f"bare program {side['startup_bare_ms']:.0f} ms: **{side['startup_ratio']:.2f}×** | "
-            f"≤ 1.2× | {verdict(side['startup_ratio'] <= 1.2)} |")
+        add(f"| 8. start to the first menu frame, the media's verdicts kept from an earlier "
+            f"start | Vantorix {side['startup_game_ms']:.0f} ms, the bare program "
+            f"{side['startup_bare_ms']:.0f} ms: **{side['startup_ratio']:.2f}×** | ≤ 1.2× | "
+            f"{verdict(side['startup_ratio'] <= 1.2)} |")
+        add(f"| 8a. first start, no verdicts kept (every file the menu opens judged by a child) "
+            f"| median **{side['startup_first_ms']:.0f} ms**, slowest "
+            f"{side['startup_first_worst_ms']:.0f} ms | < 1 s | "
+            f"{verdict(side['startup_first_worst_ms'] < 1000)} |")
         still_met = (side["menu_idle_game_worst_percent"] <= 5
                      and side["game_over_game_percent"] <= 5
                      and side["hover_worst_ms"] <= 100)
@@ -294,7 +299,8 @@ def main():
             f"from outside as a user sees them. Start-up: from starting the process to the "
             f"first frame showing the menu image, read back from the X server, "
             f"{side['startups']:.0f} alternating pairs after one of each to warm the page "
-            f"cache. Then {side['rounds']:.0f} rounds of: the game's title menu left alone for "
+            f"cache and keep the game's verdicts on its media, which the pairs share; after "
+            f"each pair, the game started once more with a cache folder of its own. Then {side['rounds']:.0f} rounds of: the game's title menu left alone for "
             f"{side['idle_seconds']:.0f} s (user and system time of all its threads, from "
             f"`/proc/<pid>/stat`), the pointer moved onto Play five times (XTest) and the time "
             f"until the lit button shows, a click on Play, {side['play_seconds']:.0f} s of play "

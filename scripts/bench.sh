@@ -27,11 +27,11 @@ mkdir -p "$results"
 } >"$results/machine.txt"
 
 export ALSOFT_DRIVERS=null
-# The best level and the settings the measured runs keep go to a folder of
-# their own, not to the home of whoever measures.
+# The best level, the settings and the media verdicts the measured runs keep
+# go to a folder of their own, not to the home of whoever measures.
 kept="$build/bench-home"
 rm -rf "$kept"
-export XDG_DATA_HOME="$kept/data" XDG_CONFIG_HOME="$kept/config"
+export XDG_DATA_HOME="$kept/data" XDG_CONFIG_HOME="$kept/config" XDG_CACHE_HOME="$kept/cache"
 # The game and the tools read Media/ from the build folder.
 cd "$build"
 xvfb-run -a -s "-noreset -screen 0 1024x1024x24" bash -euo pipefail -c '

@@ -7,7 +7,9 @@
 #include "platform/DisplayCheck.hpp"
 #include "platform/HeapSettings.hpp"
 #include "resources/MediaAudit.hpp"
+#include "resources/MediaVerdicts.hpp"
 #include "session/Session.hpp"
+#include "sound/AudioDevice.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
@@ -39,6 +41,7 @@ int play(const Options& options)
 
     if (!DisplayCheck::isDisplayAvailable())
         return reportNoWindow();
+    AudioDevice::reportEachFailureOnce(std::cerr);
     Settings settings;
     settings.load(std::cerr);
     // The player's language holds for the screens; --help speaks the system's.
@@ -85,9 +88,11 @@ int main(int argc, char* argv[])
         std::cout << CommandLine::version() << '\n';
         return written(0);
     case Options::Action::CheckMedia:
+        MediaVerdicts::startJudging();
         return written(MediaAudit::checkAll(std::cout) ? 0 : 1);
     case Options::Action::Play:
         break;
     }
+    MediaVerdicts::startJudging();
     return play(options);
 }

@@ -25,14 +25,21 @@ namespace fs = std::filesystem;
 // XDG: a variable that is unset, empty or relative is ignored.
 fs::path baseFolder(KeptFile::Place place)
 {
-    const bool data = place == KeptFile::Place::Data;
-    const char* xdg = std::getenv(data ? "XDG_DATA_HOME" : "XDG_CONFIG_HOME");
+    struct Folder
+    {
+        const char* variable;
+        const char* inHome;
+    };
+    const Folder folder = place == KeptFile::Place::Data ? Folder{"XDG_DATA_HOME", ".local/share"}
+                          : place == KeptFile::Place::Config ? Folder{"XDG_CONFIG_HOME", ".config"}
+                                                             : Folder{"XDG_CACHE_HOME", ".cache"};
+    const char* xdg = std::getenv(folder.variable);
     if (xdg != nullptr && xdg[0] == '/')
         return xdg;
     const char* home = std::getenv("HOME");
     if (home == nullptr || home[0] != '/')
         return {};
-    return fs::path(home) / (data ? ".local/share" : ".config");
+    return fs::path(home) / folder.inHome;
 }
 
 std::string describe(int error)

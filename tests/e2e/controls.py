@@ -182,6 +182,7 @@ def run_headless(game, arguments, folder, language=None):
     environment["ALSOFT_DRIVERS"] = "no-such-audio-driver"
     environment["XDG_CONFIG_HOME"] = os.path.join(folder, "config")
     environment["XDG_DATA_HOME"] = os.path.join(folder, "data")
+    environment["XDG_CACHE_HOME"] = os.path.join(folder, "cache")
     done = subprocess.run([game] + arguments, cwd=folder, env=environment, timeout=60,
                           stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
     return done.returncode, done.stdout, done.stderr
