@@ -144,7 +144,11 @@ def hold_up_for_shots(session, media, shots, timeout=10, key="Up"):
         nonlocal seen, lowest_before
         missiles = media.beam_key.find(shot, ["ship shot"], step=1, region=column)
         lowest = max((missile.top for missile in missiles), default=None)
-        if lowest is not None and (lowest_before is None or lowest > lowest_before + 30):
+        if lowest is None:
+            # Hidden for a moment (behind the banner or the hint) is not gone: a
+            # missile seen again higher up is the same one.
+            return False
+        if lowest_before is None or lowest > lowest_before + 30:
             seen += 1
         lowest_before = lowest
         return seen == shots
@@ -722,8 +726,10 @@ def fire_key_chosen_in_the_options(session, media):
         time.sleep(0.05)
     time.sleep(1.0)
     left = time.monotonic()
-    # O opens the options; Keys is the eighth entry, Fire the third there.
-    for key in ["o"] + ["Down"] * 7 + ["Return", "Down", "Down", "Return", "z",
+    # O opens the options; Keys is the fourth entry from the last (Back), which
+    # a walk down past every row reaches however many rows the page has; Fire is
+    # the third entry on the Keys page.
+    for key in ["o"] + ["Down"] * 30 + ["Up"] * 3 + ["Return", "Down", "Down", "Return", "z",
                                        "Escape", "Escape", "Up", "Return"]:
         session.window.chord(key)
         time.sleep(0.1)

@@ -166,9 +166,14 @@ def remove_song(samples, song, begin, end):
     """Subtracts a looping song that starts near `begin` from a copy of the
     recording for as long as it plays (at most until `end`); returns
     (copy, start index, gain), or None when the song is not there."""
-    found = onsets(samples, begin, end)
-    # The fit is led by the first onset: findfit cannot rank placements over silence.
-    first = found and fit(samples, song, found[0], piece=song.samples[:int(0.3 * RATE)])
+    # The fit is led by an onset: findfit cannot rank placements over silence.
+    # A click of a millisecond (a sound cut as the screens change) may come
+    # just before the song: the first few onsets are tried.
+    first = None
+    for onset in onsets(samples, begin, end)[:3]:
+        first = fit(samples, song, onset, piece=song.samples[:int(0.3 * RATE)])
+        if first and first[2] >= 0.8:
+            break
     if not first or first[2] < 0.8:
         return None
     start, gain, _ = first
