@@ -133,7 +133,8 @@ def hold_up_for_shots(session, media, shots, timeout=10, key="Up"):
     the ship, however slowly a busy machine runs the game; returns when the key
     was pressed and released.
     The newest missile is the lowest one over the ship: a new shot shows as the
-    lowest missile jumping back down to the ship."""
+    lowest missile jumping back down to the ship. An older missile seen again
+    after passing behind the hint or the banner is far above the ship."""
     ship = wait_for_ship(session, media)
     centre = ship + media.ship.width / 2
     column = (int(centre) - 8, 0, int(centre + media.beam_width) + 8, int(ship_top(WINDOW)))
@@ -145,10 +146,9 @@ def hold_up_for_shots(session, media, shots, timeout=10, key="Up"):
         missiles = media.beam_key.find(shot, ["ship shot"], step=1, region=column)
         lowest = max((missile.top for missile in missiles), default=None)
         if lowest is None:
-            # Hidden for a moment (behind the banner or the hint) is not gone: a
-            # missile seen again higher up is the same one.
             return False
-        if lowest_before is None or lowest > lowest_before + 30:
+        near_ship = lowest > ship_top(WINDOW) - 230
+        if near_ship and (lowest_before is None or lowest > lowest_before + 30):
             seen += 1
         lowest_before = lowest
         return seen == shots
