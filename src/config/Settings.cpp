@@ -11,15 +11,6 @@ namespace
 // A problem names a line by its first characters.
 constexpr std::size_t QuotedLength = 60;
 
-std::string trimmed(const std::string& text)
-{
-    const char* blanks = " \t\r";
-    const std::size_t begin = text.find_first_not_of(blanks);
-    if (begin == std::string::npos)
-        return {};
-    return text.substr(begin, text.find_last_not_of(blanks) - begin + 1);
-}
-
 std::string shown(const std::filesystem::path& path)
 {
     return ShownText::escaped(path.string());
@@ -38,14 +29,14 @@ std::optional<Settings::Reading> Settings::parse(const std::string& text)
     std::istringstream in(text.compare(0, 3, byteOrderMark) == 0 ? text.substr(3) : text);
     for (std::string line; std::getline(in, line);)
     {
-        line = trimmed(line);
+        line = SettingsTable::trimmed(line);
         if (line.empty() || line[0] == '#' || line[0] == ';' ||
             (line.front() == '[' && line.back() == ']'))
             continue;
         const std::size_t equals = line.find('=');
-        const std::string key = trimmed(line.substr(0, equals));
+        const std::string key = SettingsTable::trimmed(line.substr(0, equals));
         const std::string value =
-            equals == std::string::npos ? "" : trimmed(line.substr(equals + 1));
+            equals == std::string::npos ? "" : SettingsTable::trimmed(line.substr(equals + 1));
         const SettingsTable::Row* row = SettingsTable::find(key);
         if (equals == std::string::npos || key.empty())
             reading.problems.push_back(ShownText::quoted(line, QuotedLength) + " is not a setting");

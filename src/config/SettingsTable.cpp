@@ -17,21 +17,12 @@ using Action = KeyBindings::Action;
 
 constexpr int LevelStep = 10;
 
-std::string trimmed(const std::string& text)
-{
-    const char* blanks = " \t\r";
-    const std::size_t begin = text.find_first_not_of(blanks);
-    if (begin == std::string::npos)
-        return {};
-    return text.substr(begin, text.find_last_not_of(blanks) - begin + 1);
-}
-
 std::vector<std::string> split(const std::string& list)
 {
     std::vector<std::string> items;
     std::istringstream in(list);
     for (std::string item; std::getline(in, item, ',');)
-        items.push_back(trimmed(item));
+        items.push_back(SettingsTable::trimmed(item));
     return items;
 }
 
@@ -285,4 +276,13 @@ bool SettingValues::operator==(const SettingValues& other) const
     const auto& table = SettingsTable::rows();
     return std::all_of(table.begin(), table.end(),
                        [&](const Row& each) { return each.same(*this, other); });
+}
+
+std::string SettingsTable::trimmed(const std::string& text)
+{
+    const char* blanks = " \t\r";
+    const std::size_t begin = text.find_first_not_of(blanks);
+    if (begin == std::string::npos)
+        return {};
+    return text.substr(begin, text.find_last_not_of(blanks) - begin + 1);
 }

@@ -68,4 +68,7 @@ const Row* find(const std::string& key);
 // command line) is shown as it is.
 const std::vector<unsigned int>& offeredFrameCaps();
 constexpr unsigned int LargestMaxFps = 1000;
+
+// A value or key as written, without the blanks round it.
+std::string trimmed(const std::string& text);
 } // namespace SettingsTable
