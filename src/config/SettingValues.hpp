@@ -2,6 +2,15 @@
 
 #include "config/KeyBindings.hpp"
 
+// How the fire control fires: while it is held, from one press to the next,
+// or all through play.
+enum class FireMode
+{
+    Hold,
+    Toggle,
+    Auto,
+};
+
 // What the player chose, one field for each row of the settings table
 // (SettingsTable), which holds each one's name in the file, its default, its
 // range and its place in the options.
@@ -19,9 +28,14 @@ struct SettingValues
     int effects;         // every other sound, likewise
     unsigned int maxFps; // frame cap for play; 0 for none
     KeyBindings keys;
-    bool hitSound;  // a tick on a hit that an enemy survives
-    bool labelEdge; // a dark edge round the level label
-    bool lossHold;  // the field holds still a moment where the game was lost
+    bool hitSound;       // a tick on a hit that an enemy survives
+    bool labelEdge;      // a dark edge round the level label
+    bool lossHold;       // the field holds still a moment where the game was lost
+    bool reduceFlashing; // a steady tint for a hit, the bursts and the glow at half
+    bool largeText;      // every word half as large again
+    bool shotShapes;     // the enemies' shots in a shape of their own
+    FireMode fireMode;
+    int gameSpeed; // per cent of full speed, 50 to 100
 
     // Row by row.
     bool operator==(const SettingValues& other) const;

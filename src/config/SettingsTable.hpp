@@ -22,6 +22,7 @@ enum class Page
     Options, // the first page
     Keys,
     Extras, // touches that the game may add to play, off unless chosen
+    Accessibility,
 };
 
 // What a change sets going, once, when it happens.
@@ -33,6 +34,7 @@ enum class Applies
     Effects,  // every other sound's volume
     Window,   // fullscreen or a window
     Play,     // what the play screen draws, hears and waits for
+    Text,     // the size of every word on every screen
 };
 
 struct Row

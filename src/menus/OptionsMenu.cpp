@@ -29,6 +29,7 @@ OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample)
 {
     // Pages that the first one opens are made first.
     MenuPage& extras = page(Page::Extras, "EXTRAS", {back()});
+    MenuPage& accessibility = page(Page::Accessibility, "ACCESSIBILITY", {back()});
     std::vector<MenuPage::Entry> keyEntries;
     keyEntries.push_back({"Reset to defaults", nullptr,
                           [this]
@@ -49,6 +50,7 @@ OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample)
                                },
                                nullptr},
                               opens("Extras", extras),
+                              opens("Accessibility", accessibility),
                               back()});
     mPages.emplace_back("CONTROLS", std::vector<MenuPage::Entry>{back()});
     mControls = &mPages.back();

@@ -49,6 +49,7 @@ void Adjustments::apply(Applies kind, const SettingValues& values)
     case Applies::Window: // when the round of events ends
     case Applies::Music:
     case Applies::Play:
+    case Applies::Text:
         break;
     }
     for (const Watching& watching : mWatching)
