@@ -59,6 +59,7 @@ void Game::follow(const SettingValues& values)
     if (!mFrameCap || mFrameCap->cap() != mContext->preferences.maxFps())
         mFrameCap = std::make_unique<FrameCap>(mContext->preferences.maxFps());
     mEffects.setHitSound(values.hitSound);
+    mEffects.setReducedFlashing(values.reduceFlashing);
     mScoreBoard->setLabelEdge(values.labelEdge);
 }
 
