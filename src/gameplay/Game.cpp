@@ -45,10 +45,11 @@ Game::Game(ScreenContext& context) : mContext(&context), mWindow(&context.window
     mStatus = std::make_unique<StatusDisplay>(
         mResources.get(Textures::AddShip), mResources.get(Textures::BulletSpeed),
         mResources.get(Textures::Bolt), mResources.get(Fonts::DigitalTech));
-    mFirstLevelRule = RuleHints::firstLevelRule(mResources.get(Fonts::DigitalTech));
     follow(context.preferences.values());
     mSettings = context.adjustments.watch(SettingsTable::Applies::Play,
                                           [this](const SettingValues& values) { follow(values); });
+    mTextSettings = context.adjustments.watch(
+        SettingsTable::Applies::Text, [this](const SettingValues& values) { follow(values); });
 }
 
 // What the player chose for play, at the start and whenever it changes (the
@@ -61,6 +62,10 @@ void Game::follow(const SettingValues& values)
     mEffects.setHitSound(values.hitSound);
     mEffects.setReducedFlashing(values.reduceFlashing);
     mScoreBoard->setLabelEdge(values.labelEdge);
+    mScoreBoard->setLarge(values.largeText);
+    mStatus->setLarge(values.largeText);
+    mFirstLevelRule =
+        RuleHints::firstLevelRule(mResources.get(Fonts::DigitalTech), values.largeText);
 }
 
 Game::~Game() = default;

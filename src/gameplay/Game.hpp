@@ -93,4 +93,5 @@ private:
     sf::Text mFirstLevelRule;
     std::unique_ptr<FrameCap> mFrameCap;
     Adjustments::Watch mSettings;
+    Adjustments::Watch mTextSettings;
 };

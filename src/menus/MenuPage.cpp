@@ -2,29 +2,26 @@
 
 #include "foundation/Field.hpp"
 #include "presentation/Lettering.hpp"
+#include "presentation/TextSizes.hpp"
+#include "sound/Effects.hpp"
 
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderStates.hpp>
 #include <SFML/Graphics/Text.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
 namespace
 {
+using TextSizes::Use;
+
 constexpr float FieldWidth = static_cast<float>(Field::Width);
 constexpr float FieldHeight = static_cast<float>(Field::Height);
-constexpr float HeadingY = 150.f;
-constexpr float FirstRowY = 240.f;
-constexpr float RowHeight = 46.f;
-constexpr float TableRowHeight = 30.f;
-constexpr float LabelX = 190.f;
-constexpr float ValueX = 610.f;
-// About half the room the values take, left of where they end.
-constexpr float ValueHalfWidth = 80.f;
-constexpr float TableColumns[] = {90.f, 290.f, 540.f};
-constexpr float PanelLeft = 60.f;
-constexpr float PanelRight = 740.f;
+// The lowest a panel may reach: every row keeps inside the field.
+constexpr float LowestPanel = FieldHeight - 10.f;
+constexpr float PanelBelowRows = 16.f;
 const sf::Color Lit(255, 206, 84);
 
 // Words on one line of the page: placed across by their letters' extent, and
@@ -42,8 +39,36 @@ void write(sf::RenderTarget& target, const sf::Font& font, const std::string& wo
 }
 } // namespace
 
+// Where everything on a page stands, for the size of its words.
+struct MenuPage::Layout
+{
+    unsigned int headingSize, entrySize, tableSize;
+    float headingY, firstRowY, rowHeight;
+    float panelLeft, panelRight;
+    float labelX;         // where the labels' letters start, and the table's first column
+    float valueX;         // where the values end
+    float valueHalfWidth; // about half the room the values take, left of where they end
+};
+
+MenuPage::Layout MenuPage::layout() const
+{
+    const float scale = TextSizes::scale(mLarge);
+    Layout at{TextSizes::of(Use::MenuHeading, mLarge),
+              TextSizes::of(Use::MenuEntry, mLarge),
+              TextSizes::of(Use::MenuTable, mLarge),
+              mLarge ? 100.f : 150.f,
+              mLarge ? 190.f : 240.f,
+              46.f * scale,
+              mLarge ? 20.f : 60.f,
+              mLarge ? 780.f : 740.f,
+              mLarge ? 76.f : 120.f,
+              mLarge ? 750.f : 680.f,
+              80.f * scale};
+    return at;
+}
+
 MenuPage::MenuPage(std::string heading, std::vector<Entry> entries)
-    : mHeading(std::move(heading)), mEntries(std::move(entries)), mTop(FirstRowY)
+    : mHeading(std::move(heading)), mEntries(std::move(entries))
 {
 }
 
@@ -110,9 +135,30 @@ void MenuPage::setPrompt(std::string prompt)
     changed();
 }
 
-void MenuPage::setTable(std::vector<std::vector<std::string>> rows)
+void MenuPage::setTable(std::vector<std::vector<std::string>> rows, const sf::Font& font)
 {
-    mTable = std::move(rows);
+    mTable.set(std::move(rows), font);
+    arrangeTable();
+}
+
+void MenuPage::setTop(float y)
+{
+    mTop = y;
+    arrangeTable();
+}
+
+void MenuPage::setLarge(bool large)
+{
+    if (large == mLarge)
+        return;
+    mLarge = large;
+    arrangeTable();
+}
+
+void MenuPage::arrangeTable()
+{
+    const Layout at = layout();
+    mTable.arrange(at.labelX, at.valueX, top(), at.tableSize);
     changed();
 }
 
@@ -120,9 +166,10 @@ void MenuPage::setTable(std::vector<std::vector<std::string>> rows)
 MenuPage::Outcome MenuPage::click(std::size_t entry, float x)
 {
     light(entry);
-    if (!mEntries[entry].turn || x < ValueX - 2.f * ValueHalfWidth)
+    const Layout at = layout();
+    if (!mEntries[entry].turn || x < at.valueX - 2.f * at.valueHalfWidth)
         return choose(entry);
-    turn(x < ValueX - ValueHalfWidth ? -1 : 1);
+    turn(x < at.valueX - at.valueHalfWidth ? -1 : 1);
     return Outcome::Stay;
 }
 
@@ -145,64 +192,87 @@ void MenuPage::turn(int step)
 void MenuPage::light(std::size_t entry)
 {
     if (entry != mLit)
+    {
         changed();
+        if (mHover)
+            Effects::play(*mHover);
+    }
     mLit = entry;
 }
 
+float MenuPage::top() const
+{
+    return mTop ? *mTop : layout().firstRowY;
+}
+
+// Rows close up where the page would otherwise run off the field.
 float MenuPage::rowY(std::size_t entry) const
 {
-    const float belowTable = mTable.empty() ? 0.f : TableRowHeight * (mTable.size() + 1);
-    return mTop + belowTable + RowHeight * static_cast<float>(entry);
+    const Layout at = layout();
+    const float first = top() + mTable.height();
+    const float rows = static_cast<float>(mEntries.size()) - 0.5f;
+    const float fitting = (LowestPanel - PanelBelowRows - first) / std::max(rows, 1.f);
+    return first + std::min(at.rowHeight, fitting) * static_cast<float>(entry);
+}
+
+sf::Vector2f MenuPage::labelAt(std::size_t entry) const
+{
+    return {layout().labelX, rowY(entry)};
 }
 
 std::optional<std::size_t> MenuPage::entryAt(sf::Vector2f point) const
 {
-    if (point.x < LabelX - 40.f || point.x > ValueX + 40.f)
+    const Layout at = layout();
+    if (point.x < at.panelLeft || point.x > at.panelRight)
         return std::nullopt;
+    const float half = mEntries.size() > 1 ? (rowY(1) - rowY(0)) / 2.f : at.rowHeight / 2.f;
     for (std::size_t entry = 0; entry < mEntries.size(); ++entry)
-        if (std::abs(point.y - rowY(entry)) < RowHeight / 2.f)
+        if (std::abs(point.y - rowY(entry)) < half)
             return entry;
     return std::nullopt;
 }
 
 void MenuPage::draw(sf::RenderTarget& target, const sf::Font& font, bool dim) const
 {
+    const Layout at = layout();
     if (dim)
     {
         sf::RectangleShape dimmer(sf::Vector2f(FieldWidth, FieldHeight));
         dimmer.setFillColor(sf::Color(0, 0, 0, 150));
         target.draw(dimmer, sf::RenderStates::Default);
         // A panel under the words, so that the picture behind never crosses them.
-        const float top = (mPrompt.empty() && mHeading.empty() ? mTop : HeadingY) - 50.f;
-        const float bottom = rowY(mEntries.size() - 1) + RowHeight / 2.f + 16.f;
-        sf::RectangleShape panel(sf::Vector2f(PanelRight - PanelLeft, bottom - top));
-        panel.setPosition(PanelLeft, top);
-        panel.setFillColor(sf::Color(12, 8, 30, 245));
-        panel.setOutlineColor(sf::Color(80, 230, 255, 170));
-        panel.setOutlineThickness(2.f);
+        const float panelTop = (mPrompt.empty() && mHeading.empty() ? top() : at.headingY) -
+                               50.f * TextSizes::scale(mLarge);
+        const float bottom = rowY(mEntries.size() - 1) + at.rowHeight / 2.f + PanelBelowRows;
+        sf::RectangleShape panel(
+            sf::Vector2f(at.panelRight - at.panelLeft, std::min(bottom, LowestPanel) - panelTop));
+        panel.setPosition(at.panelLeft, panelTop);
+        panel.setFillColor(Lettering::PlateFace);
+        panel.setOutlineColor(Lettering::PlateRim);
+        panel.setOutlineThickness(Lettering::PlateRimWidth);
         target.draw(panel, sf::RenderStates::Default);
     }
     const std::string& heading = mPrompt.empty() ? mHeading : mPrompt;
     if (!heading.empty())
-        write(target, font, heading, 40, Lettering::Pale, sf::Vector2f(FieldWidth / 2.f, HeadingY),
-              0.5f);
-    for (std::size_t row = 0; row < mTable.size(); ++row)
-        for (std::size_t column = 0; column < mTable[row].size() && column < 3; ++column)
-            write(target, font, mTable[row][column], TableSize, Lettering::Pale,
-                  sf::Vector2f(TableColumns[column], mTop + TableRowHeight * row), 0.f);
+        write(target, font, heading, at.headingSize, Lettering::Pale,
+              sf::Vector2f(FieldWidth / 2.f, at.headingY), 0.5f);
+    mTable.draw(target);
     for (std::size_t entry = 0; entry < mEntries.size(); ++entry)
     {
         const Entry& each = mEntries[entry];
         const bool lit = entry == mLit;
         const sf::Color colour = lit ? Lit : Lettering::Pale;
-        const float y = rowY(entry);
-        write(target, font, (lit ? "> " : "  ") + each.label, TextSize, colour,
-              sf::Vector2f(LabelX - 30.f, y), 0.f);
+        const sf::Vector2f label = labelAt(entry);
+        // The marker stands in the margin, so that every label starts on one line.
+        if (lit)
+            write(target, font, ">", at.entrySize, colour,
+                  label - sf::Vector2f(0.6f * static_cast<float>(at.entrySize), 0.f), 1.f);
+        write(target, font, each.label, at.entrySize, colour, label, 0.f);
         if (each.value)
         {
             const std::string value = each.value();
-            write(target, font, lit && each.turn ? "< " + value + " >" : value, TextSize, colour,
-                  sf::Vector2f(ValueX, y), 1.f);
+            write(target, font, lit && each.turn ? "< " + value + " >" : value, at.entrySize,
+                  colour, sf::Vector2f(at.valueX, label.y), 1.f);
         }
     }
 }

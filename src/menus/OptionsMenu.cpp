@@ -3,6 +3,7 @@
 #include "config/Preferences.hpp"
 #include "menus/ControlsTable.hpp"
 #include "presentation/CaptionFont.hpp"
+#include "presentation/HoverSound.hpp"
 #include "presentation/Lettering.hpp"
 #include "session/Adjustments.hpp"
 #include "session/EventPump.hpp"
@@ -55,6 +56,15 @@ OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample)
     mPages.emplace_back("CONTROLS", std::vector<MenuPage::Entry>{back()});
     mControls = &mPages.back();
     mOpen.push_back(&options);
+    for (MenuPage& each : mPages)
+        each.setHoverSound(&context.hoverSound.get());
+    followTextSize();
+}
+
+void OptionsMenu::followTextSize()
+{
+    for (MenuPage& each : mPages)
+        each.setLarge(mContext.preferences.values().largeText);
 }
 
 // The rows of one page of the table, then the entries that follow them.
@@ -121,7 +131,8 @@ MenuPage::Entry OptionsMenu::opens(std::string label, MenuPage& page)
 
 void OptionsMenu::openControls()
 {
-    mControls->setTable(ControlsTable::rows(mContext.preferences.keys()));
+    mControls->setTable(ControlsTable::rows(mContext.preferences.keys()),
+                        mContext.captionFont.get());
     mOpen.push_back(mControls);
     ++mRevision;
 }
@@ -152,6 +163,7 @@ bool OptionsMenu::handle(const Input& input)
         mOpen.pop_back();
         ++mRevision;
     }
+    followTextSize();
     // What the player changed is written once, as the options are left.
     if (mOpen.empty())
         mContext.adjustments.keep();

@@ -1,6 +1,8 @@
 #include "menus/PauseMenu.hpp"
 
+#include "config/Preferences.hpp"
 #include "presentation/CaptionFont.hpp"
+#include "presentation/HoverSound.hpp"
 #include "session/ScreenContext.hpp"
 
 namespace
@@ -37,6 +39,17 @@ PauseMenu::PauseMenu(ScreenContext& context, sf::Sound* sample)
       mPages(context, sample)
 {
     mEntries.setTop(EntriesTop);
+    mEntries.setHoverSound(&context.hoverSound.get());
+    followTextSize();
+}
+
+// The options open over the menu may change it.
+void PauseMenu::followTextSize()
+{
+    const bool large = mContext.preferences.values().largeText;
+    mEntries.setLarge(large);
+    if (mOverlay.setLarge(large))
+        ++mRevision;
 }
 
 PauseMenu::Choice PauseMenu::handle(const Input& input)
@@ -44,6 +57,7 @@ PauseMenu::Choice PauseMenu::handle(const Input& input)
     if (mPages.isOpen())
     {
         mPages.handle(input);
+        followTextSize();
         return Choice::None;
     }
     mChosen = Choice::None;

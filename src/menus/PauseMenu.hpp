@@ -44,6 +44,8 @@ public:
     const PauseOverlay& overlay() const { return mOverlay; }
 
 private:
+    void followTextSize();
+
     ScreenContext& mContext;
     PauseOverlay mOverlay;
     MenuPage mEntries;

@@ -2,6 +2,7 @@
 
 #include "foundation/Field.hpp"
 #include "presentation/Lettering.hpp"
+#include "presentation/TextSizes.hpp"
 
 #include <SFML/Graphics/RenderStates.hpp>
 
@@ -13,13 +14,25 @@ const sf::Vector2f Centre(0.5f, 0.5f);
 } // namespace
 
 PauseOverlay::PauseOverlay(const sf::Font& font)
-    : mDimmer(sf::Vector2f(FieldWidth, FieldHeight)), mTitle("PAUSED", font, 80),
-      mHint("", font, 24)
+    : mDimmer(sf::Vector2f(FieldWidth, FieldHeight)), mTitle("PAUSED", font), mHint("", font)
 {
     mDimmer.setFillColor(sf::Color(0, 0, 0, 170));
+    setResumeKey("P");
+    mLarge = true;
+    setLarge(false);
+}
+
+bool PauseOverlay::setLarge(bool large)
+{
+    if (large == mLarge)
+        return false;
+    mLarge = large;
+    mTitle.setCharacterSize(TextSizes::of(TextSizes::Use::PauseTitle, large));
+    mHint.setCharacterSize(TextSizes::of(TextSizes::Use::PauseHint, large));
     // Above the level banner, which a game may be showing when it is paused.
     Lettering::anchor(mTitle, sf::Vector2f(FieldWidth / 2.f, FieldHeight * 0.26f), Centre);
-    setResumeKey("P");
+    Lettering::anchor(mHint, sf::Vector2f(FieldWidth / 2.f, FieldHeight * 0.35f), Centre);
+    return true;
 }
 
 bool PauseOverlay::setResumeKey(const std::string& key)

@@ -2,6 +2,7 @@
 
 #include "foundation/Field.hpp"
 #include "presentation/Lettering.hpp"
+#include "presentation/TextSizes.hpp"
 
 #include <SFML/Graphics/RenderStates.hpp>
 
@@ -11,44 +12,42 @@ namespace
 {
 const sf::Color GameOverInk(255, 236, 220);
 const sf::Color NewBestInk(255, 208, 90);
-const sf::Color PlateFill(10, 6, 24, 205);
-const sf::Color PlateRim(200, 235, 255, 70);
 constexpr float PlatePadding = 7.f;
+using TextSizes::Use;
 } // namespace
 
-RecordCaption RecordCaption::forMenu(const sf::Font& font, std::optional<int> best)
+RecordCaption RecordCaption::forMenu(const sf::Font& font, std::optional<int> best, bool large)
 {
     RecordCaption caption;
     if (!best)
         return caption;
-    sf::Text& line =
-        caption.addLine(font, "Best: Level " + std::to_string(*best), 22, Lettering::Pale);
+    sf::Text& line = caption.addLine(font, "Best: Level " + std::to_string(*best),
+                                     TextSizes::of(Use::MenuBest, large), Lettering::Pale);
     const float margin = 14.f;
     Lettering::anchor(line, sf::Vector2f(Field::Width - margin, Field::Height - margin),
                       sf::Vector2f(1.f, 1.f));
-    const sf::FloatRect letters = line.getGlobalBounds();
-    caption.mPlate.setPosition(letters.left - PlatePadding, letters.top - PlatePadding);
-    caption.mPlate.setSize(
-        sf::Vector2f(letters.width + 2.f * PlatePadding, letters.height + 2.f * PlatePadding));
-    caption.mPlate.setFillColor(PlateFill);
-    caption.mPlate.setOutlineColor(PlateRim);
-    caption.mPlate.setOutlineThickness(1.f);
+    caption.mPlate = Lettering::plate(line.getGlobalBounds(), PlatePadding);
     return caption;
 }
 
-RecordCaption RecordCaption::forGameOver(const sf::Font& font, const BestLevel::Outcome& outcome)
+// Large, the lines stand a little further apart in the band.
+RecordCaption RecordCaption::forGameOver(const sf::Font& font, const BestLevel::Outcome& outcome,
+                                         bool large)
 {
     RecordCaption caption;
     // U+00B7, the middle dot, spelt out so that the source stays ASCII.
     const std::string summary = "Level " + std::to_string(outcome.reached) + " \xC2\xB7 Best " +
                                 std::to_string(outcome.best);
-    sf::Text& line = caption.addLine(font, sf::String::fromUtf8(summary.begin(), summary.end()), 40,
-                                     GameOverInk);
-    Lettering::anchor(line, sf::Vector2f(Field::Width / 2.f, GameOverBandTop + 27.f),
+    sf::Text& line = caption.addLine(font, sf::String::fromUtf8(summary.begin(), summary.end()),
+                                     TextSizes::of(Use::GameOverSummary, large), GameOverInk);
+    Lettering::fit(line, Field::Width - 2.f * PlatePadding);
+    Lettering::anchor(line,
+                      sf::Vector2f(Field::Width / 2.f, GameOverBandTop + (large ? 22.f : 27.f)),
                       sf::Vector2f(0.5f, 0.5f));
     if (outcome.isNewBest)
     {
-        sf::Text& cheer = caption.addLine(font, "New best!", 34, NewBestInk);
+        sf::Text& cheer =
+            caption.addLine(font, "New best!", TextSizes::of(Use::NewBest, large), NewBestInk);
         Lettering::anchor(cheer, sf::Vector2f(Field::Width / 2.f, GameOverBandBottom - 24.f),
                           sf::Vector2f(0.5f, 0.5f));
     }

@@ -20,11 +20,12 @@ public:
     static constexpr float GameOverBandTop = 676.f;
     static constexpr float GameOverBandBottom = 776.f;
 
-    // "Best: Level 7", small in the menu's bottom-right corner, on a dark plate that keeps it
+    // "Best: Level 7", small in the menu's bottom-right corner, on a plate that keeps it
     // legible over the bright grid at any window size; nothing before a record exists.
-    static RecordCaption forMenu(const sf::Font& font, std::optional<int> best);
+    static RecordCaption forMenu(const sf::Font& font, std::optional<int> best, bool large);
     // "Level 4 · Best 7" below the game-over ring, and "New best!" when it was just beaten.
-    static RecordCaption forGameOver(const sf::Font& font, const BestLevel::Outcome& outcome);
+    static RecordCaption forGameOver(const sf::Font& font, const BestLevel::Outcome& outcome,
+                                     bool large);
 
     void draw(sf::RenderTarget& target) const;
 

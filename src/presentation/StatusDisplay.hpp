@@ -13,8 +13,10 @@
 // What the player holds and what stands against them, small at the top of the field:
 // under the level label, the bonuses in force in the power-ups' own pictures (the second
 // ship, the fire-rate and the speed steps, each step count above one written beside
-// it); and while a boss is on the field, a thin bar of its health across the top. It is
-// only drawn, from what the play screen tells it.
+// it); while a boss is on the field, a thin bar of its health across the top; and in the
+// top-right corner, below the sound's word, the game's speed when it runs slower than
+// full. With large text everything is half as large again and the bar says "BOSS". It
+// is only drawn, from what the play screen tells it.
 class StatusDisplay
 {
 public:
@@ -38,15 +40,23 @@ public:
     // bossHealth: the boss's hit points left as a share of its starting ones; none
     // while no boss is on the field.
     void show(std::optional<float> bossHealth, const Bonuses& bonuses);
+    // Per cent of full speed.
+    void setSpeed(int percent);
+    void setLarge(bool large);
     void draw(sf::RenderTarget& target) const;
 
     const std::vector<sf::Sprite>& badges() const { return mBadges; }
     const std::vector<sf::Text>& counts() const { return mCounts; }
     // The bar's frame and what is left of the boss in it; none while no boss is there.
     std::optional<std::pair<sf::RectangleShape, sf::RectangleShape>> bossBar() const;
+    // None while the bar shows no word.
+    const sf::Text* bossLabel() const;
+    // None at full speed.
+    const sf::Text* speed() const;
 
 private:
-    void arrangeBadges(const Bonuses& bonuses);
+    void arrange();
+    void arrangeBadges();
 
     const sf::Texture* mExtraShip;
     const sf::Texture* mFireRate;
@@ -58,4 +68,8 @@ private:
     std::optional<float> mBossHealth;
     sf::RectangleShape mBarFrame;
     sf::RectangleShape mBarFill;
+    sf::Text mBossLabel;
+    sf::Text mSpeedText;
+    int mSpeedPercent = 100;
+    bool mLarge = false;
 };

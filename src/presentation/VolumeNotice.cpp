@@ -2,6 +2,7 @@
 
 #include "foundation/Field.hpp"
 #include "presentation/Lettering.hpp"
+#include "presentation/TextSizes.hpp"
 #include "sound/MasterVolume.hpp"
 
 #include <SFML/Graphics/RenderStates.hpp>
@@ -15,10 +16,10 @@ namespace
 constexpr float Margin = 14.f;
 }
 
-void VolumeNotice::show(const MasterVolume& volume, const sf::Font& font)
+void VolumeNotice::show(const MasterVolume& volume, const sf::Font& font, bool large)
 {
     mText.setFont(font);
-    mText.setCharacterSize(24);
+    mText.setCharacterSize(TextSizes::of(TextSizes::Use::SoundNotice, large));
     mText.setFillColor(Lettering::Pale);
     Lettering::outline(mText);
     mText.setString(volume.isMuted() ? "Sound off" : "Volume " + std::to_string(volume.volume()));

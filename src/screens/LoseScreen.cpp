@@ -37,9 +37,11 @@ LoseScreen::LoseScreen(ScreenContext& context)
     applySounds();
     // A lose screen after a game that recorded nothing shows its picture alone.
     if (const auto& lastGame = context.bestLevel.lastGame())
-        mRecordCaption = RecordCaption::forGameOver(context.captionFont.get(), *lastGame);
+        mRecordCaption = RecordCaption::forGameOver(context.captionFont.get(), *lastGame,
+                                                    context.preferences.values().largeText);
     mKeysHint = RuleHints::gameOverKeys(context.captionFont.get(),
-                                        context.events.lastDevice() == Device::Pad);
+                                        context.events.lastDevice() == Device::Pad,
+                                        context.preferences.values().largeText);
     mShowing = true;
     mLose2Played = false;
 }

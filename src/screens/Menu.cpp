@@ -34,8 +34,9 @@ Menu::Menu(ScreenContext& context, bool playAtOnce)
     applyTextures();
     applySounds();
     openMusic();
-    if (context.bestLevel.best())
-        mBestCaption = RecordCaption::forMenu(context.captionFont.get(), context.bestLevel.best());
+    showBest(context.preferences.values());
+    mTextSize = context.adjustments.watch(
+        SettingsTable::Applies::Text, [this](const SettingValues& values) { showBest(values); });
     mShowMenu = true;
     mHoverSoundArmed = true;
     mHighlight = Lit::None;
@@ -88,6 +89,13 @@ void Menu::openMusic()
     mMusicVolume = mContext->adjustments.watch(
         SettingsTable::Applies::Music, [this](const SettingValues& values)
         { mMusic.setVolume(static_cast<float>(values.music)); });
+}
+
+void Menu::showBest(const SettingValues& values)
+{
+    if (mContext->bestLevel.best())
+        mBestCaption = RecordCaption::forMenu(mContext->captionFont.get(),
+                                              mContext->bestLevel.best(), values.largeText);
 }
 
 void Menu::showLoop()

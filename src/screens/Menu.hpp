@@ -48,6 +48,7 @@ private:
     void applyTextures();
     void applySounds();
     void openMusic();
+    void showBest(const SettingValues& values);
 
     void showLoop();
     void processEvents();
@@ -81,4 +82,5 @@ private:
     PagesOver mPages;
     StillPicture mStill;
     Adjustments::Watch mMusicVolume;
+    Adjustments::Watch mTextSize;
 };

@@ -40,7 +40,7 @@ void Adjustments::apply(Applies kind, const SettingValues& values)
     {
     case Applies::Sound:
         mVolume.set(values.muted, values.volume);
-        mNotice.show(mVolume, mFont.get());
+        mNotice.show(mVolume, mFont.get(), values.largeText);
         break;
     case Applies::Effects:
         Effects::setVolume(values.effects);

@@ -5,6 +5,7 @@ class BestLevel;
 class CaptionFont;
 class Desktop;
 class EventPump;
+class HoverSound;
 class MasterVolume;
 class Preferences;
 class VolumeNotice;
@@ -29,4 +30,6 @@ struct ScreenContext
     const VolumeNotice& notice;
     CaptionFont& captionFont;
     BestLevel& bestLevel;
+    // The menus beyond the title sound as they are moved through.
+    HoverSound& hoverSound;
 };

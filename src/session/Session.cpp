@@ -31,7 +31,7 @@ Session::Session(sf::RenderWindow& window, Desktop& desktop, Options options, Se
                                                                     mEvents,      mAdjustments,
                                                                     mPreferences, mVolume,
                                                                     mNotice,      mCaptionFont,
-                                                                    mBestLevel}
+                                                                    mBestLevel,   mHoverSound}
 {
 }
 

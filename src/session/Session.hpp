@@ -4,6 +4,7 @@
 #include "config/Preferences.hpp"
 #include "platform/WindowMode.hpp"
 #include "presentation/CaptionFont.hpp"
+#include "presentation/HoverSound.hpp"
 #include "presentation/VolumeNotice.hpp"
 #include "session/Adjustments.hpp"
 #include "session/EventPump.hpp"
@@ -42,6 +43,7 @@ private:
     VolumeNotice mNotice;
     CaptionFont mCaptionFont;
     BestLevel mBestLevel;
+    HoverSound mHoverSound;
     Adjustments mAdjustments;
     EventPump mEvents;
     ScreenContext mContext;

@@ -1,5 +1,6 @@
 #include "actors/Enemy.hpp"
 #include "gameplay/Command.hpp"
+#include "presentation/HoverSound.hpp"
 #include "presentation/PauseOverlay.hpp"
 #include "presentation/ScoreBoard.hpp"
 #include "resources/ResourceCache.hpp"
@@ -155,6 +156,9 @@ TEST_F(PausedPlay, APadAloneWorksThePauseMenu)
     EXPECT_FALSE(mGame.isPaused()) << "Start goes on at once";
     push(7);
     lean();
+    EXPECT_EQ(static_cast<const ScreenContext&>(mSession).hoverSound.get().getStatus(),
+              sf::Sound::Playing)
+        << "a move through the pause menu sounds";
     lean();
     push(0);
     EXPECT_TRUE(mGame.quitToTitle());

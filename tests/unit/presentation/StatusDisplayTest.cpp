@@ -8,6 +8,8 @@
 
 #include <vector>
 
+// With large text, under the label's plate, and the bar says "BOSS" left of it, clear of
+// the label.
 TEST(StatusDisplay, ShowsTheBonusesInForceUnderTheLabelAndABarWhileABossIsThere)
 {
     ActorMedia media;
@@ -22,24 +24,29 @@ TEST(StatusDisplay, ShowsTheBonusesInForceUnderTheLabelAndABarWhileABossIsThere)
         std::size_t badges;
         std::vector<std::wstring> counts;
         std::optional<float> boss;
+        bool large = false;
     };
     const Case cases[] = {
         {{false, 0, 0}, 0, {}, std::nullopt},
         {{true, 1, 0}, 2, {}, 1.f},
         {{true, 6, 10}, 3, {L"\u00d76", L"\u00d710"}, 0.25f},
         {{false, 0, 0}, 0, {}, std::nullopt}, // a ram took the bonuses; the boss died
+        {{true, 6, 10}, 3, {L"\u00d76", L"\u00d710"}, 0.25f, true},
+        {{false, 1, 0}, 1, {}, std::nullopt, true},
     };
     for (const Case& c : cases)
     {
+        display.setLarge(c.large);
         display.show(c.boss, c.bonuses);
         ASSERT_EQ(display.badges().size(), c.badges);
         float right = 0.f;
         for (const sf::Sprite& badge : display.badges())
         {
-            // Side by side under the label ("Level 1" at 20 units ends 26 units down).
+            // Side by side under the label ("Level 1" at 20 units ends 26 units down; large,
+            // its plate 48).
             const sf::FloatRect box = badge.getGlobalBounds();
             EXPECT_GE(box.left, right);
-            EXPECT_GE(box.top, 26.f);
+            EXPECT_GE(box.top, c.large ? 48.f : 26.f);
             right = box.left + box.width;
         }
         std::vector<std::wstring> counts;
@@ -50,6 +57,13 @@ TEST(StatusDisplay, ShowsTheBonusesInForceUnderTheLabelAndABarWhileABossIsThere)
         if (const auto bar = display.bossBar())
         {
             EXPECT_FLOAT_EQ(bar->second.getSize().x, bar->first.getSize().x * *c.boss);
+        }
+        ASSERT_EQ(display.bossLabel() != nullptr, c.large && c.boss);
+        if (const sf::Text* word = display.bossLabel())
+        {
+            const sf::FloatRect box = word->getGlobalBounds();
+            EXPECT_LT(box.left + box.width, display.bossBar()->first.getPosition().x);
+            EXPECT_GT(box.left, 160.f) << "clear of a two-digit level's plate";
         }
     }
 }

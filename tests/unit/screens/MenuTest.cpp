@@ -3,6 +3,7 @@
 
 #include "foundation/Field.hpp"
 #include "gameplay/Command.hpp"
+#include "presentation/HoverSound.hpp"
 #include "screens/Menu.hpp"
 #include "support/ConsoleCapture.hpp"
 #include "support/EventPump.hpp"
@@ -711,7 +712,8 @@ TEST_F(MenuScreen, TheOptionsOpenOverTheMenuAndGoBackToIt)
 }
 
 // A walk down the options by keys: each entry changes what it names at once,
-// and a key chosen for an action can be taken back or reset.
+// a key chosen for an action can be taken back or reset, and every entry lit
+// anew sounds as the title menu's buttons do.
 TEST_F(MenuScreen, EachOptionChangesItsSettingAtOnce)
 {
     using K = sf::Keyboard;
@@ -744,11 +746,22 @@ TEST_F(MenuScreen, EachOptionChangesItsSettingAtOnce)
         {{K::Escape, K::Down, K::Down, K::Enter},
          [&] { return fireKeys() == defaultFire; },
          "reset to defaults"},
+        {{K::Escape, K::Up},
+         [&] { return context.hoverSound.get().getStatus() == sf::Sound::Playing; },
+         "a move sounds"},
+        {{K::Down, K::Down, K::Down, K::Down, K::Enter, K::Down, K::Enter},
+         [&] { return chosen.values().largeText; },
+         "large text"},
+        {{K::Down, K::Down, K::Enter, K::Enter},
+         [&] { return chosen.values().fireMode == FireMode::Auto; },
+         "fire: on from hold, through toggle, to auto"},
+        {{K::Down, K::Left, K::Left}, [&] { return chosen.values().gameSpeed == 80; }, "80%"},
     };
     ShownMenu menu(mSession);
     menu.frame();
     for (const Step& step : walk)
     {
+        context.hoverSound.get().stop();
         for (const K::Key key : step.keys)
             afterKey(menu, key);
         EXPECT_TRUE(step.holds()) << step.what;
