@@ -20,7 +20,7 @@ Boss::~Boss() = default;
 
 void Boss::updateCurrent(sf::Time dt)
 {
-    tryFire();
+    tryFire(dt);
     bounceOffEdges();
     applyVelocity(dt);
     checkStation();

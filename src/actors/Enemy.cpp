@@ -1,9 +1,11 @@
 #include "actors/Enemy.hpp"
 
 #include "actors/Missile.hpp"
+#include "foundation/GameClock.hpp"
 #include "gameplay/Category.hpp"
 
 #include <cassert>
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 
@@ -95,7 +97,7 @@ void Enemy::drawCurrent(sf::RenderWindow&)
 void Enemy::updateCurrent(sf::Time dt)
 {
     applyVelocity(dt);
-    tryFire();
+    tryFire(dt);
 }
 
 void Enemy::applyVelocity(sf::Time dt)
@@ -103,14 +105,22 @@ void Enemy::applyVelocity(sf::Time dt)
     mSprite.move(mVelocity * dt.asSeconds());
 }
 
+// At full pace the die has as many faces as the fire odds; at half pace twice as many.
 int Enemy::rollFireDie()
 {
-    return std::rand() % mFireOdds;
+    const float pace = mPaceOf ? mPaceOf->pace() : 1.f;
+    const int faces = pace < 1.f ? static_cast<int>(std::lround(mFireOdds / pace)) : mFireOdds;
+    return std::rand() % faces;
 }
 
-void Enemy::tryFire()
+bool Enemy::firesIn(sf::Time)
 {
-    if (rollFireDie() == 2)
+    return rollFireDie() == 2;
+}
+
+void Enemy::tryFire(sf::Time dt)
+{
+    if (firesIn(dt))
         fire();
 }
 

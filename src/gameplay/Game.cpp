@@ -61,6 +61,8 @@ void Game::follow(const SettingValues& values)
         mFrameCap = std::make_unique<FrameCap>(mContext->preferences.maxFps());
     mEffects.setHitSound(values.hitSound);
     mEffects.setReducedFlashing(values.reduceFlashing);
+    mClock.setPace(static_cast<float>(values.gameSpeed) / 100.f);
+    mStatus->setSpeed(values.gameSpeed);
     mScoreBoard->setLabelEdge(values.labelEdge);
     mScoreBoard->setLarge(values.largeText);
     mStatus->setLarge(values.largeText);
@@ -90,7 +92,8 @@ void Game::run()
         const bool eventsCame = processEvents();
         if (!isPaused())
         {
-            update(deltaTime);
+            // A slower game is play handed slower time.
+            update(mClock.paced(deltaTime));
             deltaTime = sf::Time::Zero;
         }
         // Paused, the picture stands still but for the menu and the word on the sound.

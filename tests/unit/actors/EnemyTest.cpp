@@ -3,6 +3,7 @@
 #include "actors/PowerUpDropper.hpp"
 #include "app/Level.hpp"
 #include "foundation/Field.hpp"
+#include "foundation/GameClock.hpp"
 #include "gameplay/Category.hpp"
 #include "support/TestNodes.hpp"
 
@@ -201,7 +202,8 @@ TEST_F(EnemyFire, MissileStartsAtTheBottomEdgeOnTheCentreLineAndFallsAsAnEnemyMi
     EXPECT_FLOAT_EQ(missile.getSpritePosition().y, startY + 60.f);
 }
 
-TEST_F(EnemyFire, FiresInAboutOneFrameInItsFireOdds)
+// A slower game's pace shrinks each frame's chance as much as it slows the frames' time.
+TEST_F(EnemyFire, FiresInAboutOneFrameInItsFireOddsStretchedByThePace)
 {
     struct Case
     {
@@ -209,17 +211,22 @@ TEST_F(EnemyFire, FiresInAboutOneFrameInItsFireOdds)
         int kind;
         int odds;
         int frames;
+        float pace = 1.f;
+        double within = 0.15;
     };
     const Case cases[] = {
-        {16, 2, 20, 20000},
-        {15, 2, 100, 50000},
-        {1, 0, 2400, 480000},
+        {16, 2, 20, 20000},           {15, 2, 100, 50000},
+        {1, 0, 2400, 480000},         {16, 2, 20, 40000, 0.5f, 0.1},
+        {3, 3, 20, 40000, 0.5f, 0.1}, {15, 2, 100, 100000, 0.7f, 0.1},
     };
+    GameClock clock; // outlives the enemies, which stay in the tree
     for (const Case& c : cases)
     {
         startAtLevel(c.level);
         Inspectable<Enemy>* enemy = spawn(c.kind);
         ASSERT_EQ(enemy->getFireOdds(), c.odds);
+        clock.setPace(c.pace);
+        enemy->followPace(clock);
         int shots = 0;
         for (int frame = 0; frame < c.frames; ++frame)
         {
@@ -229,8 +236,9 @@ TEST_F(EnemyFire, FiresInAboutOneFrameInItsFireOdds)
             for (std::size_t i = 0; i < enemy->childCount(); ++i)
                 enemy->child(i).destroy();
         }
-        const int expected = c.frames / c.odds; // 1000, 500, 200
-        EXPECT_NEAR(shots, expected, expected * 0.15) << "odds " << c.odds;
+        const double expected = c.frames * c.pace / c.odds; // 1000, 500, 200, 1000, 1000, 700
+        EXPECT_NEAR(shots, expected, expected * c.within)
+            << "odds " << c.odds << " pace " << c.pace;
         enemy->destroy();
         root.update(sf::Time::Zero);
     }
