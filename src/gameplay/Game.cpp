@@ -59,6 +59,7 @@ void Game::follow(const SettingValues& values)
     // Without a cap, play draws as many frames as the machine manages.
     if (!mFrameCap || mFrameCap->cap() != mContext->preferences.maxFps())
         mFrameCap = std::make_unique<FrameCap>(mContext->preferences.maxFps());
+    mCommand->setFireMode(values.fireMode);
     mEffects.setHitSound(values.hitSound);
     mEffects.setReducedFlashing(values.reduceFlashing);
     mClock.setPace(static_cast<float>(values.gameSpeed) / 100.f);
