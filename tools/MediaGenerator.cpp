@@ -66,6 +66,7 @@ void writeTextures(const fs::path& root)
     save(bulletSpeedArt().toImage(), root, MediaFiles::BulletSpeed);
     save(boltArt().toImage(), root, MediaFiles::Bolt);
     save(beamArt().toImage(), root, MediaFiles::Beam);
+    save(enemyShotArt().toImage(), root, MediaFiles::EnemyShot);
     save(wallImage(), root, MediaFiles::Wall);
 
     const Canvas galaxy = galaxyArt();

@@ -62,6 +62,7 @@ void Game::follow(const SettingValues& values)
     mCommand->setFireMode(values.fireMode);
     mEffects.setHitSound(values.hitSound);
     mEffects.setReducedFlashing(values.reduceFlashing);
+    mShotLook.choose(mResources, values.shotShapes);
     mClock.setPace(static_cast<float>(values.gameSpeed) / 100.f);
     mStatus->setSpeed(values.gameSpeed);
     mScoreBoard->setLabelEdge(values.labelEdge);
@@ -253,6 +254,7 @@ void Game::loadTextures()
         texture.setSmooth(true);
         texture.generateMipmap();
     }
+    mShotLook.open(mResources);
 }
 
 void Game::loadSounds()

@@ -5,6 +5,7 @@
 #include "foundation/GameClock.hpp"
 #include "gameplay/Category.hpp"
 #include "presentation/BattleEffects.hpp"
+#include "presentation/ShotLook.hpp"
 #include "resources/ResourceCache.hpp"
 #include "scene/SceneNode.hpp"
 #include "session/Adjustments.hpp"
@@ -86,6 +87,7 @@ private:
     Level mLevel;
     sf::Sound mExplosionSound;
     BattleEffects mEffects;
+    ShotLook mShotLook;
     std::unique_ptr<PauseMenu> mPauseMenu;
     bool mQuitToTitle = false;
     std::unique_ptr<StatusDisplay> mStatus;

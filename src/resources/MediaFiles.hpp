@@ -6,6 +6,7 @@ namespace MediaFiles
 {
 constexpr const char* Galaxy = "Media/Textures/galaxy_X.png";
 constexpr const char* Beam = "Media/Textures/beam.png";
+constexpr const char* EnemyShot = "Media/Textures/EnemyShot.png";
 constexpr const char* EnemyA = "Media/Textures/EnemyA.png";
 constexpr const char* EnemyB = "Media/Textures/EnemyB.png";
 constexpr const char* EnemyC = "Media/Textures/EnemyC.png";

@@ -91,6 +91,20 @@ void ResourceCache::load(Fonts::ID id, const std::string& filename)
              { return MediaCheck::isCompleteFont(filename) && font.loadFromFile(filename); });
 }
 
+sf::Texture& ResourceCache::make(Textures::ID id)
+{
+    auto& held = mTextures[id];
+    if (!held)
+        held = std::make_unique<sf::Texture>();
+    return *held;
+}
+
+const sf::Texture* ResourceCache::find(Textures::ID id) const
+{
+    const auto found = mTextures.find(id);
+    return found == mTextures.end() ? nullptr : found->second.get();
+}
+
 sf::Texture& ResourceCache::get(Textures::ID id)
 {
     return lookUp(mTextures, id);

@@ -155,7 +155,10 @@ TEST(GeneratedTextures, EachAppearsOnScreenAtItsIntendedSize)
         {MediaFiles::BulletSpeed, 1.f, 32.f, 40.f, 32.f, 40.f},
         {MediaFiles::Bolt, 1.f, 32.f, 40.f, 32.f, 40.f},
         {MediaFiles::Beam, 1.f, 2.f, 10.f, 12.f, 32.f},
+        {MediaFiles::EnemyShot, 1.f, 2.f, 10.f, 12.f, 32.f},
     };
+    // The enemies' shot shape is drawn on the beam's bounds: the game takes it only at that size.
+    EXPECT_EQ(loadImage(MediaFiles::EnemyShot).getSize(), loadImage(MediaFiles::Beam).getSize());
     for (const Case& c : cases)
     {
         const sf::Vector2u size = loadImage(c.file).getSize();
