@@ -20,6 +20,7 @@ constexpr const char* LoseScreen = "Media/Textures/LoseScreen/LoseScreen.jpg";
 constexpr const char* LoadScreenNeutral = "Media/Textures/Menu/LoadScreenNeutral.jpg";
 constexpr const char* LoadScreenPlay = "Media/Textures/Menu/LoadScreenPlay.jpg";
 constexpr const char* LoadScreenExit = "Media/Textures/Menu/LoadScreenExit.jpg";
+constexpr const char* OptionsLit = "Media/Textures/Menu/OptionsLit.png";
 constexpr const char* WindowIcon = "Media/Textures/icon.png";
 
 constexpr const char* Explosion = "Media/SoundBuffers/explosion.wav";

@@ -30,6 +30,7 @@ const std::vector<ScreenMedia::File>& ScreenMedia::of(Screen screen)
         {Kind::Texture, Textures::LoadScreenExit, MediaFiles::LoadScreenExit},
         {Kind::SoundBuffer, SoundBuffers::Hover, MediaFiles::Hover},
         {Kind::Song, Music::MenuTheme, MediaFiles::MenuSong},
+        {Kind::QuietImage, 0, MediaFiles::OptionsLit},
     };
     static const std::vector<File> gameOver = {
         {Kind::Texture, Textures::LoseScreen, MediaFiles::LoseScreen},

@@ -5,6 +5,7 @@
 #include "platform/Desktop.hpp"
 #include "presentation/CaptionFont.hpp"
 #include "presentation/VolumeNotice.hpp"
+#include "resources/MediaCheck.hpp"
 #include "resources/MediaFiles.hpp"
 #include "screens/MenuButtons.hpp"
 #include "session/EventPump.hpp"
@@ -68,6 +69,13 @@ void Menu::loadSounds()
 
 void Menu::applyTextures()
 {
+    // Quietly, as the caption font opens: the menu's loading lines stay its own.
+    if (MediaCheck::isImageWithin(MediaFiles::OptionsLit) &&
+        mOptionsLitTexture.loadFromFile(MediaFiles::OptionsLit))
+    {
+        mOptionsLit.setTexture(mOptionsLitTexture, true);
+        mOptionsLit.setPosition(MenuButtons::optionsCorner());
+    }
     mNeutralSprite.setTexture(mResources.get(Textures::LoadScreenNeutral));
     mPlaySprite.setTexture(mResources.get(Textures::LoadScreenPlay));
     mExitSprite.setTexture(mResources.get(Textures::LoadScreenExit));
@@ -118,9 +126,8 @@ bool Menu::showFrame()
         mWindow->draw(mExitSprite, sf::RenderStates::Default);
     else
         mWindow->draw(mNeutralSprite, sf::RenderStates::Default);
-    // The button belongs in the picture's gap: without the picture, no button.
-    if (mResources.get(Textures::LoadScreenNeutral).getSize().x > 0)
-        MenuButtons::drawOptions(*mWindow, mContext->captionFont.get(), mHighlight == Lit::Options);
+    if (mHighlight == Lit::Options)
+        mWindow->draw(mOptionsLit, sf::RenderStates::Default);
     mBestCaption.draw(*mWindow);
     mPages.draw(*mWindow);
     return true;

@@ -1,11 +1,5 @@
 #include "screens/MenuButtons.hpp"
 
-#include "presentation/Lettering.hpp"
-
-#include <SFML/Graphics/RectangleShape.hpp>
-#include <SFML/Graphics/RenderStates.hpp>
-#include <SFML/Graphics/Text.hpp>
-
 #include <algorithm>
 #include <iterator>
 
@@ -30,14 +24,10 @@ struct Button
 // From top to bottom, as Up and Down go through them.
 constexpr Button Buttons[] = {
     {MenuButtons::Play, {296, 509, 516, 579}},
-    {MenuButtons::Options, {330, 470, 582, 622}},
+    {MenuButtons::Options, {322, 475, 582, 622}},
     {MenuButtons::Exit, {317, 480, 625, 693}},
 };
 constexpr Area OptionsArea = Buttons[1].area;
-
-const sf::Color LitInk(255, 206, 84);
-// The picture's own buttons' light.
-const sf::Color Cyan(80, 230, 255);
 } // namespace
 
 std::optional<MenuButtons::Lit> MenuButtons::at(sf::Vector2i point)
@@ -57,22 +47,7 @@ MenuButtons::Lit MenuButtons::neighbour(int lit, int step)
     return Play;
 }
 
-void MenuButtons::drawOptions(sf::RenderTarget& target, const sf::Font& font, bool lit)
+sf::Vector2f MenuButtons::optionsCorner()
 {
-    const Area& area = OptionsArea;
-    sf::RectangleShape backing(sf::Vector2f(static_cast<float>(area.right - area.left - 2),
-                                            static_cast<float>(area.bottom - area.top - 6)));
-    backing.setPosition(static_cast<float>(area.left + 1), static_cast<float>(area.top + 3));
-    backing.setFillColor(sf::Color(20, 8, 40, lit ? 235 : 210));
-    backing.setOutlineColor(lit ? LitInk : Cyan);
-    backing.setOutlineThickness(2.f);
-    target.draw(backing, sf::RenderStates::Default);
-
-    sf::Text label("OPTIONS", font, 24);
-    label.setFillColor(lit ? LitInk : Cyan);
-    Lettering::anchor(label,
-                      sf::Vector2f(static_cast<float>(area.left + area.right) / 2.f,
-                                   static_cast<float>(area.top + area.bottom) / 2.f),
-                      sf::Vector2f(0.5f, 0.5f));
-    target.draw(label, sf::RenderStates::Default);
+    return {static_cast<float>(OptionsArea.left), static_cast<float>(OptionsArea.top)};
 }

@@ -1,15 +1,14 @@
 #pragma once
 
-#include <SFML/Graphics/Font.hpp>
-#include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/System/Vector2.hpp>
 
 #include <optional>
 
 // The title menu's buttons: where each answers the pointer, in the menu
 // picture's own pixels (field units, as the picture fills the field), and
-// their order for the keys. Play and Exit are part of the picture; Options is
-// drawn over the plain gap between them.
+// their order for the keys. All three are part of the pictures, Options in
+// the gap the design leaves between Play and Exit; Options lit is a picture of
+// its own, drawn over its button.
 namespace MenuButtons
 {
 // Which picture shows, and which button is lit.
@@ -27,5 +26,6 @@ std::optional<Lit> at(sf::Vector2i point);
 // round; from none, Play.
 Lit neighbour(int lit, int step);
 
-void drawOptions(sf::RenderTarget& target, const sf::Font& font, bool lit);
+// Where the picture of Options lit goes: its area's top-left corner.
+sf::Vector2f optionsCorner();
 } // namespace MenuButtons

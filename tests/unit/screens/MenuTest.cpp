@@ -35,7 +35,7 @@ const sf::Vector2i OnPlay(400, 550);
 const sf::Vector2i OnExit(400, 660);
 const sf::Vector2i BetweenButtons(250, 600);
 const sf::Vector2i OnOptions(400, 602);
-// On the Options button's frame, which the lit button inks gold.
+// Near the Options button's top-left corner, which its lit picture covers.
 const sf::Vector2i OptionsFrame(330, 602);
 const sf::Vector2i AboveButtons(100, 100);
 
@@ -76,7 +76,7 @@ Shown shownIn(const sf::RenderWindow& window)
     const sf::Color optionsFrame = frame.copyToImage().getPixel(static_cast<unsigned>(frameAt.x),
                                                                 static_cast<unsigned>(frameAt.y));
     if (near(pixel, ScreenTestMedia::Neutral))
-        return near(optionsFrame, sf::Color(255, 206, 84)) ? Shown::OptionsLit : Shown::Neutral;
+        return near(optionsFrame, ScreenTestMedia::OptionsLit) ? Shown::OptionsLit : Shown::Neutral;
     if (near(pixel, ScreenTestMedia::PlayLit))
         return Shown::PlayLit;
     if (near(pixel, ScreenTestMedia::ExitLit))
