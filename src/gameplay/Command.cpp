@@ -102,8 +102,11 @@ void Command::recordKey(sf::Keyboard::Key key, bool pressed)
         record(key, !isDown(key));
 }
 
+// Told again with every change to play's settings: the same mode changes nothing.
 void Command::setFireMode(FireMode mode)
 {
+    if (mode == mFireMode)
+        return;
     mFireMode = mode;
     const bool firing = mode == FireMode::Auto || (mode == FireMode::Hold && mFireHeld);
     if (firing != isDown(sf::Keyboard::Up))

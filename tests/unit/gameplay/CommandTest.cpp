@@ -307,6 +307,7 @@ TEST_F(KeyRecording, TheShipEndsDoingWhatTheKeysStillHeldSay)
         {"a | h", 0, false},
         {"U+ | a | h", 0, true},
         {"U+ | t", 0, false},
+        {"U+ U- | t", 0, true, FireMode::Toggle},
     };
     ActorMedia media;
     const sf::Time step = sf::milliseconds(20);
