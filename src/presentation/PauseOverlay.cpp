@@ -17,9 +17,8 @@ PauseOverlay::PauseOverlay(const sf::Font& font)
     : mDimmer(sf::Vector2f(FieldWidth, FieldHeight)), mTitle("PAUSED", font), mHint("", font)
 {
     mDimmer.setFillColor(sf::Color(0, 0, 0, 170));
-    setResumeKey("P");
-    mLarge = true;
-    setLarge(false);
+    mHint.setString("PRESS P TO RESUME");
+    layOut();
 }
 
 bool PauseOverlay::setLarge(bool large)
@@ -27,12 +26,17 @@ bool PauseOverlay::setLarge(bool large)
     if (large == mLarge)
         return false;
     mLarge = large;
-    mTitle.setCharacterSize(TextSizes::of(TextSizes::Use::PauseTitle, large));
-    mHint.setCharacterSize(TextSizes::of(TextSizes::Use::PauseHint, large));
-    // Above the level banner, which a game may be showing when it is paused.
+    layOut();
+    return true;
+}
+
+// Above the level banner, which a game may be showing when it is paused.
+void PauseOverlay::layOut()
+{
+    mTitle.setCharacterSize(TextSizes::of(TextSizes::Use::PauseTitle, mLarge));
+    mHint.setCharacterSize(TextSizes::of(TextSizes::Use::PauseHint, mLarge));
     Lettering::anchor(mTitle, sf::Vector2f(FieldWidth / 2.f, FieldHeight * 0.26f), Centre);
     Lettering::anchor(mHint, sf::Vector2f(FieldWidth / 2.f, FieldHeight * 0.35f), Centre);
-    return true;
 }
 
 bool PauseOverlay::setResumeKey(const std::string& key)

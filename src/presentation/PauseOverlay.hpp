@@ -26,6 +26,8 @@ public:
     const sf::Text& getHint() const { return mHint; }
 
 private:
+    void layOut();
+
     sf::RectangleShape mDimmer;
     sf::Text mTitle;
     sf::Text mHint;
