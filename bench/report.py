@@ -6,7 +6,8 @@ usage: report.py <results folder> <docs folder>
 
 The results folder holds bench.json (Google Benchmark, with repetitions),
 the "name value unit" lines of vantorix_timing in fps.txt, startup.txt,
-media.txt, fire.txt and memory.txt, those of side_by_side.py in
+media.txt, fire.txt and memory.txt, of vantorix_enemy_fire in enemy-fire.txt,
+those of side_by_side.py in
 side-by-side.txt, and machine.txt ("key: value" lines)."""
 
 import json
@@ -79,7 +80,8 @@ def main():
     bench = read_benchmarks(results / "bench.json")
     timing = read_figures(*(results / name for name in
                             ("fps.txt", "startup.txt", "media.txt", "memory.txt",
-                             "memory-fixed-threshold.txt", "fire.txt", "side-by-side.txt")))
+                             "memory-fixed-threshold.txt", "fire.txt", "enemy-fire.txt",
+                             "side-by-side.txt")))
     machine = read_machine(results / "machine.txt")
 
     sizes = sorted(int(name.split("/")[1]) for name in bench if name.startswith("SweepSearch/"))
@@ -208,6 +210,22 @@ def main():
         add(f"| 10. held fire with `--max-fps {timing['fire.cap']:.0f}` | shots per second "
             f"{shots} at {timing['fire.frames_per_second']:.1f} frames/s{play} | between the "
             f"rule's whole frames and the nominal rate | {verdict(held)} |")
+    if "enemy_fire.enemies" in timing:
+        def shots(pace, run):
+            return timing[f"enemy_fire.{pace}.{run}.shots_per_second"]
+
+        def frames(pace, run):
+            return timing[f"enemy_fire.{pace}.{run}.frames_per_second"]
+
+        steady = timing["enemy_fire.steady.uncapped_over_cap_30"]
+        add(f"| 11. enemy fire per second, Relaxed's steady pace, `--max-fps 30` against "
+            f"uncapped | {shots('steady', 'cap_30'):.2f} shots/s an enemy at "
+            f"{frames('steady', 'cap_30'):.0f} frames/s, {shots('steady', 'uncapped'):.2f} at "
+            f"{frames('steady', 'uncapped'):.0f} frames/s: **{steady:.2f}×** (nominal "
+            f"{timing['enemy_fire.nominal_shots_per_second']:.0f}; Normal's roll a frame: "
+            f"{shots('per_frame', 'cap_30'):.2f} and {shots('per_frame', 'uncapped'):.2f}, "
+            f"{timing['enemy_fire.per_frame.uncapped_over_cap_30']:.2f}×) | within 15 % | "
+            f"{verdict(0.85 <= steady <= 1.15)} |")
     add("")
     add("## Collision search")
     add("")
@@ -289,6 +307,11 @@ def main():
             f"started with `--max-fps {side['play_cap']:.0f}` for the same stretch of play. "
             f"Every program runs "
             f"with OpenAL Soft's null output and a scratch home folder.")
+    if "enemy_fire.enemies" in timing:
+        add(f"- `bench/vantorix_enemy_fire`: {timing['enemy_fire.enemies']:.0f} enemies at fire "
+            f"odds 20 standing over the galaxy picture, "
+            f"{timing['enemy_fire.seconds_per_run']:.0f} s of real time for each pace and cap; "
+            f"a shot counted in the frame it leaves its enemy.")
     if "fire.cap" in timing:
         add(f"- `bench/vantorix_timing fire`: the ship alone over the galaxy picture, Up held, "
             f"the frame loop capped at {timing['fire.cap']:.0f} frames per second by the "

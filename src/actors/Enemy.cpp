@@ -5,8 +5,6 @@
 #include "gameplay/Category.hpp"
 
 #include <cassert>
-#include <cmath>
-#include <cstdlib>
 #include <memory>
 
 namespace
@@ -34,8 +32,8 @@ constexpr KindSetup Setups[] = {
 } // namespace
 
 Enemy::Enemy(sf::RenderWindow* window, ResourceCache* resources, sf::Vector2f position, int kind,
-             sf::Vector2f velocity)
-    : Entity(velocity), mWindow(window), mResources(resources)
+             sf::Vector2f velocity, const FireChance& fireChance)
+    : Entity(velocity), mWindow(window), mResources(resources), mFireChance(&fireChance)
 {
     mCategory = Category::Enemy;
     setupKind(resources, position, kind);
@@ -105,17 +103,9 @@ void Enemy::applyVelocity(sf::Time dt)
     mSprite.move(mVelocity * dt.asSeconds());
 }
 
-// At full pace the die has as many faces as the fire odds; at half pace twice as many.
-int Enemy::rollFireDie()
+bool Enemy::firesIn(sf::Time dt) const
 {
-    const float pace = mPaceOf ? mPaceOf->pace() : 1.f;
-    const int faces = pace < 1.f ? static_cast<int>(std::lround(mFireOdds / pace)) : mFireOdds;
-    return std::rand() % faces;
-}
-
-bool Enemy::firesIn(sf::Time)
-{
-    return rollFireDie() == 2;
+    return mFireChance->fires(mFireOdds, dt, mPaceOf ? mPaceOf->pace() : 1.f);
 }
 
 void Enemy::tryFire(sf::Time dt)

@@ -2,6 +2,7 @@
 
 #include "actors/PowerUpDropper.hpp"
 #include "app/Level.hpp"
+#include "foundation/FireChance.hpp"
 #include "resources/ResourceCache.hpp"
 #include "scene/Entity.hpp"
 
@@ -16,8 +17,9 @@ class GameClock;
 class Enemy : public Entity
 {
 public:
+    // Whether it fires in a frame is the fire chance's to say; it outlives the enemy.
     Enemy(sf::RenderWindow* window, ResourceCache* resources, sf::Vector2f position, int kind,
-          sf::Vector2f velocity);
+          sf::Vector2f velocity, const FireChance& fireChance = FireChance::asDesigned());
     ~Enemy() override;
 
     bool isOnLastHitPoint() const override;
@@ -37,10 +39,9 @@ protected:
     void updateCurrent(sf::Time dt) override;
 
     void applyVelocity(sf::Time dt);
-    int rollFireDie();
-    // Whether the enemy fires in a frame of dt, play's time: one chance in its fire odds
-    // a frame, whatever the frame's time, the odds stretched as the pace slows play.
-    bool firesIn(sf::Time dt);
+    // Whether the enemy fires in a frame of dt, play's time, by its fire chance at the
+    // pace of the clock it follows.
+    bool firesIn(sf::Time dt) const;
     void tryFire(sf::Time dt);
     void fire();
 
@@ -50,6 +51,7 @@ protected:
 private:
     void setupKind(ResourceCache* resources, sf::Vector2f position, int kind);
 
+    const FireChance* mFireChance;
     Level mLevel;
     int mKind = 0;
     PowerUpDropper mPowerUpDropper;

@@ -2,6 +2,7 @@
 #include "config/CommandLine.hpp"
 #include "config/Settings.hpp"
 #include "gameplay/Command.hpp"
+#include "language/Translation.hpp"
 #include "platform/Desktop.hpp"
 #include "platform/DisplayCheck.hpp"
 #include "platform/HeapSettings.hpp"
@@ -40,6 +41,8 @@ int play(const Options& options)
         return reportNoWindow();
     Settings settings;
     settings.load(std::cerr);
+    // The player's language holds for the screens; --help speaks the system's.
+    Translation::choose(settings.values().language);
     sf::RenderWindow window;
     Desktop desktop;
     Session session(window, desktop, options, &settings);
@@ -51,6 +54,7 @@ int play(const Options& options)
 
     ScreenContext& context = session.context();
     context.bestLevel.load(std::cerr);
+    context.relaxedBestLevel.load(std::cerr);
     Command command(context.events);
     bool playAgain = false;
     while (Command::isRunning())
@@ -62,6 +66,7 @@ int play(const Options& options)
 int main(int argc, char* argv[])
 {
     HeapSettings::keepLargeBuffersOutOfTheHeap();
+    Translation::start(Translation::catalogueFolder());
 
     const CommandLine::Result commandLine = CommandLine::parse(argc, argv);
     if (!commandLine.isValid())

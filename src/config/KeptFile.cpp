@@ -1,5 +1,7 @@
 #include "config/KeptFile.hpp"
 
+#include "config/ShownText.hpp"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -80,12 +82,13 @@ bool makeFolders(const fs::path& folder, std::string& problem)
     {
         if (home != nullptr && home[0] == '/' && isAtOrAbove(*each, home))
         {
-            problem = "the home folder " + std::string(home) + " does not exist";
+            problem = "the home folder " + ShownText::escaped(home) + " does not exist";
             return false;
         }
         if (::mkdir(each->c_str(), 0700) != 0 && errno != EEXIST)
         {
-            problem = "the folder " + each->string() + " cannot be made: " + describe(errno);
+            problem = "the folder " + ShownText::escaped(each->string()) +
+                      " cannot be made: " + describe(errno);
             return false;
         }
     }
@@ -228,7 +231,7 @@ bool KeptFile::update(std::size_t maxBytes, const Change& change, std::string& p
         ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
     if (lock.get() < 0)
     {
-        problem = "cannot write in " + folder.string() + ": " + describe(errno);
+        problem = "cannot write in " + ShownText::escaped(folder.string()) + ": " + describe(errno);
         return false;
     }
     if (!takeLock(lock.get(), problem))
@@ -245,7 +248,7 @@ bool KeptFile::replace(const std::string& contents, std::string& problem) const
     Descriptor file(::mkstemp(&temporary[0]));
     if (file.get() < 0)
     {
-        problem = "cannot write in " + folder.string() + ": " + describe(errno);
+        problem = "cannot write in " + ShownText::escaped(folder.string()) + ": " + describe(errno);
         return false;
     }
     const bool written = writeAll(file.get(), contents) && mDisk->flush(file.get());
@@ -253,7 +256,8 @@ bool KeptFile::replace(const std::string& contents, std::string& problem) const
     const bool closed = file.close();
     if (!written || !closed || !mDisk->rename(temporary, mPath))
     {
-        problem = "cannot write " + mPath.string() + ": " + describe(written ? errno : writeError);
+        problem = "cannot write " + ShownText::escaped(mPath.string()) + ": " +
+                  describe(written ? errno : writeError);
         ::unlink(temporary.c_str());
         return false;
     }

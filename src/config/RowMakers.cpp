@@ -1,5 +1,7 @@
 #include "config/RowMakers.hpp"
 
+#include "language/Translation.hpp"
+
 #include <algorithm>
 #include <sstream>
 
@@ -78,7 +80,7 @@ RowMakers::Row RowMakers::flag(std::string key, std::string label, Page page, Ap
     made.write = [field, onWord, offWord](const SettingValues& values)
     { return std::string(values.*field ? onWord : offWord); };
     made.show = [field](const SettingValues& values)
-    { return std::string(values.*field ? "on" : "off"); };
+    { return std::string(values.*field ? tr("on") : tr("off")); };
     made.turn = [field](SettingValues& values, int) { values.*field = !(values.*field); };
     made.toggles = true;
     return made;

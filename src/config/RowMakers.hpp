@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/SettingsTable.hpp"
+#include "language/Translation.hpp"
 
 #include <algorithm>
 #include <optional>
@@ -49,7 +50,8 @@ Row level(std::string key, std::string label, Applies applies, int SettingValues
 Row flag(std::string key, std::string label, Page page, Applies applies, bool SettingValues::*field,
          const char* onWord = "on", const char* offWord = "off");
 
-// One value of a few: its word in the file and its words in the options.
+// One value of a few: its word in the file and its words in the options,
+// marked for the catalogue.
 template <typename Field> struct Choice
 {
     Field value;
@@ -85,7 +87,7 @@ Row choice(std::string key, std::string label, Page page, Applies applies,
     made.write = [indexOf, choices](const SettingValues& values)
     { return std::string(choices[indexOf(values)].word); };
     made.show = [indexOf, choices](const SettingValues& values)
-    { return std::string(choices[indexOf(values)].shown); };
+    { return std::string(tr(choices[indexOf(values)].shown)); };
     made.turn = [indexOf, field, choices, wraps](SettingValues& values, int step)
     {
         const long count = static_cast<long>(choices.size());

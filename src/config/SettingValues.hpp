@@ -1,6 +1,9 @@
 #pragma once
 
 #include "config/KeyBindings.hpp"
+#include "foundation/PlayRules.hpp"
+
+#include <string>
 
 // How the fire control fires: while it is held, from one press to the next,
 // or all through play.
@@ -28,12 +31,15 @@ struct SettingValues
     int effects;         // every other sound, likewise
     unsigned int maxFps; // frame cap for play; 0 for none
     KeyBindings keys;
-    bool hitSound;       // a tick on a hit that an enemy survives
-    bool labelEdge;      // a dark edge round the level label
-    bool lossHold;       // the field holds still a moment where the game was lost
-    bool reduceFlashing; // a steady tint for a hit, the bursts and the glow at half
-    bool largeText;      // every word half as large again
-    bool shotShapes;     // the enemies' shots in a shape of their own
+    bool hitSound;        // a tick on a hit that an enemy survives
+    bool labelEdge;       // a dark edge round the level label
+    bool lossHold;        // the field holds still a moment where the game was lost
+    std::string language; // "system", or a code such as "de"
+    PlayMode mode;        // of the games to come
+    int practiceLevel;    // where a practice game starts, at most the best level reached in Normal
+    bool reduceFlashing;  // a steady tint for a hit, the bursts and the glow at half
+    bool largeText;       // every word half as large again
+    bool shotShapes;      // the enemies' shots in a shape of their own
     FireMode fireMode;
     int gameSpeed; // per cent of full speed, 50 to 100
 

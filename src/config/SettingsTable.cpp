@@ -1,7 +1,10 @@
 #include "config/SettingsTable.hpp"
 
 #include "config/KeyNames.hpp"
+#include "config/LanguageSetting.hpp"
+#include "config/ModeRows.hpp"
 #include "config/RowMakers.hpp"
+#include "language/Translation.hpp"
 
 #include <algorithm>
 
@@ -15,7 +18,7 @@ using namespace RowMakers;
 
 Row frameCap()
 {
-    Row made = row<unsigned int>("max-fps", "Frame cap", Page::Options, Applies::Play,
+    Row made = row<unsigned int>("max-fps", trMark("Frame cap"), Page::Options, Applies::Play,
                                  &SettingValues::maxFps, 0);
     made.read = [](const std::string& text, SettingValues& values)
     {
@@ -26,7 +29,7 @@ Row frameCap()
     };
     made.write = [](const SettingValues& values) { return std::to_string(values.maxFps); };
     made.show = [](const SettingValues& values)
-    { return values.maxFps == 0 ? std::string("uncapped") : std::to_string(values.maxFps); };
+    { return values.maxFps == 0 ? std::string(tr("uncapped")) : std::to_string(values.maxFps); };
     made.turn = [](SettingValues& values, int step)
     {
         const auto& caps = SettingsTable::offeredFrameCaps();
@@ -45,8 +48,10 @@ Row keysOf(Action action)
 {
     Row made;
     made.key = KeyBindings::nameOf(action);
-    made.label = made.key;
-    made.label[0] = static_cast<char>(made.label[0] - 'a' + 'A');
+    made.label = action == Action::Left    ? trMark("Left")
+                 : action == Action::Right ? trMark("Right")
+                 : action == Action::Fire  ? trMark("Fire")
+                                           : trMark("Pause");
     made.page = Page::Keys;
     made.applies = Applies::WhenRead;
     made.binds = action;
@@ -110,16 +115,36 @@ Row padButtonsOf(Action action)
     return made;
 }
 
+// 50 % to 100 % in steps of ten, shown as the player's language writes a share.
+Row gameSpeed()
+{
+    Row made = choice<int>("game-speed", trMark("Game speed"), Page::Accessibility, Applies::Play,
+                           &SettingValues::gameSpeed,
+                           {{50, "50", "50"},
+                            {60, "60", "60"},
+                            {70, "70", "70"},
+                            {80, "80", "80"},
+                            {90, "90", "90"},
+                            {100, "100", "100"}},
+                           100, false);
+    made.show = [](const SettingValues& values)
+    {
+        // TRANSLATORS: %s is the game's speed in per cent of full speed, 50 to 100.
+        return fill(tr("%s%%"), {std::to_string(values.gameSpeed)});
+    };
+    return made;
+}
+
 std::vector<Row> makeRows()
 {
     std::vector<Row> rows = {
-        level("volume", "Volume", Applies::Sound, &SettingValues::volume),
-        level("music", "Music", Applies::Music, &SettingValues::music),
-        level("effects", "Effects", Applies::Effects, &SettingValues::effects),
-        flag("muted", "Mute", Page::Options, Applies::Sound, &SettingValues::muted, "true",
+        level("volume", trMark("Volume"), Applies::Sound, &SettingValues::volume),
+        level("music", trMark("Music"), Applies::Music, &SettingValues::music),
+        level("effects", trMark("Effects"), Applies::Effects, &SettingValues::effects),
+        flag("muted", trMark("Mute"), Page::Options, Applies::Sound, &SettingValues::muted, "true",
              "false"),
-        flag("fullscreen", "Fullscreen", Page::Options, Applies::Window, &SettingValues::fullscreen,
-             "true", "false"),
+        flag("fullscreen", trMark("Fullscreen"), Page::Options, Applies::Window,
+             &SettingValues::fullscreen, "true", "false"),
         frameCap(),
     };
     // Turning the master volume unmutes: the player wants to hear the new level.
@@ -133,33 +158,28 @@ std::vector<Row> makeRows()
         rows.push_back(keysOf(action));
     for (Action action : {Action::Fire, Action::Pause})
         rows.push_back(padButtonsOf(action));
-    rows.push_back(
-        flag("hit-sound", "Hit tick", Page::Extras, Applies::Play, &SettingValues::hitSound));
-    rows.push_back(flag("label-edge", "Level label edge", Page::Extras, Applies::Play,
+    rows.push_back(flag("hit-sound", trMark("Hit tick"), Page::Extras, Applies::Play,
+                        &SettingValues::hitSound));
+    rows.push_back(flag("label-edge", trMark("Level label edge"), Page::Extras, Applies::Play,
                         &SettingValues::labelEdge));
-    rows.push_back(flag("loss-hold", "Hold after a loss", Page::Extras, Applies::Play,
+    rows.push_back(flag("loss-hold", trMark("Hold after a loss"), Page::Extras, Applies::Play,
                         &SettingValues::lossHold));
-    rows.push_back(flag("reduce-flashing", "Reduce flashing", Page::Accessibility, Applies::Play,
-                        &SettingValues::reduceFlashing));
-    rows.push_back(flag("large-text", "Large text", Page::Accessibility, Applies::Text,
+    rows.push_back(LanguageSetting::row());
+    rows.push_back(ModeRows::mode());
+    rows.push_back(ModeRows::practiceLevel());
+    rows.push_back(flag("reduce-flashing", trMark("Reduce flashing"), Page::Accessibility,
+                        Applies::Play, &SettingValues::reduceFlashing));
+    rows.push_back(flag("large-text", trMark("Large text"), Page::Accessibility, Applies::Text,
                         &SettingValues::largeText));
-    rows.push_back(flag("shot-shapes", "Shot shapes", Page::Accessibility, Applies::Play,
+    rows.push_back(flag("shot-shapes", trMark("Shot shapes"), Page::Accessibility, Applies::Play,
                         &SettingValues::shotShapes));
-    rows.push_back(choice<FireMode>("fire-mode", "Fire", Page::Accessibility, Applies::Play,
+    rows.push_back(choice<FireMode>("fire-mode", trMark("Fire"), Page::Accessibility, Applies::Play,
                                     &SettingValues::fireMode,
-                                    {{FireMode::Hold, "hold", "Hold"},
-                                     {FireMode::Toggle, "toggle", "Toggle"},
-                                     {FireMode::Auto, "auto", "Auto"}},
+                                    {{FireMode::Hold, "hold", trMark("Hold")},
+                                     {FireMode::Toggle, "toggle", trMark("Toggle")},
+                                     {FireMode::Auto, "auto", trMark("Auto")}},
                                     FireMode::Hold, true));
-    rows.push_back(choice<int>("game-speed", "Game speed", Page::Accessibility, Applies::Play,
-                               &SettingValues::gameSpeed,
-                               {{50, "50", "50%"},
-                                {60, "60", "60%"},
-                                {70, "70", "70%"},
-                                {80, "80", "80%"},
-                                {90, "90", "90%"},
-                                {100, "100", "100%"}},
-                               100, false));
+    rows.push_back(gameSpeed());
     return rows;
 }
 } // namespace

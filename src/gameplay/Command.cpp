@@ -177,6 +177,12 @@ void Command::handOverKeysLetGo(SceneNode& scene)
         record(sf::Keyboard::Up, true);
 }
 
+void Command::handHeldKeys(SceneNode& ship) const
+{
+    for (std::size_t i = 0; i < PlayKeys.size(); ++i)
+        ship.handleInput(PlayKeys[i], mDown[i]);
+}
+
 // Whatever was still waiting is stale: the scene hears every key let go, and
 // the next press of a pause key counts.
 void Command::focusLost()

@@ -55,6 +55,8 @@ public:
     // go. The scene hears it at once, paused as the game is then, so that no
     // ship drifts when play goes on.
     void handOverKeysLetGo(SceneNode& scene);
+    // A ship that joins play hears each play key as the recorded events leave it.
+    void handHeldKeys(SceneNode& ship) const;
 
     // The pause control (P, Pause and Escape unless the player chose others,
     // and a pad's Start) asks for a pause and then for the game to go on;

@@ -19,6 +19,7 @@
 #include "session/EventPump.hpp"
 #include "session/FrameEnd.hpp"
 #include "session/ScreenContext.hpp"
+#include "sound/Effects.hpp"
 #include "sound/SoundPause.hpp"
 
 #include <SFML/Graphics/Color.hpp>
@@ -27,7 +28,11 @@
 #include <iostream>
 #include <utility>
 
-Game::Game(ScreenContext& context) : mContext(&context), mWindow(&context.window)
+Game::Game(ScreenContext& context)
+    : mContext(&context), mWindow(&context.window),
+      mRules(context.preferences.nextGame(context.bestLevel.best())),
+      mFireChance(mRules.steadiesFire() ? FireChance::Pace::PerSecond : FireChance::Pace::PerFrame),
+      mReserves(mRules.reserveShips(), mClock)
 {
     // Every timer of play starts at zero and reads the frames' time: a game is
     // its frames, however long the files took to load.
@@ -36,20 +41,26 @@ Game::Game(ScreenContext& context) : mContext(&context), mWindow(&context.window
     loadTextures();
     loadSounds();
     loadFonts();
+    // Before the scene: the score board shows the level from the first frame.
+    if (mRules.startLevel)
+        mLevel.startAt(*mRules.startLevel);
     buildScene();
     // The spawner's clocks start only now, after loading and building.
-    mEnemySpawner = std::make_unique<EnemySpawner>(mWindow, &mResources, mClock);
+    mEnemySpawner = std::make_unique<EnemySpawner>(mWindow, &mResources, mClock, mFireChance);
     mCommand = std::make_unique<Command>(context.events);
     mExplosionSound.setBuffer(mResources.get(SoundBuffers::Explosion));
     mPauseMenu = std::make_unique<PauseMenu>(context, &mExplosionSound);
     mStatus = std::make_unique<StatusDisplay>(
         mResources.get(Textures::AddShip), mResources.get(Textures::BulletSpeed),
-        mResources.get(Textures::Bolt), mResources.get(Fonts::DigitalTech));
+        mResources.get(Textures::Bolt), mResources.get(Fonts::DigitalTech),
+        mResources.get(Textures::PlayerShip));
     follow(context.preferences.values());
-    mSettings = context.adjustments.watch(SettingsTable::Applies::Play,
-                                          [this](const SettingValues& values) { follow(values); });
-    mTextSettings = context.adjustments.watch(
-        SettingsTable::Applies::Text, [this](const SettingValues& values) { follow(values); });
+    // The words' size and language may change over the paused game too, and the rule line
+    // is made in both.
+    for (SettingsTable::Applies kind : {SettingsTable::Applies::Play, SettingsTable::Applies::Text,
+                                        SettingsTable::Applies::Language})
+        mSettings.push_back(context.adjustments.watch(kind, [this](const SettingValues& values)
+                                                      { follow(values); }));
 }
 
 // What the player chose for play, at the start and whenever it changes (the
@@ -73,6 +84,13 @@ void Game::follow(const SettingValues& values)
 }
 
 Game::~Game() = default;
+
+// The bottom centre, where the ship starts and comes back.
+sf::Vector2f Game::shipStart()
+{
+    return sf::Vector2f(static_cast<float>(Field::Width / 2),
+                        static_cast<float>(Field::Height / 1.1));
+}
 
 void Game::run()
 {
@@ -112,8 +130,8 @@ void Game::run()
     }
     // The level this game reached, read before it goes back to 1. A window
     // closed before play began leaves no game to count.
-    if (played)
-        mContext->bestLevel.record(Level::getLevel(), std::cerr);
+    if (played && mRules.keepsRecord())
+        mContext->bestLevelOf(mRules.mode).record(Level::getLevel(), std::cerr);
     mLevel.resetLevel();
     if (mWindow->isOpen() && mContext->preferences.values().lossHold &&
         mEffects.showLoss(mSceneGraph))
@@ -156,10 +174,11 @@ bool Game::processEvents()
     return eventsCame;
 }
 
-// A pause control goes on at once, unless an options page is asking for a key.
+// A pause control goes on at once. While an options page asks for a key, the
+// pump hands out every key as the answer alone, the pause key's too.
 bool Game::readWhilePaused(const Input& input)
 {
-    if (input.presses(PlayControl::Pause) && !mPauseMenu->isCapturing())
+    if (input.presses(PlayControl::Pause))
         return false;
     switch (mPauseMenu->handle(input))
     {
@@ -188,8 +207,17 @@ void Game::update(sf::Time deltaTime)
     mCommand->handOver(mSceneGraph);
     handleCollisions();
     mEffects.update(deltaTime, mSceneGraph);
+    // A loss a reserve stood in for bursts as a lost game would.
+    if (mReserves.takeSpent())
+    {
+        mEffects.showLoss(mSceneGraph);
+        Effects::play(mExplosionSound);
+    }
+    if (mReserves.isShipDue())
+        bringShipBack();
     mStatus->show(mEffects.bossHealth(),
                   {Player::sShipCount > 1, Player::fireRateSteps(), Player::speedSteps()});
+    mStatus->showReserves(mReserves.left());
 }
 
 void Game::render()
@@ -202,7 +230,12 @@ void Game::render()
     if (Level::getLevel() == 1 && mScoreBoard->isBannerShown())
         mWindow->draw(mFirstLevelRule, sf::RenderStates::Default);
     if (isPaused())
+    {
         mPauseMenu->draw(*mWindow);
+        // The reserves stand out over the dimmed field, beside the pause menu.
+        if (!mPauseMenu->isInOptions())
+            mStatus->drawReserves(*mWindow);
+    }
     FrameEnd::finish(*mContext, true);
 }
 
@@ -223,11 +256,10 @@ void Game::buildScene()
 {
     mBackground = std::make_unique<Background>(mWindow, &mResources);
 
-    const sf::Vector2f start(static_cast<float>(Field::Width / 2),
-                             static_cast<float>(Field::Height / 1.1));
-    mPlayer = std::make_unique<Player>(mWindow, &mResources, start, mClock);
+    mPlayer = std::make_unique<Player>(mWindow, &mResources, shipStart(), mClock);
 
     auto playerLayer = std::make_unique<SceneNode>();
+    mPlayerLayer = playerLayer.get();
     playerLayer->attachChild(std::move(mPlayer));
     auto backgroundLayer = std::make_unique<SceneNode>();
     backgroundLayer->attachChild(std::move(mBackground));

@@ -2,8 +2,11 @@
 
 #include "app/GameState.hpp"
 #include "app/Level.hpp"
+#include "foundation/FireChance.hpp"
 #include "foundation/GameClock.hpp"
+#include "foundation/PlayRules.hpp"
 #include "gameplay/Category.hpp"
+#include "gameplay/ShipReserves.hpp"
 #include "presentation/BattleEffects.hpp"
 #include "presentation/ShotLook.hpp"
 #include "resources/ResourceCache.hpp"
@@ -18,6 +21,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class Command;
 class EnemySpawner;
@@ -45,6 +49,8 @@ public:
     // The player left the game from the pause menu: the title menu comes next,
     // without the game-over screen.
     bool quitToTitle() const { return mQuitToTitle; }
+    // The mode this game is played in, as it was when the game began.
+    const PlayRules& rules() const { return mRules; }
 
     // A frame's steps and the scene stay reachable from a subclass, so that a
     // frame can be driven and inspected without running the loop.
@@ -61,6 +67,7 @@ protected:
     const BattleEffects& effects() const { return mEffects; }
     const StatusDisplay& status() const { return *mStatus; }
     bool isPlaying() const { return mRunning; }
+    const ShipReserves& reserves() const { return mReserves; }
 
 private:
     void buildScene();
@@ -68,6 +75,9 @@ private:
     void loadSounds();
     void loadFonts();
     bool matchesCategories(SceneNode::Pair& pair, Category::Type type1, Category::Type type2);
+    static sf::Vector2f shipStart();
+    void loseLastShip();
+    void bringShipBack();
     void setPaused(bool paused);
     bool readWhilePaused(const Input& input);
     void holdTheLoss(FrameCap& frameCap);
@@ -77,6 +87,9 @@ private:
     sf::RenderWindow* mWindow;
     // Before everything that times itself on it.
     GameClock mClock;
+    PlayRules mRules;
+    FireChance mFireChance; // before the enemies, which fire by it
+    ShipReserves mReserves;
     std::unique_ptr<SceneNode> mPlayer;
     std::unique_ptr<SceneNode> mBackground;
     std::unique_ptr<EnemySpawner> mEnemySpawner;
@@ -92,8 +105,8 @@ private:
     bool mQuitToTitle = false;
     std::unique_ptr<StatusDisplay> mStatus;
     ScoreBoard* mScoreBoard = nullptr; // in the scene, which the screen owns
+    SceneNode* mPlayerLayer = nullptr; // likewise
     sf::Text mFirstLevelRule;
     std::unique_ptr<FrameCap> mFrameCap;
-    Adjustments::Watch mSettings;
-    Adjustments::Watch mTextSettings;
+    std::vector<Adjustments::Watch> mSettings;
 };

@@ -1,13 +1,13 @@
 #include "menus/MenuPage.hpp"
 
 #include "foundation/Field.hpp"
+#include "language/Translation.hpp"
 #include "presentation/Lettering.hpp"
 #include "presentation/TextSizes.hpp"
 #include "sound/Effects.hpp"
 
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderStates.hpp>
-#include <SFML/Graphics/Text.hpp>
 
 #include <algorithm>
 #include <cmath>
@@ -15,57 +15,32 @@
 
 namespace
 {
-using TextSizes::Use;
-
 constexpr float FieldWidth = static_cast<float>(Field::Width);
 constexpr float FieldHeight = static_cast<float>(Field::Height);
 // The lowest a panel may reach: every row keeps inside the field.
 constexpr float LowestPanel = FieldHeight - 10.f;
 constexpr float PanelBelowRows = 16.f;
 const sf::Color Lit(255, 206, 84);
+constexpr float Margin = 10.f;
+// The dark edge round the letters reaches this far past them.
+constexpr float Edge = 3.f;
+// A heading may take the panel's whole width but for its rim.
+constexpr float HeadingMargin = 4.f;
 
 // Words on one line of the page: placed across by their letters' extent, and
 // down by the font's line, so that rows line up whatever their letters.
-void write(sf::RenderTarget& target, const sf::Font& font, const std::string& words,
-           unsigned int size, sf::Color colour, sf::Vector2f at, float across)
+sf::Text placed(const sf::Font& font, const std::string& words, unsigned int size, sf::Color colour,
+                sf::Vector2f at, float across)
 {
-    sf::Text text(sf::String::fromUtf8(words.begin(), words.end()), font, size);
+    sf::Text text(Lettering::words(words), font, size);
     text.setFillColor(colour);
     Lettering::outline(text);
     const float width = text.getLocalBounds().left + text.getLocalBounds().width;
     text.setOrigin(std::round(width * across), std::round(static_cast<float>(size) * 0.6f));
     text.setPosition(at);
-    target.draw(text, sf::RenderStates::Default);
+    return text;
 }
 } // namespace
-
-// Where everything on a page stands, for the size of its words.
-struct MenuPage::Layout
-{
-    unsigned int headingSize, entrySize, tableSize;
-    float headingY, firstRowY, rowHeight;
-    float panelLeft, panelRight;
-    float labelX;         // where the labels' letters start, and the table's first column
-    float valueX;         // where the values end
-    float valueHalfWidth; // about half the room the values take, left of where they end
-};
-
-MenuPage::Layout MenuPage::layout() const
-{
-    const float scale = TextSizes::scale(mLarge);
-    Layout at{TextSizes::of(Use::MenuHeading, mLarge),
-              TextSizes::of(Use::MenuEntry, mLarge),
-              TextSizes::of(Use::MenuTable, mLarge),
-              mLarge ? 100.f : 150.f,
-              mLarge ? 190.f : 240.f,
-              46.f * scale,
-              mLarge ? 20.f : 60.f,
-              mLarge ? 780.f : 740.f,
-              mLarge ? 76.f : 120.f,
-              mLarge ? 750.f : 680.f,
-              80.f * scale};
-    return at;
-}
 
 MenuPage::MenuPage(std::string heading, std::vector<Entry> entries)
     : mHeading(std::move(heading)), mEntries(std::move(entries))
@@ -143,6 +118,8 @@ void MenuPage::setTable(std::vector<std::vector<std::string>> rows, const sf::Fo
 
 void MenuPage::setTop(float y)
 {
+    if (mTop == y)
+        return;
     mTop = y;
     arrangeTable();
 }
@@ -157,7 +134,7 @@ void MenuPage::setLarge(bool large)
 
 void MenuPage::arrangeTable()
 {
-    const Layout at = layout();
+    const PageLayout at = layout();
     mTable.arrange(at.labelX, at.valueX, top(), at.tableSize);
     changed();
 }
@@ -166,7 +143,7 @@ void MenuPage::arrangeTable()
 MenuPage::Outcome MenuPage::click(std::size_t entry, float x)
 {
     light(entry);
-    const Layout at = layout();
+    const PageLayout at = layout();
     if (!mEntries[entry].turn || x < at.valueX - 2.f * at.valueHalfWidth)
         return choose(entry);
     turn(x < at.valueX - at.valueHalfWidth ? -1 : 1);
@@ -208,7 +185,7 @@ float MenuPage::top() const
 // Rows close up where the page would otherwise run off the field.
 float MenuPage::rowY(std::size_t entry) const
 {
-    const Layout at = layout();
+    const PageLayout at = layout();
     const float first = top() + mTable.height();
     const float rows = static_cast<float>(mEntries.size()) - 0.5f;
     const float fitting = (LowestPanel - PanelBelowRows - first) / std::max(rows, 1.f);
@@ -222,7 +199,7 @@ sf::Vector2f MenuPage::labelAt(std::size_t entry) const
 
 std::optional<std::size_t> MenuPage::entryAt(sf::Vector2f point) const
 {
-    const Layout at = layout();
+    const PageLayout at = layout();
     if (point.x < at.panelLeft || point.x > at.panelRight)
         return std::nullopt;
     const float half = mEntries.size() > 1 ? (rowY(1) - rowY(0)) / 2.f : at.rowHeight / 2.f;
@@ -234,7 +211,7 @@ std::optional<std::size_t> MenuPage::entryAt(sf::Vector2f point) const
 
 void MenuPage::draw(sf::RenderTarget& target, const sf::Font& font, bool dim) const
 {
-    const Layout at = layout();
+    const PageLayout at = layout();
     if (dim)
     {
         sf::RectangleShape dimmer(sf::Vector2f(FieldWidth, FieldHeight));
@@ -252,27 +229,46 @@ void MenuPage::draw(sf::RenderTarget& target, const sf::Font& font, bool dim) co
         panel.setOutlineThickness(Lettering::PlateRimWidth);
         target.draw(panel, sf::RenderStates::Default);
     }
-    const std::string& heading = mPrompt.empty() ? mHeading : mPrompt;
+    for (const Line& line : lines(font))
+        target.draw(line.text, sf::RenderStates::Default);
+}
+
+// The prompt comes translated; the heading and the labels are translated as
+// they are drawn, so that a change of language shows at once.
+std::vector<MenuPage::Line> MenuPage::lines(const sf::Font& font, bool everyEntryLit) const
+{
+    const PageLayout at = layout();
+    std::vector<Line> made;
+    const std::string heading = mPrompt.empty() ? tr(mHeading.c_str()) : mPrompt;
     if (!heading.empty())
-        write(target, font, heading, at.headingSize, Lettering::Pale,
-              sf::Vector2f(FieldWidth / 2.f, at.headingY), 0.5f);
-    mTable.draw(target);
+        made.push_back({placed(font, heading, mPrompt.empty() ? at.headingSize : at.promptSize,
+                               Lettering::Pale, sf::Vector2f(FieldWidth / 2.f, at.headingY), 0.5f),
+                        at.panelLeft + HeadingMargin, at.panelRight - HeadingMargin});
+    for (const PageTable::Cell& cell : mTable.cells())
+        made.push_back({cell.text, cell.left - Edge, cell.right});
     for (std::size_t entry = 0; entry < mEntries.size(); ++entry)
     {
         const Entry& each = mEntries[entry];
-        const bool lit = entry == mLit;
+        const bool lit = everyEntryLit || entry == mLit;
         const sf::Color colour = lit ? Lit : Lettering::Pale;
         const sf::Vector2f label = labelAt(entry);
-        // The marker stands in the margin, so that every label starts on one line.
-        if (lit)
-            write(target, font, ">", at.entrySize, colour,
-                  label - sf::Vector2f(0.6f * static_cast<float>(at.entrySize), 0.f), 1.f);
-        write(target, font, each.label, at.entrySize, colour, label, 0.f);
+        float labelRight = at.panelRight - Margin;
         if (each.value)
         {
             const std::string value = each.value();
-            write(target, font, lit && each.turn ? "< " + value + " >" : value, at.entrySize,
-                  colour, sf::Vector2f(at.valueX, label.y), 1.f);
+            made.push_back({placed(font, lit && each.turn ? "< " + value + " >" : value,
+                                   at.entrySize, colour, sf::Vector2f(at.valueX, label.y), 1.f),
+                            label.x - Edge, at.valueX + 1.f});
+            labelRight = made.back().text.getGlobalBounds().left - Margin;
         }
+        // The marker stands in the margin, so that every label starts on one line.
+        if (lit)
+            made.push_back(
+                {placed(font, ">", at.entrySize, colour,
+                        label - sf::Vector2f(0.6f * static_cast<float>(at.entrySize), 0.f), 1.f),
+                 at.panelLeft + Margin, label.x});
+        made.push_back({placed(font, tr(each.label.c_str()), at.entrySize, colour, label, 0.f),
+                        label.x - Edge, labelRight});
     }
+    return made;
 }

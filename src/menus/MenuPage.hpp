@@ -1,11 +1,13 @@
 #pragma once
 
+#include "menus/PageLayout.hpp"
 #include "menus/PageTable.hpp"
 #include "session/Input.hpp"
 
 #include <SFML/Audio/Sound.hpp>
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/Text.hpp>
 #include <SFML/System/Vector2.hpp>
 
 #include <functional>
@@ -61,6 +63,17 @@ public:
     // Over the field dimmed, unless what is under the page is dimmed already.
     void draw(sf::RenderTarget& target, const sf::Font& font, bool dim = true) const;
 
+    // What the page writes, each line with the room it has across, in field
+    // units; every entry lit, as it is at its widest, for the tests that hold
+    // each language to the rows.
+    struct Line
+    {
+        sf::Text text;
+        float left;
+        float right;
+    };
+    std::vector<Line> lines(const sf::Font& font, bool everyEntryLit = false) const;
+
     std::size_t lit() const { return mLit; }
     // Counts the changes to what the page shows, for a still screen.
     int revision() const { return mRevision; }
@@ -71,8 +84,6 @@ public:
     sf::Vector2f labelAt(std::size_t entry) const;
 
 private:
-    struct Layout;
-
     Outcome choose(std::size_t entry);
     Outcome click(std::size_t entry, float x);
     void turn(int step);
@@ -80,7 +91,7 @@ private:
     std::optional<std::size_t> entryAt(sf::Vector2f point) const;
     float rowY(std::size_t entry) const;
     float top() const;
-    Layout layout() const;
+    PageLayout layout() const { return PageLayout::of(mLarge); }
     void arrangeTable();
 
     std::string mHeading;

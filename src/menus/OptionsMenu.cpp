@@ -1,10 +1,12 @@
 #include "menus/OptionsMenu.hpp"
 
+#include "config/BestLevel.hpp"
+#include "config/ModeRows.hpp"
 #include "config/Preferences.hpp"
+#include "language/Translation.hpp"
 #include "menus/ControlsTable.hpp"
 #include "presentation/CaptionFont.hpp"
 #include "presentation/HoverSound.hpp"
-#include "presentation/Lettering.hpp"
 #include "session/Adjustments.hpp"
 #include "session/EventPump.hpp"
 #include "session/KeyCapture.hpp"
@@ -21,18 +23,24 @@ using Page = SettingsTable::Page;
 
 MenuPage::Entry back()
 {
-    return {"Back", nullptr, [] { return Outcome::Back; }, nullptr};
+    return {trMark("Back"), nullptr, [] { return Outcome::Back; }, nullptr};
 }
 } // namespace
 
-OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample)
-    : mContext(context), mSample(sample)
+OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample, bool overGame)
+    : mContext(context), mSample(sample), mOverGame(overGame)
 {
     // Pages that the first one opens are made first.
-    MenuPage& extras = page(Page::Extras, "EXTRAS", {back()});
-    MenuPage& accessibility = page(Page::Accessibility, "ACCESSIBILITY", {back()});
+    MenuPage& extras = page(Page::Extras, trMark("EXTRAS"), {back()});
+    MenuPage& accessibility = page(Page::Accessibility, trMark("ACCESSIBILITY"), {back()});
+    MenuPage& mode = page(Page::Mode, trMark("MODE"), {back()});
+    if (overGame)
+        mode.setPrompt(tr("MODE CHANGES BETWEEN GAMES"));
+    MenuPage::Entry modeLink = opens(trMark("Mode"), mode);
+    modeLink.value = [&chosen = context.preferences]
+    { return ModeRows::shownName(chosen.values().mode); };
     std::vector<MenuPage::Entry> keyEntries;
-    keyEntries.push_back({"Reset to defaults", nullptr,
+    keyEntries.push_back({trMark("Reset to defaults"), nullptr,
                           [this]
                           {
                               change([](SettingValues& values) { values.keys = KeyBindings(); });
@@ -40,21 +48,24 @@ OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample)
                           },
                           nullptr});
     keyEntries.push_back(back());
-    mKeys = &page(Page::Keys, "KEYS", std::move(keyEntries));
-    MenuPage& options = page(Page::Options, "OPTIONS",
-                             {opens("Keys", *mKeys),
-                              {"Controls", nullptr,
+    mKeys = &page(Page::Keys, trMark("KEYS"), std::move(keyEntries));
+    MenuPage& options = page(Page::Options, trMark("OPTIONS"),
+                             {modeLink,
+                              opens(trMark("Keys"), *mKeys),
+                              {trMark("Controls"), nullptr,
                                [this]
                                {
                                    openControls();
                                    return Outcome::Stay;
                                },
                                nullptr},
-                              opens("Extras", extras),
-                              opens("Accessibility", accessibility),
+                              opens(trMark("Extras"), extras),
+                              opens(trMark("Accessibility"), accessibility),
                               back()});
-    mPages.emplace_back("CONTROLS", std::vector<MenuPage::Entry>{back()});
+    mPages.emplace_back(trMark("CONTROLS"), std::vector<MenuPage::Entry>{back()});
     mControls = &mPages.back();
+    mControls->setTable(ControlsTable::rows(mContext.preferences.keys()),
+                        mContext.captionFont.get());
     mOpen.push_back(&options);
     for (MenuPage& each : mPages)
         each.setHoverSound(&context.hoverSound.get());
@@ -91,7 +102,7 @@ MenuPage::Entry OptionsMenu::entryOf(const SettingsTable::Row& row)
         entry.value = [this, action, &chosen]
         {
             if (mCapturing == action)
-                return std::string("Escape cancels");
+                return std::string(tr("Escape cancels"));
             return ControlsTable::keysOf(chosen.keys(), action);
         };
         entry.choose = [this, action]
@@ -101,6 +112,11 @@ MenuPage::Entry OptionsMenu::entryOf(const SettingsTable::Row& row)
         };
         return entry;
     }
+    if (row.key == ModeRows::PracticeLevelKey)
+        return practiceLevelEntry(row);
+    // A game keeps the mode it began with: over it, the mode is shown, not turned.
+    if (row.page == Page::Mode && mOverGame)
+        return entry;
     entry.turn = [this, &row](int step)
     {
         change([&](SettingValues& values) { row.turn(values, step); });
@@ -114,6 +130,32 @@ MenuPage::Entry OptionsMenu::entryOf(const SettingsTable::Row& row)
             turn(1);
             return Outcome::Stay;
         };
+    return entry;
+}
+
+// A practice game starts at a level reached in Normal: the entry shows where it
+// starts, and turns round within those levels.
+MenuPage::Entry OptionsMenu::practiceLevelEntry(const SettingsTable::Row& row)
+{
+    const auto start = [this]
+    {
+        return PlayRules::practiceStart(mContext.preferences.values().practiceLevel,
+                                        mContext.bestLevel.best().value_or(1));
+    };
+    MenuPage::Entry entry;
+    entry.label = row.label;
+    entry.value = [start] { return std::to_string(start()); };
+    if (mOverGame)
+        return entry;
+    entry.turn = [this, start](int step)
+    {
+        const int highest = mContext.bestLevel.best().value_or(1);
+        const int next = start() + step;
+        change([&](SettingValues& values)
+               { values.practiceLevel = next < 1         ? highest
+                                        : next > highest ? 1
+                                                         : next; });
+    };
     return entry;
 }
 
@@ -148,7 +190,7 @@ void OptionsMenu::capture(Action action)
 {
     mCapturing = action;
     mContext.events.setCapturing(true);
-    mKeys->setPrompt("PRESS A KEY FOR " + Lettering::capitals(KeyBindings::nameOf(action)));
+    mKeys->setPrompt(KeyCapture::question(action));
 }
 
 bool OptionsMenu::handle(const Input& input)
@@ -179,10 +221,10 @@ void OptionsMenu::captured(const Input& input)
     case KeyCapture::Outcome::Waiting:
         return;
     case KeyCapture::Outcome::Kept:
-        mKeys->setPrompt(KeyCapture::nameOf(input.source) + " IS KEPT: ANOTHER KEY?");
+        mKeys->setPrompt(KeyCapture::refusal(KeyCapture::Outcome::Kept, input.source));
         return;
     case KeyCapture::Outcome::StickOnly:
-        mKeys->setPrompt("THE STICK STEERS: A KEY?");
+        mKeys->setPrompt(KeyCapture::refusal(KeyCapture::Outcome::StickOnly, input.source));
         return;
     case KeyCapture::Outcome::Bound:
         change([&](SettingValues& values) { values.keys = keys; });

@@ -27,7 +27,7 @@ void PageTable::arrange(float left, float right, float top, unsigned int size)
         return;
     const auto text = [&](const std::string& words)
     {
-        sf::Text made(sf::String::fromUtf8(words.begin(), words.end()), *mFont, size);
+        sf::Text made(Lettering::words(words), *mFont, size);
         made.setFillColor(Lettering::Pale);
         Lettering::outline(made);
         return made;
@@ -59,7 +59,7 @@ void PageTable::arrange(float left, float right, float top, unsigned int size)
                 // Placed by the font's line, so that the columns line up whatever their letters.
                 cell.setOrigin(0.f, std::round(static_cast<float>(size) * 0.6f));
                 cell.setPosition(x, y + lineHeight * static_cast<float>(line));
-                mCells.push_back(cell);
+                mCells.push_back({cell, x, x + widths[column] + gap / 2.f});
             }
             tallest = std::max(tallest, lines.size());
             x += widths[column] + gap;
@@ -71,6 +71,6 @@ void PageTable::arrange(float left, float right, float top, unsigned int size)
 
 void PageTable::draw(sf::RenderTarget& target) const
 {
-    for (const sf::Text& cell : mCells)
-        target.draw(cell, sf::RenderStates::Default);
+    for (const Cell& cell : mCells)
+        target.draw(cell.text, sf::RenderStates::Default);
 }

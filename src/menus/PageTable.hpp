@@ -24,11 +24,19 @@ public:
     float height() const { return mHeight; }
     void draw(sf::RenderTarget& target) const;
 
-    const std::vector<sf::Text>& cells() const { return mCells; }
+    // One for each line of a cell, where it is drawn, with the room its column has
+    // across: from where it starts to halfway into the gap before the next.
+    struct Cell
+    {
+        sf::Text text;
+        float left;
+        float right;
+    };
+    const std::vector<Cell>& cells() const { return mCells; }
 
 private:
     std::vector<std::vector<std::string>> mRows;
     const sf::Font* mFont = nullptr;
-    std::vector<sf::Text> mCells; // one for each line of a cell, where it is drawn
+    std::vector<Cell> mCells;
     float mHeight = 0.f;
 };

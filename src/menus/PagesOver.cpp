@@ -1,6 +1,7 @@
 #include "menus/PagesOver.hpp"
 
-PagesOver::PagesOver(ScreenContext& context, sf::Sound* sample) : mContext(context), mSample(sample)
+PagesOver::PagesOver(ScreenContext& context, sf::Sound* sample, bool overGame)
+    : mContext(context), mSample(sample), mOverGame(overGame)
 {
 }
 
@@ -8,7 +9,7 @@ PagesOver::~PagesOver() = default;
 
 void PagesOver::openOptions()
 {
-    mOptions = std::make_unique<OptionsMenu>(mContext, mSample);
+    mOptions = std::make_unique<OptionsMenu>(mContext, mSample, mOverGame);
     ++mRevision;
 }
 

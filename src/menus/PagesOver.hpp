@@ -19,13 +19,12 @@ class PagesOver
 {
 public:
     // The sample is an effect of the screen's own (OptionsMenu); the context
-    // outlives the pages.
-    PagesOver(ScreenContext& context, sf::Sound* sample);
+    // outlives the pages. Over a game, what only changes between games is shown, not changed.
+    PagesOver(ScreenContext& context, sf::Sound* sample, bool overGame = false);
     ~PagesOver();
 
     void openOptions();
     bool isOpen() const { return mOptions != nullptr; }
-    bool isCapturing() const { return mOptions && mOptions->isCapturing(); }
 
     void handle(const Input& input);
     // The pointer in field units.
@@ -37,6 +36,7 @@ public:
 private:
     ScreenContext& mContext;
     sf::Sound* mSample;
+    bool mOverGame;
     std::unique_ptr<OptionsMenu> mOptions; // while open
     int mRevision = 0;
 };

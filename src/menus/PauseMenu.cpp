@@ -1,6 +1,7 @@
 #include "menus/PauseMenu.hpp"
 
 #include "config/Preferences.hpp"
+#include "language/Translation.hpp"
 #include "presentation/CaptionFont.hpp"
 #include "presentation/HoverSound.hpp"
 #include "session/ScreenContext.hpp"
@@ -9,36 +10,37 @@ namespace
 {
 using Outcome = MenuPage::Outcome;
 
-// Below the title, the line on going on and a level banner the game may be showing.
-constexpr float EntriesTop = 460.f;
+// Below the title, the line on going on, and the first level's banner and rule
+// line, which the game may be showing; large, the rule takes two lines.
+constexpr float EntriesTop = 500.f;
+constexpr float LargeEntriesTop = 560.f;
 } // namespace
 
 PauseMenu::PauseMenu(ScreenContext& context, sf::Sound* sample)
     : mContext(context), mOverlay(context.captionFont.get()),
-      mEntries({}, {{"Resume", nullptr,
+      mEntries({}, {{trMark("Resume"), nullptr,
                      [this]
                      {
                          mChosen = Choice::Resume;
                          return Outcome::Stay;
                      },
                      nullptr},
-                    {"Options", nullptr,
+                    {trMark("Options"), nullptr,
                      [this]
                      {
                          mPages.openOptions();
                          return Outcome::Stay;
                      },
                      nullptr},
-                    {"Quit to title", nullptr,
+                    {trMark("Quit to title"), nullptr,
                      [this]
                      {
                          mChosen = Choice::QuitToTitle;
                          return Outcome::Stay;
                      },
                      nullptr}}),
-      mPages(context, sample)
+      mPages(context, sample, true)
 {
-    mEntries.setTop(EntriesTop);
     mEntries.setHoverSound(&context.hoverSound.get());
     followTextSize();
 }
@@ -48,6 +50,7 @@ void PauseMenu::followTextSize()
 {
     const bool large = mContext.preferences.values().largeText;
     mEntries.setLarge(large);
+    mEntries.setTop(large ? LargeEntriesTop : EntriesTop);
     if (mOverlay.setLarge(large))
         ++mRevision;
 }

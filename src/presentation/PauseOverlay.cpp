@@ -1,6 +1,7 @@
 #include "presentation/PauseOverlay.hpp"
 
 #include "foundation/Field.hpp"
+#include "language/Translation.hpp"
 #include "presentation/Lettering.hpp"
 #include "presentation/TextSizes.hpp"
 
@@ -14,11 +15,10 @@ const sf::Vector2f Centre(0.5f, 0.5f);
 } // namespace
 
 PauseOverlay::PauseOverlay(const sf::Font& font)
-    : mDimmer(sf::Vector2f(FieldWidth, FieldHeight)), mTitle("PAUSED", font), mHint("", font)
+    : mDimmer(sf::Vector2f(FieldWidth, FieldHeight)), mTitle("", font), mHint("", font)
 {
     mDimmer.setFillColor(sf::Color(0, 0, 0, 170));
-    mHint.setString("PRESS P TO RESUME");
-    layOut();
+    setResumeKey("P");
 }
 
 bool PauseOverlay::setLarge(bool large)
@@ -39,13 +39,18 @@ void PauseOverlay::layOut()
     Lettering::anchor(mHint, sf::Vector2f(FieldWidth / 2.f, FieldHeight * 0.35f), Centre);
 }
 
+// Asked again in every paused frame, so a language chosen in the options
+// shows as soon as they close.
 bool PauseOverlay::setResumeKey(const std::string& key)
 {
-    const sf::String hint = "PRESS " + key + " TO RESUME";
-    if (hint == mHint.getString())
+    // TRANSLATORS: %s is the key's name in capitals ("P", "ESCAPE", "START").
+    const sf::String hint = Lettering::words(fill(tr("PRESS %s TO RESUME"), {key}));
+    const sf::String title = Lettering::words(tr("PAUSED"));
+    if (hint == mHint.getString() && title == mTitle.getString())
         return false;
+    mTitle.setString(title);
     mHint.setString(hint);
-    Lettering::anchor(mHint, sf::Vector2f(FieldWidth / 2.f, FieldHeight * 0.35f), Centre);
+    layOut();
     return true;
 }
 

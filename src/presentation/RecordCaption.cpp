@@ -1,6 +1,7 @@
 #include "presentation/RecordCaption.hpp"
 
 #include "foundation/Field.hpp"
+#include "language/Translation.hpp"
 #include "presentation/Lettering.hpp"
 #include "presentation/TextSizes.hpp"
 
@@ -16,12 +17,22 @@ constexpr float PlatePadding = 7.f;
 using TextSizes::Use;
 } // namespace
 
-RecordCaption RecordCaption::forMenu(const sf::Font& font, std::optional<int> best, bool large)
+RecordCaption RecordCaption::forMenu(const sf::Font& font, std::optional<int> best, bool large,
+                                     const PlayRules& next)
 {
     RecordCaption caption;
-    if (!best)
+    std::string words;
+    if (next.mode == PlayMode::Practice)
+        words = fill(tr("Practice from Level %s"), {std::to_string(next.startLevel.value_or(1))});
+    else if (best)
+        words = fill(next.mode == PlayMode::Normal ? tr("Best: Level %s")
+                                                   : tr("Relaxed best: Level %s"),
+                     {std::to_string(*best)});
+    else if (next.mode == PlayMode::Relaxed)
+        words = tr("Relaxed");
+    if (words.empty())
         return caption;
-    sf::Text& line = caption.addLine(font, "Best: Level " + std::to_string(*best),
+    sf::Text& line = caption.addLine(font, Lettering::words(words),
                                      TextSizes::of(Use::MenuBest, large), Lettering::Pale);
     const float margin = 14.f;
     Lettering::anchor(line, sf::Vector2f(Field::Width - margin, Field::Height - margin),
@@ -32,13 +43,18 @@ RecordCaption RecordCaption::forMenu(const sf::Font& font, std::optional<int> be
 
 // Large, the lines stand a little further apart in the band.
 RecordCaption RecordCaption::forGameOver(const sf::Font& font, const BestLevel::Outcome& outcome,
-                                         bool large)
+                                         bool large, PlayMode mode)
 {
     RecordCaption caption;
-    // U+00B7, the middle dot, spelt out so that the source stays ASCII.
-    const std::string summary = "Level " + std::to_string(outcome.reached) + " \xC2\xB7 Best " +
-                                std::to_string(outcome.best);
-    sf::Text& line = caption.addLine(font, sf::String::fromUtf8(summary.begin(), summary.end()),
+    // TRANSLATORS: the level the game reached, then the best level; U+00B7,
+    // the middle dot, parts them.
+    const char* sentence = mode == PlayMode::Relaxed ? tr("Relaxed \u00B7 Level %s \u00B7 Best %s")
+                           : mode == PlayMode::Practice
+                               ? tr("Practice \u00B7 Level %s \u00B7 Best %s")
+                               : tr("Level %s \u00B7 Best %s");
+    const std::string summary =
+        fill(sentence, {std::to_string(outcome.reached), std::to_string(outcome.best)});
+    sf::Text& line = caption.addLine(font, Lettering::words(summary),
                                      TextSizes::of(Use::GameOverSummary, large), GameOverInk);
     Lettering::fit(line, Field::Width - 2.f * PlatePadding);
     Lettering::anchor(line,
@@ -46,8 +62,8 @@ RecordCaption RecordCaption::forGameOver(const sf::Font& font, const BestLevel::
                       sf::Vector2f(0.5f, 0.5f));
     if (outcome.isNewBest)
     {
-        sf::Text& cheer =
-            caption.addLine(font, "New best!", TextSizes::of(Use::NewBest, large), NewBestInk);
+        sf::Text& cheer = caption.addLine(font, Lettering::words(tr("New best!")),
+                                          TextSizes::of(Use::NewBest, large), NewBestInk);
         Lettering::anchor(cheer, sf::Vector2f(Field::Width / 2.f, GameOverBandBottom - 24.f),
                           sf::Vector2f(0.5f, 0.5f));
     }

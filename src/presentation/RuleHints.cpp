@@ -1,6 +1,7 @@
 #include "presentation/RuleHints.hpp"
 
 #include "foundation/Field.hpp"
+#include "language/Translation.hpp"
 #include "presentation/Lettering.hpp"
 #include "presentation/TextSizes.hpp"
 
@@ -14,7 +15,7 @@ constexpr float FieldHeight = static_cast<float>(Field::Height);
 // Centred on y, in lines that leave a margin at both sides of the field.
 sf::Text line(const sf::Font& font, const std::string& words, unsigned int size, float y)
 {
-    sf::Text text(sf::String::fromUtf8(words.begin(), words.end()), font, size);
+    sf::Text text(Lettering::words(words), font, size);
     text.setFillColor(Lettering::Pale);
     Lettering::outline(text);
     Lettering::wrap(text, FieldWidth - 40.f);
@@ -26,16 +27,19 @@ sf::Text line(const sf::Font& font, const std::string& words, unsigned int size,
 // Below the banner, which stands a third of the way across at two fifths down.
 sf::Text RuleHints::firstLevelRule(const sf::Font& font, bool large)
 {
-    return line(font, "Stop every ship before it reaches the bottom",
+    return line(font, tr("Stop every ship before it reaches the bottom"),
                 TextSizes::of(TextSizes::Use::FirstLevelRule, large),
                 FieldHeight * (large ? 0.6f : 0.56f));
 }
 
-// Below the game-over picture's band of words. U+00B7, the middle dot, is
-// spelt out so that the source stays ASCII.
+// Below the game-over picture's band of words.
 sf::Text RuleHints::gameOverKeys(const sf::Font& font, bool pad, bool large)
 {
-    return line(
-        font, pad ? "A: play again \xC2\xB7 B: title" : "Enter: play again \xC2\xB7 Escape: title",
-        TextSizes::of(TextSizes::Use::GameOverKeys, large), FieldHeight - (large ? 18.f : 14.f));
+    // TRANSLATORS: a pad's buttons, which keep their names; U+00B7, the
+    // middle dot, parts the two halves.
+    const char* padKeys = tr("A: play again \u00B7 B: title");
+    // TRANSLATORS: the keys, which keep their names; U+00B7 parts the halves.
+    const char* keys = tr("Enter: play again \u00B7 Escape: title");
+    return line(font, pad ? padKeys : keys, TextSizes::of(TextSizes::Use::GameOverKeys, large),
+                FieldHeight - (large ? 18.f : 14.f));
 }

@@ -19,6 +19,7 @@ constexpr unsigned int Sizes[] = {
     80, // "PAUSED"
     24, // how to go on
     40, // a menu page's heading
+    34, // a question in the heading's place: a sentence, with a key's name in it
     28, // a menu page's entries
     20, // a menu page's table
 };

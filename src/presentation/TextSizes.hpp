@@ -22,6 +22,7 @@ enum class Use
     PauseTitle,
     PauseHint,
     MenuHeading,
+    MenuPrompt,
     MenuEntry,
     MenuTable,
     Count, // not a use: how many there are

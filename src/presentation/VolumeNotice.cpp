@@ -1,6 +1,7 @@
 #include "presentation/VolumeNotice.hpp"
 
 #include "foundation/Field.hpp"
+#include "language/Translation.hpp"
 #include "presentation/Lettering.hpp"
 #include "presentation/TextSizes.hpp"
 #include "sound/MasterVolume.hpp"
@@ -22,7 +23,9 @@ void VolumeNotice::show(const MasterVolume& volume, const sf::Font& font, bool l
     mText.setCharacterSize(TextSizes::of(TextSizes::Use::SoundNotice, large));
     mText.setFillColor(Lettering::Pale);
     Lettering::outline(mText);
-    mText.setString(volume.isMuted() ? "Sound off" : "Volume " + std::to_string(volume.volume()));
+    mText.setString(Lettering::words(
+        volume.isMuted() ? tr("Sound off")
+                         : fill(tr("Volume %s"), {std::to_string(volume.volume())})));
     Lettering::anchor(mText, sf::Vector2f(static_cast<float>(Field::Width) - Margin, Margin),
                       sf::Vector2f(1.f, 0.f));
     mSinceShown.restart();

@@ -35,10 +35,14 @@ LoseScreen::LoseScreen(ScreenContext& context)
     loadSounds();
     applyTextures();
     applySounds();
-    // A lose screen after a game that recorded nothing shows its picture alone.
-    if (const auto& lastGame = context.bestLevel.lastGame())
-        mRecordCaption = RecordCaption::forGameOver(context.captionFont.get(), *lastGame,
-                                                    context.preferences.values().largeText);
+    // A lose screen after a game that recorded nothing shows its picture alone. The
+    // mode cannot have changed since the game began: it changes between games only.
+    const PlayRules played = context.preferences.nextGame(context.bestLevel.best());
+    const auto& lastGame = context.bestLevelOf(played.mode).lastGame();
+    if (lastGame && played.keepsRecord())
+        mRecordCaption =
+            RecordCaption::forGameOver(context.captionFont.get(), *lastGame,
+                                       context.preferences.values().largeText, played.mode);
     mKeysHint = RuleHints::gameOverKeys(context.captionFont.get(),
                                         context.events.lastDevice() == Device::Pad,
                                         context.preferences.values().largeText);

@@ -35,9 +35,10 @@ Menu::Menu(ScreenContext& context, bool playAtOnce)
     applyTextures();
     applySounds();
     openMusic();
-    showBest(context.preferences.values());
-    mTextSize = context.adjustments.watch(
-        SettingsTable::Applies::Text, [this](const SettingValues& values) { showBest(values); });
+    showCorner();
+    // The record's words follow a language chosen in the options at once.
+    mLanguage = context.adjustments.watch(SettingsTable::Applies::Language,
+                                          [this](const SettingValues&) { showCorner(); });
     mShowMenu = true;
     mHoverSoundArmed = true;
     mHighlight = Lit::None;
@@ -81,6 +82,15 @@ void Menu::applyTextures()
     mExitSprite.setTexture(mResources.get(Textures::LoadScreenExit));
 }
 
+// The mode and the words' size may change in the options: the corner follows them.
+void Menu::showCorner()
+{
+    const PlayRules next = mContext->preferences.nextGame(mContext->bestLevel.best());
+    mBestCaption =
+        RecordCaption::forMenu(mContext->captionFont.get(), mContext->bestLevelOf(next.mode).best(),
+                               mContext->preferences.values().largeText, next);
+}
+
 void Menu::applySounds()
 {
     mHoverSound.setBuffer(mResources.get(SoundBuffers::Hover));
@@ -97,13 +107,6 @@ void Menu::openMusic()
     mMusicVolume = mContext->adjustments.watch(
         SettingsTable::Applies::Music, [this](const SettingValues& values)
         { mMusic.setVolume(static_cast<float>(values.music)); });
-}
-
-void Menu::showBest(const SettingValues& values)
-{
-    if (mContext->bestLevel.best())
-        mBestCaption = RecordCaption::forMenu(mContext->captionFont.get(),
-                                              mContext->bestLevel.best(), values.largeText);
 }
 
 void Menu::showLoop()
@@ -126,8 +129,13 @@ bool Menu::showFrame()
         mWindow->draw(mExitSprite, sf::RenderStates::Default);
     else
         mWindow->draw(mNeutralSprite, sf::RenderStates::Default);
-    if (mHighlight == Lit::Options)
+    // A word of the player's own belongs in the picture's gap: without the picture, none.
+    const bool pictured = mResources.get(Textures::LoadScreenNeutral).getSize().x > 0;
+    if (!MenuButtons::isOptionsInPicture() && pictured)
+        MenuButtons::drawOptions(*mWindow, mContext->captionFont.get(), mHighlight == Lit::Options);
+    else if (mHighlight == Lit::Options)
         mWindow->draw(mOptionsLit, sf::RenderStates::Default);
+    showCorner();
     mBestCaption.draw(*mWindow);
     mPages.draw(*mWindow);
     return true;

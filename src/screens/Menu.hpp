@@ -49,7 +49,6 @@ private:
     void applyTextures();
     void applySounds();
     void openMusic();
-    void showBest(const SettingValues& values);
 
     void showLoop();
     void processEvents();
@@ -62,6 +61,7 @@ private:
     bool isMouseOverPlay() const;
     bool isMouseOverExit() const;
     sf::Vector2i pointerOnImage(sf::Vector2i inWindow) const;
+    void showCorner();
 
     bool mShowMenu;
     bool mHoverSoundArmed;
@@ -85,5 +85,5 @@ private:
     PagesOver mPages;
     StillPicture mStill;
     Adjustments::Watch mMusicVolume;
-    Adjustments::Watch mTextSize;
+    Adjustments::Watch mLanguage;
 };

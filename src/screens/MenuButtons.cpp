@@ -1,6 +1,14 @@
 #include "screens/MenuButtons.hpp"
 
+#include "language/Translation.hpp"
+#include "presentation/Lettering.hpp"
+
+#include <SFML/Graphics/RectangleShape.hpp>
+#include <SFML/Graphics/RenderStates.hpp>
+#include <SFML/Graphics/Text.hpp>
+
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 
 namespace
@@ -28,6 +36,14 @@ constexpr Button Buttons[] = {
     {MenuButtons::Exit, {317, 480, 625, 693}},
 };
 constexpr Area OptionsArea = Buttons[1].area;
+
+// The word the pictures have.
+constexpr const char* PictureWord = "OPTIONS";
+// The pictures' buttons: dark with a cyan rim and ink, lit magenta with white ink.
+const sf::Color Face(12, 7, 34);
+const sf::Color LitFace(160, 30, 130);
+const sf::Color Cyan(80, 230, 255);
+const sf::Color LitRim(255, 240, 250);
 } // namespace
 
 std::optional<MenuButtons::Lit> MenuButtons::at(sf::Vector2i point)
@@ -50,4 +66,42 @@ MenuButtons::Lit MenuButtons::neighbour(int lit, int step)
 sf::Vector2f MenuButtons::optionsCorner()
 {
     return {static_cast<float>(OptionsArea.left), static_cast<float>(OptionsArea.top)};
+}
+
+bool MenuButtons::isOptionsInPicture()
+{
+    return std::strcmp(tr(PictureWord), PictureWord) == 0;
+}
+
+sf::FloatRect MenuButtons::optionsArea()
+{
+    const Area& area = OptionsArea;
+    return sf::FloatRect(static_cast<float>(area.left), static_cast<float>(area.top),
+                         static_cast<float>(area.right - area.left),
+                         static_cast<float>(area.bottom - area.top));
+}
+
+sf::Text MenuButtons::optionsLabel(const sf::Font& font, bool lit)
+{
+    const Area& area = OptionsArea;
+    sf::Text label(Lettering::words(tr(PictureWord)), font, 24);
+    label.setFillColor(lit ? sf::Color::White : Cyan);
+    Lettering::anchor(label,
+                      sf::Vector2f(static_cast<float>(area.left + area.right) / 2.f,
+                                   static_cast<float>(area.top + area.bottom) / 2.f),
+                      sf::Vector2f(0.5f, 0.5f));
+    return label;
+}
+
+// The plate covers the picture's button whole, its rim inside the area.
+void MenuButtons::drawOptions(sf::RenderTarget& target, const sf::Font& font, bool lit)
+{
+    const sf::FloatRect area = optionsArea();
+    sf::RectangleShape plate(sf::Vector2f(area.width - 1.f, area.height - 1.f));
+    plate.setPosition(area.left + 1.f, area.top + 1.f);
+    plate.setFillColor(lit ? LitFace : Face);
+    plate.setOutlineColor(lit ? LitRim : Cyan);
+    plate.setOutlineThickness(-Lettering::PlateRimWidth);
+    target.draw(plate, sf::RenderStates::Default);
+    target.draw(optionsLabel(font, lit), sf::RenderStates::Default);
 }

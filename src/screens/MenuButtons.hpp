@@ -1,5 +1,9 @@
 #pragma once
 
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Rect.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/Text.hpp>
 #include <SFML/System/Vector2.hpp>
 
 #include <optional>
@@ -8,7 +12,8 @@
 // picture's own pixels (field units, as the picture fills the field), and
 // their order for the keys. All three are part of the pictures, Options in
 // the gap the design leaves between Play and Exit; Options lit is a picture of
-// its own, drawn over its button.
+// its own, drawn over its button. The pictures' words are English: in another
+// language Options is drawn over the picture's, in the player's words.
 namespace MenuButtons
 {
 // Which picture shows, and which button is lit.
@@ -28,4 +33,12 @@ Lit neighbour(int lit, int step);
 
 // Where the picture of Options lit goes: its area's top-left corner.
 sf::Vector2f optionsCorner();
+
+// False where the player's language has its own word for Options.
+bool isOptionsInPicture();
+// Options in the player's language, on a plate of the buttons' look over the picture's.
+void drawOptions(sf::RenderTarget& target, const sf::Font& font, bool lit);
+// The Options button's area and its word, placed in it.
+sf::FloatRect optionsArea();
+sf::Text optionsLabel(const sf::Font& font, bool lit);
 } // namespace MenuButtons

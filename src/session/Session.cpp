@@ -31,7 +31,8 @@ Session::Session(sf::RenderWindow& window, Desktop& desktop, Options options, Se
                                                                     mEvents,      mAdjustments,
                                                                     mPreferences, mVolume,
                                                                     mNotice,      mCaptionFont,
-                                                                    mBestLevel,   mHoverSound}
+                                                                    mBestLevel,   mRelaxedBestLevel,
+                                                                    mHoverSound}
 {
 }
 

@@ -43,6 +43,7 @@ private:
     VolumeNotice mNotice;
     CaptionFont mCaptionFont;
     BestLevel mBestLevel;
+    BestLevel mRelaxedBestLevel{KeptFile(KeptFile::Place::Data, "best-level-relaxed")};
     HoverSound mHoverSound;
     Adjustments mAdjustments;
     EventPump mEvents;

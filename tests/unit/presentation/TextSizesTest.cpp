@@ -52,9 +52,10 @@ TEST(TextSizes, LargeTextStandsEveryLowercaseLetterTwelvePixelsHigh)
     ScoreBoard board(&media, clock);
     board.setLarge(true);
     StatusDisplay status(media.get(Textures::AddShip), media.get(Textures::BulletSpeed),
-                         media.get(Textures::Bolt), font);
+                         media.get(Textures::Bolt), font, media.get(Textures::PlayerShip));
     status.setLarge(true);
     status.setSpeed(50);
+    status.showReserves(std::nullopt);
     status.show(0.5f, {true, 3, 0});
     VolumeNotice notice;
     notice.show(MasterVolume(false, 70), font, true);
@@ -69,6 +70,7 @@ TEST(TextSizes, LargeTextStandsEveryLowercaseLetterTwelvePixelsHigh)
         {"badge count", status.counts().at(0)},
         {"boss", *status.bossLabel()},
         {"speed", *status.speed()},
+        {"practice", status.unlimitedReserves()},
         {"best", RecordCaption::forMenu(font, 7, true).lines().at(0)},
         {"game over", RecordCaption::forGameOver(font, {4, 7, true}, true).lines().at(1)},
         {"first rule", RuleHints::firstLevelRule(font, true)},
