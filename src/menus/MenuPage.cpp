@@ -241,9 +241,15 @@ std::vector<MenuPage::Line> MenuPage::lines(const sf::Font& font, bool everyEntr
     std::vector<Line> made;
     const std::string heading = mPrompt.empty() ? tr(mHeading.c_str()) : mPrompt;
     if (!heading.empty())
+    {
+        const float left = at.panelLeft + HeadingMargin;
+        const float right = at.panelRight - HeadingMargin;
         made.push_back({placed(font, heading, mPrompt.empty() ? at.headingSize : at.promptSize,
                                Lettering::Pale, sf::Vector2f(FieldWidth / 2.f, at.headingY), 0.5f),
-                        at.panelLeft + HeadingMargin, at.panelRight - HeadingMargin});
+                        left, right});
+        // A long question in large words is drawn smaller rather than past the panel.
+        Lettering::fit(made.back().text, right - left - 2.f * Edge);
+    }
     for (const PageTable::Cell& cell : mTable.cells())
         made.push_back({cell.text, cell.left - Edge, cell.right});
     for (std::size_t entry = 0; entry < mEntries.size(); ++entry)

@@ -10,7 +10,8 @@
 // Rows of up to three columns that a menu page shows above its entries. Each column is
 // as wide as its widest cell and the first starts where the entries' labels do; where
 // the columns are too wide for the page together, the last two share what is left and
-// their cells break into lines, so that no column runs into the next.
+// their cells break into lines (a word wider than its column drawn smaller), so that
+// no column runs into the next.
 class PageTable
 {
 public:

@@ -56,7 +56,8 @@ RecordCaption RecordCaption::forGameOver(const sf::Font& font, const BestLevel::
         fill(sentence, {std::to_string(outcome.reached), std::to_string(outcome.best)});
     sf::Text& line = caption.addLine(font, Lettering::words(summary),
                                      TextSizes::of(Use::GameOverSummary, large), GameOverInk);
-    Lettering::fit(line, Field::Width - 2.f * PlatePadding);
+    // Its plate, rim and all, clear of the field's edges; the anchor may round by a unit.
+    Lettering::fit(line, Field::Width - 4.f * PlatePadding - 2.f);
     Lettering::anchor(line,
                       sf::Vector2f(Field::Width / 2.f, GameOverBandTop + (large ? 22.f : 27.f)),
                       sf::Vector2f(0.5f, 0.5f));

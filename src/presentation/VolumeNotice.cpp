@@ -15,7 +15,10 @@ const sf::Time VolumeNotice::ShownFor = sf::seconds(1.5f);
 namespace
 {
 constexpr float Margin = 14.f;
-}
+// The word keeps clear of the boss's bar, which ends 550 units across the top: in large
+// letters a long word of some languages is drawn smaller rather than over the bar.
+constexpr float Widest = static_cast<float>(Field::Width) - Margin - 556.f;
+} // namespace
 
 void VolumeNotice::show(const MasterVolume& volume, const sf::Font& font, bool large)
 {
@@ -26,6 +29,7 @@ void VolumeNotice::show(const MasterVolume& volume, const sf::Font& font, bool l
     mText.setString(Lettering::words(
         volume.isMuted() ? tr("Sound off")
                          : fill(tr("Volume %s"), {std::to_string(volume.volume())})));
+    Lettering::fit(mText, Widest);
     Lettering::anchor(mText, sf::Vector2f(static_cast<float>(Field::Width) - Margin, Margin),
                       sf::Vector2f(1.f, 0.f));
     mSinceShown.restart();
