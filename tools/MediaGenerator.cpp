@@ -66,6 +66,7 @@ void writeTextures(const fs::path& root)
     save(bulletSpeedArt().toImage(), root, MediaFiles::BulletSpeed);
     save(boltArt().toImage(), root, MediaFiles::Bolt);
     save(beamArt().toImage(), root, MediaFiles::Beam);
+    save(enemyShotArt().toImage(), root, MediaFiles::EnemyShot);
     save(wallImage(), root, MediaFiles::Wall);
 
     const Canvas galaxy = galaxyArt();
@@ -75,6 +76,7 @@ void writeTextures(const fs::path& root)
     save(menu[0].toImage(), root, MediaFiles::LoadScreenNeutral);
     save(menu[1].toImage(), root, MediaFiles::LoadScreenPlay);
     save(menu[2].toImage(), root, MediaFiles::LoadScreenExit);
+    save(litOptionsButton(letters).toImage(), root, MediaFiles::OptionsLit);
     save(loseScreen(galaxy, letters).toImage(), root, MediaFiles::LoseScreen);
     // The desktop icon's art, doubled: pixel art stays sharp where a desktop shows it large.
     save(iconArt(galaxy).enlargedFor(1, 2), root, MediaFiles::WindowIcon);

@@ -69,6 +69,31 @@ Canvas beamArt()
     return art;
 }
 
+// The enemies' shot told from the ship's by its shape alone, for players who do not
+// tell their colours apart: beads where the beam is a bar. It keeps the beam's size,
+// which is the shot's bounds, and like the beam it is pale, to take the enemies' tint.
+Canvas enemyShotArt()
+{
+    const int w = 6, h = 22;
+    Canvas art(w, h);
+    for (const float top : {0.f, 7.f, 14.f})
+    {
+        const auto diamond = [&](float inset)
+        {
+            Mask shape(w, h);
+            shape.fillPolygon({{3.f, top + inset},
+                               {6.f - inset, top + 4.f},
+                               {3.f, top + 8.f - inset},
+                               {inset, top + 4.f}});
+            return shape;
+        };
+        art.paint(diamond(0.f), withAlpha(rgb(0xffc0d8), 0.75f));
+        art.paint(diamond(1.f), rgb(0xffe6f0));
+        art.paint(diamond(2.f), White);
+    }
+    return art;
+}
+
 Canvas addShipArt()
 {
     const int s = 40;

@@ -196,10 +196,14 @@ struct Button
     int right;
     int bottom;
     const char* label;
+    int letterSize;
+    float tracking;
 };
 
-constexpr Button PlayButton{296, 516, 509, 579, "PLAY"};
-constexpr Button ExitButton{317, 625, 480, 693, "EXIT"};
+constexpr Button PlayButton{296, 516, 509, 579, "PLAY", 40, 6.f};
+// In the gap the design leaves between Play and Exit, as screens/MenuButtons has it.
+constexpr Button OptionsButton{322, 582, 475, 622, "OPTIONS", 22, 2.5f};
+constexpr Button ExitButton{317, 625, 480, 693, "EXIT", 40, 6.f};
 
 void drawButton(Canvas& art, const Lettering& letters, const Button& button, bool lit)
 {
@@ -215,8 +219,8 @@ void drawButton(Canvas& art, const Lettering& letters, const Button& button, boo
     border.subtract(face);
 
     Lettering::Layout layout;
-    layout.pixelSize = 40;
-    layout.tracking = 6.f;
+    layout.pixelSize = button.letterSize;
+    layout.tracking = button.tracking;
     layout.slant = 0.2f;
     const Mask label = letters.text(button.label, layout, ScreenSize, ScreenSize,
                                     (left + right) * 0.5f, (top + bottom) * 0.5f);
@@ -310,7 +314,9 @@ Canvas scrollingGalaxy(const Canvas& galaxy)
 std::array<Canvas, 3> menuScreens(const Canvas& galaxy, const Lettering& letters)
 {
     const Canvas base = menuBase(galaxy, letters);
-    std::array<Canvas, 3> screens = {base, base, base};
+    Canvas withOptions = base;
+    drawButton(withOptions, letters, OptionsButton, false);
+    std::array<Canvas, 3> screens = {withOptions, withOptions, withOptions};
     drawButton(screens[0], letters, PlayButton, false);
     drawButton(screens[0], letters, ExitButton, false);
     drawButton(screens[1], letters, PlayButton, true);
@@ -318,6 +324,18 @@ std::array<Canvas, 3> menuScreens(const Canvas& galaxy, const Lettering& letters
     drawButton(screens[2], letters, PlayButton, false);
     drawButton(screens[2], letters, ExitButton, true);
     return screens;
+}
+
+Canvas litOptionsButton(const Lettering& letters)
+{
+    Canvas whole(ScreenSize, ScreenSize);
+    drawButton(whole, letters, OptionsButton, true);
+    const Button& b = OptionsButton;
+    Canvas lit(b.right - b.left + 1, b.bottom - b.top + 1);
+    for (int y = 0; y < lit.height(); ++y)
+        for (int x = 0; x < lit.width(); ++x)
+            lit.put(x, y, whole.get(b.left + x, b.top + y));
+    return lit;
 }
 
 Canvas loseScreen(const Canvas& galaxy, const Lettering& letters)

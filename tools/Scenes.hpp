@@ -24,8 +24,11 @@ constexpr int GalaxyMarginRows = 80;
 // every 800 rows.
 Canvas scrollingGalaxy(const Canvas& galaxy);
 
-// The title screen three times over: no button lit, Play lit, Exit lit.
+// The title screen three times over: no button lit, Play lit, Exit lit. Options, between
+// Play and Exit, is in all three unlit.
 std::array<Canvas, 3> menuScreens(const Canvas& galaxy, const Lettering& letters);
+// Options lit, alone on transparency: the menu draws it over its button's area.
+Canvas litOptionsButton(const Lettering& letters);
 
 Canvas loseScreen(const Canvas& galaxy, const Lettering& letters);
 

@@ -1,6 +1,7 @@
 #include "actors/Enemy.hpp"
 
 #include "actors/Missile.hpp"
+#include "foundation/GameClock.hpp"
 #include "gameplay/Category.hpp"
 
 #include <cassert>
@@ -102,9 +103,14 @@ void Enemy::applyVelocity(sf::Time dt)
     mSprite.move(mVelocity * dt.asSeconds());
 }
 
+bool Enemy::firesIn(sf::Time dt) const
+{
+    return mFireChance->fires(mFireOdds, dt, mPaceOf ? mPaceOf->pace() : 1.f);
+}
+
 void Enemy::tryFire(sf::Time dt)
 {
-    if (mFireChance->fires(mFireOdds, dt))
+    if (firesIn(dt))
         fire();
 }
 

@@ -10,6 +10,8 @@
 #include <SFML/System/Time.hpp>
 #include <SFML/System/Vector2.hpp>
 
+class GameClock;
+
 // An enemy ship of kind 0 to 2 (3 is the boss): flies at a constant velocity,
 // fires downward at random, and needs more hits the higher its kind and level.
 class Enemy : public Entity
@@ -25,6 +27,10 @@ public:
     void destroy() override;
     Health getHealth() const override;
 
+    // The play clock whose pace slows the enemy's fire with the rest of play; without
+    // one, it fires at full pace. The play screen's clock outlives every enemy.
+    void followPace(const GameClock& clock) { mPaceOf = &clock; }
+
     unsigned int getHitPoints() const { return mHitPoints; }
     int getFireOdds() const { return mFireOdds; }
 
@@ -33,6 +39,9 @@ protected:
     void updateCurrent(sf::Time dt) override;
 
     void applyVelocity(sf::Time dt);
+    // Whether the enemy fires in a frame of dt, play's time, by its fire chance at the
+    // pace of the clock it follows.
+    bool firesIn(sf::Time dt) const;
     void tryFire(sf::Time dt);
     void fire();
 
@@ -49,4 +58,5 @@ private:
     int mFireOdds = 0;
     unsigned int mHitPoints = 0;
     unsigned int mStartingHitPoints = 0; // only drawn: the boss's health is a share of it
+    const GameClock* mPaceOf = nullptr;
 };

@@ -9,8 +9,8 @@ namespace
 {
 constexpr int MissileSpeed = 600;
 
-// Enemy shots wear a hot pink-red of their own over the shared picture, so that a
-// player tells at a glance what to dodge; the ship's shots show the picture as it is.
+// Enemy shots wear a hot pink-red of their own over their picture, so that a player
+// tells at a glance what to dodge; the ship's shots show the beam as it is.
 const sf::Color EnemyShotTint(255, 110, 150);
 } // namespace
 
@@ -19,11 +19,19 @@ Missile::Missile(sf::RenderWindow* window, ResourceCache* resources, float x, fl
     : Entity(sf::Vector2f(0.f, static_cast<float>(direction * MissileSpeed))), mPosX(x), mPosY(y),
       mWindow(window)
 {
-    mSprite.setTexture(resources->get(Textures::Beam), false);
+    const sf::Texture& beam = resources->get(Textures::Beam);
+    mSprite.setTexture(beam, false);
     mSprite.setPosition(x, y);
     mCategory = category;
-    if (category == Category::EnemyMissile)
-        mSprite.setColor(EnemyShotTint);
+    if (category != Category::EnemyMissile)
+        return;
+    mSprite.setColor(EnemyShotTint);
+    // The screen's own picture for them, where it made one; the bounds stay the beam's.
+    if (const sf::Texture* look = resources->find(Textures::EnemyShot))
+    {
+        mSprite.setTexture(*look);
+        mSprite.setTextureRect(sf::IntRect(sf::Vector2i(0, 0), sf::Vector2i(beam.getSize())));
+    }
 }
 
 Missile::~Missile() = default;

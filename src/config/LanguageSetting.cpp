@@ -1,16 +1,15 @@
 #include "config/LanguageSetting.hpp"
 
+#include "config/RowMakers.hpp"
 #include "language/Translation.hpp"
 
 #include <algorithm>
 
 SettingsTable::Row LanguageSetting::row()
 {
-    SettingsTable::Row made;
-    made.key = "language";
-    made.label = trMark("Language");
-    made.page = SettingsTable::Page::Options;
-    made.applies = SettingsTable::Applies::Language;
+    SettingsTable::Row made = RowMakers::row<std::string>(
+        "language", trMark("Language"), SettingsTable::Page::Options,
+        SettingsTable::Applies::Language, &SettingValues::language, "system");
     made.read = [](const std::string& text, SettingValues& values)
     {
         const bool known = text == "system" || Translation::isLanguageCode(text);
@@ -34,9 +33,5 @@ SettingsTable::Row LanguageSetting::row()
         const long count = static_cast<long>(offered.size());
         values.language = offered[static_cast<std::size_t>((index + step + count) % count)];
     };
-    made.copy = [](const SettingValues& from, SettingValues& to) { to.language = from.language; };
-    made.same = [](const SettingValues& one, const SettingValues& other)
-    { return one.language == other.language; };
-    made.reset = [](SettingValues& values) { values.language = "system"; };
     return made;
 }

@@ -1,6 +1,7 @@
 #include "config/ModeRows.hpp"
 
 #include "config/BestLevel.hpp"
+#include "config/RowMakers.hpp"
 #include "language/Translation.hpp"
 
 #include <array>
@@ -25,16 +26,8 @@ std::string spelling(PlayMode mode)
 template <typename Field>
 Row rowOf(std::string key, std::string label, Field SettingValues::*field, Field byDefault)
 {
-    Row made;
-    made.key = std::move(key);
-    made.label = std::move(label);
-    made.page = SettingsTable::Page::Mode;
-    made.applies = SettingsTable::Applies::WhenRead;
-    made.copy = [field](const SettingValues& from, SettingValues& to) { to.*field = from.*field; };
-    made.same = [field](const SettingValues& one, const SettingValues& other)
-    { return one.*field == other.*field; };
-    made.reset = [field, byDefault](SettingValues& values) { values.*field = byDefault; };
-    return made;
+    return RowMakers::row<Field>(std::move(key), std::move(label), SettingsTable::Page::Mode,
+                                 SettingsTable::Applies::WhenRead, field, byDefault);
 }
 } // namespace
 

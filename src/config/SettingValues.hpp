@@ -5,6 +5,15 @@
 
 #include <string>
 
+// How the fire control fires: while it is held, from one press to the next,
+// or all through play.
+enum class FireMode
+{
+    Hold,
+    Toggle,
+    Auto,
+};
+
 // What the player chose, one field for each row of the settings table
 // (SettingsTable), which holds each one's name in the file, its default, its
 // range and its place in the options.
@@ -28,6 +37,11 @@ struct SettingValues
     std::string language; // "system", or a code such as "de"
     PlayMode mode;        // of the games to come
     int practiceLevel;    // where a practice game starts, at most the best level reached in Normal
+    bool reduceFlashing;  // a steady tint for a hit, the bursts and the glow at half
+    bool largeText;       // every word half as large again
+    bool shotShapes;      // the enemies' shots in a shape of their own
+    FireMode fireMode;
+    int gameSpeed; // per cent of full speed, 50 to 100
 
     // Row by row.
     bool operator==(const SettingValues& other) const;

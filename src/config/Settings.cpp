@@ -1,5 +1,6 @@
 #include "config/Settings.hpp"
 
+#include "config/RowMakers.hpp"
 #include "config/SettingsTable.hpp"
 #include "config/ShownText.hpp"
 
@@ -29,14 +30,14 @@ std::optional<Settings::Reading> Settings::parse(const std::string& text)
     std::istringstream in(text.compare(0, 3, byteOrderMark) == 0 ? text.substr(3) : text);
     for (std::string line; std::getline(in, line);)
     {
-        line = SettingsTable::trimmed(line);
+        line = RowMakers::trimmed(line);
         if (line.empty() || line[0] == '#' || line[0] == ';' ||
             (line.front() == '[' && line.back() == ']'))
             continue;
         const std::size_t equals = line.find('=');
-        const std::string key = SettingsTable::trimmed(line.substr(0, equals));
+        const std::string key = RowMakers::trimmed(line.substr(0, equals));
         const std::string value =
-            equals == std::string::npos ? "" : SettingsTable::trimmed(line.substr(equals + 1));
+            equals == std::string::npos ? "" : RowMakers::trimmed(line.substr(equals + 1));
         const SettingsTable::Row* row = SettingsTable::find(key);
         if (equals == std::string::npos || key.empty())
             reading.problems.push_back(ShownText::quoted(line, QuotedLength) + " is not a setting");

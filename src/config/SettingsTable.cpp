@@ -3,10 +3,10 @@
 #include "config/KeyNames.hpp"
 #include "config/LanguageSetting.hpp"
 #include "config/ModeRows.hpp"
+#include "config/RowMakers.hpp"
 #include "language/Translation.hpp"
 
 #include <algorithm>
-#include <sstream>
 
 namespace
 {
@@ -14,94 +14,7 @@ using SettingsTable::Applies;
 using SettingsTable::Page;
 using SettingsTable::Row;
 using Action = KeyBindings::Action;
-
-constexpr int LevelStep = 10;
-
-std::vector<std::string> split(const std::string& list)
-{
-    std::vector<std::string> items;
-    std::istringstream in(list);
-    for (std::string item; std::getline(in, item, ',');)
-        items.push_back(SettingsTable::trimmed(item));
-    return items;
-}
-
-std::optional<unsigned int> parseNumber(const std::string& text, unsigned int largest)
-{
-    if (text.empty() || text.size() > 4 ||
-        text.find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-    const auto number = static_cast<unsigned int>(std::stoul(text));
-    if (number > largest)
-        return std::nullopt;
-    return number;
-}
-
-std::optional<bool> parseFlag(const std::string& text)
-{
-    if (text == "true" || text == "yes" || text == "on" || text == "1")
-        return true;
-    if (text == "false" || text == "no" || text == "off" || text == "0")
-        return false;
-    return std::nullopt;
-}
-
-// What every row of one field does alike: copy, compare and reset it.
-template <typename Field>
-Row row(std::string key, std::string label, Page page, Applies applies, Field SettingValues::*field,
-        Field byDefault)
-{
-    Row made;
-    made.key = std::move(key);
-    made.label = std::move(label);
-    made.page = page;
-    made.applies = applies;
-    made.copy = [field](const SettingValues& from, SettingValues& to) { to.*field = from.*field; };
-    made.same = [field](const SettingValues& one, const SettingValues& other)
-    { return one.*field == other.*field; };
-    made.reset = [field, byDefault](SettingValues& values) { values.*field = byDefault; };
-    return made;
-}
-
-// 0 to 100 in steps of ten.
-template <typename Field>
-Row level(std::string key, std::string label, Applies applies, Field SettingValues::*field)
-{
-    Row made = row<Field>(std::move(key), std::move(label), Page::Options, applies, field, 100);
-    made.read = [field](const std::string& text, SettingValues& values)
-    {
-        const auto number = parseNumber(text, 100);
-        if (number)
-            values.*field = static_cast<Field>(*number);
-        return number.has_value();
-    };
-    made.write = [field](const SettingValues& values) { return std::to_string(values.*field); };
-    made.show = made.write;
-    made.turn = [field](SettingValues& values, int step)
-    { values.*field = std::clamp(values.*field + step * LevelStep, 0, 100); };
-    return made;
-}
-
-// Read as true/false, yes/no, on/off or 1/0; written in the row's own words.
-Row flag(std::string key, std::string label, Page page, Applies applies, bool SettingValues::*field,
-         const char* onWord = "on", const char* offWord = "off")
-{
-    Row made = row<bool>(std::move(key), std::move(label), page, applies, field, false);
-    made.read = [field](const std::string& text, SettingValues& values)
-    {
-        const auto parsed = parseFlag(text);
-        if (parsed)
-            values.*field = *parsed;
-        return parsed.has_value();
-    };
-    made.write = [field, onWord, offWord](const SettingValues& values)
-    { return std::string(values.*field ? onWord : offWord); };
-    made.show = [field](const SettingValues& values)
-    { return std::string(values.*field ? tr("on") : tr("off")); };
-    made.turn = [field](SettingValues& values, int) { values.*field = !(values.*field); };
-    made.toggles = true;
-    return made;
-}
+using namespace RowMakers;
 
 Row frameCap()
 {
@@ -202,6 +115,26 @@ Row padButtonsOf(Action action)
     return made;
 }
 
+// 50 % to 100 % in steps of ten, shown as the player's language writes a share.
+Row gameSpeed()
+{
+    Row made = choice<int>("game-speed", trMark("Game speed"), Page::Accessibility, Applies::Play,
+                           &SettingValues::gameSpeed,
+                           {{50, "50", "50"},
+                            {60, "60", "60"},
+                            {70, "70", "70"},
+                            {80, "80", "80"},
+                            {90, "90", "90"},
+                            {100, "100", "100"}},
+                           100, false);
+    made.show = [](const SettingValues& values)
+    {
+        // TRANSLATORS: %s is the game's speed in per cent of full speed, 50 to 100.
+        return fill(tr("%s%%"), {std::to_string(values.gameSpeed)});
+    };
+    return made;
+}
+
 std::vector<Row> makeRows()
 {
     std::vector<Row> rows = {
@@ -234,6 +167,19 @@ std::vector<Row> makeRows()
     rows.push_back(LanguageSetting::row());
     rows.push_back(ModeRows::mode());
     rows.push_back(ModeRows::practiceLevel());
+    rows.push_back(flag("reduce-flashing", trMark("Reduce flashing"), Page::Accessibility,
+                        Applies::Play, &SettingValues::reduceFlashing));
+    rows.push_back(flag("large-text", trMark("Large text"), Page::Accessibility, Applies::Text,
+                        &SettingValues::largeText));
+    rows.push_back(flag("shot-shapes", trMark("Shot shapes"), Page::Accessibility, Applies::Play,
+                        &SettingValues::shotShapes));
+    rows.push_back(choice<FireMode>("fire-mode", trMark("Fire"), Page::Accessibility, Applies::Play,
+                                    &SettingValues::fireMode,
+                                    {{FireMode::Hold, "hold", trMark("Hold")},
+                                     {FireMode::Toggle, "toggle", trMark("Toggle")},
+                                     {FireMode::Auto, "auto", trMark("Auto")}},
+                                    FireMode::Hold, true));
+    rows.push_back(gameSpeed());
     return rows;
 }
 } // namespace
@@ -276,13 +222,4 @@ bool SettingValues::operator==(const SettingValues& other) const
     const auto& table = SettingsTable::rows();
     return std::all_of(table.begin(), table.end(),
                        [&](const Row& each) { return each.same(*this, other); });
-}
-
-std::string SettingsTable::trimmed(const std::string& text)
-{
-    const char* blanks = " \t\r";
-    const std::size_t begin = text.find_first_not_of(blanks);
-    if (begin == std::string::npos)
-        return {};
-    return text.substr(begin, text.find_last_not_of(blanks) - begin + 1);
 }

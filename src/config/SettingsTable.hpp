@@ -23,6 +23,7 @@ enum class Page
     Keys,
     Extras, // touches that the game may add to play, off unless chosen
     Mode,   // how the games to come are played: chosen between games only
+    Accessibility,
 };
 
 // What a change sets going, once, when it happens.
@@ -34,6 +35,7 @@ enum class Applies
     Effects,  // every other sound's volume
     Window,   // fullscreen or a window
     Play,     // what the play screen draws, hears and waits for
+    Text,     // the size of every word on every screen
     Language, // the words of every screen
 };
 
@@ -68,7 +70,4 @@ const Row* find(const std::string& key);
 // command line) is shown as it is.
 const std::vector<unsigned int>& offeredFrameCaps();
 constexpr unsigned int LargestMaxFps = 1000;
-
-// A value or key as written, without the blanks round it.
-std::string trimmed(const std::string& text);
 } // namespace SettingsTable

@@ -1,5 +1,7 @@
 #include "foundation/GameClock.hpp"
 
+#include <cmath>
+
 sf::Time GameClock::now() const
 {
     return mDriven ? *mDriven : liveNow();
@@ -15,6 +17,13 @@ void GameClock::advance(sf::Time frame)
 {
     if (mDriven)
         *mDriven += frame;
+}
+
+sf::Time GameClock::paced(sf::Time frame) const
+{
+    if (mPace == 1.f)
+        return frame;
+    return sf::microseconds(std::llround(static_cast<double>(frame.asMicroseconds()) * mPace));
 }
 
 void GameClock::stop()

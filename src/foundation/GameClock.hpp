@@ -28,6 +28,14 @@ public:
     // The next frame's time, when the clock is driven.
     void advance(sf::Time frame);
 
+    // How fast play runs, as a share of full speed (the player's game speed): the
+    // play screen hands play each frame's time scaled by it, and a chance taken once
+    // a frame shrinks by it, so that everything slows alike. Full speed unless set.
+    float pace() const { return mPace; }
+    void setPace(float share) { mPace = share; }
+    // A frame of wall time as play lives it; at full speed exactly the frame.
+    sf::Time paced(sf::Time frame) const;
+
     // Stopping a stopped clock or starting a running one changes nothing.
     void stop();
     void start();
@@ -38,4 +46,5 @@ private:
     sf::Time mTimeStopped;              // every pause that has ended, added up
     std::optional<sf::Time> mStoppedAt; // wall time at which the current pause began
     std::optional<sf::Time> mDriven;    // the frames' time, once they drive the clock
+    float mPace = 1.f;
 };

@@ -84,10 +84,39 @@ void Command::read(const Input& input, const PausedReader& whilePaused)
         recordKey(*key, pressed);
 }
 
+// Toggled, a fresh press of the fire control turns fire on or off and a
+// release does nothing; a press while it is held is its repeat. Automatic, the
+// fire control does nothing.
+void Command::recordKey(sf::Keyboard::Key key, bool pressed)
+{
+    if (key != sf::Keyboard::Up || mFireMode == FireMode::Hold)
+    {
+        if (key == sf::Keyboard::Up)
+            mFireHeld = pressed;
+        record(key, pressed);
+        return;
+    }
+    const bool fresh = pressed && !mFireHeld;
+    mFireHeld = pressed;
+    if (mFireMode == FireMode::Toggle && fresh)
+        record(key, !isDown(key));
+}
+
+// Told again with every change to play's settings: the same mode changes nothing.
+void Command::setFireMode(FireMode mode)
+{
+    if (mode == mFireMode)
+        return;
+    mFireMode = mode;
+    const bool firing = mode == FireMode::Auto || (mode == FireMode::Hold && mFireHeld);
+    if (firing != isDown(sf::Keyboard::Up))
+        record(sf::Keyboard::Up, firing);
+}
+
 // The first event since the last hand-over is the next frame's, as if it came
 // alone. Any more wait their turn, but only those that change a key: a held
 // key's repeated presses add nothing, however slow the frames.
-void Command::recordKey(sf::Keyboard::Key key, bool pressed)
+void Command::record(sf::Keyboard::Key key, bool pressed)
 {
     if (std::find(PlayKeys.begin(), PlayKeys.end(), key) == PlayKeys.end())
         return;
@@ -143,6 +172,9 @@ void Command::handOverKeysLetGo(SceneNode& scene)
     for (sf::Keyboard::Key key : PlayKeys)
         scene.handleInput(key, false);
     mKeysLetGo = false;
+    // Automatic fire goes on with play; the scene hears it at the next hand-over.
+    if (mFireMode == FireMode::Auto)
+        record(sf::Keyboard::Up, true);
 }
 
 void Command::handHeldKeys(SceneNode& ship) const
@@ -161,6 +193,7 @@ void Command::focusLost()
     mPressed = false;
     mHandedOver = true;
     mKeysLetGo = true;
+    mFireHeld = false;
 }
 
 bool& Command::isDown(sf::Keyboard::Key key)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/SettingValues.hpp"
 #include "session/Input.hpp"
 
 #include <SFML/Window/Keyboard.hpp>
@@ -16,7 +17,9 @@ class SceneNode;
 // keys the ships know (Left, Right, and Up for fire, whichever keys or buttons
 // the player uses for them), and whether the player wants the game paused. Once a frame the scene
 // is handed one key event; events that come together reach it in order, one a frame, so that none
-// is lost. Also holds the flag that keeps the application cycling through its screens.
+// is lost. The fire mode the player chose is made here into the Up the scene hears: held while
+// the fire control is, from one press of it to the next, or all through play. Also holds the
+// flag that keeps the application cycling through its screens.
 class Command
 {
 public:
@@ -32,7 +35,11 @@ public:
 
     // True when there was any event at all.
     bool pollEvents(const PausedReader& whilePaused = {});
+    // The keys as they go down and up; Up as the fire control does, which the fire mode
+    // makes into the Up the scene hears.
     void recordKey(sf::Keyboard::Key key, bool pressed);
+    // Toggle starts not firing, Auto firing; Hold fires while the fire control is held.
+    void setFireMode(FireMode mode);
 
     // The key event the scene is handed in this frame, again in every frame
     // until another takes its place.
@@ -76,6 +83,7 @@ private:
     };
 
     void read(const Input& input, const PausedReader& whilePaused);
+    void record(sf::Keyboard::Key key, bool pressed);
     void focusLost();
     bool& isDown(sf::Keyboard::Key key);
     void dropOldestWaitingPair();
@@ -87,6 +95,8 @@ private:
     std::deque<KeyEvent> mWaiting; // recorded after mKey, for the frames to come
     std::array<bool, PlayKeys.size()> mDown{}; // each play key as the recorded events leave it
     bool mKeysLetGo = false;
+    FireMode mFireMode = FireMode::Hold;
+    bool mFireHeld = false; // the fire control, whatever the scene hears
     bool mPauseAsked = false;
 
     static bool sRunning;

@@ -37,19 +37,19 @@ void EnemySpawner::update(SceneNode* root)
         if (isSpawnDue())
         {
             mBossSpawned = false;
-            root->attachChild(std::make_unique<Enemy>(mWindow, mResources, randomSpawnPosition(), 0,
-                                                      sf::Vector2f(0.f, 30.f), *mFireChance));
+            enter(root, std::make_unique<Enemy>(mWindow, mResources, randomSpawnPosition(), 0,
+                                                sf::Vector2f(0.f, 30.f), *mFireChance));
         }
         break;
     case 1:
         if (isSpawnDue())
-            root->attachChild(std::make_unique<Enemy>(mWindow, mResources, randomSpawnPosition(), 1,
-                                                      sf::Vector2f(0.f, 60.f), *mFireChance));
+            enter(root, std::make_unique<Enemy>(mWindow, mResources, randomSpawnPosition(), 1,
+                                                sf::Vector2f(0.f, 60.f), *mFireChance));
         break;
     case 2:
         if (isSpawnDue())
-            root->attachChild(std::make_unique<Enemy>(mWindow, mResources, randomSpawnPosition(), 2,
-                                                      sf::Vector2f(0.f, 40.f), *mFireChance));
+            enter(root, std::make_unique<Enemy>(mWindow, mResources, randomSpawnPosition(), 2,
+                                                sf::Vector2f(0.f, 40.f), *mFireChance));
         break;
     case 3:
         // The boss ignores the spawn clock: it enters in the first frame of its phase.
@@ -58,13 +58,20 @@ void EnemySpawner::update(SceneNode* root)
             mBossSpawned = true;
             const sf::Vector2f position(static_cast<float>(Field::Width / 4),
                                         -static_cast<float>(Field::Height / 2));
-            root->attachChild(std::make_unique<Boss>(mWindow, mResources, position, 3,
-                                                     sf::Vector2f(140.f, 40.f), *mFireChance));
+            enter(root, std::make_unique<Boss>(mWindow, mResources, position, 3,
+                                               sf::Vector2f(140.f, 40.f), *mFireChance));
         }
         break;
     default:
         break;
     }
+}
+
+// Every enemy fires at the pace of the play clock the spawner keeps time on.
+void EnemySpawner::enter(SceneNode* root, std::unique_ptr<Enemy> enemy)
+{
+    enemy->followPace(mSpawnClock.clock());
+    root->attachChild(std::move(enemy));
 }
 
 // The phase clock restarts at every tick, whether or not the phase changes.

@@ -8,6 +8,9 @@
 #include <SFML/System/Time.hpp>
 #include <SFML/System/Vector2.hpp>
 
+#include <memory>
+
+class Enemy;
 class ResourceCache;
 class SceneNode;
 
@@ -25,6 +28,7 @@ public:
     void update(SceneNode* root);
 
 private:
+    void enter(SceneNode* root, std::unique_ptr<Enemy> enemy);
     void updatePhase();
     int nextPhase();
     bool isSpawnDue();

@@ -54,14 +54,13 @@ Game::Game(ScreenContext& context)
         mResources.get(Textures::AddShip), mResources.get(Textures::BulletSpeed),
         mResources.get(Textures::Bolt), mResources.get(Fonts::DigitalTech),
         mResources.get(Textures::PlayerShip));
-    mFirstLevelRule = RuleHints::firstLevelRule(mResources.get(Fonts::DigitalTech));
     follow(context.preferences.values());
-    mSettings = context.adjustments.watch(SettingsTable::Applies::Play,
-                                          [this](const SettingValues& values) { follow(values); });
-    // A language chosen over the paused game speaks in the rule line too.
-    mLanguage = context.adjustments.watch(
-        SettingsTable::Applies::Language, [this](const SettingValues&)
-        { mFirstLevelRule = RuleHints::firstLevelRule(mResources.get(Fonts::DigitalTech)); });
+    // The words' size and language may change over the paused game too, and the rule line
+    // is made in both.
+    for (SettingsTable::Applies kind : {SettingsTable::Applies::Play, SettingsTable::Applies::Text,
+                                        SettingsTable::Applies::Language})
+        mSettings.push_back(context.adjustments.watch(kind, [this](const SettingValues& values)
+                                                      { follow(values); }));
 }
 
 // What the player chose for play, at the start and whenever it changes (the
@@ -71,8 +70,17 @@ void Game::follow(const SettingValues& values)
     // Without a cap, play draws as many frames as the machine manages.
     if (!mFrameCap || mFrameCap->cap() != mContext->preferences.maxFps())
         mFrameCap = std::make_unique<FrameCap>(mContext->preferences.maxFps());
+    mCommand->setFireMode(values.fireMode);
     mEffects.setHitSound(values.hitSound);
+    mEffects.setReducedFlashing(values.reduceFlashing);
+    mShotLook.choose(mResources, values.shotShapes);
+    mClock.setPace(static_cast<float>(values.gameSpeed) / 100.f);
+    mStatus->setSpeed(values.gameSpeed);
     mScoreBoard->setLabelEdge(values.labelEdge);
+    mScoreBoard->setLarge(values.largeText);
+    mStatus->setLarge(values.largeText);
+    mFirstLevelRule =
+        RuleHints::firstLevelRule(mResources.get(Fonts::DigitalTech), values.largeText);
 }
 
 Game::~Game() = default;
@@ -104,7 +112,8 @@ void Game::run()
         const bool eventsCame = processEvents();
         if (!isPaused())
         {
-            update(deltaTime);
+            // A slower game is play handed slower time.
+            update(mClock.paced(deltaTime));
             deltaTime = sf::Time::Zero;
         }
         // Paused, the picture stands still but for the menu and the word on the sound.
@@ -277,6 +286,7 @@ void Game::loadTextures()
         texture.setSmooth(true);
         texture.generateMipmap();
     }
+    mShotLook.open(mResources);
 }
 
 void Game::loadSounds()

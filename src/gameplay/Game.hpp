@@ -8,6 +8,7 @@
 #include "gameplay/Category.hpp"
 #include "gameplay/ShipReserves.hpp"
 #include "presentation/BattleEffects.hpp"
+#include "presentation/ShotLook.hpp"
 #include "resources/ResourceCache.hpp"
 #include "scene/SceneNode.hpp"
 #include "session/Adjustments.hpp"
@@ -20,6 +21,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class Command;
 class EnemySpawner;
@@ -98,6 +100,7 @@ private:
     Level mLevel;
     sf::Sound mExplosionSound;
     BattleEffects mEffects;
+    ShotLook mShotLook;
     std::unique_ptr<PauseMenu> mPauseMenu;
     bool mQuitToTitle = false;
     std::unique_ptr<StatusDisplay> mStatus;
@@ -105,6 +108,5 @@ private:
     SceneNode* mPlayerLayer = nullptr; // likewise
     sf::Text mFirstLevelRule;
     std::unique_ptr<FrameCap> mFrameCap;
-    Adjustments::Watch mSettings;
-    Adjustments::Watch mLanguage;
+    std::vector<Adjustments::Watch> mSettings;
 };

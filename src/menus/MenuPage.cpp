@@ -3,11 +3,13 @@
 #include "foundation/Field.hpp"
 #include "language/Translation.hpp"
 #include "presentation/Lettering.hpp"
+#include "presentation/TextSizes.hpp"
+#include "sound/Effects.hpp"
 
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderStates.hpp>
-#include <SFML/Graphics/Text.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -15,20 +17,10 @@ namespace
 {
 constexpr float FieldWidth = static_cast<float>(Field::Width);
 constexpr float FieldHeight = static_cast<float>(Field::Height);
-constexpr float HeadingY = 150.f;
-constexpr float FirstRowY = 240.f;
-constexpr float RowHeight = 46.f;
-constexpr float TableRowHeight = 30.f;
-constexpr float LabelX = 190.f;
-// Room for a language's long names and labels beside their values.
-constexpr float ValueX = 650.f;
-// About half the room the values take, left of where they end.
-constexpr float ValueHalfWidth = 80.f;
-constexpr float TableColumns[] = {80.f, 280.f, 520.f};
-constexpr float PanelLeft = 60.f;
-constexpr float PanelRight = 740.f;
+// The lowest a panel may reach: every row keeps inside the field.
+constexpr float LowestPanel = FieldHeight - 10.f;
+constexpr float PanelBelowRows = 16.f;
 const sf::Color Lit(255, 206, 84);
-
 constexpr float Margin = 10.f;
 // The dark edge round the letters reaches this far past them.
 constexpr float Edge = 3.f;
@@ -40,7 +32,7 @@ constexpr float HeadingMargin = 4.f;
 sf::Text placed(const sf::Font& font, const std::string& words, unsigned int size, sf::Color colour,
                 sf::Vector2f at, float across)
 {
-    sf::Text text(sf::String::fromUtf8(words.begin(), words.end()), font, size);
+    sf::Text text(Lettering::words(words), font, size);
     text.setFillColor(colour);
     Lettering::outline(text);
     const float width = text.getLocalBounds().left + text.getLocalBounds().width;
@@ -51,7 +43,7 @@ sf::Text placed(const sf::Font& font, const std::string& words, unsigned int siz
 } // namespace
 
 MenuPage::MenuPage(std::string heading, std::vector<Entry> entries)
-    : mHeading(std::move(heading)), mEntries(std::move(entries)), mTop(FirstRowY)
+    : mHeading(std::move(heading)), mEntries(std::move(entries))
 {
 }
 
@@ -118,9 +110,32 @@ void MenuPage::setPrompt(std::string prompt)
     changed();
 }
 
-void MenuPage::setTable(std::vector<std::vector<std::string>> rows)
+void MenuPage::setTable(std::vector<std::vector<std::string>> rows, const sf::Font& font)
 {
-    mTable = std::move(rows);
+    mTable.set(std::move(rows), font);
+    arrangeTable();
+}
+
+void MenuPage::setTop(float y)
+{
+    if (mTop == y)
+        return;
+    mTop = y;
+    arrangeTable();
+}
+
+void MenuPage::setLarge(bool large)
+{
+    if (large == mLarge)
+        return;
+    mLarge = large;
+    arrangeTable();
+}
+
+void MenuPage::arrangeTable()
+{
+    const PageLayout at = layout();
+    mTable.arrange(at.labelX, at.valueX, top(), at.tableSize);
     changed();
 }
 
@@ -128,9 +143,10 @@ void MenuPage::setTable(std::vector<std::vector<std::string>> rows)
 MenuPage::Outcome MenuPage::click(std::size_t entry, float x)
 {
     light(entry);
-    if (!mEntries[entry].turn || x < ValueX - 2.f * ValueHalfWidth)
+    const PageLayout at = layout();
+    if (!mEntries[entry].turn || x < at.valueX - 2.f * at.valueHalfWidth)
         return choose(entry);
-    turn(x < ValueX - ValueHalfWidth ? -1 : 1);
+    turn(x < at.valueX - at.valueHalfWidth ? -1 : 1);
     return Outcome::Stay;
 }
 
@@ -153,41 +169,64 @@ void MenuPage::turn(int step)
 void MenuPage::light(std::size_t entry)
 {
     if (entry != mLit)
+    {
         changed();
+        if (mHover)
+            Effects::play(*mHover);
+    }
     mLit = entry;
 }
 
+float MenuPage::top() const
+{
+    return mTop ? *mTop : layout().firstRowY;
+}
+
+// Rows close up where the page would otherwise run off the field.
 float MenuPage::rowY(std::size_t entry) const
 {
-    const float belowTable = mTable.empty() ? 0.f : TableRowHeight * (mTable.size() + 1);
-    return mTop + belowTable + RowHeight * static_cast<float>(entry);
+    const PageLayout at = layout();
+    const float first = top() + mTable.height();
+    const float rows = static_cast<float>(mEntries.size()) - 0.5f;
+    const float fitting = (LowestPanel - PanelBelowRows - first) / std::max(rows, 1.f);
+    return first + std::min(at.rowHeight, fitting) * static_cast<float>(entry);
+}
+
+sf::Vector2f MenuPage::labelAt(std::size_t entry) const
+{
+    return {layout().labelX, rowY(entry)};
 }
 
 std::optional<std::size_t> MenuPage::entryAt(sf::Vector2f point) const
 {
-    if (point.x < LabelX - 40.f || point.x > ValueX + 40.f)
+    const PageLayout at = layout();
+    if (point.x < at.panelLeft || point.x > at.panelRight)
         return std::nullopt;
+    const float half = mEntries.size() > 1 ? (rowY(1) - rowY(0)) / 2.f : at.rowHeight / 2.f;
     for (std::size_t entry = 0; entry < mEntries.size(); ++entry)
-        if (std::abs(point.y - rowY(entry)) < RowHeight / 2.f)
+        if (std::abs(point.y - rowY(entry)) < half)
             return entry;
     return std::nullopt;
 }
 
 void MenuPage::draw(sf::RenderTarget& target, const sf::Font& font, bool dim) const
 {
+    const PageLayout at = layout();
     if (dim)
     {
         sf::RectangleShape dimmer(sf::Vector2f(FieldWidth, FieldHeight));
         dimmer.setFillColor(sf::Color(0, 0, 0, 150));
         target.draw(dimmer, sf::RenderStates::Default);
         // A panel under the words, so that the picture behind never crosses them.
-        const float top = (mPrompt.empty() && mHeading.empty() ? mTop : HeadingY) - 50.f;
-        const float bottom = rowY(mEntries.size() - 1) + RowHeight / 2.f + 16.f;
-        sf::RectangleShape panel(sf::Vector2f(PanelRight - PanelLeft, bottom - top));
-        panel.setPosition(PanelLeft, top);
-        panel.setFillColor(sf::Color(12, 8, 30, 245));
-        panel.setOutlineColor(sf::Color(80, 230, 255, 170));
-        panel.setOutlineThickness(2.f);
+        const float panelTop = (mPrompt.empty() && mHeading.empty() ? top() : at.headingY) -
+                               50.f * TextSizes::scale(mLarge);
+        const float bottom = rowY(mEntries.size() - 1) + at.rowHeight / 2.f + PanelBelowRows;
+        sf::RectangleShape panel(
+            sf::Vector2f(at.panelRight - at.panelLeft, std::min(bottom, LowestPanel) - panelTop));
+        panel.setPosition(at.panelLeft, panelTop);
+        panel.setFillColor(Lettering::PlateFace);
+        panel.setOutlineColor(Lettering::PlateRim);
+        panel.setOutlineThickness(Lettering::PlateRimWidth);
         target.draw(panel, sf::RenderStates::Default);
     }
     for (const Line& line : lines(font))
@@ -198,37 +237,44 @@ void MenuPage::draw(sf::RenderTarget& target, const sf::Font& font, bool dim) co
 // they are drawn, so that a change of language shows at once.
 std::vector<MenuPage::Line> MenuPage::lines(const sf::Font& font, bool everyEntryLit) const
 {
+    const PageLayout at = layout();
     std::vector<Line> made;
     const std::string heading = mPrompt.empty() ? tr(mHeading.c_str()) : mPrompt;
     if (!heading.empty())
-        made.push_back({placed(font, heading, mPrompt.empty() ? HeadingSize : PromptSize,
-                               Lettering::Pale, sf::Vector2f(FieldWidth / 2.f, HeadingY), 0.5f),
-                        PanelLeft + HeadingMargin, PanelRight - HeadingMargin});
-    for (std::size_t row = 0; row < mTable.size(); ++row)
-        for (std::size_t column = 0; column < mTable[row].size() && column < 3; ++column)
-            made.push_back(
-                {placed(font, mTable[row][column], TableSize, Lettering::Pale,
-                        sf::Vector2f(TableColumns[column], mTop + TableRowHeight * row), 0.f),
-                 TableColumns[column] - Edge,
-                 column < 2 ? TableColumns[column + 1] - Margin : PanelRight - Margin});
+    {
+        const float left = at.panelLeft + HeadingMargin;
+        const float right = at.panelRight - HeadingMargin;
+        made.push_back({placed(font, heading, mPrompt.empty() ? at.headingSize : at.promptSize,
+                               Lettering::Pale, sf::Vector2f(FieldWidth / 2.f, at.headingY), 0.5f),
+                        left, right});
+        // A long question in large words is drawn smaller rather than past the panel.
+        Lettering::fit(made.back().text, right - left - 2.f * Edge);
+    }
+    for (const PageTable::Cell& cell : mTable.cells())
+        made.push_back({cell.text, cell.left - Edge, cell.right});
     for (std::size_t entry = 0; entry < mEntries.size(); ++entry)
     {
         const Entry& each = mEntries[entry];
         const bool lit = everyEntryLit || entry == mLit;
         const sf::Color colour = lit ? Lit : Lettering::Pale;
-        const float y = rowY(entry);
-        float labelRight = PanelRight - Margin;
+        const sf::Vector2f label = labelAt(entry);
+        float labelRight = at.panelRight - Margin;
         if (each.value)
         {
             const std::string value = each.value();
-            made.push_back({placed(font, lit && each.turn ? "< " + value + " >" : value, TextSize,
-                                   colour, sf::Vector2f(ValueX, y), 1.f),
-                            LabelX - 30.f, ValueX + 1.f});
+            made.push_back({placed(font, lit && each.turn ? "< " + value + " >" : value,
+                                   at.entrySize, colour, sf::Vector2f(at.valueX, label.y), 1.f),
+                            label.x - Edge, at.valueX + 1.f});
             labelRight = made.back().text.getGlobalBounds().left - Margin;
         }
-        made.push_back({placed(font, (lit ? "> " : "  ") + std::string(tr(each.label.c_str())),
-                               TextSize, colour, sf::Vector2f(LabelX - 30.f, y), 0.f),
-                        LabelX - 30.f - Margin, labelRight});
+        // The marker stands in the margin, so that every label starts on one line.
+        if (lit)
+            made.push_back(
+                {placed(font, ">", at.entrySize, colour,
+                        label - sf::Vector2f(0.6f * static_cast<float>(at.entrySize), 0.f), 1.f),
+                 at.panelLeft + Margin, label.x});
+        made.push_back({placed(font, tr(each.label.c_str()), at.entrySize, colour, label, 0.f),
+                        label.x - Edge, labelRight});
     }
     return made;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "menus/PageLayout.hpp"
+#include "menus/PageTable.hpp"
 #include "session/Input.hpp"
 
+#include <SFML/Audio/Sound.hpp>
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Text.hpp>
@@ -18,7 +21,8 @@
 // last), Accept chooses the lit one, Left and Right turn its value, Back goes
 // back; the pointer lights the entry it is over, a click chooses it (or turns
 // its value, down on the value's left half, up on its right) and the wheel
-// turns it.
+// turns it. Every entry lit anew sounds, as the title menu's buttons do. With
+// large text the words are half as large again and the page spreads wider.
 class MenuPage
 {
 public:
@@ -46,11 +50,15 @@ public:
 
     // The heading stands in for a while, e.g. to ask for a key.
     void setPrompt(std::string prompt);
-    // Rows of up to three columns between the heading and the entries.
-    void setTable(std::vector<std::vector<std::string>> rows);
+    // Rows of up to three columns between the heading and the entries; the font must
+    // outlive the page.
+    void setTable(std::vector<std::vector<std::string>> rows, const sf::Font& font);
     // Where the first entry stands, in field units, for a page drawn under
     // words of its own.
-    void setTop(float y) { mTop = y; }
+    void setTop(float y);
+    void setLarge(bool large);
+    // Played whenever another entry is lit; none for silence. It outlives the page.
+    void setHoverSound(sf::Sound* hover) { mHover = hover; }
 
     // Over the field dimmed, unless what is under the page is dimmed already.
     void draw(sf::RenderTarget& target, const sf::Font& font, bool dim = true) const;
@@ -71,11 +79,9 @@ public:
     int revision() const { return mRevision; }
     void changed() { ++mRevision; }
 
-    static constexpr unsigned int HeadingSize = 40;
-    // A question in the heading's place is a sentence, with a key's name in it.
-    static constexpr unsigned int PromptSize = 34;
-    static constexpr unsigned int TextSize = 28;
-    static constexpr unsigned int TableSize = 20;
+    const PageTable& table() const { return mTable; }
+    // The entry's row, its centre in field units down and the labels' left edge across.
+    sf::Vector2f labelAt(std::size_t entry) const;
 
 private:
     Outcome choose(std::size_t entry);
@@ -84,13 +90,18 @@ private:
     void light(std::size_t entry);
     std::optional<std::size_t> entryAt(sf::Vector2f point) const;
     float rowY(std::size_t entry) const;
+    float top() const;
+    PageLayout layout() const { return PageLayout::of(mLarge); }
+    void arrangeTable();
 
     std::string mHeading;
     std::string mPrompt;
     std::vector<Entry> mEntries;
-    std::vector<std::vector<std::string>> mTable;
-    float mTop;
+    PageTable mTable;
+    std::optional<float> mTop; // none: where a page with a heading starts
     std::size_t mLit = 0;
     std::optional<sf::Vector2f> mPointer;
     int mRevision = 0;
+    bool mLarge = false;
+    sf::Sound* mHover = nullptr;
 };

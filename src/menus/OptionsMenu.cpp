@@ -6,6 +6,7 @@
 #include "language/Translation.hpp"
 #include "menus/ControlsTable.hpp"
 #include "presentation/CaptionFont.hpp"
+#include "presentation/HoverSound.hpp"
 #include "session/Adjustments.hpp"
 #include "session/EventPump.hpp"
 #include "session/KeyCapture.hpp"
@@ -31,6 +32,7 @@ OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample, bool overGam
 {
     // Pages that the first one opens are made first.
     MenuPage& extras = page(Page::Extras, trMark("EXTRAS"), {back()});
+    MenuPage& accessibility = page(Page::Accessibility, trMark("ACCESSIBILITY"), {back()});
     MenuPage& mode = page(Page::Mode, trMark("MODE"), {back()});
     if (overGame)
         mode.setPrompt(tr("MODE CHANGES BETWEEN GAMES"));
@@ -58,11 +60,22 @@ OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample, bool overGam
                                },
                                nullptr},
                               opens(trMark("Extras"), extras),
+                              opens(trMark("Accessibility"), accessibility),
                               back()});
     mPages.emplace_back(trMark("CONTROLS"), std::vector<MenuPage::Entry>{back()});
     mControls = &mPages.back();
-    mControls->setTable(ControlsTable::rows(mContext.preferences.keys()));
+    mControls->setTable(ControlsTable::rows(mContext.preferences.keys()),
+                        mContext.captionFont.get());
     mOpen.push_back(&options);
+    for (MenuPage& each : mPages)
+        each.setHoverSound(&context.hoverSound.get());
+    followTextSize();
+}
+
+void OptionsMenu::followTextSize()
+{
+    for (MenuPage& each : mPages)
+        each.setLarge(mContext.preferences.values().largeText);
 }
 
 // The rows of one page of the table, then the entries that follow them.
@@ -160,7 +173,8 @@ MenuPage::Entry OptionsMenu::opens(std::string label, MenuPage& page)
 
 void OptionsMenu::openControls()
 {
-    mControls->setTable(ControlsTable::rows(mContext.preferences.keys()));
+    mControls->setTable(ControlsTable::rows(mContext.preferences.keys()),
+                        mContext.captionFont.get());
     mOpen.push_back(mControls);
     ++mRevision;
 }
@@ -191,6 +205,7 @@ bool OptionsMenu::handle(const Input& input)
         mOpen.pop_back();
         ++mRevision;
     }
+    followTextSize();
     // What the player changed is written once, as the options are left.
     if (mOpen.empty())
         mContext.adjustments.keep();

@@ -51,6 +51,7 @@ private:
     void capture(KeyBindings::Action action);
     void captured(const Input& input);
     void stopCapturing();
+    void followTextSize();
 
     ScreenContext& mContext;
     sf::Sound* mSample;

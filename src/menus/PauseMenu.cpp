@@ -1,7 +1,9 @@
 #include "menus/PauseMenu.hpp"
 
+#include "config/Preferences.hpp"
 #include "language/Translation.hpp"
 #include "presentation/CaptionFont.hpp"
+#include "presentation/HoverSound.hpp"
 #include "session/ScreenContext.hpp"
 
 namespace
@@ -9,8 +11,9 @@ namespace
 using Outcome = MenuPage::Outcome;
 
 // Below the title, the line on going on, and the first level's banner and rule
-// line, which the game may be showing.
+// line, which the game may be showing; large, the rule takes two lines.
 constexpr float EntriesTop = 500.f;
+constexpr float LargeEntriesTop = 560.f;
 } // namespace
 
 PauseMenu::PauseMenu(ScreenContext& context, sf::Sound* sample)
@@ -38,7 +41,18 @@ PauseMenu::PauseMenu(ScreenContext& context, sf::Sound* sample)
                      nullptr}}),
       mPages(context, sample, true)
 {
-    mEntries.setTop(EntriesTop);
+    mEntries.setHoverSound(&context.hoverSound.get());
+    followTextSize();
+}
+
+// The options open over the menu may change it.
+void PauseMenu::followTextSize()
+{
+    const bool large = mContext.preferences.values().largeText;
+    mEntries.setLarge(large);
+    mEntries.setTop(large ? LargeEntriesTop : EntriesTop);
+    if (mOverlay.setLarge(large))
+        ++mRevision;
 }
 
 PauseMenu::Choice PauseMenu::handle(const Input& input)
@@ -46,6 +60,7 @@ PauseMenu::Choice PauseMenu::handle(const Input& input)
     if (mPages.isOpen())
     {
         mPages.handle(input);
+        followTextSize();
         return Choice::None;
     }
     mChosen = Choice::None;

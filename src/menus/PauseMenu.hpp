@@ -43,6 +43,8 @@ public:
     const MenuPage& entries() const { return mEntries; }
 
 private:
+    void followTextSize();
+
     ScreenContext& mContext;
     PauseOverlay mOverlay;
     MenuPage mEntries;

@@ -2,11 +2,7 @@
 
 #include "foundation/Field.hpp"
 #include "gameplay/Category.hpp"
-#include "resources/MediaFiles.hpp"
-#include "resources/MediaGate.hpp"
 #include "scene/SceneNode.hpp"
-#include "sound/Effects.hpp"
-#include "sound/SoundPause.hpp"
 
 #include <SFML/Graphics/BlendMode.hpp>
 #include <SFML/Graphics/Color.hpp>
@@ -80,22 +76,20 @@ sf::FloatRect spread(const sf::FloatRect& bounds, float factor)
 }
 } // namespace
 
-BattleEffects::BattleEffects()
+void BattleEffects::setReducedFlashing(bool reduced)
 {
-    if (MediaGate::open(mHitBuffer, MediaFiles::Hit))
-        mHitSound.setBuffer(mHitBuffer);
+    mHits.setSteady(reduced);
+    mLightShare = reduced ? 0.5f : 1.f;
 }
 
 // Called after the collision rules: an enemy flagged destroyed then died in this
-// frame (the next frame's update removes it), so it gets its burst exactly once; one
-// with fewer hit points than the frame before took a hit and lives on.
+// frame (the next frame's update removes it), so it gets its burst exactly once.
 void BattleEffects::update(sf::Time dt, const SceneNode& scene)
 {
     advanceBursts(dt);
     mNearTheBottom.clear();
     mBossHealth.reset();
-    mSeen.swap(mSeenBefore);
-    mSeen.clear();
+    mHits.beginFrame();
     scene.visitNodes(
         [&](const SceneNode& node)
         {
@@ -118,29 +112,7 @@ void BattleEffects::see(const SceneNode& enemy, sf::Time dt)
     const SceneNode::Health health = enemy.getHealth();
     if (health.closesLevel && health.atStart > 0)
         mBossHealth = static_cast<float>(health.left) / static_cast<float>(health.atStart);
-
-    // Met for the first time, an enemy has not been hit for as long as a flash lasts.
-    Seen seen{&enemy, health.left, FlashTime, FlashTime, {}};
-    const auto before = std::find_if(mSeenBefore.begin(), mSeenBefore.end(),
-                                     [&](const Seen& earlier) { return earlier.node == &enemy; });
-    if (before != mSeenBefore.end())
-    {
-        seen.sinceHit = before->sinceHit + dt.asSeconds();
-        seen.sinceTick = before->sinceTick + dt.asSeconds();
-        if (health.left < before->hitPoints)
-        {
-            seen.sinceHit = 0.f;
-            if (mHitSoundOn && seen.sinceTick >= FlashTime)
-            {
-                seen.sinceTick = 0.f;
-                Effects::play(mHitSound);
-                ++mHitTicks;
-            }
-        }
-    }
-    if (seen.sinceHit < FlashTime)
-        seen.look = enemy.getSprite();
-    mSeen.push_back(seen);
+    mHits.see(enemy, dt);
 }
 
 bool BattleEffects::showLoss(const SceneNode& scene)
@@ -167,8 +139,7 @@ bool BattleEffects::showLoss(const SceneNode& scene)
 void BattleEffects::advance(sf::Time dt)
 {
     advanceBursts(dt);
-    for (Seen& seen : mSeen)
-        seen.sinceHit += dt.asSeconds();
+    mHits.advance(dt);
 }
 
 void BattleEffects::advanceBursts(sf::Time dt)
@@ -182,26 +153,7 @@ void BattleEffects::advanceBursts(sf::Time dt)
 
 void BattleEffects::setSoundsPaused(bool paused)
 {
-    SoundPause::setPaused(mHitSound, paused);
-}
-
-std::vector<sf::Sprite> BattleEffects::flashes() const
-{
-    std::vector<sf::Sprite> looks;
-    for (const Seen& seen : mSeen)
-        if (seen.sinceHit < FlashTime)
-            looks.push_back(flashOf(seen));
-    return looks;
-}
-
-// The enemy's own picture once more, its light added to it: white-hot at the hit,
-// fading out.
-sf::Sprite BattleEffects::flashOf(const Seen& seen)
-{
-    sf::Sprite look = seen.look;
-    const float strength = 1.f - seen.sinceHit / FlashTime;
-    look.setColor(sf::Color(255, 255, 255, static_cast<sf::Uint8>(255.f * strength)));
-    return look;
+    mHits.setSoundsPaused(paused);
 }
 
 sf::VertexArray BattleEffects::light() const
@@ -220,6 +172,11 @@ sf::VertexArray BattleEffects::light() const
     }
     for (const ExplosionBurst& burst : mBursts)
         burst.appendTo(glow);
+    // Added light scales with its alpha.
+    if (mLightShare < 1.f)
+        for (std::size_t i = 0; i < glow.getVertexCount(); ++i)
+            glow[i].color.a =
+                static_cast<sf::Uint8>(static_cast<float>(glow[i].color.a) * mLightShare);
     return glow;
 }
 

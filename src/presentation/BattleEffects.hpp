@@ -1,9 +1,8 @@
 #pragma once
 
 #include "presentation/ExplosionBurst.hpp"
+#include "presentation/HitFlashes.hpp"
 
-#include <SFML/Audio/Sound.hpp>
-#include <SFML/Audio/SoundBuffer.hpp>
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Sprite.hpp>
@@ -17,21 +16,18 @@
 class SceneNode;
 
 // What the play screen draws over its scene without it taking part in play: a burst
-// where an enemy died, a white flash (and a quiet tick, when the player chose it) where
-// one took a hit it survived,
-// a glow on the field's bottom edge beneath every enemy that comes within reach of it
-// (an enemy that gets past the bottom ends the game at once), and the burst where the
-// game was lost. It reads the scene after the collision rules and changes nothing in it.
+// where an enemy died, a flash (and a quiet tick, when the player chose it) where one
+// took a hit it survived, a glow on the field's bottom edge beneath every enemy that
+// comes within reach of it (an enemy that gets past the bottom ends the game at once),
+// and the burst where the game was lost. With less flashing asked for, hits tint and the
+// bursts and the glow give half their light. It reads the scene after the collision
+// rules and changes nothing in it.
 class BattleEffects : private sf::NonCopyable
 {
 public:
     static constexpr float GlowReach = 150.f; // field units above the bottom edge
-    static constexpr float FlashTime = 0.08f; // seconds a hit shows, and at least between its ticks
     // How long the field holds still under the burst where the game was lost.
     static const sf::Time LossHold;
-
-    // Opens the hit's sound; without it, hits flash in silence.
-    BattleEffects();
 
     void update(sf::Time dt, const SceneNode& scene);
     // Play was lost in the frame just updated: a burst over every ship destroyed in it and
@@ -45,39 +41,24 @@ public:
     sf::VertexArray light() const;
     void setSoundsPaused(bool paused);
     // Hits an enemy survives tick only when asked: by default they are silent.
-    void setHitSound(bool on) { mHitSoundOn = on; }
+    void setHitSound(bool on) { mHits.setTick(on); }
+    void setReducedFlashing(bool reduced);
 
     // The boss's hit points left, as a share of its starting ones, while it is on the field.
     std::optional<float> bossHealth() const { return mBossHealth; }
 
     std::size_t burstCount() const { return mBursts.size(); }
     // The pictures of the enemies flashing now, as they are drawn over them.
-    std::vector<sf::Sprite> flashes() const;
-    const sf::Sound& hitSound() const { return mHitSound; }
-    int hitTicks() const { return mHitTicks; } // how often the hit sound was started
+    std::vector<sf::Sprite> flashes() const { return mHits.looks(); }
+    const HitFlashes& hits() const { return mHits; }
 
 private:
-    // An enemy as it stood after the last frame's rules.
-    struct Seen
-    {
-        const SceneNode* node;
-        unsigned int hitPoints;
-        float sinceHit; // seconds
-        float sinceTick;
-        sf::Sprite look;
-    };
-
     void see(const SceneNode& enemy, sf::Time dt);
     void advanceBursts(sf::Time dt);
-    static sf::Sprite flashOf(const Seen& seen);
 
     std::vector<ExplosionBurst> mBursts;
     std::vector<sf::FloatRect> mNearTheBottom; // bounds of the enemies to glow under
-    std::vector<Seen> mSeen;
-    std::vector<Seen> mSeenBefore; // the frame before's, kept for its room
+    HitFlashes mHits;
     std::optional<float> mBossHealth;
-    sf::SoundBuffer mHitBuffer;
-    sf::Sound mHitSound;
-    int mHitTicks = 0;
-    bool mHitSoundOn = false;
+    float mLightShare = 1.f; // of the bursts' and the glow's full light
 };

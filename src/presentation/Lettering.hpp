@@ -1,11 +1,13 @@
 #pragma once
 
 #include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/System/String.hpp>
 #include <SFML/System/Vector2.hpp>
 
 #include <string>
+#include <vector>
 
 // How the words laid over the field (the pause, the sound, the best level)
 // are placed and inked, so that they read alike on every screen.
@@ -24,6 +26,22 @@ sf::String words(const std::string& utf8);
 
 // A dark edge that keeps light letters legible over bright pictures.
 void outline(sf::Text& text);
+
+// The one look of a plate under words, and of a menu's panel: the dark face and the
+// cyan rim of the title menu's buttons.
+extern const sf::Color PlateFace;
+extern const sf::Color PlateRim;
+constexpr float PlateRimWidth = 2.f;
+// A plate under the drawn letters, clear of them by the padding.
+sf::RectangleShape plate(const sf::FloatRect& letters, float padding);
+
+// The text's words in lines no wider than the width, as it would draw them; a word wider
+// than that stands alone on its line.
+std::vector<sf::String> lines(const sf::Text& text, float width);
+// Breaks the text into such lines, each centred under the widest.
+void wrap(sf::Text& text, float width);
+// Draws the text smaller where it is wider than the width: a number of many digits.
+void fit(sf::Text& text, float width);
 
 // The words in capitals, as headings and the names of keys in them are written.
 std::string capitals(std::string words);

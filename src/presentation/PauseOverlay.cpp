@@ -3,6 +3,7 @@
 #include "foundation/Field.hpp"
 #include "language/Translation.hpp"
 #include "presentation/Lettering.hpp"
+#include "presentation/TextSizes.hpp"
 
 #include <SFML/Graphics/RenderStates.hpp>
 
@@ -14,10 +15,28 @@ const sf::Vector2f Centre(0.5f, 0.5f);
 } // namespace
 
 PauseOverlay::PauseOverlay(const sf::Font& font)
-    : mDimmer(sf::Vector2f(FieldWidth, FieldHeight)), mTitle("", font, 80), mHint("", font, 24)
+    : mDimmer(sf::Vector2f(FieldWidth, FieldHeight)), mTitle("", font), mHint("", font)
 {
     mDimmer.setFillColor(sf::Color(0, 0, 0, 170));
     setResumeKey("P");
+}
+
+bool PauseOverlay::setLarge(bool large)
+{
+    if (large == mLarge)
+        return false;
+    mLarge = large;
+    layOut();
+    return true;
+}
+
+// Above the level banner, which a game may be showing when it is paused.
+void PauseOverlay::layOut()
+{
+    mTitle.setCharacterSize(TextSizes::of(TextSizes::Use::PauseTitle, mLarge));
+    mHint.setCharacterSize(TextSizes::of(TextSizes::Use::PauseHint, mLarge));
+    Lettering::anchor(mTitle, sf::Vector2f(FieldWidth / 2.f, FieldHeight * 0.26f), Centre);
+    Lettering::anchor(mHint, sf::Vector2f(FieldWidth / 2.f, FieldHeight * 0.35f), Centre);
 }
 
 // Asked again in every paused frame, so a language chosen in the options
@@ -30,10 +49,8 @@ bool PauseOverlay::setResumeKey(const std::string& key)
     if (hint == mHint.getString() && title == mTitle.getString())
         return false;
     mTitle.setString(title);
-    // Above the level banner, which a game may be showing when it is paused.
-    Lettering::anchor(mTitle, sf::Vector2f(FieldWidth / 2.f, FieldHeight * 0.26f), Centre);
     mHint.setString(hint);
-    Lettering::anchor(mHint, sf::Vector2f(FieldWidth / 2.f, FieldHeight * 0.35f), Centre);
+    layOut();
     return true;
 }
 

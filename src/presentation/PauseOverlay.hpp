@@ -19,12 +19,17 @@ public:
 
     // Names the key that goes on ("P", "START" ...); true when the line changed.
     bool setResumeKey(const std::string& key);
+    // Large text: the words half as large again; true when that changed them.
+    bool setLarge(bool large);
 
     const sf::Text& getTitle() const { return mTitle; }
     const sf::Text& getHint() const { return mHint; }
 
 private:
+    void layOut();
+
     sf::RectangleShape mDimmer;
     sf::Text mTitle;
     sf::Text mHint;
+    bool mLarge = false;
 };

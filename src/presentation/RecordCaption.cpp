@@ -3,6 +3,7 @@
 #include "foundation/Field.hpp"
 #include "language/Translation.hpp"
 #include "presentation/Lettering.hpp"
+#include "presentation/TextSizes.hpp"
 
 #include <SFML/Graphics/RenderStates.hpp>
 
@@ -12,12 +13,11 @@ namespace
 {
 const sf::Color GameOverInk(255, 236, 220);
 const sf::Color NewBestInk(255, 208, 90);
-const sf::Color PlateFill(10, 6, 24, 205);
-const sf::Color PlateRim(200, 235, 255, 70);
 constexpr float PlatePadding = 7.f;
+using TextSizes::Use;
 } // namespace
 
-RecordCaption RecordCaption::forMenu(const sf::Font& font, std::optional<int> best,
+RecordCaption RecordCaption::forMenu(const sf::Font& font, std::optional<int> best, bool large,
                                      const PlayRules& next)
 {
     RecordCaption caption;
@@ -32,22 +32,18 @@ RecordCaption RecordCaption::forMenu(const sf::Font& font, std::optional<int> be
         words = tr("Relaxed");
     if (words.empty())
         return caption;
-    sf::Text& line = caption.addLine(font, Lettering::words(words), 22, Lettering::Pale);
+    sf::Text& line = caption.addLine(font, Lettering::words(words),
+                                     TextSizes::of(Use::MenuBest, large), Lettering::Pale);
     const float margin = 14.f;
     Lettering::anchor(line, sf::Vector2f(Field::Width - margin, Field::Height - margin),
                       sf::Vector2f(1.f, 1.f));
-    const sf::FloatRect letters = line.getGlobalBounds();
-    caption.mPlate.setPosition(letters.left - PlatePadding, letters.top - PlatePadding);
-    caption.mPlate.setSize(
-        sf::Vector2f(letters.width + 2.f * PlatePadding, letters.height + 2.f * PlatePadding));
-    caption.mPlate.setFillColor(PlateFill);
-    caption.mPlate.setOutlineColor(PlateRim);
-    caption.mPlate.setOutlineThickness(1.f);
+    caption.mPlate = Lettering::plate(line.getGlobalBounds(), PlatePadding);
     return caption;
 }
 
+// Large, the lines stand a little further apart in the band.
 RecordCaption RecordCaption::forGameOver(const sf::Font& font, const BestLevel::Outcome& outcome,
-                                         PlayMode mode)
+                                         bool large, PlayMode mode)
 {
     RecordCaption caption;
     // TRANSLATORS: the level the game reached, then the best level; U+00B7,
@@ -58,12 +54,17 @@ RecordCaption RecordCaption::forGameOver(const sf::Font& font, const BestLevel::
                                : tr("Level %s \u00B7 Best %s");
     const std::string summary =
         fill(sentence, {std::to_string(outcome.reached), std::to_string(outcome.best)});
-    sf::Text& line = caption.addLine(font, Lettering::words(summary), 40, GameOverInk);
-    Lettering::anchor(line, sf::Vector2f(Field::Width / 2.f, GameOverBandTop + 27.f),
+    sf::Text& line = caption.addLine(font, Lettering::words(summary),
+                                     TextSizes::of(Use::GameOverSummary, large), GameOverInk);
+    // Its plate, rim and all, clear of the field's edges; the anchor may round by a unit.
+    Lettering::fit(line, Field::Width - 4.f * PlatePadding - 2.f);
+    Lettering::anchor(line,
+                      sf::Vector2f(Field::Width / 2.f, GameOverBandTop + (large ? 22.f : 27.f)),
                       sf::Vector2f(0.5f, 0.5f));
     if (outcome.isNewBest)
     {
-        sf::Text& cheer = caption.addLine(font, Lettering::words(tr("New best!")), 34, NewBestInk);
+        sf::Text& cheer = caption.addLine(font, Lettering::words(tr("New best!")),
+                                          TextSizes::of(Use::NewBest, large), NewBestInk);
         Lettering::anchor(cheer, sf::Vector2f(Field::Width / 2.f, GameOverBandBottom - 24.f),
                           sf::Vector2f(0.5f, 0.5f));
     }

@@ -21,16 +21,16 @@ public:
     static constexpr float GameOverBandTop = 676.f;
     static constexpr float GameOverBandBottom = 776.f;
 
-    // "Best: Level 7", small in the menu's bottom-right corner, on a dark plate that keeps it
+    // "Best: Level 7", small in the menu's bottom-right corner, on a plate that keeps it
     // legible over the bright grid at any window size; nothing before a record exists.
     // With another mode chosen, its own: "Relaxed best: Level 4" ("Relaxed" before a
     // record), or where practice starts, "Practice from Level 3".
-    static RecordCaption forMenu(const sf::Font& font, std::optional<int> best,
+    static RecordCaption forMenu(const sf::Font& font, std::optional<int> best, bool large,
                                  const PlayRules& next = PlayRules());
     // "Level 4 · Best 7" below the game-over ring, and "New best!" when it was just beaten;
     // a mode other than Normal leads the line ("Relaxed · Level 4 · Best 7").
     static RecordCaption forGameOver(const sf::Font& font, const BestLevel::Outcome& outcome,
-                                     PlayMode mode = PlayMode::Normal);
+                                     bool large, PlayMode mode = PlayMode::Normal);
 
     void draw(sf::RenderTarget& target) const;
 

@@ -8,7 +8,8 @@
 // to leave the game-over screen early.
 namespace RuleHints
 {
-sf::Text firstLevelRule(const sf::Font& font);
+// Large, it takes two lines.
+sf::Text firstLevelRule(const sf::Font& font, bool large);
 // In the words of the pad when the player used one last.
-sf::Text gameOverKeys(const sf::Font& font, bool pad);
+sf::Text gameOverKeys(const sf::Font& font, bool pad, bool large);
 } // namespace RuleHints

@@ -3,6 +3,7 @@
 #include "app/Level.hpp"
 #include "foundation/Field.hpp"
 #include "presentation/Lettering.hpp"
+#include "presentation/TextSizes.hpp"
 #include "resources/ResourceCache.hpp"
 
 #include <SFML/Graphics/RenderStates.hpp>
@@ -35,12 +36,35 @@ void ScoreBoard::setLabelEdge(bool edge)
         mLevelLabel.setOutlineThickness(0.f);
 }
 
+void ScoreBoard::setLarge(bool large)
+{
+    mLarge = large;
+    placeLabel();
+}
+
+// As it comes, the label stands in the very corner; large, a margin from it.
+void ScoreBoard::placeLabel()
+{
+    mLevelLabel.setCharacterSize(TextSizes::of(TextSizes::Use::LevelLabel, mLarge));
+    if (!mLarge)
+    {
+        mLevelLabel.setOrigin(0.f, 0.f);
+        mLevelLabel.setPosition(0.f, 0.f);
+        return;
+    }
+    constexpr float Margin = 10.f;
+    Lettering::anchor(mLevelLabel, sf::Vector2f(Margin, Margin), sf::Vector2f(0.f, 0.f));
+    mLabelPlate = Lettering::plate(mLevelLabel.getGlobalBounds(), 5.f);
+}
+
 ScoreBoard::~ScoreBoard() = default;
 
 // The five seconds run from the first draw after the banner was switched on,
 // and the draw that finds them passed still shows it.
 void ScoreBoard::drawCurrent(sf::RenderWindow& window)
 {
+    if (mLarge)
+        window.draw(mLabelPlate, sf::RenderStates::Default);
     window.draw(mLevelLabel, sf::RenderStates::Default);
     if (!mShowBanner)
         return;
@@ -74,6 +98,8 @@ void ScoreBoard::refresh()
     mLevelText = "Level " + std::to_string(Level::getLevel());
     mLevelBanner.setString(mLevelText);
     mLevelLabel.setString(mLevelText);
+    if (mLarge)
+        placeLabel();
     mShowBanner = true;
     mRestartBannerClock = true;
 }

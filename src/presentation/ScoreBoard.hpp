@@ -3,6 +3,7 @@
 #include "foundation/GameTimer.hpp"
 #include "scene/SceneNode.hpp"
 
+#include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/System/Time.hpp>
@@ -28,6 +29,9 @@ public:
     // A dark edge round the small label parts it from the brightest stars;
     // without it, the label is white letters alone.
     void setLabelEdge(bool edge);
+    // Large text: the label half as large again, a little in from the corner on a plate.
+    void setLarge(bool large);
+    const sf::RectangleShape* labelPlate() const { return mLarge ? &mLabelPlate : nullptr; }
 
 protected:
     void drawCurrent(sf::RenderWindow& window) override;
@@ -35,6 +39,7 @@ protected:
 
 private:
     void refresh();
+    void placeLabel();
 
     sf::Text mLevelLabel;
     sf::Text mLevelBanner;
@@ -44,4 +49,6 @@ private:
     bool mRestartBannerClock;
     int mShownLevel;
     std::string mLevelText;
+    bool mLarge = false;
+    sf::RectangleShape mLabelPlate;
 };

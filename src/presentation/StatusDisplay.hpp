@@ -14,8 +14,10 @@
 // under the level label, the ships in reserve as small ships (or "Practice", where they
 // never run out), then the bonuses in force in the power-ups' own pictures (the second
 // ship, the fire-rate and the speed steps, each step count above one written beside
-// it); and while a boss is on the field, a thin bar of its health across the top. It is
-// only drawn, from what the play screen tells it.
+// it); while a boss is on the field, a thin bar of its health across the top; and in the
+// top-right corner, below the sound's word, the game's speed when it runs slower than
+// full. With large text everything is half as large again and the bar says "BOSS". It
+// is only drawn, from what the play screen tells it.
 class StatusDisplay
 {
 public:
@@ -41,6 +43,9 @@ public:
     void show(std::optional<float> bossHealth, const Bonuses& bonuses);
     // Ships in reserve; none where they never run out.
     void showReserves(std::optional<int> ships);
+    // Per cent of full speed.
+    void setSpeed(int percent);
+    void setLarge(bool large);
     void draw(sf::RenderTarget& target) const;
     // The reserves alone, over the paused game.
     void drawReserves(sf::RenderTarget& target) const;
@@ -52,9 +57,14 @@ public:
     const sf::Text& unlimitedReserves() const { return mUnlimited; }
     // The bar's frame and what is left of the boss in it; none while no boss is there.
     std::optional<std::pair<sf::RectangleShape, sf::RectangleShape>> bossBar() const;
+    // None while the bar shows no word.
+    const sf::Text* bossLabel() const;
+    // None at full speed.
+    const sf::Text* speed() const;
 
 private:
     void arrange();
+    void arrangeRow();
 
     const sf::Texture* mExtraShip;
     const sf::Texture* mFireRate;
@@ -70,4 +80,8 @@ private:
     std::optional<float> mBossHealth;
     sf::RectangleShape mBarFrame;
     sf::RectangleShape mBarFill;
+    sf::Text mBossLabel;
+    sf::Text mSpeedText;
+    int mSpeedPercent = 100;
+    bool mLarge = false;
 };

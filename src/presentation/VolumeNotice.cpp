@@ -3,6 +3,7 @@
 #include "foundation/Field.hpp"
 #include "language/Translation.hpp"
 #include "presentation/Lettering.hpp"
+#include "presentation/TextSizes.hpp"
 #include "sound/MasterVolume.hpp"
 
 #include <SFML/Graphics/RenderStates.hpp>
@@ -14,17 +15,21 @@ const sf::Time VolumeNotice::ShownFor = sf::seconds(1.5f);
 namespace
 {
 constexpr float Margin = 14.f;
-}
+// The word keeps clear of the boss's bar, which ends 550 units across the top: in large
+// letters a long word of some languages is drawn smaller rather than over the bar.
+constexpr float Widest = static_cast<float>(Field::Width) - Margin - 556.f;
+} // namespace
 
-void VolumeNotice::show(const MasterVolume& volume, const sf::Font& font)
+void VolumeNotice::show(const MasterVolume& volume, const sf::Font& font, bool large)
 {
     mText.setFont(font);
-    mText.setCharacterSize(24);
+    mText.setCharacterSize(TextSizes::of(TextSizes::Use::SoundNotice, large));
     mText.setFillColor(Lettering::Pale);
     Lettering::outline(mText);
     mText.setString(Lettering::words(
         volume.isMuted() ? tr("Sound off")
                          : fill(tr("Volume %s"), {std::to_string(volume.volume())})));
+    Lettering::fit(mText, Widest);
     Lettering::anchor(mText, sf::Vector2f(static_cast<float>(Field::Width) - Margin, Margin),
                       sf::Vector2f(1.f, 0.f));
     mSinceShown.restart();

@@ -16,7 +16,7 @@ public:
     static const sf::Time ShownFor;
 
     // The font must outlive the notice.
-    void show(const MasterVolume& volume, const sf::Font& font);
+    void show(const MasterVolume& volume, const sf::Font& font, bool large);
     bool isShown() const;
     void draw(sf::RenderTarget& target) const;
 

@@ -6,6 +6,7 @@ namespace MediaFiles
 {
 constexpr const char* Galaxy = "Media/Textures/galaxy_X.png";
 constexpr const char* Beam = "Media/Textures/beam.png";
+constexpr const char* EnemyShot = "Media/Textures/EnemyShot.png";
 constexpr const char* EnemyA = "Media/Textures/EnemyA.png";
 constexpr const char* EnemyB = "Media/Textures/EnemyB.png";
 constexpr const char* EnemyC = "Media/Textures/EnemyC.png";
@@ -19,6 +20,7 @@ constexpr const char* LoseScreen = "Media/Textures/LoseScreen/LoseScreen.jpg";
 constexpr const char* LoadScreenNeutral = "Media/Textures/Menu/LoadScreenNeutral.jpg";
 constexpr const char* LoadScreenPlay = "Media/Textures/Menu/LoadScreenPlay.jpg";
 constexpr const char* LoadScreenExit = "Media/Textures/Menu/LoadScreenExit.jpg";
+constexpr const char* OptionsLit = "Media/Textures/Menu/OptionsLit.png";
 constexpr const char* WindowIcon = "Media/Textures/icon.png";
 
 constexpr const char* Explosion = "Media/SoundBuffers/explosion.wav";

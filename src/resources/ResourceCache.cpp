@@ -85,6 +85,20 @@ void ResourceCache::load(Fonts::ID id, const std::string& filename)
     loadInto(mFonts, id, filename, [&](sf::Font& font) { return MediaGate::open(font, filename); });
 }
 
+sf::Texture& ResourceCache::make(Textures::ID id)
+{
+    auto& held = mTextures[id];
+    if (!held)
+        held = std::make_unique<sf::Texture>();
+    return *held;
+}
+
+const sf::Texture* ResourceCache::find(Textures::ID id) const
+{
+    const auto found = mTextures.find(id);
+    return found == mTextures.end() ? nullptr : found->second.get();
+}
+
 sf::Texture& ResourceCache::get(Textures::ID id)
 {
     return lookUp(mTextures, id);

@@ -28,6 +28,11 @@ public:
     // Every file of the kind that the screen loads, in its order.
     void load(ScreenMedia::Screen screen, ScreenMedia::Kind kind);
 
+    // A texture the screen makes itself, empty until it does: no file, no loading line.
+    sf::Texture& make(Textures::ID id);
+    // None when nothing is held under the id.
+    const sf::Texture* find(Textures::ID id) const;
+
     sf::Texture& get(Textures::ID id);
     sf::SoundBuffer& get(SoundBuffers::ID id);
     sf::Music& get(Music::ID id);

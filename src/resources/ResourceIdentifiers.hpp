@@ -21,6 +21,9 @@ enum ID
     LoadScreenNeutral = 12,
     LoadScreenPlay = 13,
     LoadScreenExit = 14,
+    // What the enemies' shots are drawn with; the play screen makes it, without a
+    // loading line.
+    EnemyShot = 15,
 };
 }
 

@@ -22,6 +22,7 @@ const std::vector<ScreenMedia::File>& ScreenMedia::of(Screen screen)
         {Kind::SoundBuffer, SoundBuffers::PowerUp, MediaFiles::PowerUp},
         {Kind::Font, Fonts::DigitalTech, MediaFiles::DigitalTech},
         {Kind::QuietSound, 0, MediaFiles::Hit},
+        {Kind::QuietImage, 0, MediaFiles::EnemyShot},
     };
     static const std::vector<File> menu = {
         {Kind::Texture, Textures::LoadScreenNeutral, MediaFiles::LoadScreenNeutral},
@@ -29,6 +30,7 @@ const std::vector<ScreenMedia::File>& ScreenMedia::of(Screen screen)
         {Kind::Texture, Textures::LoadScreenExit, MediaFiles::LoadScreenExit},
         {Kind::SoundBuffer, SoundBuffers::Hover, MediaFiles::Hover},
         {Kind::Song, Music::MenuTheme, MediaFiles::MenuSong},
+        {Kind::QuietImage, 0, MediaFiles::OptionsLit},
     };
     static const std::vector<File> gameOver = {
         {Kind::Texture, Textures::LoseScreen, MediaFiles::LoseScreen},

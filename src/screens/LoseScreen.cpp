@@ -41,9 +41,11 @@ LoseScreen::LoseScreen(ScreenContext& context)
     const auto& lastGame = context.bestLevelOf(played.mode).lastGame();
     if (lastGame && played.keepsRecord())
         mRecordCaption =
-            RecordCaption::forGameOver(context.captionFont.get(), *lastGame, played.mode);
+            RecordCaption::forGameOver(context.captionFont.get(), *lastGame,
+                                       context.preferences.values().largeText, played.mode);
     mKeysHint = RuleHints::gameOverKeys(context.captionFont.get(),
-                                        context.events.lastDevice() == Device::Pad);
+                                        context.events.lastDevice() == Device::Pad,
+                                        context.preferences.values().largeText);
     mShowing = true;
     mLose2Played = false;
 }

@@ -6,6 +6,7 @@
 #include "presentation/CaptionFont.hpp"
 #include "presentation/VolumeNotice.hpp"
 #include "resources/MediaFiles.hpp"
+#include "resources/MediaGate.hpp"
 #include "screens/MenuButtons.hpp"
 #include "session/EventPump.hpp"
 #include "session/FrameEnd.hpp"
@@ -69,17 +70,24 @@ void Menu::loadSounds()
 
 void Menu::applyTextures()
 {
+    // Quietly, as the caption font opens: the menu's loading lines stay its own.
+    if (MediaGate::open(mOptionsLitTexture, MediaFiles::OptionsLit))
+    {
+        mOptionsLit.setTexture(mOptionsLitTexture, true);
+        mOptionsLit.setPosition(MenuButtons::optionsCorner());
+    }
     mNeutralSprite.setTexture(mResources.get(Textures::LoadScreenNeutral));
     mPlaySprite.setTexture(mResources.get(Textures::LoadScreenPlay));
     mExitSprite.setTexture(mResources.get(Textures::LoadScreenExit));
 }
 
-// The mode may change in the options: the corner follows it.
+// The mode and the words' size may change in the options: the corner follows them.
 void Menu::showCorner()
 {
     const PlayRules next = mContext->preferences.nextGame(mContext->bestLevel.best());
-    mBestCaption = RecordCaption::forMenu(mContext->captionFont.get(),
-                                          mContext->bestLevelOf(next.mode).best(), next);
+    mBestCaption =
+        RecordCaption::forMenu(mContext->captionFont.get(), mContext->bestLevelOf(next.mode).best(),
+                               mContext->preferences.values().largeText, next);
 }
 
 void Menu::applySounds()
@@ -120,9 +128,12 @@ bool Menu::showFrame()
         mWindow->draw(mExitSprite, sf::RenderStates::Default);
     else
         mWindow->draw(mNeutralSprite, sf::RenderStates::Default);
-    // The button belongs in the picture's gap: without the picture, no button.
-    if (mResources.get(Textures::LoadScreenNeutral).getSize().x > 0)
+    // A word of the player's own belongs in the picture's gap: without the picture, none.
+    const bool pictured = mResources.get(Textures::LoadScreenNeutral).getSize().x > 0;
+    if (!MenuButtons::isOptionsInPicture() && pictured)
         MenuButtons::drawOptions(*mWindow, mContext->captionFont.get(), mHighlight == Lit::Options);
+    else if (mHighlight == Lit::Options)
+        mWindow->draw(mOptionsLit, sf::RenderStates::Default);
     showCorner();
     mBestCaption.draw(*mWindow);
     mPages.draw(*mWindow);

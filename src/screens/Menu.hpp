@@ -12,6 +12,7 @@
 #include <SFML/Audio/Sound.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Texture.hpp>
 #include <SFML/System/Vector2.hpp>
 
 #include <optional>
@@ -67,6 +68,8 @@ private:
     sf::Sprite mNeutralSprite;
     sf::Sprite mPlaySprite;
     sf::Sprite mExitSprite;
+    sf::Texture mOptionsLitTexture;
+    sf::Sprite mOptionsLit;  // over the picture's own Options while it is lit
     ScreenContext* mContext; // the entry point's context and window outlive every screen
     sf::RenderWindow* mWindow;
     int mHighlight;                       // 0 Exit lit, 1 neutral, 2 Play lit, 3 Options lit

@@ -8,6 +8,7 @@
 #include <SFML/Graphics/Text.hpp>
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 
 namespace
@@ -31,14 +32,18 @@ struct Button
 // From top to bottom, as Up and Down go through them.
 constexpr Button Buttons[] = {
     {MenuButtons::Play, {296, 509, 516, 579}},
-    {MenuButtons::Options, {330, 470, 582, 622}},
+    {MenuButtons::Options, {322, 475, 582, 622}},
     {MenuButtons::Exit, {317, 480, 625, 693}},
 };
 constexpr Area OptionsArea = Buttons[1].area;
 
-const sf::Color LitInk(255, 206, 84);
-// The picture's own buttons' light.
+// The word the pictures have.
+constexpr const char* PictureWord = "OPTIONS";
+// The pictures' buttons: dark with a cyan rim and ink, lit magenta with white ink.
+const sf::Color Face(12, 7, 34);
+const sf::Color LitFace(160, 30, 130);
 const sf::Color Cyan(80, 230, 255);
+const sf::Color LitRim(255, 240, 250);
 } // namespace
 
 std::optional<MenuButtons::Lit> MenuButtons::at(sf::Vector2i point)
@@ -58,6 +63,16 @@ MenuButtons::Lit MenuButtons::neighbour(int lit, int step)
     return Play;
 }
 
+sf::Vector2f MenuButtons::optionsCorner()
+{
+    return {static_cast<float>(OptionsArea.left), static_cast<float>(OptionsArea.top)};
+}
+
+bool MenuButtons::isOptionsInPicture()
+{
+    return std::strcmp(tr(PictureWord), PictureWord) == 0;
+}
+
 sf::FloatRect MenuButtons::optionsArea()
 {
     const Area& area = OptionsArea;
@@ -69,8 +84,8 @@ sf::FloatRect MenuButtons::optionsArea()
 sf::Text MenuButtons::optionsLabel(const sf::Font& font, bool lit)
 {
     const Area& area = OptionsArea;
-    sf::Text label(Lettering::words(tr("OPTIONS")), font, 24);
-    label.setFillColor(lit ? LitInk : Cyan);
+    sf::Text label(Lettering::words(tr(PictureWord)), font, 24);
+    label.setFillColor(lit ? sf::Color::White : Cyan);
     Lettering::anchor(label,
                       sf::Vector2f(static_cast<float>(area.left + area.right) / 2.f,
                                    static_cast<float>(area.top + area.bottom) / 2.f),
@@ -78,16 +93,15 @@ sf::Text MenuButtons::optionsLabel(const sf::Font& font, bool lit)
     return label;
 }
 
+// The plate covers the picture's button whole, its rim inside the area.
 void MenuButtons::drawOptions(sf::RenderTarget& target, const sf::Font& font, bool lit)
 {
-    const Area& area = OptionsArea;
-    sf::RectangleShape backing(sf::Vector2f(static_cast<float>(area.right - area.left - 2),
-                                            static_cast<float>(area.bottom - area.top - 6)));
-    backing.setPosition(static_cast<float>(area.left + 1), static_cast<float>(area.top + 3));
-    backing.setFillColor(sf::Color(20, 8, 40, lit ? 235 : 210));
-    backing.setOutlineColor(lit ? LitInk : Cyan);
-    backing.setOutlineThickness(2.f);
-    target.draw(backing, sf::RenderStates::Default);
-
+    const sf::FloatRect area = optionsArea();
+    sf::RectangleShape plate(sf::Vector2f(area.width - 1.f, area.height - 1.f));
+    plate.setPosition(area.left + 1.f, area.top + 1.f);
+    plate.setFillColor(lit ? LitFace : Face);
+    plate.setOutlineColor(lit ? LitRim : Cyan);
+    plate.setOutlineThickness(-Lettering::PlateRimWidth);
+    target.draw(plate, sf::RenderStates::Default);
     target.draw(optionsLabel(font, lit), sf::RenderStates::Default);
 }

@@ -10,8 +10,10 @@
 
 // The title menu's buttons: where each answers the pointer, in the menu
 // picture's own pixels (field units, as the picture fills the field), and
-// their order for the keys. Play and Exit are part of the picture; Options is
-// drawn over the plain gap between them.
+// their order for the keys. All three are part of the pictures, Options in
+// the gap the design leaves between Play and Exit; Options lit is a picture of
+// its own, drawn over its button. The pictures' words are English: in another
+// language Options is drawn over the picture's, in the player's words.
 namespace MenuButtons
 {
 // Which picture shows, and which button is lit.
@@ -29,6 +31,12 @@ std::optional<Lit> at(sf::Vector2i point);
 // round; from none, Play.
 Lit neighbour(int lit, int step);
 
+// Where the picture of Options lit goes: its area's top-left corner.
+sf::Vector2f optionsCorner();
+
+// False where the player's language has its own word for Options.
+bool isOptionsInPicture();
+// Options in the player's language, on a plate of the buttons' look over the picture's.
 void drawOptions(sf::RenderTarget& target, const sf::Font& font, bool lit);
 // The Options button's area and its word, placed in it.
 sf::FloatRect optionsArea();

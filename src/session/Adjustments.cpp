@@ -41,7 +41,7 @@ void Adjustments::apply(Applies kind, const SettingValues& values)
     {
     case Applies::Sound:
         mVolume.set(values.muted, values.volume);
-        mNotice.show(mVolume, mFont.get());
+        mNotice.show(mVolume, mFont.get(), values.largeText);
         break;
     case Applies::Effects:
         Effects::setVolume(values.effects);
@@ -53,6 +53,7 @@ void Adjustments::apply(Applies kind, const SettingValues& values)
     case Applies::Window: // when the round of events ends
     case Applies::Music:
     case Applies::Play:
+    case Applies::Text:
         break;
     }
     for (const Watching& watching : mWatching)

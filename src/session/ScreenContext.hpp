@@ -7,6 +7,7 @@ class BestLevel;
 class CaptionFont;
 class Desktop;
 class EventPump;
+class HoverSound;
 class MasterVolume;
 class Preferences;
 class VolumeNotice;
@@ -32,6 +33,8 @@ struct ScreenContext
     CaptionFont& captionFont;
     BestLevel& bestLevel; // Normal's, which also bounds where practice may start
     BestLevel& relaxedBestLevel;
+    // The menus beyond the title sound as they are moved through.
+    HoverSound& hoverSound;
 
     // The record a game of this mode counts for (Practice counts for none) or is bound by.
     BestLevel& bestLevelOf(PlayMode mode) const

@@ -30,7 +30,8 @@ Session::Session(sf::RenderWindow& window, Desktop& desktop, Options options, Se
                                                                     mEvents,      mAdjustments,
                                                                     mPreferences, mVolume,
                                                                     mNotice,      mCaptionFont,
-                                                                    mBestLevel,   mRelaxedBestLevel}
+                                                                    mBestLevel,   mRelaxedBestLevel,
+                                                                    mHoverSound}
 {
 }
 

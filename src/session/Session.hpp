@@ -4,6 +4,7 @@
 #include "config/Preferences.hpp"
 #include "platform/WindowMode.hpp"
 #include "presentation/CaptionFont.hpp"
+#include "presentation/HoverSound.hpp"
 #include "presentation/VolumeNotice.hpp"
 #include "session/Adjustments.hpp"
 #include "session/EventPump.hpp"
@@ -43,6 +44,7 @@ private:
     CaptionFont mCaptionFont;
     BestLevel mBestLevel;
     BestLevel mRelaxedBestLevel{KeptFile(KeptFile::Place::Data, "best-level-relaxed")};
+    HoverSound mHoverSound;
     Adjustments mAdjustments;
     EventPump mEvents;
     ScreenContext mContext;

@@ -128,10 +128,10 @@ def hold_until_ship(session, media, key, arrived, timeout=6):
     return found[0]
 
 
-def hold_up_for_shots(session, media, shots, timeout=10, key="Up"):
-    """Holds Up (or another key) until that many missiles have been seen leaving
-    the ship, however slowly a busy machine runs the game; returns when the key
-    was pressed and released.
+def hold_up_for_shots(session, media, shots, timeout=10, key="Up", tapped=False):
+    """Holds Up (or another key; or taps it, tapped) until that many missiles
+    have been seen leaving the ship, however slowly a busy machine runs the
+    game; returns when the key was pressed and released.
     The newest missile is the lowest one over the ship: a new shot shows as the
     lowest missile jumping back down to the ship. An older missile seen again
     after passing behind the hint or the banner is far above the ship."""
@@ -155,9 +155,12 @@ def hold_up_for_shots(session, media, shots, timeout=10, key="Up"):
 
     pressed = time.monotonic()
     session.window.press_key(key)
+    if tapped:
+        session.window.release_key(key)
     done = wait_until(session, another_shot, timeout)
     released = time.monotonic()
-    session.window.release_key(key)
+    if not tapped:
+        session.window.release_key(key)
     check(done is not None, f"holding {key} for {timeout} s, {seen} of {shots} shots left the ship")
     return pressed, released
 
@@ -726,10 +729,10 @@ def fire_key_chosen_in_the_options(session, media):
         time.sleep(0.05)
     time.sleep(1.0)
     left = time.monotonic()
-    # O opens the options; Keys is the fourth entry from the last (Back), which
-    # a walk down past every row reaches however many rows the page has; Fire is
-    # the third entry on the Keys page.
-    for key in ["o"] + ["Down"] * 30 + ["Up"] * 3 + ["Return", "Down", "Down", "Return", "z",
+    # O opens the options; Keys comes before Controls, Extras, Accessibility and
+    # Back, the last entry, which a walk down past every row reaches however many
+    # rows the page has; Fire is the third entry on the Keys page.
+    for key in ["o"] + ["Down"] * 30 + ["Up"] * 4 + ["Return", "Down", "Down", "Return", "z",
                                        "Escape", "Escape", "Up", "Return"]:
         session.window.chord(key)
         time.sleep(0.1)
@@ -755,6 +758,24 @@ def fire_key_chosen_in_the_options(session, media):
     lasers = times_of(events_between(session, media, pressed - 0.3, released + 1.0,
                                      media.play_sounds), "laser")
     check(not lasers, f"{len(lasers)} lasers were heard with the effects at 0")
+
+
+def toggled_fire(session, media):
+    """With fire-mode = toggle planted in settings.ini, one press of Up fires on
+    after the key is let go, three shots and more, until the next press stops
+    it. All before the first enemy comes: nothing can shoot the ship down."""
+    wait_for_menu(session, 0)
+    start_play(session, media, len(MENU_FILES))
+    hold_up_for_shots(session, media, 3, timeout=10, tapped=True)
+    controls.tap(session, "Up")
+    ship = wait_for_ship(session, media)
+    time.sleep(1.5)  # every shot fired before the second press has flown off
+    column = (int(ship) - 8, 0, int(ship + media.ship.width) + 8, int(ship_top(WINDOW)))
+    later = wait_until(session, lambda shot, _: media.beam_key.find(
+        shot, ["ship shot"], step=1, region=column), 1.2)
+    check(later is None, "the ship fires on after the second press of Up")
+    session.window.request_close()
+    expect_clean_exit(session, 5, cycle_lines(), "close after toggled fire")
 
 
 # Scenario: (steps, session options, what the driver needs from the media, worked
@@ -798,6 +819,9 @@ SCENARIOS = {
         {"kept_config": {SETTINGS: b"volume = loud\nmusic = 70\neffects = 0\n"}},
         ["colour_key", "beam_key", "ship", "beam_width", "song", "laser", "explosion",
          "power_up"]),
+    "ToggledFireFiresFromOnePressToTheNext": (
+        toggled_fire, {"audio": "null", "kept_config": {SETTINGS: b"fire-mode = toggle\n"}},
+        ["play_button", "colour_key", "beam_key", "ship", "beam_width"]),
     "ARelaxedGameSurvivesItsFirstLoss": (
         relaxed_first_loss, {"audio": "null", "kept_config": {SETTINGS: b"mode = relaxed\n"}},
         ["play_button", "colour_key", "beam_key", "ship", "enemy", "beam_width"]),

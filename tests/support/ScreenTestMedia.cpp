@@ -13,11 +13,11 @@
 
 namespace
 {
-void writeImage(const std::filesystem::path& file, sf::Color colour)
+void writeImage(const std::filesystem::path& file, sf::Color colour, unsigned int side = 800)
 {
     std::filesystem::create_directories(file.parent_path());
     sf::Image image;
-    image.create(800, 800, colour);
+    image.create(side, side, colour);
     if (!image.saveToFile(file.string()))
         throw std::runtime_error("cannot write " + file.string());
 }
@@ -40,6 +40,7 @@ void writeAll(const std::filesystem::path& folder)
     writeImage(folder / MediaFiles::LoadScreenNeutral, ScreenTestMedia::Neutral);
     writeImage(folder / MediaFiles::LoadScreenPlay, ScreenTestMedia::PlayLit);
     writeImage(folder / MediaFiles::LoadScreenExit, ScreenTestMedia::ExitLit);
+    writeImage(folder / MediaFiles::OptionsLit, ScreenTestMedia::OptionsLit, 40);
     writeImage(folder / MediaFiles::LoseScreen, ScreenTestMedia::GameOver);
     // Several seconds each: a sound a test has just started must still be playing.
     writeTone(folder / MediaFiles::Hover, 5.f);

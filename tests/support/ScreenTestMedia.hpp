@@ -12,6 +12,7 @@ namespace ScreenTestMedia
 const sf::Color Neutral(30, 40, 140);
 const sf::Color PlayLit(40, 170, 60);
 const sf::Color ExitLit(190, 40, 40);
+const sf::Color OptionsLit(220, 130, 230); // the lit button alone, drawn over its area
 const sf::Color GameOver(200, 200, 40);
 // The game-over tones differ in length, so a test can tell which one a sound plays.
 constexpr float LoseSeconds = 5.f;

@@ -3,6 +3,7 @@
 #include "actors/PowerUpDropper.hpp"
 #include "app/Level.hpp"
 #include "foundation/Field.hpp"
+#include "foundation/GameClock.hpp"
 #include "gameplay/Category.hpp"
 #include "support/TestNodes.hpp"
 
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 using TestNodes::BoxNode;
 
@@ -201,7 +203,8 @@ TEST_F(EnemyFire, MissileStartsAtTheBottomEdgeOnTheCentreLineAndFallsAsAnEnemyMi
     EXPECT_FLOAT_EQ(missile.getSpritePosition().y, startY + 60.f);
 }
 
-TEST_F(EnemyFire, FiresInAboutOneFrameInItsFireOdds)
+// A slower game's pace shrinks each frame's chance as much as it slows the frames' time.
+TEST_F(EnemyFire, FiresInAboutOneFrameInItsFireOddsStretchedByThePace)
 {
     struct Case
     {
@@ -209,17 +212,22 @@ TEST_F(EnemyFire, FiresInAboutOneFrameInItsFireOdds)
         int kind;
         int odds;
         int frames;
+        float pace = 1.f;
+        double within = 0.15;
     };
     const Case cases[] = {
-        {16, 2, 20, 20000},
-        {15, 2, 100, 50000},
-        {1, 0, 2400, 480000},
+        {16, 2, 20, 20000},           {15, 2, 100, 50000},
+        {1, 0, 2400, 480000},         {16, 2, 20, 40000, 0.5f, 0.1},
+        {3, 3, 20, 40000, 0.5f, 0.1}, {15, 2, 100, 100000, 0.7f, 0.1},
     };
+    GameClock clock; // outlives the enemies, which stay in the tree
     for (const Case& c : cases)
     {
         startAtLevel(c.level);
         Inspectable<Enemy>* enemy = spawn(c.kind);
         ASSERT_EQ(enemy->getFireOdds(), c.odds);
+        clock.setPace(c.pace);
+        enemy->followPace(clock);
         int shots = 0;
         for (int frame = 0; frame < c.frames; ++frame)
         {
@@ -229,35 +237,85 @@ TEST_F(EnemyFire, FiresInAboutOneFrameInItsFireOdds)
             for (std::size_t i = 0; i < enemy->childCount(); ++i)
                 enemy->child(i).destroy();
         }
-        const int expected = c.frames / c.odds; // 1000, 500, 200
-        EXPECT_NEAR(shots, expected, expected * 0.15) << "odds " << c.odds;
+        const double expected = c.frames * c.pace / c.odds; // 1000, 500, 200, 1000, 1000, 700
+        EXPECT_NEAR(shots, expected, expected * c.within)
+            << "odds " << c.odds << " pace " << c.pace;
         enemy->destroy();
         root.update(sf::Time::Zero);
     }
 }
 
 // Steady, an enemy fires as often in a second at 30, 60 or 240 frames a second:
-// three shots a second at fire odds 20, the chance of a frame at 60.
+// three shots a second at fire odds 20, the chance of a frame at 60. A slower game
+// hands it slower frames, which slow its fire alike, and no more.
 TEST_F(EnemyFire, SteadyFireIsTheSameInASecondAtAnyFrameRate)
 {
     startAtLevel(16);
     const FireChance steady(FireChance::Pace::PerSecond);
-    for (const int framesPerSecond : {30, 60, 240})
+    GameClock clock; // outlives the enemies, which stay in the tree
+    struct Case
+    {
+        int framesPerSecond;
+        float pace;
+    };
+    for (const Case c : {Case{30, 1.f}, Case{60, 1.f}, Case{240, 1.f}, Case{60, 0.5f}})
     {
         auto* enemy = attachTo(root, std::make_unique<Inspectable<Enemy>>(
                                          media.window(), media.cache(), sf::Vector2f(100.f, 50.f),
                                          2, sf::Vector2f(0.f, 0.f), steady));
+        clock.setPace(c.pace);
+        enemy->followPace(clock);
         int shots = 0;
-        for (int frame = 0; frame < 1000 * framesPerSecond; ++frame)
+        for (int frame = 0; frame < 1000 * c.framesPerSecond; ++frame)
         {
-            enemy->update(sf::seconds(1.f / static_cast<float>(framesPerSecond)));
+            enemy->update(sf::seconds(c.pace / static_cast<float>(c.framesPerSecond)));
             shots += static_cast<int>(enemy->childCount());
             for (std::size_t i = 0; i < enemy->childCount(); ++i)
                 enemy->child(i).destroy();
         }
-        EXPECT_NEAR(shots / 1000.0, 3.0, 0.3) << framesPerSecond << " frames a second";
+        EXPECT_NEAR(shots / 1000.0, 3.0 * c.pace, 0.3 * c.pace)
+            << c.framesPerSecond << " frames a second at pace " << c.pace;
         enemy->removeFromPlay();
     }
+}
+
+// Replays rely on it: every decision draws the generator once, in every mode at every
+// pace; Normal fires exactly when the die of odds / pace faces shows 2.
+TEST_F(EnemyFire, EachFrameDrawsOnceAndNormalFiresOnTheDiesFace)
+{
+    startAtLevel(16); // fire odds 20
+    const FireChance steady(FireChance::Pace::PerSecond);
+    GameClock clock;
+    constexpr int Frames = 3000;
+    for (const FireChance* chance : {&FireChance::asDesigned(), &steady})
+        for (const float pace : {1.f, 0.5f})
+        {
+            auto* enemy =
+                attachTo(root, std::make_unique<Inspectable<Enemy>>(media.window(), media.cache(),
+                                                                    sf::Vector2f(100.f, 50.f), 2,
+                                                                    sf::Vector2f(), *chance));
+            clock.setPace(pace);
+            enemy->followPace(clock);
+            std::srand(11);
+            std::vector<int> rolls;
+            for (int draw = 0; draw <= Frames; ++draw)
+                rolls.push_back(std::rand());
+            std::srand(11);
+            const int faces = pace < 1.f ? 40 : 20;
+            for (int frame = 0; frame < Frames; ++frame)
+            {
+                enemy->update(sf::seconds(pace / 60.f));
+                if (chance == &FireChance::asDesigned())
+                {
+                    ASSERT_EQ(enemy->childCount() > 0, rolls[frame] % faces == 2)
+                        << "frame " << frame << " pace " << pace;
+                }
+                for (std::size_t i = 0; i < enemy->childCount(); ++i)
+                    enemy->child(i).destroy();
+            }
+            EXPECT_EQ(std::rand(), rolls[Frames]) << "one draw a frame, pace " << pace;
+            enemy->removeFromPlay();
+        }
 }
 
 TEST_F(EnemyFire, MissilesInFlightVanishWithTheEnemy)

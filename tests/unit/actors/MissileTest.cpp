@@ -1,14 +1,19 @@
 #include "actors/Missile.hpp"
 #include "foundation/Field.hpp"
 #include "gameplay/Category.hpp"
+#include "presentation/ShotLook.hpp"
+#include "resources/MediaFiles.hpp"
 #include "support/TestNodes.hpp"
 
 #include "support/ActorTestKit.hpp"
+#include "support/WorkingDirectory.hpp"
 
 #include <gtest/gtest.h>
 
+#include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 
+#include <filesystem>
 #include <memory>
 
 using TestNodes::BoxNode;
@@ -101,12 +106,44 @@ TEST_F(MissileLeavingTheWindow, BottomTestIsTheFieldsWhateverTheWindowsSize)
     EXPECT_TRUE(below.isOffScreen());
 }
 
-TEST_F(MissileFlight, EnemyShotsWearAColourOfTheirOwnOnBoundsLikeTheShips)
+// The enemies' shots wear a colour of their own, and with shot shapes chosen a picture of
+// their own too, when one of the beam's size opened: on the bounds of the ships' shots.
+TEST_F(MissileFlight, EnemyShotsWearAColourAndAShapeOfTheirOwnOnBoundsLikeTheShips)
 {
-    const Inspectable<Missile> ours(media.window(), media.cache(), 40.f, 60.f, -1,
-                                    Category::PlayerMissile);
-    const Inspectable<Missile> theirs(media.window(), media.cache(), 40.f, 60.f, 1,
-                                      Category::EnemyMissile);
-    EXPECT_NE(theirs.sprite().getColor(), ours.sprite().getColor());
-    EXPECT_EQ(theirs.getBoundingRect(), ours.getBoundingRect());
+    struct Case
+    {
+        unsigned int shapeSide; // 0: no shape file; 8 x 30 is the beam's size here
+        bool shapes;
+        bool shaped;
+    };
+    const Case cases[] = {
+        {8, false, false},
+        {8, true, true},
+        {10, true, false},
+        {0, true, false},
+    };
+    for (const Case& c : cases)
+    {
+        TemporaryFolder folder("shot-shapes");
+        if (c.shapeSide > 0)
+        {
+            sf::Image shape;
+            shape.create(c.shapeSide, c.shapeSide == 8 ? 30 : c.shapeSide, sf::Color::Red);
+            std::filesystem::create_directories((folder / MediaFiles::EnemyShot).parent_path());
+            ASSERT_TRUE(shape.saveToFile((folder / MediaFiles::EnemyShot).string()));
+        }
+        ScopedWorkingDirectory inFolder(folder);
+        ShotLook look;
+        look.open(*media.cache());
+        look.choose(*media.cache(), c.shapes);
+        const Inspectable<Missile> ours(media.window(), media.cache(), 40.f, 60.f, -1,
+                                        Category::PlayerMissile);
+        const Inspectable<Missile> theirs(media.window(), media.cache(), 40.f, 60.f, 1,
+                                          Category::EnemyMissile);
+        EXPECT_NE(theirs.sprite().getColor(), ours.sprite().getColor());
+        EXPECT_EQ(theirs.getBoundingRect(), ours.getBoundingRect());
+        const sf::Color drawn = theirs.sprite().getTexture()->copyToImage().getPixel(0, 0);
+        EXPECT_EQ(drawn == sf::Color::Red, c.shaped) << c.shapeSide << " " << c.shapes;
+        EXPECT_EQ(ours.sprite().getTexture(), &media.cache()->get(Textures::Beam));
+    }
 }

@@ -103,6 +103,18 @@ TEST(SettingsText, EachLineCountsAloneAndWhatIsNotKnownIsKept)
                  v.keys.setPadButtons(Action::Fire, {0, 2});
              }),
          {}},
+        {"reduce-flashing = on\nlarge-text = yes\nshot-shapes = 1\nfire-mode = toggle\n"
+         "game-speed = 50\n",
+         with(
+             [](Values& v)
+             {
+                 v.reduceFlashing = v.largeText = v.shotShapes = true;
+                 v.fireMode = FireMode::Toggle, v.gameSpeed = 50;
+             }),
+         {}},
+        {"game-speed = 75\nfire-mode = Auto\ngame-speed = 40\n",
+         Values{},
+         {"game-speed = 75", "fire-mode = Auto", "game-speed = 40"}},
         {"pad-fire = 32\n", Values{}, {"pad-fire = 32"}},
         {"pad-left = 1\n", Values{}, {}}, // unknown: kept, not used
     };
@@ -119,6 +131,9 @@ TEST(SettingsText, EachLineCountsAloneAndWhatIsNotKnownIsKept)
     EXPECT_FALSE(Settings::parse(std::string("muted = true\n\0", 14)));
     // The touches the game adds to play are off until chosen.
     EXPECT_FALSE(Values{}.hitSound || Values{}.labelEdge || Values{}.lossHold);
+    EXPECT_FALSE(Values{}.reduceFlashing || Values{}.largeText || Values{}.shotShapes);
+    EXPECT_EQ(Values{}.fireMode, FireMode::Hold);
+    EXPECT_EQ(Values{}.gameSpeed, 100);
 
     // What the game writes it always reads back whole: unknown lines that would
     // make the file too large for it are left out.

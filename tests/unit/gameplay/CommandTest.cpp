@@ -323,7 +323,9 @@ TEST_F(KeyRecording, AFrameOfManyChangesReachesTheSceneBoundedAndInOrder)
 
 // A frame's key events as "L+ R-" (L, R, U: the arrows; +: down, -: up; F: the
 // focus goes away and comes back, and the game goes on), frames apart by '|'.
-// Whatever comes in one frame, the ship ends doing what the keys still held say.
+// Whatever comes in one frame, the ship ends doing what the keys still held say,
+// and fire what the fire mode makes of them: Toggle fires from one press to the
+// next, Auto all along (h, t, a: the player turns the mode to Hold, Toggle, Auto).
 TEST_F(KeyRecording, TheShipEndsDoingWhatTheKeysStillHeldSay)
 {
     struct Case
@@ -331,19 +333,38 @@ TEST_F(KeyRecording, TheShipEndsDoingWhatTheKeysStillHeldSay)
         const char* frames;
         int motion; // -1 left, 0 still, 1 right
         bool firing;
+        FireMode mode = FireMode::Hold;
     };
     const Case cases[] = {
-        {"L+ | L- R+ | R-", 0, false}, {"L+ | L- R+", 1, false},
-        {"L+ L-", 0, false},           {"U+ L+ | U- L-", 0, false},
-        {"U+ R+ | R- L+ L-", 0, true}, {"L+ L+ L+ | L+ L+ | L+ L-", 0, false},
-        {"L+ | U+ | F", 0, false},     {"L+ R- U+ F", 0, false},
-        {"L+ | F | R+", 1, false},     {"L+ L- R+ R- U+ U- L+ L- R+ R- L+", -1, false},
+        {"L+ | L- R+ | R-", 0, false},
+        {"L+ | L- R+", 1, false},
+        {"L+ L-", 0, false},
+        {"U+ L+ | U- L-", 0, false},
+        {"U+ R+ | R- L+ L-", 0, true},
+        {"L+ L+ L+ | L+ L+ | L+ L-", 0, false},
+        {"L+ | U+ | F", 0, false},
+        {"L+ R- U+ F", 0, false},
+        {"L+ | F | R+", 1, false},
+        {"L+ L- R+ R- U+ U- L+ L- R+ R- L+", -1, false},
+        {"U+ U-", 0, true, FireMode::Toggle},
+        {"U+ U- | U+ U-", 0, false, FireMode::Toggle},
+        {"U+ | U+ | U+ U- | L+ L-", 0, true, FireMode::Toggle},
+        {"U+ U- U+ | U- U+ U-", 0, true, FireMode::Toggle},
+        {"U+ U- | F", 0, false, FireMode::Toggle},
+        {"", 0, true, FireMode::Auto},
+        {"U+ U- | U+ | U- L+ L-", 0, true, FireMode::Auto},
+        {"U+ | F", 0, true, FireMode::Auto},
+        {"a | h", 0, false},
+        {"U+ | a | h", 0, true},
+        {"U+ | t", 0, false},
+        {"U+ U- | t", 0, true, FireMode::Toggle},
     };
     ActorMedia media;
     const sf::Time step = sf::milliseconds(20);
     for (const Case& c : cases)
     {
         Command command(mSession.events());
+        command.setFireMode(c.mode);
         GameClock clock;
         SceneNode layer;
         const auto* ship =
@@ -355,6 +376,10 @@ TEST_F(KeyRecording, TheShipEndsDoingWhatTheKeysStillHeldSay)
             for (std::string event; in >> event;)
                 if (event == "F")
                     loseFocusAndGoOn(command, layer);
+                else if (event.size() == 1)
+                    command.setFireMode(event == "h"   ? FireMode::Hold
+                                        : event == "t" ? FireMode::Toggle
+                                                       : FireMode::Auto);
                 else
                     command.recordKey(event[0] == 'L'   ? sf::Keyboard::Left
                                       : event[0] == 'R' ? sf::Keyboard::Right

@@ -1,7 +1,9 @@
+#include "actors/Enemy.hpp"
 #include "app/Level.hpp"
 #include "config/Preferences.hpp"
 #include "gameplay/Category.hpp"
 #include "gameplay/Command.hpp"
+#include "presentation/StatusDisplay.hpp"
 #include "session/Adjustments.hpp"
 #include "support/ActorTestKit.hpp"
 #include "support/ConsoleCapture.hpp"
@@ -18,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <thread>
@@ -215,6 +218,79 @@ TEST_F(PlayScreenRun, ArrowKeyGoingDownAndUpReachesTheScene)
         2000);
     EXPECT_TRUE(sawDown) << "the key going down never reached the scene";
     EXPECT_TRUE(sawUp) << "the key going up never reached the scene";
+}
+
+// A slower game hands play slower time: at half speed, on the test clock, the ship and an
+// enemy move half as far in a second, the ship fires half as often, the first enemy comes
+// twice as late, and the HUD says so. (The enemies' chance to fire: EnemyTest.)
+TEST_F(PlayScreenRun, AtHalfSpeedTheShipAndTheEnemiesMoveAndFireHalfAsFast)
+{
+    ScopedWorkingDirectory inMedia(TestFolders::withMedia());
+    struct Measured
+    {
+        float shipMoved, enemyMoved; // in the first 0.2 s
+        int framesBetweenShots = 0;
+        int firstSpawnFrame = 0;
+        std::string shown;
+    };
+    const auto measure = [&](int percent)
+    {
+        std::srand(3);
+        sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix test");
+        TestSession session(window);
+        SettingValues chosen = session.context().preferences.values();
+        chosen.gameSpeed = percent;
+        session.context().adjustments.change(chosen);
+        PlayScreen game(session);
+        SceneNode& ship =
+            SceneInspection::childOf(SceneInspection::childOf(game.sceneGraph(), 1), 0);
+        ship.handleInput(sf::Keyboard::Right, true);
+        ship.handleInput(sf::Keyboard::Up, true);
+        const Enemy* enemy =
+            attachTo(game.sceneGraph(),
+                     std::make_unique<Enemy>(&window, &game.resources(), sf::Vector2f(50.f, 100.f),
+                                             0, sf::Vector2f(0.f, 30.f)));
+        const float shipStart = ship.getSpritePosition().x;
+        const std::size_t nodes = SceneInspection::childrenOf(game.sceneGraph()).size();
+        Measured seen{};
+        std::vector<int> shots;
+        std::size_t missiles = 0;
+        game.runFrames(
+            [&](int frame)
+            {
+                if (frame == 11)
+                {
+                    seen.shipMoved = ship.getSpritePosition().x - shipStart;
+                    seen.enemyMoved = enemy->getSpritePosition().y - 100.f;
+                    ship.handleInput(sf::Keyboard::Right, false);
+                }
+                // The first three shots fly before the first has left the field.
+                const std::size_t flying = SceneInspection::childrenOf(ship).size();
+                if (flying > missiles && shots.size() < 3)
+                    shots.push_back(frame);
+                missiles = flying;
+                if (!seen.firstSpawnFrame &&
+                    SceneInspection::childrenOf(game.sceneGraph()).size() > nodes)
+                    seen.firstSpawnFrame = frame;
+                if (frame == 400)
+                    game.endPlay();
+                return sf::milliseconds(20);
+            });
+        if (shots.size() >= 3)
+            seen.framesBetweenShots = shots[2] - shots[1];
+        if (const sf::Text* speed = game.status().speed())
+            seen.shown = speed->getString();
+        return seen;
+    };
+    const Measured full = measure(100);
+    const Measured half = measure(50);
+    EXPECT_NEAR(half.shipMoved / full.shipMoved, 0.5f, 0.05f);
+    EXPECT_NEAR(half.enemyMoved / full.enemyMoved, 0.5f, 0.05f);
+    ASSERT_GT(full.framesBetweenShots, 0);
+    EXPECT_NEAR(static_cast<float>(full.framesBetweenShots) / half.framesBetweenShots, 0.5f, 0.05f);
+    EXPECT_NEAR(static_cast<float>(full.firstSpawnFrame) / half.firstSpawnFrame, 0.5f, 0.05f);
+    EXPECT_EQ(full.shown, "");
+    EXPECT_EQ(half.shown, "Speed 50%");
 }
 
 TEST_F(PlayScreenRun, OnAClosedWindowReturnsAtOnceAndResetsTheLevel)

@@ -2,6 +2,7 @@
 #include "config/Preferences.hpp"
 #include "config/SettingsTable.hpp"
 #include "gameplay/Command.hpp"
+#include "presentation/HoverSound.hpp"
 #include "presentation/PauseOverlay.hpp"
 #include "presentation/ScoreBoard.hpp"
 #include "resources/ResourceCache.hpp"
@@ -163,6 +164,9 @@ TEST_F(PausedPlay, APadAloneWorksThePauseMenu)
     EXPECT_FALSE(mGame.isPaused()) << "B goes back from the pause menu, into play";
     push(7);
     lean();
+    EXPECT_EQ(static_cast<const ScreenContext&>(mSession).hoverSound.get().getStatus(),
+              sf::Sound::Playing)
+        << "a move through the pause menu sounds";
     lean();
     push(0);
     EXPECT_TRUE(mGame.quitToTitle());

@@ -5,6 +5,7 @@
 #include "presentation/CaptionFont.hpp"
 #include "presentation/RecordCaption.hpp"
 #include "presentation/RuleHints.hpp"
+#include "presentation/StatusDisplay.hpp"
 #include "presentation/VolumeNotice.hpp"
 #include "resources/MediaFiles.hpp"
 #include "screens/MenuButtons.hpp"
@@ -62,89 +63,111 @@ TEST(Translations, TheFontHoldsEveryLetter)
     FT_Done_FreeType(library);
 }
 
-// Every text the game writes over its screens, in every language, at its size,
-// stays within its row, its column or its panel.
+// Every text the game writes over its screens, in every language, at its size
+// and with large text, stays within its row, its column or its panel.
 TEST(Translations, EveryTextFitsItsRowOrPanel)
 {
     const ScopedWorkingDirectory inBuild(TestFolders::withMedia());
     std::vector<std::string> languages = Catalogues::languages();
     languages.push_back("en");
     for (const std::string& language : languages)
-    {
-        ScopedLanguage speaking(language);
-        sf::RenderWindow window;
-        TestSession session(window);
-        ScreenContext& context = session.context();
-        const sf::Font& font = context.captionFont.get();
-        std::vector<MenuPage::Line> lines;
-        const auto page = [&](const MenuPage& each)
+        for (bool large : {false, true})
         {
-            const auto more = each.lines(font, true);
-            lines.insert(lines.end(), more.begin(), more.end());
-        };
-        // The options as they come, then every switch on and the language by
-        // its name: the values at their widest.
-        for (bool switchesOn : {false, true})
-        {
-            SettingValues values = context.preferences.values();
-            values.hitSound = values.labelEdge = values.lossHold = values.muted = switchesOn;
-            values.language = switchesOn ? language : "system";
-            context.adjustments.change(values);
-            const OptionsMenu options(context, nullptr);
-            for (const MenuPage& each : options.pages())
-                page(each);
+            ScopedLanguage speaking(language);
+            sf::RenderWindow window;
+            TestSession session(window);
+            ScreenContext& context = session.context();
+            const sf::Font& font = context.captionFont.get();
+            std::vector<MenuPage::Line> lines;
+            const auto page = [&](const MenuPage& each)
+            {
+                const auto more = each.lines(font, true);
+                lines.insert(lines.end(), more.begin(), more.end());
+            };
+            // The options as they come, then every switch on and the language by
+            // its name: the values at their widest; over a game the Mode page asks.
+            for (bool switchesOn : {false, true})
+            {
+                SettingValues values = context.preferences.values();
+                values.hitSound = values.labelEdge = values.lossHold = values.muted = switchesOn;
+                values.reduceFlashing = values.shotShapes = switchesOn;
+                values.fireMode = switchesOn ? FireMode::Toggle : FireMode::Hold;
+                values.gameSpeed = switchesOn ? 50 : 100;
+                values.largeText = large;
+                values.language = switchesOn ? language : "system";
+                context.adjustments.change(values);
+                const OptionsMenu options(context, nullptr, switchesOn);
+                for (const MenuPage& each : options.pages())
+                    page(each);
+            }
+            // The Keys page asks in its heading's place, with the longest key names.
+            Source key, alt, pad, unknown;
+            key.code = sf::Keyboard::Subtract, alt.code = sf::Keyboard::Enter, alt.alt = true;
+            pad.device = Device::Pad, pad.code = 31;
+            std::vector<std::string> questions = {
+                KeyCapture::refusal(KeyCapture::Outcome::StickOnly, pad)};
+            for (const Source& each : {key, alt, pad, unknown})
+                questions.push_back(KeyCapture::refusal(KeyCapture::Outcome::Kept, each));
+            for (KeyBindings::Action action : KeyBindings::Actions)
+                questions.push_back(KeyCapture::question(action));
+            MenuPage asking("", {});
+            asking.setLarge(large);
+            for (const std::string& question : questions)
+                asking.setPrompt(question), page(asking);
+            // The pause's entries, below the first level's rule line, its title and its line.
+            PauseMenu pause(context, nullptr);
+            page(pause.entries());
+            const sf::Text firstRule = RuleHints::firstLevelRule(font, large);
+            const sf::FloatRect rule = firstRule.getGlobalBounds();
+            for (const MenuPage::Line& line : pause.entries().lines(font))
+                EXPECT_GT(line.text.getGlobalBounds().top, rule.top + rule.height)
+                    << language << (large ? ", large" : "");
+            for (const char* resumeKey : {"BACKSPACE", "START"})
+            {
+                pause.setResumeKey(resumeKey);
+                lines.push_back({pause.overlay().getTitle(), Margin, Right});
+                lines.push_back({pause.overlay().getHint(), Margin, Right});
+            }
+            for (const sf::Text& hint : {firstRule, RuleHints::gameOverKeys(font, false, large),
+                                         RuleHints::gameOverKeys(font, true, large)})
+                lines.push_back({hint, Margin, Right});
+            for (const RecordCaption& caption :
+                 {RecordCaption::forMenu(font, 999999, large),
+                  RecordCaption::forMenu(font, 999999, large, PlayRules{PlayMode::Relaxed, {}}),
+                  RecordCaption::forGameOver(font, {999, 999, true}, large, PlayMode::Relaxed)})
+                for (const sf::Text& line : caption.lines())
+                    lines.push_back({line, Margin, Right});
+            // The sound's word stays right of the boss's bar, 250 to 550 across the top.
+            VolumeNotice notice;
+            for (bool muted : {true, false})
+            {
+                notice.show(MasterVolume(muted, MasterVolume::Loudest), font, large);
+                lines.push_back({notice.getText(), 556.f, Field::Width});
+            }
+            // The play's corners: "Practice" under the label, the speed on the right half,
+            // clear of the bonuses' row, and large, the boss's word left of its bar and
+            // right of a two-digit level's plate.
+            const sf::Texture none;
+            StatusDisplay status(none, none, none, font, none);
+            status.setLarge(large);
+            status.setSpeed(50);
+            status.show(1.f, {});
+            status.showReserves(std::nullopt);
+            lines.push_back({status.unlimitedReserves(), 0.f, Field::Width / 2.f});
+            lines.push_back({*status.speed(), Field::Width / 2.f, Field::Width});
+            if (const sf::Text* boss = status.bossLabel())
+                lines.push_back({*boss, 160.f, status.bossBar()->first.getPosition().x});
+            const sf::FloatRect area = MenuButtons::optionsArea();
+            lines.push_back({MenuButtons::optionsLabel(font, false), area.left + 3.f,
+                             area.left + area.width - 3.f});
+            for (const MenuPage::Line& line : lines)
+            {
+                const sf::FloatRect box = line.text.getGlobalBounds();
+                const auto utf8 = line.text.getString().toUtf8();
+                EXPECT_TRUE(box.left >= line.left && box.left + box.width <= line.right)
+                    << language << (large ? ", large" : "") << ": \""
+                    << std::string(utf8.begin(), utf8.end()) << "\" spans " << box.left << " to "
+                    << box.left + box.width << ", its room " << line.left << " to " << line.right;
+            }
         }
-        // The Keys page asks in its heading's place, with the longest key names.
-        Source key, alt, pad, unknown;
-        key.code = sf::Keyboard::Subtract, alt.code = sf::Keyboard::Enter, alt.alt = true;
-        pad.device = Device::Pad, pad.code = 31;
-        std::vector<std::string> questions = {
-            KeyCapture::refusal(KeyCapture::Outcome::StickOnly, pad)};
-        for (const Source& each : {key, alt, pad, unknown})
-            questions.push_back(KeyCapture::refusal(KeyCapture::Outcome::Kept, each));
-        for (KeyBindings::Action action : KeyBindings::Actions)
-            questions.push_back(KeyCapture::question(action));
-        MenuPage asking("", {});
-        for (const std::string& question : questions)
-            asking.setPrompt(question), page(asking);
-        // The pause's entries, below the first level's rule line, its title and its line.
-        PauseMenu pause(context, nullptr);
-        page(pause.entries());
-        const sf::FloatRect rule = RuleHints::firstLevelRule(font).getGlobalBounds();
-        for (const MenuPage::Line& line : pause.entries().lines(font))
-            EXPECT_GT(line.text.getGlobalBounds().top, rule.top + rule.height) << language;
-        for (const char* resumeKey : {"BACKSPACE", "START"})
-        {
-            pause.setResumeKey(resumeKey);
-            lines.push_back({pause.overlay().getTitle(), Margin, Right});
-            lines.push_back({pause.overlay().getHint(), Margin, Right});
-        }
-        for (const sf::Text& hint :
-             {RuleHints::firstLevelRule(font), RuleHints::gameOverKeys(font, false),
-              RuleHints::gameOverKeys(font, true)})
-            lines.push_back({hint, Margin, Right});
-        for (const RecordCaption& caption : {RecordCaption::forMenu(font, 999999),
-                                             RecordCaption::forGameOver(font, {999, 999, true})})
-            for (const sf::Text& line : caption.lines())
-                lines.push_back({line, Margin, Right});
-        // The sound's word stays right of the boss's bar, 250 to 550 across the top.
-        VolumeNotice notice;
-        for (bool muted : {true, false})
-        {
-            notice.show(MasterVolume(muted, MasterVolume::Loudest), font);
-            lines.push_back({notice.getText(), 556.f, Field::Width});
-        }
-        const sf::FloatRect area = MenuButtons::optionsArea();
-        lines.push_back({MenuButtons::optionsLabel(font, false), area.left + 3.f,
-                         area.left + area.width - 3.f});
-        for (const MenuPage::Line& line : lines)
-        {
-            const sf::FloatRect box = line.text.getGlobalBounds();
-            const auto utf8 = line.text.getString().toUtf8();
-            EXPECT_TRUE(box.left >= line.left && box.left + box.width <= line.right)
-                << language << ": \"" << std::string(utf8.begin(), utf8.end()) << "\" spans "
-                << box.left << " to " << box.left + box.width << ", its room " << line.left
-                << " to " << line.right;
-        }
-    }
 }

@@ -125,7 +125,7 @@ TEST_F(BattleEffectsTest, DrawnOnlyChangingNoCountTimerDropOrCollision)
                                boss->getHitPoints(), boss->isOnStation());
     };
     BattleEffects effects;
-    for (float step : {0.f, 0.1f, 0.1f})
+    for (float step : {0.f, 0.1f, 0.4f}) // hits a flash apart
     {
         root.update(sf::seconds(step)); // the play frame's own walk comes first
         if (step > 0.f && tough->getHitPoints() > 1)
@@ -147,7 +147,7 @@ TEST_F(BattleEffectsTest, DrawnOnlyChangingNoCountTimerDropOrCollision)
 
 // Frames as the play screen runs them, the boss taking hits from the rules between them.
 // The tick sounds only when the player chose it.
-TEST_F(BattleEffectsTest, AHitItSurvivesFlashesForEightyMillisecondsAndTicksOncePerFlash)
+TEST_F(BattleEffectsTest, AHitItSurvivesFlashesForEightyMillisecondsAndTicksAtMostThatOften)
 {
     struct Frame
     {
@@ -156,9 +156,10 @@ TEST_F(BattleEffectsTest, AHitItSurvivesFlashesForEightyMillisecondsAndTicksOnce
         int ticks;
     };
     const Frame frames[] = {
-        {0.f, false, false, 0},   {0.016f, true, true, 1},   {0.05f, false, true, 1},
-        {0.02f, true, true, 1}, // 0.07 s after the tick: no second
-        {0.079f, false, true, 1}, {0.002f, false, false, 1}, {0.01f, true, true, 2},
+        {0.f, false, false, 0},    {0.016f, true, true, 1}, {0.05f, false, true, 1},
+        {0.02f, true, true, 1}, // 0.07 s after the tick: no second, and no second flash
+        {0.079f, false, false, 1}, {0.01f, true, false, 2}, // ticks, but flashes 3 a second
+        {0.2f, true, true, 3},
     };
     ScopedWorkingDirectory inMedia(TestFolders::withMedia()); // where the hit's sound is
     for (const bool ticking : {false, true})
@@ -176,9 +177,63 @@ TEST_F(BattleEffectsTest, AHitItSurvivesFlashesForEightyMillisecondsAndTicksOnce
                 boss->destroy();
             effects.update(sf::seconds(frame.seconds), scene);
             EXPECT_EQ(effects.flashes().size(), frame.flashing ? 1u : 0u) << frame.seconds;
-            EXPECT_EQ(effects.hitTicks(), ticking ? frame.ticks : 0) << frame.seconds;
+            EXPECT_EQ(effects.hits().ticks(), ticking ? frame.ticks : 0) << frame.seconds;
         }
-        EXPECT_EQ(effects.bossHealth(), (21.f - 3.f) / 21.f);
+        EXPECT_EQ(effects.bossHealth(), (21.f - 4.f) / 21.f);
+    }
+}
+
+// An enemy that takes hits as fast as it is asked to, and never dies of them.
+class Target : public TestNodes::BoxNode
+{
+public:
+    Target() : BoxNode(sf::FloatRect(300.f, 100.f, 60.f, 40.f), Category::Enemy) {}
+    void hit() { --mLeft; }
+    Health getHealth() const override { return {mLeft, 1000, false}; }
+
+private:
+    unsigned int mLeft = 1000;
+};
+
+// Five seconds of hits at 20 frames a second. A flash starts at most three times a second
+// on one enemy; with less flashing, the tint starts where none shows and stays steady
+// while the hits go on.
+TEST_F(BattleEffectsTest, FlashesStartAtMostThreeTimesASecondOnOneEnemy)
+{
+    struct Case
+    {
+        int hitsPerSecond;
+        bool steady;
+        int starts;
+    };
+    const Case cases[] = {
+        {1, false, 5},   {2, false, 10}, {4, false, 10}, {10, false, 13},
+        {20, false, 15}, {1, true, 5},   {2, true, 1},   {20, true, 1},
+    };
+    const sf::Time frame = sf::milliseconds(50);
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(std::to_string(c.hitsPerSecond) + (c.steady ? " steady" : ""));
+        BattleEffects effects;
+        effects.setReducedFlashing(c.steady);
+        SceneNode scene;
+        Target* target = attachTo(scene, std::make_unique<Target>());
+        effects.update(sf::Time::Zero, scene); // first seen, before any hit
+        std::set<int> tints;                   // the tint's strengths while the hits go on
+        for (int n = 0; n < 100; ++n)
+        {
+            if (n % (20 / c.hitsPerSecond) == 0)
+                target->hit();
+            effects.update(frame, scene);
+            const auto looks = effects.flashes();
+            if (c.steady && c.hitsPerSecond >= 2)
+            {
+                ASSERT_EQ(looks.size(), 1u) << n;
+                tints.insert(looks[0].getColor().a);
+            }
+        }
+        EXPECT_EQ(effects.hits().starts(), c.starts);
+        EXPECT_LE(tints.size(), 1u) << "a steady tint";
     }
 }
 

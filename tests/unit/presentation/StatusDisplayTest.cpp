@@ -8,6 +8,8 @@
 
 #include <vector>
 
+// With large text, under the label's plate, and the bar says "BOSS" left of it, clear of
+// the label.
 TEST(StatusDisplay, ShowsTheBonusesInForceUnderTheLabelAndABarWhileABossIsThere)
 {
     ActorMedia media;
@@ -23,6 +25,7 @@ TEST(StatusDisplay, ShowsTheBonusesInForceUnderTheLabelAndABarWhileABossIsThere)
         std::vector<std::wstring> counts;
         std::optional<float> boss;
         std::optional<int> reserves; // none: they never run out
+        bool large = false;
     };
     const Case cases[] = {
         {{false, 0, 0}, 0, {}, std::nullopt, 0},
@@ -30,9 +33,12 @@ TEST(StatusDisplay, ShowsTheBonusesInForceUnderTheLabelAndABarWhileABossIsThere)
         {{true, 6, 10}, 3, {L"\u00d76", L"\u00d710"}, 0.25f, 2},
         {{false, 0, 0}, 0, {}, std::nullopt, 0}, // a ram took the bonuses; the boss died
         {{true, 0, 1}, 2, {}, std::nullopt, std::nullopt},
+        {{true, 6, 10}, 3, {L"\u00d76", L"\u00d710"}, 0.25f, 2, true},
+        {{false, 1, 0}, 1, {}, std::nullopt, std::nullopt, true},
     };
     for (const Case& c : cases)
     {
+        display.setLarge(c.large);
         display.show(c.boss, c.bonuses);
         display.showReserves(c.reserves);
         ASSERT_EQ(display.badges().size(), c.badges);
@@ -48,10 +54,10 @@ TEST(StatusDisplay, ShowsTheBonusesInForceUnderTheLabelAndABarWhileABossIsThere)
         float right = 0.f;
         for (const sf::FloatRect& box : row)
         {
-            // Side by side under the label ("Level 1" at 20 units ends 26 units down): the
-            // reserves, then the bonuses.
+            // Side by side under the label ("Level 1" at 20 units ends 26 units down; large,
+            // its plate 48): the reserves, then the bonuses.
             EXPECT_GE(box.left, right);
-            EXPECT_GE(box.top, 26.f);
+            EXPECT_GE(box.top, c.large ? 48.f : 26.f);
             right = box.left + box.width;
         }
         std::vector<std::wstring> counts;
@@ -62,6 +68,13 @@ TEST(StatusDisplay, ShowsTheBonusesInForceUnderTheLabelAndABarWhileABossIsThere)
         if (const auto bar = display.bossBar())
         {
             EXPECT_FLOAT_EQ(bar->second.getSize().x, bar->first.getSize().x * *c.boss);
+        }
+        ASSERT_EQ(display.bossLabel() != nullptr, c.large && c.boss);
+        if (const sf::Text* word = display.bossLabel())
+        {
+            const sf::FloatRect box = word->getGlobalBounds();
+            EXPECT_LT(box.left + box.width, display.bossBar()->first.getPosition().x);
+            EXPECT_GT(box.left, 160.f) << "clear of a two-digit level's plate";
         }
     }
 }

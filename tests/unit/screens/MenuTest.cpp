@@ -3,6 +3,7 @@
 
 #include "foundation/Field.hpp"
 #include "gameplay/Command.hpp"
+#include "presentation/HoverSound.hpp"
 #include "screens/Menu.hpp"
 #include "support/ConsoleCapture.hpp"
 #include "support/EventPump.hpp"
@@ -34,7 +35,7 @@ const sf::Vector2i OnPlay(400, 550);
 const sf::Vector2i OnExit(400, 660);
 const sf::Vector2i BetweenButtons(250, 600);
 const sf::Vector2i OnOptions(400, 602);
-// On the Options button's frame, which the lit button inks gold.
+// Near the Options button's top-left corner, which its lit picture covers.
 const sf::Vector2i OptionsFrame(330, 602);
 const sf::Vector2i AboveButtons(100, 100);
 
@@ -75,7 +76,7 @@ Shown shownIn(const sf::RenderWindow& window)
     const sf::Color optionsFrame = frame.copyToImage().getPixel(static_cast<unsigned>(frameAt.x),
                                                                 static_cast<unsigned>(frameAt.y));
     if (near(pixel, ScreenTestMedia::Neutral))
-        return near(optionsFrame, sf::Color(255, 206, 84)) ? Shown::OptionsLit : Shown::Neutral;
+        return near(optionsFrame, ScreenTestMedia::OptionsLit) ? Shown::OptionsLit : Shown::Neutral;
     if (near(pixel, ScreenTestMedia::PlayLit))
         return Shown::PlayLit;
     if (near(pixel, ScreenTestMedia::ExitLit))
@@ -711,7 +712,8 @@ TEST_F(MenuScreen, TheOptionsOpenOverTheMenuAndGoBackToIt)
 }
 
 // A walk down the options by keys: each entry changes what it names at once,
-// and a key chosen for an action can be taken back or reset.
+// a key chosen for an action can be taken back or reset, and every entry lit
+// anew sounds as the title menu's buttons do.
 TEST_F(MenuScreen, EachOptionChangesItsSettingAtOnce)
 {
     using K = sf::Keyboard;
@@ -749,6 +751,16 @@ TEST_F(MenuScreen, EachOptionChangesItsSettingAtOnce)
         {{K::Escape, K::Down, K::Down, K::Enter},
          [&] { return fireKeys() == defaultFire; },
          "reset to defaults"},
+        {{K::Escape, K::Up},
+         [&] { return context.hoverSound.get().getStatus() == sf::Sound::Playing; },
+         "a move sounds"},
+        {{K::Down, K::Down, K::Down, K::Down, K::Enter, K::Down, K::Enter},
+         [&] { return chosen.values().largeText; },
+         "large text"},
+        {{K::Down, K::Down, K::Enter, K::Enter},
+         [&] { return chosen.values().fireMode == FireMode::Auto; },
+         "fire: on from hold, through toggle, to auto"},
+        {{K::Down, K::Left, K::Left}, [&] { return chosen.values().gameSpeed == 80; }, "80%"},
         {{K::Down, K::Down, K::Down, K::Enter},
          [&] { return fireKeys() == defaultFire; },
          "Down past the last entry stays on Back, which goes back"},
@@ -757,6 +769,7 @@ TEST_F(MenuScreen, EachOptionChangesItsSettingAtOnce)
     menu.frame();
     for (const Step& step : walk)
     {
+        context.hoverSound.get().stop();
         for (const K::Key key : step.keys)
             afterKey(menu, key);
         EXPECT_TRUE(step.holds()) << step.what;

@@ -155,7 +155,10 @@ TEST(GeneratedTextures, EachAppearsOnScreenAtItsIntendedSize)
         {MediaFiles::BulletSpeed, 1.f, 32.f, 40.f, 32.f, 40.f},
         {MediaFiles::Bolt, 1.f, 32.f, 40.f, 32.f, 40.f},
         {MediaFiles::Beam, 1.f, 2.f, 10.f, 12.f, 32.f},
+        {MediaFiles::EnemyShot, 1.f, 2.f, 10.f, 12.f, 32.f},
     };
+    // The enemies' shot shape is drawn on the beam's bounds: the game takes it only at that size.
+    EXPECT_EQ(loadImage(MediaFiles::EnemyShot).getSize(), loadImage(MediaFiles::Beam).getSize());
     for (const Case& c : cases)
     {
         const sf::Vector2u size = loadImage(c.file).getSize();
@@ -304,13 +307,22 @@ TEST(GeneratedMenuScreens, HighlightedImageLightsOnlyItsOwnButton)
     {
         const char* file;
         Area button;
+        bool overNeutral; // a picture of the button alone, drawn at its area's corner
     };
-    const Case cases[] = {{MediaFiles::LoadScreenPlay, {296, 516, 509, 579}},
-                          {MediaFiles::LoadScreenExit, {317, 625, 480, 693}}};
+    const Case cases[] = {{MediaFiles::LoadScreenPlay, {296, 516, 509, 579}, false},
+                          {MediaFiles::LoadScreenExit, {317, 625, 480, 693}, false},
+                          {MediaFiles::OptionsLit, {322, 582, 475, 622}, true}};
     const sf::Image neutral = loadImage(MediaFiles::LoadScreenNeutral);
     for (const Case& c : cases)
     {
-        const sf::Image lit = loadImage(c.file);
+        sf::Image lit = loadImage(c.file);
+        if (c.overNeutral)
+        {
+            const sf::Image button = lit;
+            lit = neutral;
+            lit.copy(button, static_cast<unsigned>(c.button.left),
+                     static_cast<unsigned>(c.button.top), {}, true);
+        }
         // JPEG codes 16 x 16 blocks: blocks clear of the button decode to the same pixels.
         const Area blocks{(c.button.left + 1) / 16 * 16 - 1, (c.button.top + 1) / 16 * 16 - 1,
                           (c.button.right + 15) / 16 * 16, (c.button.bottom + 15) / 16 * 16};
