@@ -7,6 +7,7 @@
 #include "foundation/Field.hpp"
 #include "gameplay/Command.hpp"
 #include "gameplay/EnemySpawner.hpp"
+#include "gameplay/PlayRecorder.hpp"
 #include "menus/PauseMenu.hpp"
 #include "platform/Desktop.hpp"
 #include "platform/FrameCap.hpp"
@@ -16,6 +17,7 @@
 #include "presentation/ScoreBoard.hpp"
 #include "presentation/StatusDisplay.hpp"
 #include "presentation/VolumeNotice.hpp"
+#include "replay/ReplayFiles.hpp"
 #include "session/EventPump.hpp"
 #include "session/FrameEnd.hpp"
 #include "session/ScreenContext.hpp"
@@ -40,6 +42,7 @@ Game::Game(ScreenContext& context) : mContext(&context), mWindow(&context.window
     // The spawner's clocks start only now, after loading and building.
     mEnemySpawner = std::make_unique<EnemySpawner>(mWindow, &mResources, mClock);
     mCommand = std::make_unique<Command>(context.events);
+    mRecorder = std::make_unique<PlayRecorder>();
     mExplosionSound.setBuffer(mResources.get(SoundBuffers::Explosion));
     mPauseMenu = std::make_unique<PauseMenu>(context, &mExplosionSound);
     mStatus = std::make_unique<StatusDisplay>(
@@ -84,7 +87,7 @@ void Game::run()
         const bool eventsCame = processEvents();
         if (!isPaused())
         {
-            update(deltaTime);
+            playFrame(deltaTime);
             deltaTime = sf::Time::Zero;
         }
         // Paused, the picture stands still but for the menu and the word on the sound.
@@ -101,8 +104,14 @@ void Game::run()
     }
     // The level this game reached, read before it goes back to 1. A window
     // closed before play began leaves no game to count.
-    if (played)
-        mContext->bestLevel.record(Level::getLevel(), std::cerr);
+    if (played && mRecorder)
+    {
+        const auto outcome = mContext->bestLevel.record(Level::getLevel(), std::cerr);
+        const bool lost = !mRunning && !mQuitToTitle;
+        if (const auto replay =
+                mRecorder->finish(lost ? Replay::Ending::Lost : Replay::Ending::Left))
+            ReplayFiles::keep(*replay, outcome.setsRecord, std::cerr);
+    }
     mLevel.resetLevel();
     if (mWindow->isOpen() && mContext->preferences.values().lossHold &&
         mEffects.showLoss(mSceneGraph))
@@ -136,8 +145,10 @@ bool Game::processEvents()
     if (isPaused())
         mPauseMenu->point(mWindow->mapPixelToCoords(mContext->desktop.pointer(*mWindow)));
     const bool eventsCame =
-        mCommand->pollEvents([this](const Input& input) { return readWhilePaused(input); });
-    mCommand->handOverKeysLetGo(mSceneGraph);
+        mCommand->pollEvents([this](const Input& input) { return readWhilePaused(input); },
+                             [this](const Input& input) { return takesFirst(input); });
+    if (handOverKeysLetGo() && mRecorder)
+        mRecorder->keysLetGo();
     setPaused(mCommand->isPauseAsked() && !mQuitToTitle);
     // The key that goes on, of the device the player used last.
     if (isPaused())
@@ -170,15 +181,35 @@ void Game::update(sf::Time deltaTime)
 {
     if (isPaused())
         return;
+    if (mRecorder)
+        mRecorder->beforeFrame();
     // Every timer of play reads the frame's time, the same all through the frame.
     mClock.advance(deltaTime);
     mSceneGraph.update(deltaTime);
     mEnemySpawner->update(&mSceneGraph);
-    mCommand->handOver(mSceneGraph);
+    const KeyEvent handed = handOver();
     handleCollisions();
+    if (mRecorder)
+        mRecorder->played(deltaTime, handed.key, handed.pressed, mSceneGraph, mClock.now());
     mEffects.update(deltaTime, mSceneGraph);
     mStatus->show(mEffects.bossHealth(),
                   {Player::sShipCount > 1, Player::fireRateSteps(), Player::speedSteps()});
+}
+
+Game::KeyEvent Game::handOver()
+{
+    const Command::KeyEvent handed = mCommand->handOver(mSceneGraph);
+    return {handed.key, handed.pressed};
+}
+
+bool Game::handOverKeysLetGo()
+{
+    return mCommand->handOverKeysLetGo(mSceneGraph);
+}
+
+void Game::stopRecording()
+{
+    mRecorder.reset();
 }
 
 void Game::render()
@@ -199,6 +230,8 @@ void Game::setPaused(bool paused)
 {
     if (paused == isPaused())
         return;
+    if (paused && mRecorder)
+        mRecorder->paused();
     if (paused)
         mClock.stop();
     else

@@ -22,6 +22,7 @@ class Command;
 class EnemySpawner;
 class FrameCap;
 class PauseMenu;
+class PlayRecorder;
 class ScoreBoard;
 class StatusDisplay;
 struct ScreenContext;
@@ -54,7 +55,29 @@ protected:
     void render();
     void handleCollisions();
 
+    // Where a played frame's time and the scene's key events come from: the
+    // player, recorded for the game's replay. A replay supplies its own.
+    virtual void playFrame(sf::Time measured) { update(measured); }
+    struct KeyEvent
+    {
+        sf::Keyboard::Key key;
+        bool pressed;
+    };
+    virtual KeyEvent handOver();
+    virtual bool handOverKeysLetGo();
+    // Offered every input before play reads it; true when it took it.
+    virtual bool takesFirst(const Input&) { return false; }
+    // A game played again is not recorded, and counts for no best level.
+    void stopRecording();
+    // Ends play for the title menu, as the pause menu's Quit to title does.
+    void leaveToTitle()
+    {
+        mQuitToTitle = true;
+        mRunning = false;
+    }
+
     SceneNode& sceneGraph() { return mSceneGraph; }
+    const GameClock& clock() const { return mClock; }
     ResourceCache& resources() { return mResources; }
     const sf::Sound& explosionSound() const { return mExplosionSound; }
     const BattleEffects& effects() const { return mEffects; }
@@ -80,6 +103,7 @@ private:
     std::unique_ptr<SceneNode> mBackground;
     std::unique_ptr<EnemySpawner> mEnemySpawner;
     std::unique_ptr<Command> mCommand;
+    std::unique_ptr<PlayRecorder> mRecorder; // none for a game played again
     // Declared before everything that plays or draws from it, so it is destroyed last.
     ResourceCache mResources;
     SceneNode mSceneGraph;
