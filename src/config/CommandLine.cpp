@@ -62,7 +62,8 @@ CommandLine::Result CommandLine::parse(const std::vector<std::string>& arguments
 {
     Result result;
     Options& options = result.options;
-    // --help outranks --version, which outranks --check-media, in whatever order they come.
+    // --help outranks --version, which outranks --check-media, which outranks
+    // --verify-replay, in whatever order they come.
     auto ask = [&options](Options::Action action)
     {
         if (options.action == Options::Action::Play || action < options.action)
@@ -91,7 +92,19 @@ CommandLine::Result CommandLine::parse(const std::vector<std::string>& arguments
             return number;
         };
 
-        if (argument.value && name != "--volume" && name != "--max-fps")
+        // Options that take a file accept "--name FILE" and "--name=FILE".
+        auto takeFile = [&]() -> std::optional<std::string>
+        {
+            std::optional<std::string> value = argument.value;
+            if (!value && i + 1 < arguments.size())
+                value = arguments[++i];
+            if (!value || value->empty())
+                result.error = name + " needs a replay file";
+            return value && !value->empty() ? value : std::nullopt;
+        };
+
+        if (argument.value && name != "--volume" && name != "--max-fps" && name != "--replay" &&
+            name != "--verify-replay")
             result.error = ShownText::quoted(name) + " takes no value";
         else if (name == "--help" || name == "-h")
             ask(Options::Action::ShowHelp);
@@ -105,6 +118,12 @@ CommandLine::Result CommandLine::parse(const std::vector<std::string>& arguments
             options.fullscreen = false;
         else if (name == "--mute")
             options.muted = true;
+        else if (name == "--replay" || name == "--verify-replay")
+        {
+            options.replay = takeFile();
+            if (name == "--verify-replay")
+                ask(Options::Action::VerifyReplay);
+        }
         else if (name == "--volume")
         {
             if (const auto volume = takeNumber(0, MaxVolume, "a whole number from 0 to 100"))
@@ -143,7 +162,11 @@ std::string CommandLine::usage()
            "  --mute           start with the sound off\n"
            "  --volume N       master volume, 0 to 100\n"
            "  --max-fps N      cap play at N frames per second (default: no cap)\n"
+           "  --replay FILE    watch a recorded game first (Escape leaves it)\n"
            "  --check-media    load every media file, report each and exit\n"
+           "  --verify-replay FILE\n"
+           "                   play a recorded game again without drawing it, say whether\n"
+           "                   every check matches (exit status 0) or which frame differs (1)\n"
            "  --help           show this help and exit\n"
            "  --version        show the version and exit\n"
            "\n"
@@ -163,7 +186,9 @@ std::string CommandLine::usage()
            "                   A mutes, down and up turn the volume, B toggles fullscreen\n"
            "\n"
            "Settings are kept in $XDG_CONFIG_HOME/vantorix/settings.ini:\n" +
-           settingNames() + "The best level is kept in $XDG_DATA_HOME/vantorix/best-level.\n";
+           settingNames() +
+           "The best level is kept in $XDG_DATA_HOME/vantorix/best-level,\n"
+           "every game's replay in $XDG_DATA_HOME/vantorix/replays/.\n";
 }
 
 std::string CommandLine::version()

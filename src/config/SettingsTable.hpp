@@ -21,7 +21,8 @@ enum class Page
     None,    // only in the file
     Options, // the first page
     Keys,
-    Extras, // touches that the game may add to play, off unless chosen
+    Extras,  // touches that the game may add to play, off unless chosen
+    Replays, // watch the last game or the best one
 };
 
 // What a change sets going, once, when it happens.

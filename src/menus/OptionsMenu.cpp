@@ -24,9 +24,22 @@ MenuPage::Entry back()
 }
 } // namespace
 
-OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample)
+OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample, ReplaysPage::Watch watch)
     : mContext(context), mSample(sample)
 {
+    if (watch)
+    {
+        // What the player changed is written before the replay takes the screen.
+        auto keptFirst = [this, watch](ReplayReader replay)
+        {
+            mContext.adjustments.keep();
+            watch(std::move(replay));
+        };
+        auto entries = ReplaysPage::entries(keptFirst, [this](std::string prompt)
+                                            { mReplays->setPrompt(std::move(prompt)); });
+        entries.push_back(back());
+        mReplays = &page(Page::Replays, "REPLAYS", std::move(entries));
+    }
     // Pages that the first one opens are made first.
     MenuPage& extras = page(Page::Extras, "EXTRAS", {back()});
     std::vector<MenuPage::Entry> keyEntries;
@@ -39,17 +52,19 @@ OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample)
                           nullptr});
     keyEntries.push_back(back());
     mKeys = &page(Page::Keys, "KEYS", std::move(keyEntries));
-    MenuPage& options = page(Page::Options, "OPTIONS",
-                             {opens("Keys", *mKeys),
-                              {"Controls", nullptr,
-                               [this]
-                               {
-                                   openControls();
-                                   return Outcome::Stay;
-                               },
-                               nullptr},
-                              opens("Extras", extras),
-                              back()});
+    std::vector<MenuPage::Entry> links{opens("Keys", *mKeys),
+                                       {"Controls", nullptr,
+                                        [this]
+                                        {
+                                            openControls();
+                                            return Outcome::Stay;
+                                        },
+                                        nullptr},
+                                       opens("Extras", extras)};
+    if (mReplays)
+        links.push_back(opens("Replays", *mReplays));
+    links.push_back(back());
+    MenuPage& options = page(Page::Options, "OPTIONS", std::move(links));
     mPages.emplace_back("CONTROLS", std::vector<MenuPage::Entry>{back()});
     mControls = &mPages.back();
     mOpen.push_back(&options);

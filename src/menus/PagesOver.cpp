@@ -1,6 +1,7 @@
 #include "menus/PagesOver.hpp"
 
-PagesOver::PagesOver(ScreenContext& context, sf::Sound* sample) : mContext(context), mSample(sample)
+PagesOver::PagesOver(ScreenContext& context, sf::Sound* sample, ReplaysPage::Watch watch)
+    : mContext(context), mSample(sample), mWatch(std::move(watch))
 {
 }
 
@@ -8,7 +9,7 @@ PagesOver::~PagesOver() = default;
 
 void PagesOver::openOptions()
 {
-    mOptions = std::make_unique<OptionsMenu>(mContext, mSample);
+    mOptions = std::make_unique<OptionsMenu>(mContext, mSample, mWatch);
     ++mRevision;
 }
 

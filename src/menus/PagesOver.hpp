@@ -1,6 +1,7 @@
 #pragma once
 
 #include "menus/OptionsMenu.hpp"
+#include "menus/ReplaysPage.hpp"
 #include "session/Input.hpp"
 
 #include <SFML/Audio/Sound.hpp>
@@ -19,8 +20,8 @@ class PagesOver
 {
 public:
     // The sample is an effect of the screen's own (OptionsMenu); the context
-    // outlives the pages.
-    PagesOver(ScreenContext& context, sf::Sound* sample);
+    // outlives the pages. A screen that can show a replay offers the Replays page.
+    PagesOver(ScreenContext& context, sf::Sound* sample, ReplaysPage::Watch watch = {});
     ~PagesOver();
 
     void openOptions();
@@ -37,6 +38,7 @@ public:
 private:
     ScreenContext& mContext;
     sf::Sound* mSample;
+    ReplaysPage::Watch mWatch;
     std::unique_ptr<OptionsMenu> mOptions; // while open
     int mRevision = 0;
 };

@@ -25,7 +25,7 @@ constexpr float ShowFor = 4.f;
 constexpr float LeaveAfter = 1.f;
 } // namespace
 
-LoseScreen::LoseScreen(ScreenContext& context)
+LoseScreen::LoseScreen(ScreenContext& context, bool showsRecord)
     : mElapsed(sf::Time::Zero), mContext(&context), mWindow(&context.window), mShowing(true),
       mLose2Played(false)
 {
@@ -36,7 +36,7 @@ LoseScreen::LoseScreen(ScreenContext& context)
     applyTextures();
     applySounds();
     // A lose screen after a game that recorded nothing shows its picture alone.
-    if (const auto& lastGame = context.bestLevel.lastGame())
+    if (const auto& lastGame = context.bestLevel.lastGame(); lastGame && showsRecord)
         mRecordCaption = RecordCaption::forGameOver(context.captionFont.get(), *lastGame);
     mKeysHint = RuleHints::gameOverKeys(context.captionFont.get(),
                                         context.events.lastDevice() == Device::Pad);

@@ -26,7 +26,12 @@ using Lit = MenuButtons::Lit;
 Menu::Menu(ScreenContext& context, bool playAtOnce)
     : mShowMenu(true), mHoverSoundArmed(true), mContext(&context), mWindow(&context.window),
       mHighlight(Lit::None), mCommand(context.events), mPlayAtOnce(playAtOnce),
-      mPages(context, &mHoverSound)
+      mPages(context, &mHoverSound,
+             [this](ReplayReader replay)
+             {
+                 mWatch = std::move(replay);
+                 mShowMenu = false;
+             })
 {
     context.events.beginScreen();
     loadTextures();

@@ -5,6 +5,7 @@
 #include "menus/PagesOver.hpp"
 #include "platform/StillPicture.hpp"
 #include "presentation/RecordCaption.hpp"
+#include "replay/ReplayReader.hpp"
 #include "resources/ResourceCache.hpp"
 #include "session/Adjustments.hpp"
 
@@ -15,6 +16,7 @@
 #include <SFML/System/Vector2.hpp>
 
 #include <optional>
+#include <utility>
 
 struct ScreenContext;
 
@@ -23,7 +25,8 @@ struct ScreenContext;
 // when the player picks Play or Exit or closes the window. Options opens the
 // options over the picture, with the song playing on. Asked to play at once
 // (the player chose to play again from the game-over screen), it loads as
-// ever and then starts the game without waiting.
+// ever and then starts the game without waiting. The options' Replays page
+// ends it with a replay to watch.
 class Menu : public GameState
 {
 public:
@@ -31,6 +34,8 @@ public:
     ~Menu() override;
 
     void run() override;
+    // The replay the player chose to watch, if any.
+    std::optional<ReplayReader> takeReplay() { return std::exchange(mWatch, std::nullopt); }
 
     // One frame's input and drawing, and the loop's flag, stay reachable from
     // a subclass so that a test can drive single frames.
@@ -81,4 +86,5 @@ private:
     PagesOver mPages;
     StillPicture mStill;
     Adjustments::Watch mMusicVolume;
+    std::optional<ReplayReader> mWatch;
 };

@@ -8,6 +8,7 @@ import os
 import time
 
 import controls
+import replays
 from media import Media
 from picture import brightest, changed_box, mean_difference
 from rules import (BEST_LEVEL, SETTINGS, ENEMY_START_Y, FIRE_INTERVAL, FIRST_ENEMY_AFTER, FIRST_ENEMY_SPEED,
@@ -731,6 +732,8 @@ SCENARIOS = {
         {"kept_config": {SETTINGS: b"volume = loud\nmusic = 70\neffects = 0\n"}},
         ["colour_key", "beam_key", "ship", "beam_width", "song", "laser", "explosion",
          "power_up"]),
+    "RecordedGameVerifiesAndPlaysAgain": (
+        replays.recorded_game, {"audio": "null"}, ["neutral_menu", "colour_key", "ship"]),
     # Played without an X server: the scenario starts the game itself.
     "CommandLineWorksWithoutADisplay": (controls.command_line, {"display": False}, []),
 }

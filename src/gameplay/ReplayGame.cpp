@@ -1,0 +1,100 @@
+#include "gameplay/ReplayGame.hpp"
+
+#include "config/ShownText.hpp"
+#include "gameplay/Command.hpp"
+
+#include <SFML/System/Sleep.hpp>
+
+#include <iostream>
+
+ReplayGame::ReplayGame(ScreenContext& context, ReplayReader replay, Showing showing)
+    : Game(context), mReplay(std::move(replay)), mShowing(showing)
+{
+    stopRecording();
+    PlayState::apply(mReplay.header());
+}
+
+ReplayGame::~ReplayGame() = default;
+
+const ReplayGame::Verdict& ReplayGame::check()
+{
+    while (!mVerdict.firstDiffering && step())
+    {
+    }
+    return mVerdict;
+}
+
+// Frames are shown at the moments they were played; a viewer behind that pace
+// plays the frames it missed without drawing them.
+void ReplayGame::playFrame(sf::Time)
+{
+    if (!mDue)
+        mDue = clock().liveNow();
+    do
+    {
+        if (!step())
+            return;
+        *mDue += sf::microseconds(mFrame.micros);
+    } while (isPlaying() && *mDue < clock().liveNow());
+    const sf::Time ahead = *mDue - clock().liveNow();
+    if (ahead > sf::Time::Zero)
+        sf::sleep(ahead);
+}
+
+bool ReplayGame::step()
+{
+    if (!mReplay.next(mFrame))
+    {
+        leaveToTitle();
+        return false;
+    }
+    if (mFrame.keysLetGo)
+        for (sf::Keyboard::Key key : Command::PlayKeys)
+            sceneGraph().handleInput(key, false);
+    update(sf::microseconds(mFrame.micros));
+    ++mVerdict.frames;
+    mVerdict.played += sf::microseconds(mFrame.micros);
+
+    // Play must have come where it came in the recording, and have ended, or
+    // not, as the recorded game had.
+    const Replay::Check now = PlayState::check(sceneGraph());
+    const bool lost = mFrame.ending == Replay::Ending::Lost;
+    const bool same = PlayState::digestOf(now) == mFrame.digest &&
+                      (!mFrame.check || *mFrame.check == now) && (mFrame.ending || isPlaying()) &&
+                      (!lost || !isPlaying());
+    if (!same && !mVerdict.firstDiffering)
+    {
+        mVerdict.firstDiffering = mVerdict.frames;
+        if (mShowing == Showing::Watched)
+            std::cerr << "vantorix: the replay plays differently from frame " << mVerdict.frames
+                      << " on (it was recorded by "
+                      << ShownText::escaped(mReplay.header().gameVersion) << ")" << std::endl;
+    }
+    if (mFrame.ending && !lost)
+        leaveToTitle();
+    else if (mFrame.ending)
+        mRunning = false;
+    return true;
+}
+
+Game::KeyEvent ReplayGame::handOver()
+{
+    sceneGraph().handleInput(mFrame.key, mFrame.pressed);
+    return {mFrame.key, mFrame.pressed};
+}
+
+bool ReplayGame::takesFirst(const Input& input)
+{
+    if (mShowing == Showing::Demo)
+    {
+        const bool ends = input.isPress() || input.type == Input::Type::Click;
+        if (ends)
+            leaveToTitle();
+        // Another window taking the keyboard does not pause a demo.
+        return ends || input.type == Input::Type::FocusLost;
+    }
+    if (isPaused() || !input.isFreshPress() || input.menu != MenuControl::Back)
+        return false;
+    leaveToTitle();
+    return true;
+}

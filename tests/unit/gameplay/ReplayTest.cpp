@@ -1,0 +1,130 @@
+#include "actors/Player.hpp"
+#include "gameplay/ReplayGame.hpp"
+#include "replay/ReplayFiles.hpp"
+#include "replay/ReplayWriter.hpp"
+#include "support/ConsoleCapture.hpp"
+#include "support/PlayScreen.hpp"
+#include "support/ScopedXdgHome.hpp"
+#include "support/SharedState.hpp"
+#include "support/TestSession.hpp"
+#include "support/WorkingDirectory.hpp"
+#include "support/XWindowEvents.hpp"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+namespace
+{
+const sf::Time Frame = sf::microseconds(16667);
+
+std::string contentsOf(ReplayFiles::Kept which)
+{
+    std::ifstream in(ReplayFiles::file(which).path(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A game played with the generated media, recorded into a home of its own.
+class RecordedGame : public ::testing::Test
+{
+protected:
+    ~RecordedGame() override { mGenerator.restore(); }
+
+    // The play screen's own loop, frames of 1/60 s, the ship moving and firing
+    // as real key events say, until the window is closed after `frames`: the
+    // replay it kept.
+    std::string play(int frames)
+    {
+        sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix test");
+        TestSession session(window);
+        PlayScreen game(session);
+        const struct
+        {
+            int frame;
+            sf::Keyboard::Key key;
+            bool pressed;
+        } script[] = {{5, sf::Keyboard::Left, true},
+                      {40, sf::Keyboard::Left, false},
+                      {41, sf::Keyboard::Up, true},
+                      {80, sf::Keyboard::Right, true},
+                      {150, sf::Keyboard::Right, false}};
+        game.runFrames(
+            [&](int frame)
+            {
+                for (const auto& step : script)
+                    if (step.frame == frame)
+                        XWindowEvents::sendKey(window, step.key, step.pressed);
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                return Frame;
+            },
+            frames);
+        return contentsOf(ReplayFiles::Kept::Last);
+    }
+
+    ReplayGame::Verdict check(std::string bytes)
+    {
+        std::string fault;
+        auto replay = ReplayReader::open(std::move(bytes), fault);
+        EXPECT_TRUE(replay) << fault;
+        if (!replay)
+            return {};
+        sf::RenderWindow window;
+        TestSession session(window);
+        return ReplayGame(session, std::move(*replay)).check();
+    }
+
+    SharedState::Restorer mRestoresSharedState;
+    RandomState mGenerator = RandomState::current();
+    ScopedXdgHome mHome;
+    ScopedWorkingDirectory mInMediaFolder{TestFolders::withMedia()};
+    ConsoleCapture mConsole;
+};
+} // namespace
+
+TEST_F(RecordedGame, PlaysAgainFrameForFrameAndAFrameWhoseTimeWasEditedIsNamed)
+{
+    std::srand(11);
+    const std::string recorded = play(300);
+    const ReplayGame::Verdict same = check(recorded);
+    EXPECT_EQ(same.frames, 300u);
+    EXPECT_FALSE(same.firstDiffering) << "frame " << *same.firstDiffering;
+
+    // Frame 250, four seconds in, with enemies on the field, one microsecond
+    // longer: its time is the first byte after the frames before it.
+    std::string fault;
+    auto replay = ReplayReader::open(recorded, fault);
+    ReplayWriter before(replay->header());
+    Replay::Frame frame;
+    while (replay->next(frame) && replay->framesRead() < 250)
+        before.add(frame);
+    std::string edited = recorded;
+    edited[before.bytes().size()] ^= 0x04;
+    const ReplayGame::Verdict differing = check(edited);
+    EXPECT_EQ(differing.firstDiffering, 250u);
+}
+
+// The generator and the ships' shared values are the player's again once a
+// replay has been played, whatever it started from.
+TEST_F(RecordedGame, AReplayLeavesTheRunAsItFoundIt)
+{
+    std::srand(12);
+    const std::string recorded = play(20);
+    Player::sFireRate = 4.f;
+    const RandomState now = RandomState::current();
+    check(recorded);
+    EXPECT_EQ(RandomState::current(), now);
+    EXPECT_EQ(Player::sFireRate, 4.f);
+}
+
+TEST_F(RecordedGame, TheBestReplayIsTheGameThatSetTheRecord)
+{
+    const std::string first = play(20);
+    EXPECT_EQ(contentsOf(ReplayFiles::Kept::Best), first) << "the first game sets the record";
+    const std::string second = play(25);
+    EXPECT_NE(second, first);
+    EXPECT_EQ(contentsOf(ReplayFiles::Kept::Best), first) << "level 1 again beats nothing";
+}
