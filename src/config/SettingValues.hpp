@@ -19,9 +19,10 @@ struct SettingValues
     int effects;         // every other sound, likewise
     unsigned int maxFps; // frame cap for play; 0 for none
     KeyBindings keys;
-    bool hitSound;  // a tick on a hit that an enemy survives
-    bool labelEdge; // a dark edge round the level label
-    bool lossHold;  // the field holds still a moment where the game was lost
+    bool hitSound;     // a tick on a hit that an enemy survives
+    bool labelEdge;    // a dark edge round the level label
+    bool lossHold;     // the field holds still a moment where the game was lost
+    bool demoWhenIdle; // the title menu plays a demo after a while without input
 
     // Row by row.
     bool operator==(const SettingValues& other) const;

@@ -235,6 +235,8 @@ std::vector<Row> makeRows()
                         &SettingValues::labelEdge));
     rows.push_back(flag("loss-hold", "Hold after a loss", Page::Extras, Applies::Play,
                         &SettingValues::lossHold));
+    rows.push_back(flag("demo-when-idle", "Demo when idle", Page::Extras, Applies::WhenRead,
+                        &SettingValues::demoWhenIdle));
     return rows;
 }
 } // namespace

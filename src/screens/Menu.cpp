@@ -98,7 +98,11 @@ void Menu::openMusic()
 void Menu::showLoop()
 {
     while (mWindow->isOpen() && isMenuShown())
+    {
+        if (!mPages.isOpen() && mIdleDemo.isDue(*mContext))
+            playDemo();
         FrameEnd::finish(*mContext, showFrame());
+    }
     mWindow->clear(sf::Color::Black);
 }
 
@@ -135,6 +139,7 @@ void Menu::processEvents()
         // Only the pointer's position decides what the menu shows; anything
         // else may have changed the window under the picture.
         mStill.disturb();
+        mIdleDemo.stir();
         if (input.type == Input::Type::Closed)
         {
             mWindow->close();
@@ -160,6 +165,7 @@ void Menu::updateHover()
     if (mPointer == moved)
         return;
     mPointer = moved;
+    mIdleDemo.stir();
     if (const auto lit = MenuButtons::at(pointerOnImage(moved)))
     {
         if (mHoverSoundArmed || *lit != mHighlight)
@@ -222,6 +228,20 @@ void Menu::openOptions()
 {
     mHighlight = Lit::Options;
     mPages.openOptions();
+}
+
+// The song rests while the demo plays; the key that ended it does nothing here.
+void Menu::playDemo()
+{
+    const bool singing = mMusic.getStatus() == sf::Music::Playing;
+    mMusic.pause();
+    if (mIdleDemo.play(*mContext))
+    {
+        mContext->events.beginScreen();
+        mStill.disturb();
+    }
+    if (singing && mWindow->isOpen())
+        mMusic.play();
 }
 
 bool Menu::isMouseOverPlay() const

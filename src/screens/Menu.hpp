@@ -7,6 +7,7 @@
 #include "presentation/RecordCaption.hpp"
 #include "replay/ReplayReader.hpp"
 #include "resources/ResourceCache.hpp"
+#include "screens/IdleDemo.hpp"
 #include "session/Adjustments.hpp"
 
 #include <SFML/Audio/Music.hpp>
@@ -26,7 +27,7 @@ struct ScreenContext;
 // options over the picture, with the song playing on. Asked to play at once
 // (the player chose to play again from the game-over screen), it loads as
 // ever and then starts the game without waiting. The options' Replays page
-// ends it with a replay to watch.
+// ends it with a replay to watch; left alone, it may play a demo.
 class Menu : public GameState
 {
 public:
@@ -62,6 +63,7 @@ private:
     void light(int highlight);
     void choose(int highlight);
     void openOptions();
+    void playDemo();
     bool isMouseOverPlay() const;
     bool isMouseOverExit() const;
     sf::Vector2i pointerOnImage(sf::Vector2i inWindow) const;
@@ -86,5 +88,6 @@ private:
     PagesOver mPages;
     StillPicture mStill;
     Adjustments::Watch mMusicVolume;
+    IdleDemo mIdleDemo;
     std::optional<ReplayReader> mWatch;
 };
