@@ -5,6 +5,7 @@
 
 #include <SFML/System/Sleep.hpp>
 
+#include <algorithm>
 #include <iostream>
 
 ReplayGame::ReplayGame(ScreenContext& context, ReplayReader replay, Showing showing)
@@ -25,20 +26,27 @@ const ReplayGame::Verdict& ReplayGame::check()
 }
 
 // Frames are shown at the moments they were played; a viewer behind that pace
-// plays the frames it missed without drawing them.
+// plays the frames it missed without drawing them, a few at a time so that
+// the window still answers. A stall the recorded game went through (a machine
+// put to sleep) is shown for a second at most.
 void ReplayGame::playFrame(sf::Time)
 {
+    const sf::Time longestWait = sf::seconds(1.f);
+    constexpr int MostFramesUndrawn = 100;
     if (!mDue)
         mDue = clock().liveNow();
+    int played = 0;
     do
     {
         if (!step())
             return;
         *mDue += sf::microseconds(mFrame.micros);
-    } while (isPlaying() && *mDue < clock().liveNow());
+    } while (isPlaying() && *mDue < clock().liveNow() && ++played < MostFramesUndrawn);
     const sf::Time ahead = *mDue - clock().liveNow();
+    if (ahead > longestWait)
+        *mDue -= ahead - longestWait;
     if (ahead > sf::Time::Zero)
-        sf::sleep(ahead);
+        sf::sleep(std::min(ahead, longestWait));
 }
 
 bool ReplayGame::step()
