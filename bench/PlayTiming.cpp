@@ -664,16 +664,22 @@ void measureReplay(const std::string& file, int rounds, unsigned int cap)
     std::vector<double> drawn;
     std::vector<double> bare;
     std::vector<double> ratios;
+    // Every round draws the same frames: the first records them, and the rounds
+    // take turns at which loop goes first, so that a machine growing busier or
+    // calmer favours neither.
     Recording recording;
     for (int round = 0; round < rounds; ++round)
     {
-        Recording each;
-        const DrawnReplay played = drawReplay(window, file, std::nullopt, &each);
-        const RoundResult replayed = bareRound(window, each);
+        RoundResult replayed{};
+        if (round % 2 == 1)
+            replayed = bareRound(window, recording);
+        const DrawnReplay played =
+            drawReplay(window, file, std::nullopt, round == 0 ? &recording : nullptr);
+        if (round % 2 == 0)
+            replayed = bareRound(window, recording);
         drawn.push_back(played.frames.framesPerSecond);
         bare.push_back(replayed.framesPerSecond);
         ratios.push_back(played.frames.framesPerSecond / replayed.framesPerSecond);
-        recording = std::move(each);
     }
     const DrawnReplay capped = drawReplay(window, file, cap, nullptr);
     const double bareCpuStart = processCpuSeconds();

@@ -317,8 +317,8 @@ def main():
             f"The simulation: every frame played at once by the replay's own check, nothing "
             f"drawn, {timing['replay.rounds']:.0f} rounds. Drawn: the play screen's own steps "
             f"for each frame (events, the recorded frame, drawing and presenting), "
-            f"{timing['replay.rounds']:.0f} rounds each followed by the bare loop of 3 drawing "
-            f"the frames it drew. Capped: once more at {timing['replay.cap']:.0f} frames per "
+            f"{timing['replay.rounds']:.0f} rounds, each beside a round of the bare loop of 3 "
+            f"drawing the same frames, the two taking turns at going first. Capped: once more at {timing['replay.cap']:.0f} frames per "
             f"second by the play screen's own cap, and the bare loop at the same cap; CPU is the "
             f"process's user and system time over the whole run.")
     add("")
