@@ -6,7 +6,8 @@ usage: report.py <results folder> <docs folder>
 
 The results folder holds bench.json (Google Benchmark, with repetitions),
 the "name value unit" lines of vantorix_timing in fps.txt, startup.txt,
-media.txt, fire.txt, replay.txt and memory.txt, those of side_by_side.py in
+media.txt, fire.txt, replay.txt and memory.txt, of vantorix_enemy_fire in
+enemy-fire.txt, those of side_by_side.py in
 side-by-side.txt, and machine.txt ("key: value" lines)."""
 
 import json
@@ -80,6 +81,7 @@ def main():
     timing = read_figures(*(results / name for name in
                             ("fps.txt", "startup.txt", "media.txt", "memory.txt",
                              "memory-fixed-threshold.txt", "fire.txt", "replay.txt",
+                             "enemy-fire.txt",
                              "side-by-side.txt")))
     machine = read_machine(results / "machine.txt")
 
@@ -182,9 +184,14 @@ def main():
             f"{mb(side['peak_game_kb'])}, a bare SFML program with the same window and media "
             f"files {mb(side['peak_bare_kb'])}: **{side['peak_ratio']:.2f}×** | ≤ 1.15× | "
             f"{verdict(side['peak_ratio'] <= 1.15)} |")
-        add(f"| 8. start to the first menu frame | Vantorix {side['startup_game_ms']:.0f} ms, the "
-            f"bare program {side['startup_bare_ms']:.0f} ms: **{side['startup_ratio']:.2f}×** | "
-            f"≤ 1.2× | {verdict(side['startup_ratio'] <= 1.2)} |")
+        add(f"| 8. start to the first menu frame, the media's verdicts kept from an earlier "
+            f"start | Vantorix {side['startup_game_ms']:.0f} ms, the bare program "
+            f"{side['startup_bare_ms']:.0f} ms: **{side['startup_ratio']:.2f}×** | ≤ 1.2× | "
+            f"{verdict(side['startup_ratio'] <= 1.2)} |")
+        add(f"| 8a. first start, no verdicts kept (every file the menu opens judged by a child) "
+            f"| median **{side['startup_first_ms']:.0f} ms**, slowest "
+            f"{side['startup_first_worst_ms']:.0f} ms | < 1 s | "
+            f"{verdict(side['startup_first_worst_ms'] < 1000)} |")
         still_met = (side["menu_idle_game_worst_percent"] <= 5
                      and side["game_over_game_percent"] <= 5
                      and side["hover_worst_ms"] <= 100)
@@ -225,6 +232,22 @@ def main():
             f"cap {timing['replay.bare_capped_cpu_percent']:.1f} %: "
             f"**{timing['replay.cpu_ratio']:.2f}×** | ≤ 1.1× | "
             f"{verdict(timing['replay.cpu_ratio'] <= 1.1)} |")
+    if "enemy_fire.enemies" in timing:
+        def shots(pace, run):
+            return timing[f"enemy_fire.{pace}.{run}.shots_per_second"]
+
+        def frames(pace, run):
+            return timing[f"enemy_fire.{pace}.{run}.frames_per_second"]
+
+        steady = timing["enemy_fire.steady.uncapped_over_cap_30"]
+        add(f"| 14. enemy fire per second, Relaxed's steady pace, `--max-fps 30` against "
+            f"uncapped | {shots('steady', 'cap_30'):.2f} shots/s an enemy at "
+            f"{frames('steady', 'cap_30'):.0f} frames/s, {shots('steady', 'uncapped'):.2f} at "
+            f"{frames('steady', 'uncapped'):.0f} frames/s: **{steady:.2f}×** (nominal "
+            f"{timing['enemy_fire.nominal_shots_per_second']:.0f}; Normal's roll a frame: "
+            f"{shots('per_frame', 'cap_30'):.2f} and {shots('per_frame', 'uncapped'):.2f}, "
+            f"{timing['enemy_fire.per_frame.uncapped_over_cap_30']:.2f}×) | within 15 % | "
+            f"{verdict(0.85 <= steady <= 1.15)} |")
     add("")
     add("## Collision search")
     add("")
@@ -293,7 +316,8 @@ def main():
             f"from outside as a user sees them. Start-up: from starting the process to the "
             f"first frame showing the menu image, read back from the X server, "
             f"{side['startups']:.0f} alternating pairs after one of each to warm the page "
-            f"cache. Then {side['rounds']:.0f} rounds of: the game's title menu left alone for "
+            f"cache and keep the game's verdicts on its media, which the pairs share; after "
+            f"each pair, the game started once more with a cache folder of its own. Then {side['rounds']:.0f} rounds of: the game's title menu left alone for "
             f"{side['idle_seconds']:.0f} s (user and system time of all its threads, from "
             f"`/proc/<pid>/stat`), the pointer moved onto Play five times (XTest) and the time "
             f"until the lit button shows, a click on Play, {side['play_seconds']:.0f} s of play "
@@ -306,6 +330,11 @@ def main():
             f"started with `--max-fps {side['play_cap']:.0f}` for the same stretch of play. "
             f"Every program runs "
             f"with OpenAL Soft's null output and a scratch home folder.")
+    if "enemy_fire.enemies" in timing:
+        add(f"- `bench/vantorix_enemy_fire`: {timing['enemy_fire.enemies']:.0f} enemies at fire "
+            f"odds 20 standing over the galaxy picture, "
+            f"{timing['enemy_fire.seconds_per_run']:.0f} s of real time for each pace and cap; "
+            f"a shot counted in the frame it leaves its enemy.")
     if "fire.cap" in timing:
         add(f"- `bench/vantorix_timing fire`: the ship alone over the galaxy picture, Up held, "
             f"the frame loop capped at {timing['fire.cap']:.0f} frames per second by the "

@@ -4,7 +4,8 @@ all on the X server of $DISPLAY, watched from outside the way a user sees them:
 
 - start-up: from starting the process to the first menu frame on screen, the
   game against the bare program (bench/BareProgram.cpp: the same window and
-  media files, nothing of the game's own);
+  media files, nothing of the game's own), the game with its media verdicts
+  kept from an earlier start; and the game's first start, with none kept;
 - the title menu idling: CPU time of all the game's threads over ten seconds,
   against the title menu of the peer game; then how soon the Play button lights
   after the pointer moves onto it;
@@ -12,7 +13,8 @@ all on the X server of $DISPLAY, watched from outside the way a user sees them:
   menu -> play -> game-over cycle against the bare program, which holds the
   same files.
 
-usage: side_by_side.py --game G --bare B --media M [--rounds N] [--peer CMD ...]
+usage: side_by_side.py --game G --bare B --media M [--rounds N] [--startups-only]
+                        [--peer CMD ...]
 Prints one figure a line: name, value, unit (medians over the rounds)."""
 
 import argparse
@@ -122,15 +124,16 @@ class Look:
 
 class Program:
     """A process under watch, in a scratch home of its own, so that no run sees
-    another's kept files."""
+    another's kept files, unless it is given a cache folder to share."""
 
-    def __init__(self, screen, command, cwd, title):
+    def __init__(self, screen, command, cwd, title, cache=None):
         self.screen = screen
         self.home = tempfile.mkdtemp(prefix="vantorix-side-")
         environment = dict(os.environ, HOME=self.home,
                            XDG_CONFIG_HOME=os.path.join(self.home, "config"),
                            XDG_DATA_HOME=os.path.join(self.home, "data"),
-                           XDG_STATE_HOME=os.path.join(self.home, "state"))
+                           XDG_STATE_HOME=os.path.join(self.home, "state"),
+                           XDG_CACHE_HOME=cache or os.path.join(self.home, "cache"))
         self.started = time.monotonic()
         self.process = spawn_child(command, cwd=cwd, env=environment, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)
@@ -185,17 +188,17 @@ class Pictures:
         self.play_button = media.play_button
 
 
-def start(screen, command, cwd, pictures):
+def start(screen, command, cwd, pictures, cache=None):
     """The program, and the seconds from its start to its first menu frame."""
     # Off the window, so that the first frame shows no button lit.
     screen.pointer_to(0, 0)
-    program = Program(screen, command, cwd, "Vantorix")
+    program = Program(screen, command, cwd, "Vantorix", cache)
     shown = wait_until(lambda: pictures.menu.shown(program.window), 30, "the first menu frame")
     return program, shown - program.started
 
 
-def startup_only(screen, command, cwd, pictures):
-    program, seconds = start(screen, command, cwd, pictures)
+def startup_only(screen, command, cwd, pictures, cache=None):
+    program, seconds = start(screen, command, cwd, pictures, cache)
     program.close()
     return seconds
 
@@ -283,6 +286,8 @@ def main():
                         help="runs of each program through menu, play and game over")
     parser.add_argument("--startups", type=int, default=9,
                         help="start-ups of each program, alternating which goes first")
+    parser.add_argument("--startups-only", action="store_true",
+                        help="measure the start-ups alone")
     parser.add_argument("--peer", nargs="+",
                         default=["/usr/games/chromium-bsu", "--window", "--vidmode", "2"])
     parser.add_argument("--peer-title", default="Chromium B.S.U.")
@@ -295,20 +300,25 @@ def main():
     screen = SharedScreen()
     rounds = []
     startups = []
+    first_startups = []
     capped = []
+    verdicts = tempfile.mkdtemp(prefix="vantorix-verdicts-")
     try:
-        # Once each first, so that both find the files and libraries in the page cache.
-        startup_only(screen, [options.game], cwd, pictures)
+        # Once each first, so that both find the files and libraries in the page
+        # cache, and the game keeps its verdicts on the media.
+        startup_only(screen, [options.game], cwd, pictures, verdicts)
         startup_only(screen, [options.bare], cwd, pictures)
         for i in range(options.startups):
             if i % 2 == 0:
-                game = startup_only(screen, [options.game], cwd, pictures)
+                game = startup_only(screen, [options.game], cwd, pictures, verdicts)
                 bare = startup_only(screen, [options.bare], cwd, pictures)
             else:
                 bare = startup_only(screen, [options.bare], cwd, pictures)
-                game = startup_only(screen, [options.game], cwd, pictures)
+                game = startup_only(screen, [options.game], cwd, pictures, verdicts)
             startups.append((game, bare))
-        for _ in range(options.rounds):
+            # Each in a cache folder of its own: the game judges every file it opens.
+            first_startups.append(startup_only(screen, [options.game], cwd, pictures))
+        for _ in range(0 if options.startups_only else options.rounds):
             rounds.append((game_round(screen, options.game, cwd, pictures),
                            bare_round(screen, options.bare, cwd, pictures),
                            peer_round(screen, options.peer, options.peer_title,
@@ -316,6 +326,7 @@ def main():
             capped.append(capped_play_round(screen, options.game, CAP, cwd, pictures))
     finally:
         screen.close()
+        shutil.rmtree(verdicts, ignore_errors=True)
 
     def median(pick):
         return statistics.median(pick(*r) for r in rounds)
@@ -324,6 +335,10 @@ def main():
     figure("startup_bare_ms", statistics.median(b for _, b in startups) * 1e3, "ms")
     figure("startup_ratio", statistics.median(g / b for g, b in startups), "game/bare")
     figure("startups", len(startups), "pairs")
+    figure("startup_first_ms", statistics.median(first_startups) * 1e3, "ms")
+    figure("startup_first_worst_ms", max(first_startups) * 1e3, "ms")
+    if options.startups_only:
+        return
     figure("menu_idle_game_percent", median(lambda g, b, p: g["menu_idle"]), "%")
     figure("menu_idle_game_worst_percent", max(g["menu_idle"] for g, _, _ in rounds), "%")
     figure("menu_idle_peer_percent", median(lambda g, b, p: p["menu_idle"]), "%")

@@ -12,7 +12,8 @@ set(VANTORIX_DATA_DIR ${CMAKE_INSTALL_DATADIR}/games/vantorix)
 set(VANTORIX_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/vantorix)
 # Where the metainfo's homepage and screenshots point (docs/screenshots/ holds the pictures).
 set(VANTORIX_HOMEPAGE https://vantorix.invalid CACHE STRING "Vantorix's web site, without a final /")
-set(VANTORIX_APPSTREAM_ID invalid.vantorix.Vantorix)
+# Lower case, as the software centres' validators prefer.
+set(VANTORIX_APPSTREAM_ID invalid.vantorix.vantorix)
 
 # The software centre shows the package's own description: the extended part
 # of debian/control's Description, where " ." lines part paragraphs.
@@ -72,8 +73,10 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/vantorix.in ${PROJECT_BINARY_DIR}
 
 string(REPLACE "\n\n" "</p>\n<p>" VANTORIX_DESCRIPTION_XML "<p>${VANTORIX_DESCRIPTION}</p>")
 string(REPLACE "\n" "\n    " VANTORIX_DESCRIPTION_XML "    ${VANTORIX_DESCRIPTION_XML}")
+include(cmake/Releases.cmake)
+# The English metainfo, which the translations are merged into (cmake/Translations.cmake).
 configure_file(${PROJECT_SOURCE_DIR}/packaging/vantorix.metainfo.xml.in
-               ${PROJECT_BINARY_DIR}/packaging/${VANTORIX_APPSTREAM_ID}.metainfo.xml @ONLY)
+               ${PROJECT_BINARY_DIR}/packaging/template/${VANTORIX_APPSTREAM_ID}.metainfo.xml @ONLY)
 
 # The manual page and the changelog ship compressed, without name or time stamp
 # so that every build gives the same bytes.
@@ -99,7 +102,8 @@ install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/vantorix DESTINATION ${VANTORIX
 install(FILES ${PROJECT_BINARY_DIR}/packaging/vantorix.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${PROJECT_SOURCE_DIR}/debian/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz
         DESTINATION ${VANTORIX_DOC_DIR})
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/vantorix.desktop
+include(cmake/Translations.cmake)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/vantorix.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_BINARY_DIR}/packaging/${VANTORIX_APPSTREAM_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Vantorix in Release and measures it: the collision search and play
 # frame benchmarks, frames per second, start-up and memory, held fire under a
-# frame cap, and the built game side by side with a bare SFML program and with
+# frame cap, enemy fire per second at a cap of 30 and uncapped, and the built
+# game side by side with a bare SFML program and with
 # a peer game (start-up, idle CPU, peak memory), and a recorded one-minute game
 # replayed (simulated, drawn, capped), all headless (Xvfb, OpenAL
 # Soft's null output). Writes docs/PERFORMANCE.md and the plot
@@ -14,7 +15,7 @@ results="$build/bench-results"
 "$root/scripts/install-deps.sh" bench
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build" -j"$(nproc)" --target vantorix vantorix_bench vantorix_timing vantorix_cycles \
-    vantorix_bare vantorix_media demo_recorder
+    vantorix_bare vantorix_media vantorix_enemy_fire demo_recorder
 
 rm -rf "$results"
 mkdir -p "$results"
@@ -27,11 +28,11 @@ mkdir -p "$results"
 } >"$results/machine.txt"
 
 export ALSOFT_DRIVERS=null
-# The best level and the settings the measured runs keep go to a folder of
-# their own, not to the home of whoever measures.
+# The best level, the settings and the media verdicts the measured runs keep
+# go to a folder of their own, not to the home of whoever measures.
 kept="$build/bench-home"
 rm -rf "$kept"
-export XDG_DATA_HOME="$kept/data" XDG_CONFIG_HOME="$kept/config"
+export XDG_DATA_HOME="$kept/data" XDG_CONFIG_HOME="$kept/config" XDG_CACHE_HOME="$kept/cache"
 # The game and the tools read Media/ from the build folder.
 cd "$build"
 xvfb-run -a -s "-noreset -screen 0 1024x1024x24" bash -euo pipefail -c '
@@ -46,6 +47,7 @@ xvfb-run -a -s "-noreset -screen 0 1024x1024x24" bash -euo pipefail -c '
     # A minute of the pilot's play at 60 frames a second, recorded by this build.
     ./tools/demo_recorder "$results/minute.vxr" --seconds 60 --seed 7 >/dev/null
     ./bench/vantorix_timing replay "$results/minute.vxr" 3 60 | tee "$results/replay.txt"
+    ./bench/vantorix_enemy_fire 30 10 | tee "$results/enemy-fire.txt"
     # The system interpreter, which has python3-xlib.
     /usr/bin/python3 "$root/bench/side_by_side.py" --game ./vantorix --bare ./bench/vantorix_bare \
         --media Media | tee "$results/side-by-side.txt"

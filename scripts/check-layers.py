@@ -9,7 +9,7 @@ import sys
 
 # Lowest first. Folders of one layer do not include each other.
 LAYERS = [
-    ["foundation"],
+    ["foundation", "language"],
     ["platform", "sound", "config"],
     ["scene", "resources", "replay"],
     ["actors", "presentation"],

@@ -6,7 +6,7 @@
 set -euo pipefail
 
 play_packages=(build-essential cmake pkg-config libsfml-dev libopenal-dev libx11-dev libfreetype-dev fonts-3270
-               fonts-dejavu-core)
+               fonts-dejavu-core gettext po4a)
 test_packages=(googletest libgtest-dev libbenchmark-dev xvfb xauth x11-utils xdotool imagemagick
                sox python3 python3-xlib gnuplot-nox valgrind lintian appstream desktop-file-utils
                clang libclang-rt-14-dev

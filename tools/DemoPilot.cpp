@@ -20,7 +20,8 @@ float centre(const sf::FloatRect& box)
 }
 } // namespace
 
-DemoPilot::DemoPilot(ScreenContext& context) : Game(context)
+// Demos are Normal games, whatever mode the settings choose.
+DemoPilot::DemoPilot(ScreenContext& context) : Game(context, PlayRules())
 {
     // It records its frames itself: the frame time is its own, not a clock's.
     stopRecording();
@@ -28,7 +29,7 @@ DemoPilot::DemoPilot(ScreenContext& context) : Game(context)
 
 DemoPilot::Played DemoPilot::play(sf::Time length, sf::Time frame)
 {
-    PlayRecorder recorder;
+    PlayRecorder recorder(rules().mode);
     Played played;
     while (isPlaying() && played.length < length)
     {

@@ -10,8 +10,8 @@ constexpr float StationLine = 100.f;
 // The patrol speed is held back until the boss reaches its station: it
 // starts by moving straight down.
 Boss::Boss(sf::RenderWindow* window, ResourceCache* resources, sf::Vector2f position, int kind,
-           sf::Vector2f velocity)
-    : Enemy(window, resources, position, kind, sf::Vector2f(0.f, velocity.y)),
+           sf::Vector2f velocity, const FireChance& fireChance)
+    : Enemy(window, resources, position, kind, sf::Vector2f(0.f, velocity.y), fireChance),
       mPatrolVelocity(velocity), mOnStation(false)
 {
 }
@@ -20,7 +20,7 @@ Boss::~Boss() = default;
 
 void Boss::updateCurrent(sf::Time dt)
 {
-    tryFire();
+    tryFire(dt);
     bounceOffEdges();
     applyVelocity(dt);
     checkStation();

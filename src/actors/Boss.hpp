@@ -12,7 +12,7 @@ class Boss : public Enemy
 {
 public:
     Boss(sf::RenderWindow* window, ResourceCache* resources, sf::Vector2f position, int kind,
-         sf::Vector2f velocity);
+         sf::Vector2f velocity, const FireChance& fireChance = FireChance::asDesigned());
     ~Boss() override;
 
     bool isOnStation() const { return mOnStation; }

@@ -4,7 +4,6 @@
 #include "gameplay/Category.hpp"
 
 #include <cassert>
-#include <cstdlib>
 #include <memory>
 
 namespace
@@ -32,8 +31,8 @@ constexpr KindSetup Setups[] = {
 } // namespace
 
 Enemy::Enemy(sf::RenderWindow* window, ResourceCache* resources, sf::Vector2f position, int kind,
-             sf::Vector2f velocity)
-    : Entity(velocity), mWindow(window), mResources(resources)
+             sf::Vector2f velocity, const FireChance& fireChance)
+    : Entity(velocity), mWindow(window), mResources(resources), mFireChance(&fireChance)
 {
     mCategory = Category::Enemy;
     setupKind(resources, position, kind);
@@ -95,7 +94,7 @@ void Enemy::drawCurrent(sf::RenderWindow&)
 void Enemy::updateCurrent(sf::Time dt)
 {
     applyVelocity(dt);
-    tryFire();
+    tryFire(dt);
 }
 
 void Enemy::applyVelocity(sf::Time dt)
@@ -103,14 +102,9 @@ void Enemy::applyVelocity(sf::Time dt)
     mSprite.move(mVelocity * dt.asSeconds());
 }
 
-int Enemy::rollFireDie()
+void Enemy::tryFire(sf::Time dt)
 {
-    return std::rand() % mFireOdds;
-}
-
-void Enemy::tryFire()
-{
-    if (rollFireDie() == 2)
+    if (mFireChance->fires(mFireOdds, dt))
         fire();
 }
 

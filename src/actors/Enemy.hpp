@@ -2,6 +2,7 @@
 
 #include "actors/PowerUpDropper.hpp"
 #include "app/Level.hpp"
+#include "foundation/FireChance.hpp"
 #include "resources/ResourceCache.hpp"
 #include "scene/Entity.hpp"
 
@@ -14,8 +15,9 @@
 class Enemy : public Entity
 {
 public:
+    // Whether it fires in a frame is the fire chance's to say; it outlives the enemy.
     Enemy(sf::RenderWindow* window, ResourceCache* resources, sf::Vector2f position, int kind,
-          sf::Vector2f velocity);
+          sf::Vector2f velocity, const FireChance& fireChance = FireChance::asDesigned());
     ~Enemy() override;
 
     bool isOnLastHitPoint() const override;
@@ -31,8 +33,7 @@ protected:
     void updateCurrent(sf::Time dt) override;
 
     void applyVelocity(sf::Time dt);
-    int rollFireDie();
-    void tryFire();
+    void tryFire(sf::Time dt);
     void fire();
 
     sf::RenderWindow* mWindow; // the play screen's window outlives every node
@@ -41,6 +42,7 @@ protected:
 private:
     void setupKind(ResourceCache* resources, sf::Vector2f position, int kind);
 
+    const FireChance* mFireChance;
     Level mLevel;
     int mKind = 0;
     PowerUpDropper mPowerUpDropper;

@@ -28,6 +28,8 @@ constexpr float SpeedStep = 40.f;
 constexpr float ShipScale = 0.13f;
 // The longest frame of ordinary play (20 frames a second).
 const sf::Time OrdinaryFrame = sf::milliseconds(50);
+// An untouchable ship shows and hides this many times a second each.
+constexpr float BlinksPerSecond = 5.f;
 
 // How far a ship `width` wide moves in a frame, with `room` between it and the
 // edge it moves towards. A long frame (a stall, a dragged window) would carry
@@ -87,6 +89,17 @@ void Player::destroy()
         return;
     --sShipCount;
     mDestroyed = true;
+}
+
+void Player::comeBackUntouchable(sf::Time span)
+{
+    mSinceReturn.emplace(mFireClock.clock());
+    mUntouchableFor = span;
+}
+
+bool Player::isUntouchable() const
+{
+    return mSinceReturn && mSinceReturn->getElapsedTime() < mUntouchableFor;
 }
 
 void Player::setKeyFlag(sf::Keyboard::Key key, bool pressed)
@@ -167,6 +180,13 @@ int Player::speedSteps()
 
 void Player::drawCurrent(sf::RenderWindow&)
 {
+    // Hidden in the second half of each blink while it cannot be touched.
+    if (isUntouchable())
+    {
+        const float blinks = mSinceReturn->getElapsedTime().asSeconds() * BlinksPerSecond;
+        if (blinks - std::floor(blinks) >= 0.5f)
+            return;
+    }
     mWindow->draw(mSprite, sf::RenderStates::Default);
 }
 

@@ -10,6 +10,8 @@
 #include <SFML/System/Vector2.hpp>
 #include <SFML/Window/Keyboard.hpp>
 
+#include <optional>
+
 // The player's ship. Left and Right move it along the bottom, Up fires. With
 // an extra ship there are two, each a full Player reacting to the same keys;
 // what they share (ship count, fire rate, speed) lives in the statics.
@@ -24,6 +26,10 @@ public:
     // True once no ship is left; it then re-arms the count and fire rate for the next game.
     bool isGameOver() override;
     void destroy() override;
+    // A ship brought back from the reserves blinks, and no shot or ram touches it, for
+    // this long on the game's clock.
+    void comeBackUntouchable(sf::Time span);
+    bool isUntouchable() const override;
 
     void setKeyFlag(sf::Keyboard::Key key, bool pressed);
     void moveLeft(sf::Time dt);
@@ -81,4 +87,6 @@ private:
     sf::Sound mPowerUpSound;
     ResourceCache* mResources; // the play screen's cache outlives every node
     DirectionFlags mKeysHeld;
+    std::optional<GameTimer> mSinceReturn;
+    sf::Time mUntouchableFor;
 };

@@ -18,6 +18,11 @@ void Level::resetLevel()
     sLevel = 1;
 }
 
+void Level::startAt(int level)
+{
+    sLevel = level < 1 ? 1 : level;
+}
+
 int Level::getHealthBonus() const
 {
     return static_cast<int>(sLevel * 1.5);

@@ -9,6 +9,8 @@ public:
     static int getLevel();
     static void nextLevel();
     void resetLevel();
+    // A practice game starts at a level already reached.
+    void startAt(int level);
 
     int getHealthBonus() const;
     float getDelayOffset() const;

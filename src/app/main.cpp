@@ -3,12 +3,15 @@
 #include "config/CommandLine.hpp"
 #include "config/Settings.hpp"
 #include "gameplay/Command.hpp"
+#include "language/Translation.hpp"
 #include "platform/Desktop.hpp"
 #include "platform/DisplayCheck.hpp"
 #include "platform/HeapSettings.hpp"
 #include "replay/ReplayFiles.hpp"
 #include "resources/MediaAudit.hpp"
+#include "resources/MediaVerdicts.hpp"
 #include "session/Session.hpp"
+#include "sound/AudioDevice.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
@@ -53,8 +56,11 @@ int play(const Options& options)
 
     if (!DisplayCheck::isDisplayAvailable())
         return reportNoWindow();
+    AudioDevice::reportEachFailureOnce(std::cerr);
     Settings settings;
     settings.load(std::cerr);
+    // The player's language holds for the screens; --help speaks the system's.
+    Translation::choose(settings.values().language);
     sf::RenderWindow window;
     Desktop desktop;
     Session session(window, desktop, options, &settings);
@@ -66,6 +72,7 @@ int play(const Options& options)
 
     ScreenContext& context = session.context();
     context.bestLevel.load(std::cerr);
+    context.relaxedBestLevel.load(std::cerr);
     Command command(context.events);
     bool playAgain = false;
     if (watchFirst)
@@ -79,6 +86,7 @@ int play(const Options& options)
 int main(int argc, char* argv[])
 {
     HeapSettings::keepLargeBuffersOutOfTheHeap();
+    Translation::start(Translation::catalogueFolder());
 
     const CommandLine::Result commandLine = CommandLine::parse(argc, argv);
     if (!commandLine.isValid())
@@ -97,11 +105,13 @@ int main(int argc, char* argv[])
         std::cout << CommandLine::version() << '\n';
         return written(0);
     case Options::Action::CheckMedia:
+        MediaVerdicts::startJudging();
         return written(MediaAudit::checkAll(std::cout) ? 0 : 1);
     case Options::Action::VerifyReplay:
         return written(ReplayCheck::verify(*options.replay, std::cout, std::cerr));
     case Options::Action::Play:
         break;
     }
+    MediaVerdicts::startJudging();
     return play(options);
 }

@@ -1,5 +1,7 @@
 #include "config/BestLevel.hpp"
 
+#include "config/ShownText.hpp"
+
 #include <algorithm>
 #include <cctype>
 
@@ -59,13 +61,14 @@ void BestLevel::load(std::ostream& problems)
         break;
     case KeptFile::Reading::Status::Unreadable:
         // Only a record whose bytes were read and found damaged is replaced.
-        problems << "vantorix: the best level in " << mFile.path().string() << " cannot be read ("
-                 << reading.problem << "); it is left as it is" << std::endl;
+        problems << "vantorix: the best level in " << ShownText::escaped(mFile.path().string())
+                 << " cannot be read (" << reading.problem << "); it is left as it is" << std::endl;
         mReported = true;
         return;
     }
-    problems << "vantorix: the best level in " << mFile.path().string() << " is damaged (" << damage
-             << "); it will be replaced at the next game over" << std::endl;
+    problems << "vantorix: the best level in " << ShownText::escaped(mFile.path().string())
+             << " is damaged (" << damage << "); it will be replaced at the next game over"
+             << std::endl;
     mReported = true;
 }
 
@@ -103,7 +106,9 @@ BestLevel::Outcome BestLevel::record(int reached, std::ostream& problems)
     if ((!kept || unreadable) && !mReported)
     {
         problems << "vantorix: the best level cannot be kept: "
-                 << (unreadable ? mFile.path().string() + " cannot be read" : problem) << std::endl;
+                 << (unreadable ? ShownText::escaped(mFile.path().string()) + " cannot be read"
+                                : problem)
+                 << std::endl;
         mReported = true;
     }
     mLastGame = outcome;

@@ -2,6 +2,7 @@
 
 #include "config/SettingsTable.hpp"
 #include "config/ShownText.hpp"
+#include "language/Translation.hpp"
 
 #include <algorithm>
 #include <cstdlib>
@@ -39,6 +40,66 @@ Argument split(const std::string& argument)
         return {argument, std::nullopt};
     return {argument.substr(0, equals), argument.substr(equals + 1)};
 }
+
+constexpr std::size_t UsageWidth = 79;
+constexpr std::size_t NameWidth = 17;
+
+struct Described
+{
+    const char* name;
+    const char* words;
+};
+
+// Characters as a terminal counts them: UTF-8 continuation bytes take no column.
+std::size_t columns(const std::string& text)
+{
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(),
+                      [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+// A name in the usage's first column and its words beside it, wrapped at word
+// ends under each other; without a name, a paragraph. A name wider than its
+// column puts the words on the next line.
+std::string wrapped(const std::string& name, const std::string& words)
+{
+    const std::string indent = name.empty() ? "" : std::string(2 + NameWidth, ' ');
+    std::string text;
+    std::string line;
+    if (!name.empty())
+    {
+        line = "  " + name;
+        if (columns(line) < indent.size())
+            line += std::string(indent.size() - columns(line), ' ');
+        else
+        {
+            text += line + '\n';
+            line = indent;
+        }
+    }
+    bool lineHasWords = false;
+    std::size_t start = 0;
+    while (start < words.size())
+    {
+        std::size_t end = words.find(' ', start);
+        if (end == std::string::npos)
+            end = words.size();
+        const std::string word = words.substr(start, end - start);
+        start = end + 1;
+        if (word.empty())
+            continue;
+        if (lineHasWords && columns(line) + 1 + columns(word) > UsageWidth)
+        {
+            text += line + '\n';
+            line = indent;
+            lineHasWords = false;
+        }
+        line += (lineHasWords ? " " : "") + word;
+        lineHasWords = true;
+    }
+    return text + line + '\n';
+}
+
 // The settings' names, as the file spells them, wrapped as the usage is.
 std::string settingNames()
 {
@@ -153,42 +214,61 @@ CommandLine::Result CommandLine::parse(int argc, const char* const argv[])
 
 std::string CommandLine::usage()
 {
-    return "Usage: vantorix [OPTION]...\n"
-           "Vantorix, an arcade space shooter: shoot down waves of enemy ships and their boss.\n"
-           "\n"
-           "Options:\n"
-           "  --fullscreen     start in fullscreen\n"
-           "  --windowed       start in a window\n"
-           "  --mute           start with the sound off\n"
-           "  --volume N       master volume, 0 to 100\n"
-           "  --max-fps N      cap play at N frames per second (default: no cap)\n"
-           "  --replay FILE    watch a recorded game first (Escape leaves it)\n"
-           "  --check-media    load every media file, report each and exit\n"
-           "  --verify-replay FILE\n"
-           "                   play a recorded game again without drawing it, say whether\n"
-           "                   every check matches (exit status 0) or which frame differs (1)\n"
-           "  --help           show this help and exit\n"
-           "  --version        show the version and exit\n"
-           "\n"
-           "Keys (the play keys as they come; choose your own in the options):\n"
-           "  Menu             mouse, or Up/Down (W/S) and Enter or Space; O opens the\n"
-           "                   options; Escape quits\n"
-           "  Options          Up/Down (W/S), Left/Right (A/D) change a value, Enter,\n"
-           "                   Escape goes back\n"
-           "  Play             Left/Right move, Up or Space fires; P, Pause or Escape pauses\n"
-           "                   and opens the pause menu (Resume, Options, Quit to title)\n"
-           "  Game over        after a second, Enter, Space or a fire key plays again at\n"
-           "                   once; Escape goes to the title menu\n"
-           "  Anywhere         M mutes, - and + turn the volume down and up,\n"
-           "                   F11 or Alt+Enter toggles fullscreen\n"
-           "  Gamepad          stick or D-pad moves, face buttons fire, Start pauses;\n"
-           "                   in the menus, stick or D-pad, A and B; anywhere, hold Back:\n"
-           "                   A mutes, down and up turn the volume, B toggles fullscreen\n"
-           "\n"
-           "Settings are kept in $XDG_CONFIG_HOME/vantorix/settings.ini:\n" +
-           settingNames() +
-           "The best level is kept in $XDG_DATA_HOME/vantorix/best-level,\n"
-           "every game's replay in $XDG_DATA_HOME/vantorix/replays/.\n";
+    // The option names and the paths stay as written in every language; the
+    // words around them are translated and wrapped here.
+    std::string text = std::string(tr("Usage: vantorix [OPTION]...")) + '\n' +
+                       wrapped("", tr("Vantorix, an arcade space shooter: shoot down waves of "
+                                      "enemy ships and their boss.")) +
+                       '\n' + tr("Options:") + '\n';
+    const Described options[] = {
+        {"--fullscreen", trMark("start in fullscreen")},
+        {"--windowed", trMark("start in a window")},
+        {"--mute", trMark("start with the sound off")},
+        {"--volume N", trMark("master volume, 0 to 100")},
+        {"--max-fps N", trMark("cap play at N frames per second (default: no cap)")},
+        {"--replay FILE", trMark("watch a recorded game first (Escape leaves it)")},
+        {"--check-media", trMark("load every media file, report each and exit")},
+        {"--verify-replay FILE",
+         trMark("play a recorded game again without drawing it, say whether every check matches "
+                "(exit status 0) or which frame differs (1)")},
+        {"--help", trMark("show this help and exit")},
+        {"--version", trMark("show the version and exit")},
+    };
+    for (const Described& each : options)
+        text += wrapped(each.name, tr(each.words));
+    // TRANSLATORS: the key names (Up, Enter, Escape, F11 ...) stay as written
+    // in all of the keys' descriptions: they are the names the settings file
+    // and the Controls page use.
+    text += '\n' + wrapped("", tr("Keys (the play keys as they come; choose your own in the "
+                                  "options):"));
+    const Described keys[] = {
+        {trMark("Menu"), trMark("mouse, or Up/Down (W/S) and Enter or Space; O opens the options; "
+                                "Escape quits")},
+        {trMark("Options"), trMark("Up/Down (W/S), Left/Right (A/D) change a value, Enter, Escape "
+                                   "goes back")},
+        {trMark("Play"), trMark("Left/Right move, Up or Space fires; P, Pause or Escape pauses "
+                                "and opens the pause menu (Resume, Options, Quit to title)")},
+        {trMark("Game over"), trMark("after a second, Enter, Space or a fire key plays again at "
+                                     "once; Escape goes to the title menu")},
+        {trMark("Anywhere"), trMark("M mutes, - and + turn the volume down and up, F11 or "
+                                    "Alt+Enter toggles fullscreen")},
+        {trMark("Gamepad"), trMark("stick or D-pad moves, face buttons fire, Start pauses; in the "
+                                   "menus, stick or D-pad, A and B; anywhere, hold Back: A mutes, "
+                                   "down and up turn the volume, B toggles fullscreen")},
+    };
+    for (const Described& each : keys)
+        text += wrapped(tr(each.name), tr(each.words));
+    // TRANSLATORS: %s is a path, $XDG_CONFIG_HOME/vantorix/settings.ini.
+    text += '\n' + wrapped("", fill(tr("Settings are kept in %s:"),
+                                    {"$XDG_CONFIG_HOME/vantorix/settings.ini"}));
+    // TRANSLATORS: the two %s are paths: the best level of Normal games, then of Relaxed ones.
+    const char* bestLevel = tr("The best level is kept in %s, Relaxed's in %s.");
+    // TRANSLATORS: %s is a folder, $XDG_DATA_HOME/vantorix/replays/.
+    const char* replays = tr("Every game's replay is kept in %s.");
+    return text + settingNames() +
+           wrapped("", fill(bestLevel, {"$XDG_DATA_HOME/vantorix/best-level",
+                                        "$XDG_DATA_HOME/vantorix/best-level-relaxed"})) +
+           wrapped("", fill(replays, {"$XDG_DATA_HOME/vantorix/replays/"}));
 }
 
 std::string CommandLine::version()

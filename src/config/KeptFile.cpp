@@ -1,5 +1,7 @@
 #include "config/KeptFile.hpp"
 
+#include "config/ShownText.hpp"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -23,14 +25,21 @@ namespace fs = std::filesystem;
 // XDG: a variable that is unset, empty or relative is ignored.
 fs::path baseFolder(KeptFile::Place place)
 {
-    const bool data = place == KeptFile::Place::Data;
-    const char* xdg = std::getenv(data ? "XDG_DATA_HOME" : "XDG_CONFIG_HOME");
+    struct Folder
+    {
+        const char* variable;
+        const char* inHome;
+    };
+    const Folder folder = place == KeptFile::Place::Data ? Folder{"XDG_DATA_HOME", ".local/share"}
+                          : place == KeptFile::Place::Config ? Folder{"XDG_CONFIG_HOME", ".config"}
+                                                             : Folder{"XDG_CACHE_HOME", ".cache"};
+    const char* xdg = std::getenv(folder.variable);
     if (xdg != nullptr && xdg[0] == '/')
         return xdg;
     const char* home = std::getenv("HOME");
     if (home == nullptr || home[0] != '/')
         return {};
-    return fs::path(home) / (data ? ".local/share" : ".config");
+    return fs::path(home) / folder.inHome;
 }
 
 std::string describe(int error)
@@ -80,12 +89,13 @@ bool makeFolders(const fs::path& folder, std::string& problem)
     {
         if (home != nullptr && home[0] == '/' && isAtOrAbove(*each, home))
         {
-            problem = "the home folder " + std::string(home) + " does not exist";
+            problem = "the home folder " + ShownText::escaped(home) + " does not exist";
             return false;
         }
         if (::mkdir(each->c_str(), 0700) != 0 && errno != EEXIST)
         {
-            problem = "the folder " + each->string() + " cannot be made: " + describe(errno);
+            problem = "the folder " + ShownText::escaped(each->string()) +
+                      " cannot be made: " + describe(errno);
             return false;
         }
     }
@@ -230,7 +240,7 @@ bool KeptFile::update(std::size_t maxBytes, const Change& change, std::string& p
         ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
     if (lock.get() < 0)
     {
-        problem = "cannot write in " + folder.string() + ": " + describe(errno);
+        problem = "cannot write in " + ShownText::escaped(folder.string()) + ": " + describe(errno);
         return false;
     }
     if (!takeLock(lock.get(), problem))
@@ -247,7 +257,7 @@ bool KeptFile::replace(const std::string& contents, std::string& problem) const
     Descriptor file(::mkstemp(&temporary[0]));
     if (file.get() < 0)
     {
-        problem = "cannot write in " + folder.string() + ": " + describe(errno);
+        problem = "cannot write in " + ShownText::escaped(folder.string()) + ": " + describe(errno);
         return false;
     }
     const bool written = writeAll(file.get(), contents) && mDisk->flush(file.get());
@@ -255,7 +265,8 @@ bool KeptFile::replace(const std::string& contents, std::string& problem) const
     const bool closed = file.close();
     if (!written || !closed || !mDisk->rename(temporary, mPath))
     {
-        problem = "cannot write " + mPath.string() + ": " + describe(written ? errno : writeError);
+        problem = "cannot write " + ShownText::escaped(mPath.string()) + ": " +
+                  describe(written ? errno : writeError);
         ::unlink(temporary.c_str());
         return false;
     }

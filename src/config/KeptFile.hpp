@@ -21,6 +21,7 @@ public:
     {
         Data,   // $XDG_DATA_HOME, by default ~/.local/share
         Config, // $XDG_CONFIG_HOME, by default ~/.config
+        Cache,  // $XDG_CACHE_HOME, by default ~/.cache
     };
 
     struct Reading

@@ -20,6 +20,11 @@ std::optional<unsigned int> Preferences::maxFps() const
     return mInForce.maxFps;
 }
 
+PlayRules Preferences::nextGame(std::optional<int> normalBest) const
+{
+    return PlayRules::of(mInForce.mode, mInForce.practiceLevel, normalBest.value_or(1));
+}
+
 std::vector<const SettingsTable::Row*> Preferences::change(const SettingValues& values)
 {
     std::vector<const SettingsTable::Row*> changed;

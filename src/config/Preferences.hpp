@@ -27,6 +27,8 @@ public:
     // None: play runs uncapped.
     std::optional<unsigned int> maxFps() const;
     const KeyBindings& keys() const { return mInForce.keys; }
+    // How the next game is played; the best level reached in Normal bounds where practice starts.
+    PlayRules nextGame(std::optional<int> normalBest) const;
 
     // The player's change; the rows that it changed, in the table's order.
     std::vector<const SettingsTable::Row*> change(const SettingValues& values);

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "config/KeyBindings.hpp"
+#include "foundation/PlayRules.hpp"
+
+#include <string>
 
 // What the player chose, one field for each row of the settings table
 // (SettingsTable), which holds each one's name in the file, its default, its
@@ -19,10 +22,13 @@ struct SettingValues
     int effects;         // every other sound, likewise
     unsigned int maxFps; // frame cap for play; 0 for none
     KeyBindings keys;
-    bool hitSound;     // a tick on a hit that an enemy survives
-    bool labelEdge;    // a dark edge round the level label
-    bool lossHold;     // the field holds still a moment where the game was lost
-    bool demoWhenIdle; // the title menu plays a demo after a while without input
+    bool hitSound;        // a tick on a hit that an enemy survives
+    bool labelEdge;       // a dark edge round the level label
+    bool lossHold;        // the field holds still a moment where the game was lost
+    std::string language; // "system", or a code such as "de"
+    PlayMode mode;        // of the games to come
+    int practiceLevel;    // where a practice game starts, at most the best level reached in Normal
+    bool demoWhenIdle;    // the title menu plays a demo after a while without input
 
     // Row by row.
     bool operator==(const SettingValues& other) const;

@@ -1,6 +1,9 @@
 #include "config/SettingsTable.hpp"
 
 #include "config/KeyNames.hpp"
+#include "config/LanguageSetting.hpp"
+#include "config/ModeRows.hpp"
+#include "language/Translation.hpp"
 
 #include <algorithm>
 #include <sstream>
@@ -103,7 +106,7 @@ Row flag(std::string key, std::string label, Page page, Applies applies, bool Se
     made.write = [field, onWord, offWord](const SettingValues& values)
     { return std::string(values.*field ? onWord : offWord); };
     made.show = [field](const SettingValues& values)
-    { return std::string(values.*field ? "on" : "off"); };
+    { return std::string(values.*field ? tr("on") : tr("off")); };
     made.turn = [field](SettingValues& values, int) { values.*field = !(values.*field); };
     made.toggles = true;
     return made;
@@ -111,7 +114,7 @@ Row flag(std::string key, std::string label, Page page, Applies applies, bool Se
 
 Row frameCap()
 {
-    Row made = row<unsigned int>("max-fps", "Frame cap", Page::Options, Applies::Play,
+    Row made = row<unsigned int>("max-fps", trMark("Frame cap"), Page::Options, Applies::Play,
                                  &SettingValues::maxFps, 0);
     made.read = [](const std::string& text, SettingValues& values)
     {
@@ -122,7 +125,7 @@ Row frameCap()
     };
     made.write = [](const SettingValues& values) { return std::to_string(values.maxFps); };
     made.show = [](const SettingValues& values)
-    { return values.maxFps == 0 ? std::string("uncapped") : std::to_string(values.maxFps); };
+    { return values.maxFps == 0 ? std::string(tr("uncapped")) : std::to_string(values.maxFps); };
     made.turn = [](SettingValues& values, int step)
     {
         const auto& caps = SettingsTable::offeredFrameCaps();
@@ -141,8 +144,10 @@ Row keysOf(Action action)
 {
     Row made;
     made.key = KeyBindings::nameOf(action);
-    made.label = made.key;
-    made.label[0] = static_cast<char>(made.label[0] - 'a' + 'A');
+    made.label = action == Action::Left    ? trMark("Left")
+                 : action == Action::Right ? trMark("Right")
+                 : action == Action::Fire  ? trMark("Fire")
+                                           : trMark("Pause");
     made.page = Page::Keys;
     made.applies = Applies::WhenRead;
     made.binds = action;
@@ -209,13 +214,13 @@ Row padButtonsOf(Action action)
 std::vector<Row> makeRows()
 {
     std::vector<Row> rows = {
-        level("volume", "Volume", Applies::Sound, &SettingValues::volume),
-        level("music", "Music", Applies::Music, &SettingValues::music),
-        level("effects", "Effects", Applies::Effects, &SettingValues::effects),
-        flag("muted", "Mute", Page::Options, Applies::Sound, &SettingValues::muted, "true",
+        level("volume", trMark("Volume"), Applies::Sound, &SettingValues::volume),
+        level("music", trMark("Music"), Applies::Music, &SettingValues::music),
+        level("effects", trMark("Effects"), Applies::Effects, &SettingValues::effects),
+        flag("muted", trMark("Mute"), Page::Options, Applies::Sound, &SettingValues::muted, "true",
              "false"),
-        flag("fullscreen", "Fullscreen", Page::Options, Applies::Window, &SettingValues::fullscreen,
-             "true", "false"),
+        flag("fullscreen", trMark("Fullscreen"), Page::Options, Applies::Window,
+             &SettingValues::fullscreen, "true", "false"),
         frameCap(),
     };
     // Turning the master volume unmutes: the player wants to hear the new level.
@@ -229,13 +234,16 @@ std::vector<Row> makeRows()
         rows.push_back(keysOf(action));
     for (Action action : {Action::Fire, Action::Pause})
         rows.push_back(padButtonsOf(action));
-    rows.push_back(
-        flag("hit-sound", "Hit tick", Page::Extras, Applies::Play, &SettingValues::hitSound));
-    rows.push_back(flag("label-edge", "Level label edge", Page::Extras, Applies::Play,
+    rows.push_back(flag("hit-sound", trMark("Hit tick"), Page::Extras, Applies::Play,
+                        &SettingValues::hitSound));
+    rows.push_back(flag("label-edge", trMark("Level label edge"), Page::Extras, Applies::Play,
                         &SettingValues::labelEdge));
-    rows.push_back(flag("loss-hold", "Hold after a loss", Page::Extras, Applies::Play,
+    rows.push_back(flag("loss-hold", trMark("Hold after a loss"), Page::Extras, Applies::Play,
                         &SettingValues::lossHold));
-    rows.push_back(flag("demo-when-idle", "Demo when idle", Page::Extras, Applies::WhenRead,
+    rows.push_back(LanguageSetting::row());
+    rows.push_back(ModeRows::mode());
+    rows.push_back(ModeRows::practiceLevel());
+    rows.push_back(flag("demo-when-idle", trMark("Demo when idle"), Page::Extras, Applies::WhenRead,
                         &SettingValues::demoWhenIdle));
     return rows;
 }

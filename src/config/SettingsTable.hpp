@@ -22,6 +22,7 @@ enum class Page
     Options, // the first page
     Keys,
     Extras,  // touches that the game may add to play, off unless chosen
+    Mode,    // how the games to come are played: chosen between games only
     Replays, // watch the last game or the best one
 };
 
@@ -34,12 +35,13 @@ enum class Applies
     Effects,  // every other sound's volume
     Window,   // fullscreen or a window
     Play,     // what the play screen draws, hears and waits for
+    Language, // the words of every screen
 };
 
 struct Row
 {
-    std::string key; // in settings.ini
-    std::string label;
+    std::string key;   // in settings.ini
+    std::string label; // English, marked for the catalogue; translated where it is shown
     Page page;
     Applies applies;
     // False when the text cannot be used; the value keeps what it had.

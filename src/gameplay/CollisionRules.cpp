@@ -1,8 +1,11 @@
 // The play screen's collision rules: what happens to each pair of nodes that
-// overlap in a frame, as one table read from the first rule to the last.
+// overlap in a frame, as one table read from the first rule to the last; and
+// the loss a reserve stands in for, with the ship it brings back.
 #include "gameplay/Game.hpp"
 
+#include "actors/Player.hpp"
 #include "actors/PowerUpDropper.hpp"
+#include "gameplay/Command.hpp"
 #include "sound/Effects.hpp"
 
 #include <set>
@@ -46,11 +49,13 @@ void Game::handleCollisions()
         {Category::Player, Category::EnemyMissile,
          [](Game& game, SceneNode& ship, SceneNode& missile)
          {
+             if (ship.isUntouchable())
+                 return;
              ship.destroy();
              missile.destroy();
              PowerUpDropper::resetKillCount();
              if (ship.isGameOver())
-                 game.mRunning = false;
+                 game.loseLastShip();
          }},
         {Category::Player, Category::ExtraShipPowerUp,
          [](Game&, SceneNode& ship, SceneNode& powerUp) { pickUp(ship, powerUp, 0); }},
@@ -61,6 +66,8 @@ void Game::handleCollisions()
         {Category::Player, Category::Enemy,
          [](Game& game, SceneNode& ship, SceneNode& enemy)
          {
+             if (ship.isUntouchable())
+                 return;
              ship.destroy();
              enemy.destroy();
              // Asked before the reset walk, which puts the ship count back to 1:
@@ -68,11 +75,18 @@ void Game::handleCollisions()
              const bool lastShipLost = ship.isGameOver();
              takeBonuses(game.mSceneGraph);
              if (lastShipLost)
-                 game.mRunning = false;
+                 game.loseLastShip();
          }},
         {Category::Enemy, Category::Wall,
          [](Game& game, SceneNode& enemy, SceneNode& wall)
          {
+             // A reserve stands in for the game: the enemy is taken off the field,
+             // not killed, and the ships keep what they have.
+             if (game.mReserves.standIn())
+             {
+                 enemy.removeFromPlay();
+                 return;
+             }
              enemy.destroy();
              wall.destroy();
              takeBonuses(game.mSceneGraph);
@@ -93,6 +107,30 @@ void Game::handleCollisions()
             }
         }
     }
+}
+
+// A reserve stands in for the last ship while one is left: the bonuses go, as on
+// a ram, and a ship comes back after the burst.
+void Game::loseLastShip()
+{
+    if (!mReserves.standIn())
+    {
+        mRunning = false;
+        return;
+    }
+    takeBonuses(mSceneGraph);
+    mReserves.sendShipBack();
+}
+
+// Blinking and untouchable for a while, flying as the keys the scene was last
+// handed say: what a replay hands again, so the ship comes back the same.
+void Game::bringShipBack()
+{
+    auto ship = std::make_unique<Player>(mWindow, &mResources, shipStart(), mClock);
+    ship->comeBackUntouchable(ShipReserves::UntouchableFor);
+    for (std::size_t i = 0; i < Command::PlayKeys.size(); ++i)
+        ship->handleInput(Command::PlayKeys[i], mHeld[i]);
+    mPlayerLayer->attachChild(std::move(ship));
 }
 
 bool Game::matchesCategories(SceneNode::Pair& pair, Category::Type type1, Category::Type type2)

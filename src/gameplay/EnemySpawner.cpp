@@ -17,10 +17,10 @@ constexpr unsigned int SpawnMargin = 32;
 } // namespace
 
 EnemySpawner::EnemySpawner(sf::RenderWindow* window, ResourceCache* resources,
-                           const GameClock& clock)
-    : mWindow(window), mResources(resources), mSpawnElapsed(sf::Time::Zero),
-      mPhaseElapsed(sf::Time::Zero), mPhaseClock(clock), mSpawnClock(clock), mPhase(0),
-      mSpawnInterval(3), mPhaseDuration(21), mBossSpawned(false)
+                           const GameClock& clock, const FireChance& fireChance)
+    : mWindow(window), mResources(resources), mFireChance(&fireChance),
+      mSpawnElapsed(sf::Time::Zero), mPhaseElapsed(sf::Time::Zero), mPhaseClock(clock),
+      mSpawnClock(clock), mPhase(0), mSpawnInterval(3), mPhaseDuration(21), mBossSpawned(false)
 {
     // The flag outlives a game: a game that ended after its boss died but before
     // the level rose would otherwise leave this one unable to leave phase 0.
@@ -38,18 +38,18 @@ void EnemySpawner::update(SceneNode* root)
         {
             mBossSpawned = false;
             root->attachChild(std::make_unique<Enemy>(mWindow, mResources, randomSpawnPosition(), 0,
-                                                      sf::Vector2f(0.f, 30.f)));
+                                                      sf::Vector2f(0.f, 30.f), *mFireChance));
         }
         break;
     case 1:
         if (isSpawnDue())
             root->attachChild(std::make_unique<Enemy>(mWindow, mResources, randomSpawnPosition(), 1,
-                                                      sf::Vector2f(0.f, 60.f)));
+                                                      sf::Vector2f(0.f, 60.f), *mFireChance));
         break;
     case 2:
         if (isSpawnDue())
             root->attachChild(std::make_unique<Enemy>(mWindow, mResources, randomSpawnPosition(), 2,
-                                                      sf::Vector2f(0.f, 40.f)));
+                                                      sf::Vector2f(0.f, 40.f), *mFireChance));
         break;
     case 3:
         // The boss ignores the spawn clock: it enters in the first frame of its phase.
@@ -59,7 +59,7 @@ void EnemySpawner::update(SceneNode* root)
             const sf::Vector2f position(static_cast<float>(Field::Width / 4),
                                         -static_cast<float>(Field::Height / 2));
             root->attachChild(std::make_unique<Boss>(mWindow, mResources, position, 3,
-                                                     sf::Vector2f(140.f, 40.f)));
+                                                     sf::Vector2f(140.f, 40.f), *mFireChance));
         }
         break;
     default:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Level.hpp"
+#include "foundation/FireChance.hpp"
 #include "foundation/GameTimer.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -17,7 +18,9 @@ class SceneNode;
 class EnemySpawner
 {
 public:
-    EnemySpawner(sf::RenderWindow* window, ResourceCache* resources, const GameClock& clock);
+    // Every enemy it makes fires by the given chance, which outlives them all.
+    EnemySpawner(sf::RenderWindow* window, ResourceCache* resources, const GameClock& clock,
+                 const FireChance& fireChance = FireChance::asDesigned());
 
     void update(SceneNode* root);
 
@@ -30,6 +33,7 @@ private:
     // Both belong to the play screen, which outlives its spawner.
     sf::RenderWindow* mWindow; // only handed to the enemies, which draw into it
     ResourceCache* mResources;
+    const FireChance* mFireChance;
     sf::Time mSpawnElapsed;
     sf::Time mPhaseElapsed;
     GameTimer mPhaseClock;

@@ -1,7 +1,6 @@
 #include "gameplay/Game.hpp"
 
 #include "actors/Player.hpp"
-#include "actors/Wall.hpp"
 #include "config/BestLevel.hpp"
 #include "config/Preferences.hpp"
 #include "foundation/Field.hpp"
@@ -12,15 +11,14 @@
 #include "platform/Desktop.hpp"
 #include "platform/FrameCap.hpp"
 #include "platform/StillPicture.hpp"
-#include "presentation/Background.hpp"
 #include "presentation/RuleHints.hpp"
 #include "presentation/ScoreBoard.hpp"
 #include "presentation/StatusDisplay.hpp"
 #include "presentation/VolumeNotice.hpp"
-#include "replay/ReplayFiles.hpp"
 #include "session/EventPump.hpp"
 #include "session/FrameEnd.hpp"
 #include "session/ScreenContext.hpp"
+#include "sound/Effects.hpp"
 #include "sound/SoundPause.hpp"
 
 #include <SFML/Graphics/Color.hpp>
@@ -29,7 +27,15 @@
 #include <iostream>
 #include <utility>
 
-Game::Game(ScreenContext& context) : mContext(&context), mWindow(&context.window)
+Game::Game(ScreenContext& context)
+    : Game(context, context.preferences.nextGame(context.bestLevel.best()))
+{
+}
+
+Game::Game(ScreenContext& context, const PlayRules& rules)
+    : mContext(&context), mWindow(&context.window), mRules(rules),
+      mFireChance(mRules.steadiesFire() ? FireChance::Pace::PerSecond : FireChance::Pace::PerFrame),
+      mReserves(mRules.reserveShips(), mClock)
 {
     // Every timer of play starts at zero and reads the frames' time: a game is
     // its frames, however long the files took to load.
@@ -38,20 +44,28 @@ Game::Game(ScreenContext& context) : mContext(&context), mWindow(&context.window
     loadTextures();
     loadSounds();
     loadFonts();
+    // Before the scene: the score board shows the level from the first frame.
+    if (mRules.startLevel)
+        mLevel.startAt(*mRules.startLevel);
     buildScene();
     // The spawner's clocks start only now, after loading and building.
-    mEnemySpawner = std::make_unique<EnemySpawner>(mWindow, &mResources, mClock);
+    mEnemySpawner = std::make_unique<EnemySpawner>(mWindow, &mResources, mClock, mFireChance);
     mCommand = std::make_unique<Command>(context.events);
-    mRecorder = std::make_unique<PlayRecorder>();
+    mRecorder = std::make_unique<PlayRecorder>(mRules.mode);
     mExplosionSound.setBuffer(mResources.get(SoundBuffers::Explosion));
     mPauseMenu = std::make_unique<PauseMenu>(context, &mExplosionSound);
     mStatus = std::make_unique<StatusDisplay>(
         mResources.get(Textures::AddShip), mResources.get(Textures::BulletSpeed),
-        mResources.get(Textures::Bolt), mResources.get(Fonts::DigitalTech));
+        mResources.get(Textures::Bolt), mResources.get(Fonts::DigitalTech),
+        mResources.get(Textures::PlayerShip));
     mFirstLevelRule = RuleHints::firstLevelRule(mResources.get(Fonts::DigitalTech));
     follow(context.preferences.values());
     mSettings = context.adjustments.watch(SettingsTable::Applies::Play,
                                           [this](const SettingValues& values) { follow(values); });
+    // A language chosen over the paused game speaks in the rule line too.
+    mLanguage = context.adjustments.watch(
+        SettingsTable::Applies::Language, [this](const SettingValues&)
+        { mFirstLevelRule = RuleHints::firstLevelRule(mResources.get(Fonts::DigitalTech)); });
 }
 
 // What the player chose for play, at the start and whenever it changes (the
@@ -66,6 +80,13 @@ void Game::follow(const SettingValues& values)
 }
 
 Game::~Game() = default;
+
+// The bottom centre, where the ship starts and comes back.
+sf::Vector2f Game::shipStart()
+{
+    return sf::Vector2f(static_cast<float>(Field::Width / 2),
+                        static_cast<float>(Field::Height / 1.1));
+}
 
 void Game::run()
 {
@@ -104,14 +125,8 @@ void Game::run()
     }
     // The level this game reached, read before it goes back to 1. A window
     // closed before play began leaves no game to count.
-    if (played && mRecorder)
-    {
-        const auto outcome = mContext->bestLevel.record(Level::getLevel(), std::cerr);
-        const bool lost = !mRunning && !mQuitToTitle;
-        if (const auto replay =
-                mRecorder->finish(lost ? Replay::Ending::Lost : Replay::Ending::Left))
-            ReplayFiles::keep(*replay, outcome.setsRecord, std::cerr);
-    }
+    if (played)
+        keepTheGame();
     mLevel.resetLevel();
     if (mWindow->isOpen() && mContext->preferences.values().lossHold &&
         mEffects.showLoss(mSceneGraph))
@@ -147,8 +162,12 @@ bool Game::processEvents()
     const bool eventsCame =
         mCommand->pollEvents([this](const Input& input) { return readWhilePaused(input); },
                              [this](const Input& input) { return takesFirst(input); });
-    if (handOverKeysLetGo() && mRecorder)
-        mRecorder->keysLetGo();
+    if (handOverKeysLetGo())
+    {
+        mHeld.fill(false);
+        if (mRecorder)
+            mRecorder->keysLetGo();
+    }
     setPaused(mCommand->isPauseAsked() && !mQuitToTitle);
     // The key that goes on, of the device the player used last.
     if (isPaused())
@@ -156,10 +175,11 @@ bool Game::processEvents()
     return eventsCame;
 }
 
-// A pause control goes on at once, unless an options page is asking for a key.
+// A pause control goes on at once. While an options page asks for a key, the
+// pump hands out every key as the answer alone, the pause key's too.
 bool Game::readWhilePaused(const Input& input)
 {
-    if (input.presses(PlayControl::Pause) && !mPauseMenu->isCapturing())
+    if (input.presses(PlayControl::Pause))
         return false;
     switch (mPauseMenu->handle(input))
     {
@@ -188,28 +208,22 @@ void Game::update(sf::Time deltaTime)
     mSceneGraph.update(deltaTime);
     mEnemySpawner->update(&mSceneGraph);
     const KeyEvent handed = handOver();
+    hear(handed);
     handleCollisions();
     if (mRecorder)
         mRecorder->played(deltaTime, handed.key, handed.pressed, mSceneGraph, mClock.now());
     mEffects.update(deltaTime, mSceneGraph);
+    // A loss a reserve stood in for bursts as a lost game would.
+    if (mReserves.takeSpent())
+    {
+        mEffects.showLoss(mSceneGraph);
+        Effects::play(mExplosionSound);
+    }
+    if (mReserves.isShipDue())
+        bringShipBack();
     mStatus->show(mEffects.bossHealth(),
                   {Player::sShipCount > 1, Player::fireRateSteps(), Player::speedSteps()});
-}
-
-Game::KeyEvent Game::handOver()
-{
-    const Command::KeyEvent handed = mCommand->handOver(mSceneGraph);
-    return {handed.key, handed.pressed};
-}
-
-bool Game::handOverKeysLetGo()
-{
-    return mCommand->handOverKeysLetGo(mSceneGraph);
-}
-
-void Game::stopRecording()
-{
-    mRecorder.reset();
+    mStatus->showReserves(mReserves.left());
 }
 
 void Game::render()
@@ -222,7 +236,12 @@ void Game::render()
     if (Level::getLevel() == 1 && mScoreBoard->isBannerShown())
         mWindow->draw(mFirstLevelRule, sf::RenderStates::Default);
     if (isPaused())
+    {
         mPauseMenu->draw(*mWindow);
+        // The reserves stand out over the dimmed field, beside the pause menu.
+        if (!mPauseMenu->isInOptions())
+            mStatus->drawReserves(*mWindow);
+    }
     FrameEnd::finish(*mContext, true);
 }
 
@@ -239,51 +258,4 @@ void Game::setPaused(bool paused)
     mSceneGraph.setSoundsPaused(paused);
     SoundPause::setPaused(mExplosionSound, paused);
     mEffects.setSoundsPaused(paused);
-}
-
-void Game::buildScene()
-{
-    mBackground = std::make_unique<Background>(mWindow, &mResources);
-
-    const sf::Vector2f start(static_cast<float>(Field::Width / 2),
-                             static_cast<float>(Field::Height / 1.1));
-    mPlayer = std::make_unique<Player>(mWindow, &mResources, start, mClock);
-
-    auto playerLayer = std::make_unique<SceneNode>();
-    playerLayer->attachChild(std::move(mPlayer));
-    auto backgroundLayer = std::make_unique<SceneNode>();
-    backgroundLayer->attachChild(std::move(mBackground));
-    auto wallLayer = std::make_unique<Wall>(&mResources);
-    auto scoreBoard = std::make_unique<ScoreBoard>(&mResources, mClock);
-    mScoreBoard = scoreBoard.get();
-
-    // Attachment order is drawing order: the background first, the board last.
-    mSceneGraph.attachChild(std::move(backgroundLayer));
-    mSceneGraph.attachChild(std::move(playerLayer));
-    mSceneGraph.attachChild(std::move(wallLayer));
-    mSceneGraph.attachChild(std::move(scoreBoard));
-}
-
-void Game::loadTextures()
-{
-    mResources.load(ScreenMedia::Screen::Play, ScreenMedia::Kind::Texture);
-
-    // The badges spin: sampled smoothly, and from mipmaps for the one drawn at 9 %, their
-    // rings stay round at every angle instead of breaking into steps.
-    for (Textures::ID badge : {Textures::AddShip, Textures::BulletSpeed, Textures::Bolt})
-    {
-        sf::Texture& texture = mResources.get(badge);
-        texture.setSmooth(true);
-        texture.generateMipmap();
-    }
-}
-
-void Game::loadSounds()
-{
-    mResources.load(ScreenMedia::Screen::Play, ScreenMedia::Kind::SoundBuffer);
-}
-
-void Game::loadFonts()
-{
-    mResources.load(ScreenMedia::Screen::Play, ScreenMedia::Kind::Font);
 }

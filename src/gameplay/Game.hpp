@@ -2,8 +2,11 @@
 
 #include "app/GameState.hpp"
 #include "app/Level.hpp"
+#include "foundation/FireChance.hpp"
 #include "foundation/GameClock.hpp"
+#include "foundation/PlayRules.hpp"
 #include "gameplay/Category.hpp"
+#include "gameplay/ShipReserves.hpp"
 #include "presentation/BattleEffects.hpp"
 #include "resources/ResourceCache.hpp"
 #include "scene/SceneNode.hpp"
@@ -15,6 +18,7 @@
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/System/Time.hpp>
 
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -45,10 +49,15 @@ public:
     // The player left the game from the pause menu: the title menu comes next,
     // without the game-over screen.
     bool quitToTitle() const { return mQuitToTitle; }
+    // The mode this game is played in, as it was when the game began.
+    const PlayRules& rules() const { return mRules; }
 
     // A frame's steps and the scene stay reachable from a subclass, so that a
     // frame can be driven and inspected without running the loop.
 protected:
+    // A game played by the given rules rather than the player's next game's.
+    Game(ScreenContext& context, const PlayRules& rules);
+
     // True when there was any event: it may have changed the window.
     bool processEvents();
     void update(sf::Time deltaTime);
@@ -65,6 +74,8 @@ protected:
     };
     virtual KeyEvent handOver();
     virtual bool handOverKeysLetGo();
+    // Every play key let go: the scene hears it at once.
+    void letKeysGo();
     // Offered every input before play reads it; true when it took it.
     virtual bool takesFirst(const Input&) { return false; }
     // A game played again is not recorded, and counts for no best level.
@@ -83,6 +94,7 @@ protected:
     const BattleEffects& effects() const { return mEffects; }
     const StatusDisplay& status() const { return *mStatus; }
     bool isPlaying() const { return mRunning; }
+    const ShipReserves& reserves() const { return mReserves; }
 
 private:
     void buildScene();
@@ -90,15 +102,24 @@ private:
     void loadSounds();
     void loadFonts();
     bool matchesCategories(SceneNode::Pair& pair, Category::Type type1, Category::Type type2);
+    static sf::Vector2f shipStart();
+    void loseLastShip();
+    void bringShipBack();
     void setPaused(bool paused);
     bool readWhilePaused(const Input& input);
     void holdTheLoss(FrameCap& frameCap);
     void follow(const SettingValues& values);
+    void hear(const KeyEvent& handed);
+    // Counts the finished game for its mode's best level and keeps its replay.
+    void keepTheGame();
 
     ScreenContext* mContext; // the entry point's context and window outlive every screen
     sf::RenderWindow* mWindow;
     // Before everything that times itself on it.
     GameClock mClock;
+    PlayRules mRules;
+    FireChance mFireChance; // before the enemies, which fire by it
+    ShipReserves mReserves;
     std::unique_ptr<SceneNode> mPlayer;
     std::unique_ptr<SceneNode> mBackground;
     std::unique_ptr<EnemySpawner> mEnemySpawner;
@@ -114,7 +135,12 @@ private:
     bool mQuitToTitle = false;
     std::unique_ptr<StatusDisplay> mStatus;
     ScoreBoard* mScoreBoard = nullptr; // in the scene, which the screen owns
+    SceneNode* mPlayerLayer = nullptr; // likewise
     sf::Text mFirstLevelRule;
     std::unique_ptr<FrameCap> mFrameCap;
     Adjustments::Watch mSettings;
+    Adjustments::Watch mLanguage;
+    // Each play key (Command::PlayKeys) as the scene was handed it last: a ship
+    // that comes back hears the same, in a replay too.
+    std::array<bool, 3> mHeld{};
 };

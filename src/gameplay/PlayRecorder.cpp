@@ -4,8 +4,11 @@
 
 void PlayRecorder::beforeFrame()
 {
-    if (!mWriter)
-        mWriter.emplace(PlayState::header());
+    if (mWriter)
+        return;
+    Replay::Header header = PlayState::header();
+    header.mode = mMode;
+    mWriter.emplace(header);
 }
 
 void PlayRecorder::played(sf::Time frame, sf::Keyboard::Key key, bool pressed,

@@ -17,6 +17,9 @@ class SceneNode;
 class PlayRecorder
 {
 public:
+    // The game's mode goes in the header, to be played again by its rules.
+    explicit PlayRecorder(PlayMode mode) : mMode(mode) {}
+
     // Right before a frame is played: the first takes the generator and the
     // shared values as they stand.
     void beforeFrame();
@@ -35,6 +38,7 @@ public:
 private:
     void layDown(bool last);
 
+    PlayMode mMode;
     std::optional<ReplayWriter> mWriter;
     std::optional<Replay::Frame> mPending;
     sf::Time mNextCheck;

@@ -58,6 +58,14 @@ void PlayState::apply(const Replay::Header& header)
     PowerUpDropper::sKillCount = header.killCount;
 }
 
+PlayRules PlayState::rulesOf(const Replay::Header& header)
+{
+    PlayRules rules;
+    rules.mode = header.mode;
+    rules.startLevel = header.startLevel;
+    return rules;
+}
+
 Replay::Check PlayState::check(const SceneNode& scene)
 {
     Hash hash;

@@ -17,6 +17,8 @@ namespace PlayState
 Replay::Header header();
 // The generator and the shared values as a game started from them.
 void apply(const Replay::Header& header);
+// The rules the game was played by: its mode, from the level it started at.
+PlayRules rulesOf(const Replay::Header& header);
 
 // The level, the shared values and every node's place, category and hit
 // points hashed.

@@ -9,7 +9,8 @@
 #include <iostream>
 
 ReplayGame::ReplayGame(ScreenContext& context, ReplayReader replay, Showing showing)
-    : Game(context), mReplay(std::move(replay)), mShowing(showing)
+    : Game(context, PlayState::rulesOf(replay.header())), mReplay(std::move(replay)),
+      mShowing(showing)
 {
     stopRecording();
     PlayState::apply(mReplay.header());
@@ -57,8 +58,7 @@ bool ReplayGame::step()
         return false;
     }
     if (mFrame.keysLetGo)
-        for (sf::Keyboard::Key key : Command::PlayKeys)
-            sceneGraph().handleInput(key, false);
+        letKeysGo();
     update(sf::microseconds(mFrame.micros));
     ++mVerdict.frames;
     mVerdict.played += sf::microseconds(mFrame.micros);

@@ -14,9 +14,11 @@
 // drawing when the machine or a frame cap falls behind; a pause works, and
 // Escape leaves for the title menu. As the title menu's demo it ends at once
 // at any key, click or pad button. Checked, it plays every frame as fast as it
-// can, drawing nothing. It records nothing and counts for no best level, and
-// once it goes the player's next game is as it would have been.
-class ReplayGame : public Game
+// can, drawing nothing. It is played by the recorded game's mode from its
+// start level, records nothing and counts for no best level, and once it goes
+// the player's next game is as it would have been: the stash, a base, is
+// taken before the play screen sets the replay's start in place.
+class ReplayGame : private PlayState::Stash, public Game
 {
 public:
     enum class Showing
@@ -52,7 +54,6 @@ protected:
     bool step();
 
 private:
-    PlayState::Stash mStash; // before the replay sets the game's start in place
     ReplayReader mReplay;
     Showing mShowing;
     Replay::Frame mFrame;

@@ -1,6 +1,7 @@
 #include "menus/ControlsTable.hpp"
 
 #include "config/KeyNames.hpp"
+#include "language/Translation.hpp"
 
 namespace
 {
@@ -10,8 +11,9 @@ std::string buttonsOf(const KeyBindings& keys, Action action, const std::string&
 {
     std::string numbers;
     for (unsigned int button : keys.padButtons(action))
-        numbers += (numbers.empty() ? "button " : ", ") + std::to_string(button);
-    return numbers.empty() ? pads : numbers;
+        numbers += (numbers.empty() ? "" : ", ") + std::to_string(button);
+    // TRANSLATORS: %s is a list of gamepad button numbers, "5" or "0, 2".
+    return numbers.empty() ? pads : fill(tr("button %s"), {numbers});
 }
 } // namespace
 
@@ -24,14 +26,14 @@ std::string ControlsTable::keysOf(const KeyBindings& keys, KeyBindings::Action a
 std::vector<std::vector<std::string>> ControlsTable::rows(const KeyBindings& keys)
 {
     return {
-        {"", "KEYBOARD", "GAMEPAD"},
-        {"Left", keysOf(keys, Action::Left), "stick or D-pad"},
-        {"Right", keysOf(keys, Action::Right), "stick or D-pad"},
-        {"Fire", keysOf(keys, Action::Fire), buttonsOf(keys, Action::Fire, "A, B, X, Y")},
-        {"Pause", keysOf(keys, Action::Pause), buttonsOf(keys, Action::Pause, "Start")},
-        {"Mute", "M", "Back + A"},
-        {"Volume", "- and +", "Back + down, up"},
-        {"Fullscreen", "F11, Alt+Enter", "Back + B"},
-        {"Menus", "arrows, Enter, Escape", "stick, A, B"},
+        {"", tr("KEYBOARD"), tr("GAMEPAD")},
+        {tr("Left"), keysOf(keys, Action::Left), tr("stick or D-pad")},
+        {tr("Right"), keysOf(keys, Action::Right), tr("stick or D-pad")},
+        {tr("Fire"), keysOf(keys, Action::Fire), buttonsOf(keys, Action::Fire, "A, B, X, Y")},
+        {tr("Pause"), keysOf(keys, Action::Pause), buttonsOf(keys, Action::Pause, "Start")},
+        {tr("Mute"), "M", "Back + A"},
+        {tr("Volume"), tr("- and +"), tr("Back + down, up")},
+        {tr("Fullscreen"), "F11, Alt+Enter", "Back + B"},
+        {tr("Menus"), tr("arrows, Enter, Escape"), tr("stick, A, B")},
     };
 }

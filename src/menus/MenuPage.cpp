@@ -1,6 +1,7 @@
 #include "menus/MenuPage.hpp"
 
 #include "foundation/Field.hpp"
+#include "language/Translation.hpp"
 #include "presentation/Lettering.hpp"
 
 #include <SFML/Graphics/RectangleShape.hpp>
@@ -19,18 +20,25 @@ constexpr float FirstRowY = 240.f;
 constexpr float RowHeight = 46.f;
 constexpr float TableRowHeight = 30.f;
 constexpr float LabelX = 190.f;
-constexpr float ValueX = 610.f;
+// Room for a language's long names and labels beside their values.
+constexpr float ValueX = 650.f;
 // About half the room the values take, left of where they end.
 constexpr float ValueHalfWidth = 80.f;
-constexpr float TableColumns[] = {90.f, 290.f, 540.f};
+constexpr float TableColumns[] = {80.f, 280.f, 520.f};
 constexpr float PanelLeft = 60.f;
 constexpr float PanelRight = 740.f;
 const sf::Color Lit(255, 206, 84);
 
+constexpr float Margin = 10.f;
+// The dark edge round the letters reaches this far past them.
+constexpr float Edge = 3.f;
+// A heading may take the panel's whole width but for its rim.
+constexpr float HeadingMargin = 4.f;
+
 // Words on one line of the page: placed across by their letters' extent, and
 // down by the font's line, so that rows line up whatever their letters.
-void write(sf::RenderTarget& target, const sf::Font& font, const std::string& words,
-           unsigned int size, sf::Color colour, sf::Vector2f at, float across)
+sf::Text placed(const sf::Font& font, const std::string& words, unsigned int size, sf::Color colour,
+                sf::Vector2f at, float across)
 {
     sf::Text text(sf::String::fromUtf8(words.begin(), words.end()), font, size);
     text.setFillColor(colour);
@@ -38,7 +46,7 @@ void write(sf::RenderTarget& target, const sf::Font& font, const std::string& wo
     const float width = text.getLocalBounds().left + text.getLocalBounds().width;
     text.setOrigin(std::round(width * across), std::round(static_cast<float>(size) * 0.6f));
     text.setPosition(at);
-    target.draw(text, sf::RenderStates::Default);
+    return text;
 }
 } // namespace
 
@@ -182,27 +190,45 @@ void MenuPage::draw(sf::RenderTarget& target, const sf::Font& font, bool dim) co
         panel.setOutlineThickness(2.f);
         target.draw(panel, sf::RenderStates::Default);
     }
-    const std::string& heading = mPrompt.empty() ? mHeading : mPrompt;
+    for (const Line& line : lines(font))
+        target.draw(line.text, sf::RenderStates::Default);
+}
+
+// The prompt comes translated; the heading and the labels are translated as
+// they are drawn, so that a change of language shows at once.
+std::vector<MenuPage::Line> MenuPage::lines(const sf::Font& font, bool everyEntryLit) const
+{
+    std::vector<Line> made;
+    const std::string heading = mPrompt.empty() ? tr(mHeading.c_str()) : mPrompt;
     if (!heading.empty())
-        write(target, font, heading, 40, Lettering::Pale, sf::Vector2f(FieldWidth / 2.f, HeadingY),
-              0.5f);
+        made.push_back({placed(font, heading, mPrompt.empty() ? HeadingSize : PromptSize,
+                               Lettering::Pale, sf::Vector2f(FieldWidth / 2.f, HeadingY), 0.5f),
+                        PanelLeft + HeadingMargin, PanelRight - HeadingMargin});
     for (std::size_t row = 0; row < mTable.size(); ++row)
         for (std::size_t column = 0; column < mTable[row].size() && column < 3; ++column)
-            write(target, font, mTable[row][column], TableSize, Lettering::Pale,
-                  sf::Vector2f(TableColumns[column], mTop + TableRowHeight * row), 0.f);
+            made.push_back(
+                {placed(font, mTable[row][column], TableSize, Lettering::Pale,
+                        sf::Vector2f(TableColumns[column], mTop + TableRowHeight * row), 0.f),
+                 TableColumns[column] - Edge,
+                 column < 2 ? TableColumns[column + 1] - Margin : PanelRight - Margin});
     for (std::size_t entry = 0; entry < mEntries.size(); ++entry)
     {
         const Entry& each = mEntries[entry];
-        const bool lit = entry == mLit;
+        const bool lit = everyEntryLit || entry == mLit;
         const sf::Color colour = lit ? Lit : Lettering::Pale;
         const float y = rowY(entry);
-        write(target, font, (lit ? "> " : "  ") + each.label, TextSize, colour,
-              sf::Vector2f(LabelX - 30.f, y), 0.f);
+        float labelRight = PanelRight - Margin;
         if (each.value)
         {
             const std::string value = each.value();
-            write(target, font, lit && each.turn ? "< " + value + " >" : value, TextSize, colour,
-                  sf::Vector2f(ValueX, y), 1.f);
+            made.push_back({placed(font, lit && each.turn ? "< " + value + " >" : value, TextSize,
+                                   colour, sf::Vector2f(ValueX, y), 1.f),
+                            LabelX - 30.f, ValueX + 1.f});
+            labelRight = made.back().text.getGlobalBounds().left - Margin;
         }
+        made.push_back({placed(font, (lit ? "> " : "  ") + std::string(tr(each.label.c_str())),
+                               TextSize, colour, sf::Vector2f(LabelX - 30.f, y), 0.f),
+                        LabelX - 30.f - Margin, labelRight});
     }
+    return made;
 }

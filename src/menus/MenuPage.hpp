@@ -4,6 +4,7 @@
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/Text.hpp>
 #include <SFML/System/Vector2.hpp>
 
 #include <functional>
@@ -54,11 +55,25 @@ public:
     // Over the field dimmed, unless what is under the page is dimmed already.
     void draw(sf::RenderTarget& target, const sf::Font& font, bool dim = true) const;
 
+    // What the page writes, each line with the room it has across, in field
+    // units; every entry lit, as it is at its widest, for the tests that hold
+    // each language to the rows.
+    struct Line
+    {
+        sf::Text text;
+        float left;
+        float right;
+    };
+    std::vector<Line> lines(const sf::Font& font, bool everyEntryLit = false) const;
+
     std::size_t lit() const { return mLit; }
     // Counts the changes to what the page shows, for a still screen.
     int revision() const { return mRevision; }
     void changed() { ++mRevision; }
 
+    static constexpr unsigned int HeadingSize = 40;
+    // A question in the heading's place is a sentence, with a key's name in it.
+    static constexpr unsigned int PromptSize = 34;
     static constexpr unsigned int TextSize = 28;
     static constexpr unsigned int TableSize = 20;
 

@@ -1,9 +1,11 @@
 #include "menus/OptionsMenu.hpp"
 
+#include "config/BestLevel.hpp"
+#include "config/ModeRows.hpp"
 #include "config/Preferences.hpp"
+#include "language/Translation.hpp"
 #include "menus/ControlsTable.hpp"
 #include "presentation/CaptionFont.hpp"
-#include "presentation/Lettering.hpp"
 #include "session/Adjustments.hpp"
 #include "session/EventPump.hpp"
 #include "session/KeyCapture.hpp"
@@ -20,12 +22,13 @@ using Page = SettingsTable::Page;
 
 MenuPage::Entry back()
 {
-    return {"Back", nullptr, [] { return Outcome::Back; }, nullptr};
+    return {trMark("Back"), nullptr, [] { return Outcome::Back; }, nullptr};
 }
 } // namespace
 
-OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample, ReplaysPage::Watch watch)
-    : mContext(context), mSample(sample)
+OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample, bool overGame,
+                         ReplaysPage::Watch watch)
+    : mContext(context), mSample(sample), mOverGame(overGame)
 {
     if (watch)
     {
@@ -38,12 +41,18 @@ OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample, ReplaysPage:
         auto entries = ReplaysPage::entries(keptFirst, [this](std::string prompt)
                                             { mReplays->setPrompt(std::move(prompt)); });
         entries.push_back(back());
-        mReplays = &page(Page::Replays, "REPLAYS", std::move(entries));
+        mReplays = &page(Page::Replays, trMark("REPLAYS"), std::move(entries));
     }
     // Pages that the first one opens are made first.
-    MenuPage& extras = page(Page::Extras, "EXTRAS", {back()});
+    MenuPage& extras = page(Page::Extras, trMark("EXTRAS"), {back()});
+    MenuPage& mode = page(Page::Mode, trMark("MODE"), {back()});
+    if (overGame)
+        mode.setPrompt(tr("MODE CHANGES BETWEEN GAMES"));
+    MenuPage::Entry modeLink = opens(trMark("Mode"), mode);
+    modeLink.value = [&chosen = context.preferences]
+    { return ModeRows::shownName(chosen.values().mode); };
     std::vector<MenuPage::Entry> keyEntries;
-    keyEntries.push_back({"Reset to defaults", nullptr,
+    keyEntries.push_back({trMark("Reset to defaults"), nullptr,
                           [this]
                           {
                               change([](SettingValues& values) { values.keys = KeyBindings(); });
@@ -51,22 +60,24 @@ OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample, ReplaysPage:
                           },
                           nullptr});
     keyEntries.push_back(back());
-    mKeys = &page(Page::Keys, "KEYS", std::move(keyEntries));
-    std::vector<MenuPage::Entry> links{opens("Keys", *mKeys),
-                                       {"Controls", nullptr,
+    mKeys = &page(Page::Keys, trMark("KEYS"), std::move(keyEntries));
+    std::vector<MenuPage::Entry> links{modeLink,
+                                       opens(trMark("Keys"), *mKeys),
+                                       {trMark("Controls"), nullptr,
                                         [this]
                                         {
                                             openControls();
                                             return Outcome::Stay;
                                         },
                                         nullptr},
-                                       opens("Extras", extras)};
+                                       opens(trMark("Extras"), extras)};
     if (mReplays)
-        links.push_back(opens("Replays", *mReplays));
+        links.push_back(opens(trMark("Replays"), *mReplays));
     links.push_back(back());
-    MenuPage& options = page(Page::Options, "OPTIONS", std::move(links));
-    mPages.emplace_back("CONTROLS", std::vector<MenuPage::Entry>{back()});
+    MenuPage& options = page(Page::Options, trMark("OPTIONS"), std::move(links));
+    mPages.emplace_back(trMark("CONTROLS"), std::vector<MenuPage::Entry>{back()});
     mControls = &mPages.back();
+    mControls->setTable(ControlsTable::rows(mContext.preferences.keys()));
     mOpen.push_back(&options);
 }
 
@@ -94,7 +105,7 @@ MenuPage::Entry OptionsMenu::entryOf(const SettingsTable::Row& row)
         entry.value = [this, action, &chosen]
         {
             if (mCapturing == action)
-                return std::string("Escape cancels");
+                return std::string(tr("Escape cancels"));
             return ControlsTable::keysOf(chosen.keys(), action);
         };
         entry.choose = [this, action]
@@ -104,6 +115,11 @@ MenuPage::Entry OptionsMenu::entryOf(const SettingsTable::Row& row)
         };
         return entry;
     }
+    if (row.key == ModeRows::PracticeLevelKey)
+        return practiceLevelEntry(row);
+    // A game keeps the mode it began with: over it, the mode is shown, not turned.
+    if (row.page == Page::Mode && mOverGame)
+        return entry;
     entry.turn = [this, &row](int step)
     {
         change([&](SettingValues& values) { row.turn(values, step); });
@@ -117,6 +133,32 @@ MenuPage::Entry OptionsMenu::entryOf(const SettingsTable::Row& row)
             turn(1);
             return Outcome::Stay;
         };
+    return entry;
+}
+
+// A practice game starts at a level reached in Normal: the entry shows where it
+// starts, and turns round within those levels.
+MenuPage::Entry OptionsMenu::practiceLevelEntry(const SettingsTable::Row& row)
+{
+    const auto start = [this]
+    {
+        return PlayRules::practiceStart(mContext.preferences.values().practiceLevel,
+                                        mContext.bestLevel.best().value_or(1));
+    };
+    MenuPage::Entry entry;
+    entry.label = row.label;
+    entry.value = [start] { return std::to_string(start()); };
+    if (mOverGame)
+        return entry;
+    entry.turn = [this, start](int step)
+    {
+        const int highest = mContext.bestLevel.best().value_or(1);
+        const int next = start() + step;
+        change([&](SettingValues& values)
+               { values.practiceLevel = next < 1         ? highest
+                                        : next > highest ? 1
+                                                         : next; });
+    };
     return entry;
 }
 
@@ -150,7 +192,7 @@ void OptionsMenu::capture(Action action)
 {
     mCapturing = action;
     mContext.events.setCapturing(true);
-    mKeys->setPrompt("PRESS A KEY FOR " + Lettering::capitals(KeyBindings::nameOf(action)));
+    mKeys->setPrompt(KeyCapture::question(action));
 }
 
 bool OptionsMenu::handle(const Input& input)
@@ -180,10 +222,10 @@ void OptionsMenu::captured(const Input& input)
     case KeyCapture::Outcome::Waiting:
         return;
     case KeyCapture::Outcome::Kept:
-        mKeys->setPrompt(KeyCapture::nameOf(input.source) + " IS KEPT: ANOTHER KEY?");
+        mKeys->setPrompt(KeyCapture::refusal(KeyCapture::Outcome::Kept, input.source));
         return;
     case KeyCapture::Outcome::StickOnly:
-        mKeys->setPrompt("THE STICK STEERS: A KEY?");
+        mKeys->setPrompt(KeyCapture::refusal(KeyCapture::Outcome::StickOnly, input.source));
         return;
     case KeyCapture::Outcome::Bound:
         change([&](SettingValues& values) { values.keys = keys; });

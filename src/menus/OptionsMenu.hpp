@@ -26,8 +26,10 @@ class OptionsMenu
 public:
     // The sample is an effect of the screen's own, played when the effects'
     // volume turns so that the change is heard; the context outlives the menu.
+    // Over a game, the mode is shown but not changed: it is the game's to its end.
     // With somewhere to watch a replay, the options offer the Replays page.
-    OptionsMenu(ScreenContext& context, sf::Sound* sample, ReplaysPage::Watch watch = {});
+    OptionsMenu(ScreenContext& context, sf::Sound* sample, bool overGame = false,
+                ReplaysPage::Watch watch = {});
 
     // False once the player has gone back out of the options.
     bool handle(const Input& input);
@@ -38,12 +40,15 @@ public:
     int revision() const;
     // The Keys page waits for a key: every key and button comes here.
     bool isCapturing() const { return mCapturing.has_value(); }
+    // Every page, open or not.
+    const std::deque<MenuPage>& pages() const { return mPages; }
 
 private:
     MenuPage& page(SettingsTable::Page page, std::string heading,
                    std::vector<MenuPage::Entry> after);
     MenuPage::Entry entryOf(const SettingsTable::Row& row);
     MenuPage::Entry opens(std::string label, MenuPage& page);
+    MenuPage::Entry practiceLevelEntry(const SettingsTable::Row& row);
     void openControls();
     void change(const std::function<void(SettingValues& values)>& edit);
     void capture(KeyBindings::Action action);
@@ -52,6 +57,7 @@ private:
 
     ScreenContext& mContext;
     sf::Sound* mSample;
+    bool mOverGame;
     std::deque<MenuPage> mPages; // they never move: entries point at them
     MenuPage* mKeys = nullptr;
     MenuPage* mControls = nullptr;

@@ -20,13 +20,14 @@ class PagesOver
 {
 public:
     // The sample is an effect of the screen's own (OptionsMenu); the context
-    // outlives the pages. A screen that can show a replay offers the Replays page.
-    PagesOver(ScreenContext& context, sf::Sound* sample, ReplaysPage::Watch watch = {});
+    // outlives the pages. Over a game, what only changes between games is shown, not changed.
+    // A screen that can show a replay offers the Replays page.
+    PagesOver(ScreenContext& context, sf::Sound* sample, bool overGame = false,
+              ReplaysPage::Watch watch = {});
     ~PagesOver();
 
     void openOptions();
     bool isOpen() const { return mOptions != nullptr; }
-    bool isCapturing() const { return mOptions && mOptions->isCapturing(); }
 
     void handle(const Input& input);
     // The pointer in field units.
@@ -38,6 +39,7 @@ public:
 private:
     ScreenContext& mContext;
     sf::Sound* mSample;
+    bool mOverGame;
     ReplaysPage::Watch mWatch;
     std::unique_ptr<OptionsMenu> mOptions; // while open
     int mRevision = 0;

@@ -1,5 +1,6 @@
 #include "menus/PauseMenu.hpp"
 
+#include "language/Translation.hpp"
 #include "presentation/CaptionFont.hpp"
 #include "session/ScreenContext.hpp"
 
@@ -7,34 +8,35 @@ namespace
 {
 using Outcome = MenuPage::Outcome;
 
-// Below the title, the line on going on and a level banner the game may be showing.
-constexpr float EntriesTop = 460.f;
+// Below the title, the line on going on, and the first level's banner and rule
+// line, which the game may be showing.
+constexpr float EntriesTop = 500.f;
 } // namespace
 
 PauseMenu::PauseMenu(ScreenContext& context, sf::Sound* sample)
     : mContext(context), mOverlay(context.captionFont.get()),
-      mEntries({}, {{"Resume", nullptr,
+      mEntries({}, {{trMark("Resume"), nullptr,
                      [this]
                      {
                          mChosen = Choice::Resume;
                          return Outcome::Stay;
                      },
                      nullptr},
-                    {"Options", nullptr,
+                    {trMark("Options"), nullptr,
                      [this]
                      {
                          mPages.openOptions();
                          return Outcome::Stay;
                      },
                      nullptr},
-                    {"Quit to title", nullptr,
+                    {trMark("Quit to title"), nullptr,
                      [this]
                      {
                          mChosen = Choice::QuitToTitle;
                          return Outcome::Stay;
                      },
                      nullptr}}),
-      mPages(context, sample)
+      mPages(context, sample, true)
 {
     mEntries.setTop(EntriesTop);
 }

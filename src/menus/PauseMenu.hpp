@@ -31,8 +31,6 @@ public:
 
     Choice handle(const Input& input);
     bool isInOptions() const { return mPages.isOpen(); }
-    // An options page waits for a key: the pause key too is the player's answer.
-    bool isCapturing() const { return mPages.isCapturing(); }
     // The pointer in field units.
     void point(sf::Vector2f pointer);
     // "P", "START" ...: the key of the device the player used last.
@@ -42,6 +40,7 @@ public:
     int revision() const;
 
     const PauseOverlay& overlay() const { return mOverlay; }
+    const MenuPage& entries() const { return mEntries; }
 
 private:
     ScreenContext& mContext;

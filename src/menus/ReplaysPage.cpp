@@ -1,5 +1,6 @@
 #include "menus/ReplaysPage.hpp"
 
+#include "language/Translation.hpp"
 #include "replay/ReplayFiles.hpp"
 
 #include <iostream>
@@ -11,7 +12,8 @@ MenuPage::Entry watching(std::string label, ReplayFiles::Kept which,
 {
     MenuPage::Entry entry;
     entry.label = std::move(label);
-    entry.value = [which] { return ReplayFiles::exists(which) ? std::string() : "none yet"; };
+    entry.value = [which]
+    { return ReplayFiles::exists(which) ? std::string() : std::string(tr("none yet")); };
     entry.choose = [which, watch, prompt]
     {
         if (!ReplayFiles::exists(which))
@@ -23,7 +25,7 @@ MenuPage::Entry watching(std::string label, ReplayFiles::Kept which,
         else
         {
             std::cerr << problem << std::endl;
-            prompt("THAT REPLAY CANNOT BE PLAYED");
+            prompt(tr("THAT REPLAY CANNOT BE PLAYED"));
         }
         return MenuPage::Outcome::Stay;
     };
@@ -33,6 +35,6 @@ MenuPage::Entry watching(std::string label, ReplayFiles::Kept which,
 
 std::vector<MenuPage::Entry> ReplaysPage::entries(const Watch& watch, const Prompt& prompt)
 {
-    return {watching("Last game", ReplayFiles::Kept::Last, watch, prompt),
-            watching("Best game", ReplayFiles::Kept::Best, watch, prompt)};
+    return {watching(trMark("Last game"), ReplayFiles::Kept::Last, watch, prompt),
+            watching(trMark("Best game"), ReplayFiles::Kept::Best, watch, prompt)};
 }

@@ -2,8 +2,8 @@
 
 #include "foundation/Field.hpp"
 #include "gameplay/Category.hpp"
-#include "resources/MediaCheck.hpp"
 #include "resources/MediaFiles.hpp"
+#include "resources/MediaGate.hpp"
 #include "scene/SceneNode.hpp"
 #include "sound/Effects.hpp"
 #include "sound/SoundPause.hpp"
@@ -82,7 +82,7 @@ sf::FloatRect spread(const sf::FloatRect& bounds, float factor)
 
 BattleEffects::BattleEffects()
 {
-    if (MediaCheck::isSoundWithin(MediaFiles::Hit) && mHitBuffer.loadFromFile(MediaFiles::Hit))
+    if (MediaGate::open(mHitBuffer, MediaFiles::Hit))
         mHitSound.setBuffer(mHitBuffer);
 }
 

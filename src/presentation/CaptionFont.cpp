@@ -1,12 +1,12 @@
 #include "presentation/CaptionFont.hpp"
 
-#include "resources/MediaCheck.hpp"
 #include "resources/MediaFiles.hpp"
+#include "resources/MediaGate.hpp"
 
 const sf::Font& CaptionFont::get()
 {
-    if (!mOpened && MediaCheck::isCompleteFont(MediaFiles::DigitalTech))
-        mFont.loadFromFile(MediaFiles::DigitalTech);
+    if (!mOpened)
+        MediaGate::open(mFont, MediaFiles::DigitalTech);
     mOpened = true;
     return mFont;
 }

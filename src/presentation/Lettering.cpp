@@ -20,6 +20,11 @@ std::string Lettering::capitals(std::string words)
     return words;
 }
 
+sf::String Lettering::words(const std::string& utf8)
+{
+    return sf::String::fromUtf8(utf8.begin(), utf8.end());
+}
+
 void Lettering::outline(sf::Text& text)
 {
     text.setOutlineColor(sf::Color(10, 6, 24, 220));

@@ -2,6 +2,7 @@
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Text.hpp>
+#include <SFML/System/String.hpp>
 #include <SFML/System/Vector2.hpp>
 
 #include <string>
@@ -17,6 +18,9 @@ extern const sf::Color Pale;
 // (1, 1) their bottom right. The origin falls on whole units, so that the
 // letters stay sharp on the unscaled field.
 void anchor(sf::Text& text, sf::Vector2f position, sf::Vector2f point);
+
+// Words as SFML draws them, from the UTF-8 that the code and the catalogues hold.
+sf::String words(const std::string& utf8);
 
 // A dark edge that keeps light letters legible over bright pictures.
 void outline(sf::Text& text);

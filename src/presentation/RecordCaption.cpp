@@ -1,6 +1,7 @@
 #include "presentation/RecordCaption.hpp"
 
 #include "foundation/Field.hpp"
+#include "language/Translation.hpp"
 #include "presentation/Lettering.hpp"
 
 #include <SFML/Graphics/RenderStates.hpp>
@@ -16,13 +17,22 @@ const sf::Color PlateRim(200, 235, 255, 70);
 constexpr float PlatePadding = 7.f;
 } // namespace
 
-RecordCaption RecordCaption::forMenu(const sf::Font& font, std::optional<int> best)
+RecordCaption RecordCaption::forMenu(const sf::Font& font, std::optional<int> best,
+                                     const PlayRules& next)
 {
     RecordCaption caption;
-    if (!best)
+    std::string words;
+    if (next.mode == PlayMode::Practice)
+        words = fill(tr("Practice from Level %s"), {std::to_string(next.startLevel.value_or(1))});
+    else if (best)
+        words = fill(next.mode == PlayMode::Normal ? tr("Best: Level %s")
+                                                   : tr("Relaxed best: Level %s"),
+                     {std::to_string(*best)});
+    else if (next.mode == PlayMode::Relaxed)
+        words = tr("Relaxed");
+    if (words.empty())
         return caption;
-    sf::Text& line =
-        caption.addLine(font, "Best: Level " + std::to_string(*best), 22, Lettering::Pale);
+    sf::Text& line = caption.addLine(font, Lettering::words(words), 22, Lettering::Pale);
     const float margin = 14.f;
     Lettering::anchor(line, sf::Vector2f(Field::Width - margin, Field::Height - margin),
                       sf::Vector2f(1.f, 1.f));
@@ -36,19 +46,24 @@ RecordCaption RecordCaption::forMenu(const sf::Font& font, std::optional<int> be
     return caption;
 }
 
-RecordCaption RecordCaption::forGameOver(const sf::Font& font, const BestLevel::Outcome& outcome)
+RecordCaption RecordCaption::forGameOver(const sf::Font& font, const BestLevel::Outcome& outcome,
+                                         PlayMode mode)
 {
     RecordCaption caption;
-    // U+00B7, the middle dot, spelt out so that the source stays ASCII.
-    const std::string summary = "Level " + std::to_string(outcome.reached) + " \xC2\xB7 Best " +
-                                std::to_string(outcome.best);
-    sf::Text& line = caption.addLine(font, sf::String::fromUtf8(summary.begin(), summary.end()), 40,
-                                     GameOverInk);
+    // TRANSLATORS: the level the game reached, then the best level; U+00B7,
+    // the middle dot, parts them.
+    const char* sentence = mode == PlayMode::Relaxed ? tr("Relaxed \u00B7 Level %s \u00B7 Best %s")
+                           : mode == PlayMode::Practice
+                               ? tr("Practice \u00B7 Level %s \u00B7 Best %s")
+                               : tr("Level %s \u00B7 Best %s");
+    const std::string summary =
+        fill(sentence, {std::to_string(outcome.reached), std::to_string(outcome.best)});
+    sf::Text& line = caption.addLine(font, Lettering::words(summary), 40, GameOverInk);
     Lettering::anchor(line, sf::Vector2f(Field::Width / 2.f, GameOverBandTop + 27.f),
                       sf::Vector2f(0.5f, 0.5f));
     if (outcome.isNewBest)
     {
-        sf::Text& cheer = caption.addLine(font, "New best!", 34, NewBestInk);
+        sf::Text& cheer = caption.addLine(font, Lettering::words(tr("New best!")), 34, NewBestInk);
         Lettering::anchor(cheer, sf::Vector2f(Field::Width / 2.f, GameOverBandBottom - 24.f),
                           sf::Vector2f(0.5f, 0.5f));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/BestLevel.hpp"
+#include "foundation/PlayRules.hpp"
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RectangleShape.hpp>
@@ -22,9 +23,14 @@ public:
 
     // "Best: Level 7", small in the menu's bottom-right corner, on a dark plate that keeps it
     // legible over the bright grid at any window size; nothing before a record exists.
-    static RecordCaption forMenu(const sf::Font& font, std::optional<int> best);
-    // "Level 4 · Best 7" below the game-over ring, and "New best!" when it was just beaten.
-    static RecordCaption forGameOver(const sf::Font& font, const BestLevel::Outcome& outcome);
+    // With another mode chosen, its own: "Relaxed best: Level 4" ("Relaxed" before a
+    // record), or where practice starts, "Practice from Level 3".
+    static RecordCaption forMenu(const sf::Font& font, std::optional<int> best,
+                                 const PlayRules& next = PlayRules());
+    // "Level 4 · Best 7" below the game-over ring, and "New best!" when it was just beaten;
+    // a mode other than Normal leads the line ("Relaxed · Level 4 · Best 7").
+    static RecordCaption forGameOver(const sf::Font& font, const BestLevel::Outcome& outcome,
+                                     PlayMode mode = PlayMode::Normal);
 
     void draw(sf::RenderTarget& target) const;
 

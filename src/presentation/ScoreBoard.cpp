@@ -15,8 +15,9 @@ ScoreBoard::ScoreBoard(ResourceCache* resources, const GameClock& clock) : mBann
 
     mShowBanner = true;
     mRestartBannerClock = true;
-    mShownLevel = 1;
-    mLevelText = "Level 1";
+    // 1 but in a practice game, which may start higher.
+    mShownLevel = Level::getLevel();
+    mLevelText = "Level " + std::to_string(mShownLevel);
     mLevelLabel.setString(mLevelText);
     mLevelBanner.setString(mLevelText);
 

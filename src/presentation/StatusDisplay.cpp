@@ -1,6 +1,7 @@
 #include "presentation/StatusDisplay.hpp"
 
 #include "foundation/Field.hpp"
+#include "language/Translation.hpp"
 #include "presentation/Lettering.hpp"
 
 #include <SFML/Graphics/RenderStates.hpp>
@@ -17,6 +18,8 @@ constexpr float RowTop = 30.f;
 constexpr float BadgeSide = 24.f;
 constexpr float Gap = 6.f;
 constexpr unsigned int CountSize = 18;
+constexpr float ReserveSide = 18.f;
+constexpr float ReserveGap = 3.f;
 
 // A thin bar centred across the top, clear of the label on the left and of the sound's
 // word on the right.
@@ -25,11 +28,24 @@ constexpr float BarTop = 10.f;
 const sf::Color BarFrameFill(10, 6, 24, 200);
 const sf::Color BarFrameRim(255, 220, 225, 110);
 const sf::Color BarHealth(255, 70, 80);
+
+// A picture scaled so that its longer side is `side`, centred in a square of that side.
+sf::Sprite fitted(const sf::Texture& picture, float side, sf::Vector2f squareAt)
+{
+    sf::Sprite sprite(picture);
+    const sf::Vector2u size = picture.getSize();
+    const float scale = side / static_cast<float>(std::max({size.x, size.y, 1u}));
+    sprite.setScale(scale, scale);
+    sprite.setPosition(squareAt.x + (side - static_cast<float>(size.x) * scale) / 2.f,
+                       squareAt.y + (side - static_cast<float>(size.y) * scale) / 2.f);
+    return sprite;
+}
 } // namespace
 
 StatusDisplay::StatusDisplay(const sf::Texture& extraShip, const sf::Texture& fireRate,
-                             const sf::Texture& speed, const sf::Font& font)
-    : mExtraShip(&extraShip), mFireRate(&fireRate), mSpeed(&speed), mFont(&font)
+                             const sf::Texture& speed, const sf::Font& font,
+                             const sf::Texture& ship)
+    : mExtraShip(&extraShip), mFireRate(&fireRate), mSpeed(&speed), mFont(&font), mShip(&ship)
 {
     const sf::Vector2f barAt((static_cast<float>(Field::Width) - BarSize.x) / 2.f, BarTop);
     mBarFrame.setSize(BarSize);
@@ -48,28 +64,51 @@ void StatusDisplay::show(std::optional<float> bossHealth, const Bonuses& bonuses
         mBarFill.setSize(sf::Vector2f(BarSize.x * std::clamp(*mBossHealth, 0.f, 1.f), BarSize.y));
 
     if (!(bonuses == mShown))
-        arrangeBadges(bonuses);
+    {
+        mShown = bonuses;
+        arrange();
+    }
 }
 
-// Laid out again only when the bonuses change.
-void StatusDisplay::arrangeBadges(const Bonuses& bonuses)
+void StatusDisplay::showReserves(std::optional<int> ships)
 {
-    mShown = bonuses;
+    if (ships == mReserves)
+        return;
+    mReserves = ships;
+    arrange();
+}
+
+// Laid out again only when the reserves or the bonuses change: the reserves first,
+// then the bonuses.
+void StatusDisplay::arrange()
+{
+    mReserveShips.clear();
+    mUnlimited = sf::Text();
     mBadges.clear();
     mCounts.clear();
     float left = RowLeft;
+    if (!mReserves)
+    {
+        mUnlimited = sf::Text(Lettering::words(tr("Practice")), *mFont, CountSize);
+        mUnlimited.setFillColor(Lettering::Pale);
+        Lettering::outline(mUnlimited);
+        Lettering::anchor(mUnlimited, sf::Vector2f(left, RowTop + BadgeSide / 2.f),
+                          sf::Vector2f(0.f, 0.5f));
+        left += mUnlimited.getGlobalBounds().width + Gap;
+    }
+    for (int ship = 0; ship < mReserves.value_or(0); ++ship)
+    {
+        const float top = RowTop + (BadgeSide - ReserveSide) / 2.f;
+        mReserveShips.push_back(fitted(*mShip, ReserveSide, sf::Vector2f(left, top)));
+        left += ReserveSide + ReserveGap;
+    }
+    if (mReserves.value_or(0) > 0)
+        left += Gap - ReserveGap;
     const auto add = [&](const sf::Texture& picture, int steps)
     {
         if (steps <= 0)
             return;
-        sf::Sprite badge(picture);
-        const sf::Vector2u size = picture.getSize();
-        const float longest = static_cast<float>(std::max({size.x, size.y, 1u}));
-        badge.setScale(BadgeSide / longest, BadgeSide / longest);
-        badge.setPosition(
-            left + (BadgeSide - static_cast<float>(size.x) * BadgeSide / longest) / 2.f,
-            RowTop + (BadgeSide - static_cast<float>(size.y) * BadgeSide / longest) / 2.f);
-        mBadges.push_back(badge);
+        mBadges.push_back(fitted(picture, BadgeSide, sf::Vector2f(left, RowTop)));
         left += BadgeSide + 2.f;
         if (steps > 1)
         {
@@ -85,13 +124,14 @@ void StatusDisplay::arrangeBadges(const Bonuses& bonuses)
         }
         left += Gap;
     };
-    add(*mExtraShip, bonuses.secondShip ? 1 : 0);
-    add(*mFireRate, bonuses.fireRateSteps);
-    add(*mSpeed, bonuses.speedSteps);
+    add(*mExtraShip, mShown.secondShip ? 1 : 0);
+    add(*mFireRate, mShown.fireRateSteps);
+    add(*mSpeed, mShown.speedSteps);
 }
 
 void StatusDisplay::draw(sf::RenderTarget& target) const
 {
+    drawReserves(target);
     for (const sf::Sprite& badge : mBadges)
         target.draw(badge, sf::RenderStates::Default);
     for (const sf::Text& count : mCounts)
@@ -101,6 +141,13 @@ void StatusDisplay::draw(sf::RenderTarget& target) const
         target.draw(mBarFrame, sf::RenderStates::Default);
         target.draw(mBarFill, sf::RenderStates::Default);
     }
+}
+
+void StatusDisplay::drawReserves(sf::RenderTarget& target) const
+{
+    for (const sf::Sprite& ship : mReserveShips)
+        target.draw(ship, sf::RenderStates::Default);
+    target.draw(mUnlimited, sf::RenderStates::Default);
 }
 
 std::optional<std::pair<sf::RectangleShape, sf::RectangleShape>> StatusDisplay::bossBar() const

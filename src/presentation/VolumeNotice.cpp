@@ -1,6 +1,7 @@
 #include "presentation/VolumeNotice.hpp"
 
 #include "foundation/Field.hpp"
+#include "language/Translation.hpp"
 #include "presentation/Lettering.hpp"
 #include "sound/MasterVolume.hpp"
 
@@ -21,7 +22,9 @@ void VolumeNotice::show(const MasterVolume& volume, const sf::Font& font)
     mText.setCharacterSize(24);
     mText.setFillColor(Lettering::Pale);
     Lettering::outline(mText);
-    mText.setString(volume.isMuted() ? "Sound off" : "Volume " + std::to_string(volume.volume()));
+    mText.setString(Lettering::words(
+        volume.isMuted() ? tr("Sound off")
+                         : fill(tr("Volume %s"), {std::to_string(volume.volume())})));
     Lettering::anchor(mText, sf::Vector2f(static_cast<float>(Field::Width) - Margin, Margin),
                       sf::Vector2f(1.f, 0.f));
     mSinceShown.restart();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/PlayRules.hpp"
 #include "platform/RandomState.hpp"
 
 #include <SFML/Window/Keyboard.hpp>
@@ -18,17 +19,11 @@ namespace Replay
 // Bumped whenever the bytes change meaning; an older game refuses a newer file.
 constexpr std::uint16_t FormatVersion = 1;
 
-// The play modes a game can be recorded in.
-enum class Mode : std::uint8_t
-{
-    Normal = 0,
-};
-
 struct Header
 {
     std::string gameVersion; // "Vantorix 1.0.0": printable, at most MaxVersionLength
     RandomState generator;
-    Mode mode = Mode::Normal;
+    PlayMode mode = PlayMode::Normal; // played again by its rules
     int startLevel = 1;
     // What the games before left behind, shared by every ship and enemy.
     int shipCount = 1;

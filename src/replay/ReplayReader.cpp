@@ -82,14 +82,14 @@ std::optional<Replay::Header> readHeader(Source& in, std::string& fault)
         return std::nullopt;
     }
     header.generator = *generator;
-    const auto mode = upTo(in.number(), 0, 0);
+    const auto mode = upTo(in.number(), 0, static_cast<std::uint64_t>(PlayMode::Practice));
     const auto level = upTo(in.number(), 1, Replay::HighestLevel);
     if (!mode || !level)
     {
         fault = "it was recorded in a mode or from a level this game does not know";
         return std::nullopt;
     }
-    header.mode = static_cast<Replay::Mode>(*mode);
+    header.mode = static_cast<PlayMode>(*mode);
     header.startLevel = *level;
     const auto ships = upTo(in.number(), 0, MostShips);
     const auto fireRate = floatFrom(in.word(4), MostFireRate);

@@ -4,11 +4,11 @@
 
 #include <ostream>
 
-// Loads every media file the three screens use, after the same checks and
-// with the same decoders as the screens, but without a window or a sound
-// device: images into memory, sounds decoded whole as a sound buffer takes
-// them, the song opened to stream, the font opened. One line per file, in the
-// words of the loading lines.
+// Judges every media file the three screens and the window use, as the game
+// judges them before it decodes one: the checks before decoding, then the
+// verdict of a child that decodes the file whole, as the game would, without
+// a window or a sound device. One line per file, in the words of the loading
+// lines.
 namespace MediaAudit
 {
 // True when every file loaded.

@@ -1,6 +1,6 @@
 #include "resources/ResourceCache.hpp"
 
-#include "resources/MediaCheck.hpp"
+#include "resources/MediaGate.hpp"
 
 #include <cassert>
 #include <iostream>
@@ -61,17 +61,13 @@ void ResourceCache::load(ScreenMedia::Screen screen, ScreenMedia::Kind kind)
 void ResourceCache::load(Textures::ID id, const std::string& filename)
 {
     loadInto(mTextures, id, filename,
-             [&](sf::Texture& texture) {
-                 return MediaCheck::isImageWithin(filename) &&
-                        texture.loadFromFile(filename, sf::IntRect());
-             });
+             [&](sf::Texture& texture) { return MediaGate::open(texture, filename); });
 }
 
 void ResourceCache::load(SoundBuffers::ID id, const std::string& filename)
 {
     loadInto(mSoundBuffers, id, filename,
-             [&](sf::SoundBuffer& buffer)
-             { return MediaCheck::isSoundWithin(filename) && buffer.loadFromFile(filename); });
+             [&](sf::SoundBuffer& buffer) { return MediaGate::open(buffer, filename); });
 }
 
 void ResourceCache::load(Music::ID id, const std::string& filename)
@@ -81,14 +77,12 @@ void ResourceCache::load(Music::ID id, const std::string& filename)
 
 bool ResourceCache::openSong(sf::Music& music, const std::string& filename)
 {
-    return MediaCheck::isSoundWithin(filename) && music.openFromFile(filename);
+    return MediaGate::open(music, filename);
 }
 
 void ResourceCache::load(Fonts::ID id, const std::string& filename)
 {
-    loadInto(mFonts, id, filename,
-             [&](sf::Font& font)
-             { return MediaCheck::isCompleteFont(filename) && font.loadFromFile(filename); });
+    loadInto(mFonts, id, filename, [&](sf::Font& font) { return MediaGate::open(font, filename); });
 }
 
 sf::Texture& ResourceCache::get(Textures::ID id)

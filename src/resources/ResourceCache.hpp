@@ -33,7 +33,7 @@ public:
     sf::Music& get(Music::ID id);
     sf::Font& get(Fonts::ID id);
 
-    // Opens a song to stream after the check every sound passes first; a
+    // Opens a song to stream through the checks every sound passes first; a
     // screen that streams its own song opens it here too.
     static bool openSong(sf::Music& music, const std::string& filename);
 

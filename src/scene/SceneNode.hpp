@@ -53,6 +53,12 @@ public:
     virtual sf::FloatRect getBoundingRect() const;
     virtual void destroy();
     virtual Health getHealth() const;
+    // No shot or ram touches it: a ship just brought back from the reserves.
+    virtual bool isUntouchable() const;
+
+    // Flagged destroyed as it is, without what its destroy() would make of it (a hit, a
+    // kill, a drop): the next update walk removes it.
+    void removeFromPlay() { mDestroyed = true; }
 
     int getCategory() const;
     // What the node looks like, for what is drawn over it.

@@ -109,6 +109,11 @@ void SceneNode::destroy()
     mDestroyed = true;
 }
 
+bool SceneNode::isUntouchable() const
+{
+    return false;
+}
+
 int SceneNode::getCategory() const
 {
     return mCategory;

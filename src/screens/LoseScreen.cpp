@@ -35,9 +35,14 @@ LoseScreen::LoseScreen(ScreenContext& context, bool showsRecord)
     loadSounds();
     applyTextures();
     applySounds();
-    // A lose screen after a game that recorded nothing shows its picture alone.
-    if (const auto& lastGame = context.bestLevel.lastGame(); lastGame && showsRecord)
-        mRecordCaption = RecordCaption::forGameOver(context.captionFont.get(), *lastGame);
+    // A lose screen after a game that recorded nothing (a replay's, a practice
+    // game's) shows its picture alone. The mode cannot have changed since the
+    // game began: it changes between games only.
+    const PlayRules played = context.preferences.nextGame(context.bestLevel.best());
+    const auto& lastGame = context.bestLevelOf(played.mode).lastGame();
+    if (lastGame && showsRecord && played.keepsRecord())
+        mRecordCaption =
+            RecordCaption::forGameOver(context.captionFont.get(), *lastGame, played.mode);
     mKeysHint = RuleHints::gameOverKeys(context.captionFont.get(),
                                         context.events.lastDevice() == Device::Pad);
     mShowing = true;

@@ -26,7 +26,7 @@ using Lit = MenuButtons::Lit;
 Menu::Menu(ScreenContext& context, bool playAtOnce)
     : mShowMenu(true), mHoverSoundArmed(true), mContext(&context), mWindow(&context.window),
       mHighlight(Lit::None), mCommand(context.events), mPlayAtOnce(playAtOnce),
-      mPages(context, &mHoverSound,
+      mPages(context, &mHoverSound, false,
              [this](ReplayReader replay)
              {
                  mWatch = std::move(replay);
@@ -39,8 +39,10 @@ Menu::Menu(ScreenContext& context, bool playAtOnce)
     applyTextures();
     applySounds();
     openMusic();
-    if (context.bestLevel.best())
-        mBestCaption = RecordCaption::forMenu(context.captionFont.get(), context.bestLevel.best());
+    showCorner();
+    // The record's words follow a language chosen in the options at once.
+    mLanguage = context.adjustments.watch(SettingsTable::Applies::Language,
+                                          [this](const SettingValues&) { showCorner(); });
     mShowMenu = true;
     mHoverSoundArmed = true;
     mHighlight = Lit::None;
@@ -75,6 +77,14 @@ void Menu::applyTextures()
     mNeutralSprite.setTexture(mResources.get(Textures::LoadScreenNeutral));
     mPlaySprite.setTexture(mResources.get(Textures::LoadScreenPlay));
     mExitSprite.setTexture(mResources.get(Textures::LoadScreenExit));
+}
+
+// The mode may change in the options: the corner follows it.
+void Menu::showCorner()
+{
+    const PlayRules next = mContext->preferences.nextGame(mContext->bestLevel.best());
+    mBestCaption = RecordCaption::forMenu(mContext->captionFont.get(),
+                                          mContext->bestLevelOf(next.mode).best(), next);
 }
 
 void Menu::applySounds()
@@ -122,6 +132,7 @@ bool Menu::showFrame()
     // The button belongs in the picture's gap: without the picture, no button.
     if (mResources.get(Textures::LoadScreenNeutral).getSize().x > 0)
         MenuButtons::drawOptions(*mWindow, mContext->captionFont.get(), mHighlight == Lit::Options);
+    showCorner();
     mBestCaption.draw(*mWindow);
     mPages.draw(*mWindow);
     return true;

@@ -67,6 +67,7 @@ private:
     bool isMouseOverPlay() const;
     bool isMouseOverExit() const;
     sf::Vector2i pointerOnImage(sf::Vector2i inWindow) const;
+    void showCorner();
 
     bool mShowMenu;
     bool mHoverSoundArmed;
@@ -88,6 +89,7 @@ private:
     PagesOver mPages;
     StillPicture mStill;
     Adjustments::Watch mMusicVolume;
+    Adjustments::Watch mLanguage;
     IdleDemo mIdleDemo;
     std::optional<ReplayReader> mWatch;
 };

@@ -1,5 +1,6 @@
 #include "screens/MenuButtons.hpp"
 
+#include "language/Translation.hpp"
 #include "presentation/Lettering.hpp"
 
 #include <SFML/Graphics/RectangleShape.hpp>
@@ -57,6 +58,26 @@ MenuButtons::Lit MenuButtons::neighbour(int lit, int step)
     return Play;
 }
 
+sf::FloatRect MenuButtons::optionsArea()
+{
+    const Area& area = OptionsArea;
+    return sf::FloatRect(static_cast<float>(area.left), static_cast<float>(area.top),
+                         static_cast<float>(area.right - area.left),
+                         static_cast<float>(area.bottom - area.top));
+}
+
+sf::Text MenuButtons::optionsLabel(const sf::Font& font, bool lit)
+{
+    const Area& area = OptionsArea;
+    sf::Text label(Lettering::words(tr("OPTIONS")), font, 24);
+    label.setFillColor(lit ? LitInk : Cyan);
+    Lettering::anchor(label,
+                      sf::Vector2f(static_cast<float>(area.left + area.right) / 2.f,
+                                   static_cast<float>(area.top + area.bottom) / 2.f),
+                      sf::Vector2f(0.5f, 0.5f));
+    return label;
+}
+
 void MenuButtons::drawOptions(sf::RenderTarget& target, const sf::Font& font, bool lit)
 {
     const Area& area = OptionsArea;
@@ -68,11 +89,5 @@ void MenuButtons::drawOptions(sf::RenderTarget& target, const sf::Font& font, bo
     backing.setOutlineThickness(2.f);
     target.draw(backing, sf::RenderStates::Default);
 
-    sf::Text label("OPTIONS", font, 24);
-    label.setFillColor(lit ? LitInk : Cyan);
-    Lettering::anchor(label,
-                      sf::Vector2f(static_cast<float>(area.left + area.right) / 2.f,
-                                   static_cast<float>(area.top + area.bottom) / 2.f),
-                      sf::Vector2f(0.5f, 0.5f));
-    target.draw(label, sf::RenderStates::Default);
+    target.draw(optionsLabel(font, lit), sf::RenderStates::Default);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/Text.hpp>
 #include <SFML/System/Vector2.hpp>
 
 #include <optional>
@@ -28,4 +30,7 @@ std::optional<Lit> at(sf::Vector2i point);
 Lit neighbour(int lit, int step);
 
 void drawOptions(sf::RenderTarget& target, const sf::Font& font, bool lit);
+// The Options button's area and its word, placed in it.
+sf::FloatRect optionsArea();
+sf::Text optionsLabel(const sf::Font& font, bool lit);
 } // namespace MenuButtons

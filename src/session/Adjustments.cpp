@@ -1,6 +1,7 @@
 #include "session/Adjustments.hpp"
 
 #include "config/Preferences.hpp"
+#include "language/Translation.hpp"
 #include "platform/WindowMode.hpp"
 #include "presentation/CaptionFont.hpp"
 #include "presentation/VolumeNotice.hpp"
@@ -44,6 +45,9 @@ void Adjustments::apply(Applies kind, const SettingValues& values)
         break;
     case Applies::Effects:
         Effects::setVolume(values.effects);
+        break;
+    case Applies::Language:
+        Translation::choose(values.language);
         break;
     case Applies::WhenRead:
     case Applies::Window: // when the round of events ends

@@ -1,6 +1,7 @@
 #include "session/KeyCapture.hpp"
 
 #include "config/KeyNames.hpp"
+#include "language/Translation.hpp"
 #include "presentation/Lettering.hpp"
 
 KeyCapture::Outcome KeyCapture::bind(KeyBindings& keys, KeyBindings::Action action,
@@ -28,7 +29,35 @@ KeyCapture::Outcome KeyCapture::bind(KeyBindings& keys, KeyBindings::Action acti
 std::string KeyCapture::nameOf(const Source& source)
 {
     if (source.device == Device::Pad)
-        return "BUTTON " + std::to_string(source.code);
+        return fill(tr("BUTTON %s"), {std::to_string(source.code)});
     const std::string name = KeyNames::nameOf(static_cast<sf::Keyboard::Key>(source.code));
-    return Lettering::capitals((source.alt ? "Alt+" : "") + (name.empty() ? "that key" : name));
+    if (name.empty())
+        return tr("THAT KEY");
+    return Lettering::capitals((source.alt ? "Alt+" : "") + name);
+}
+
+// Whole sentences for each action, so that each language words them its own way.
+std::string KeyCapture::question(KeyBindings::Action action)
+{
+    using Action = KeyBindings::Action;
+    switch (action)
+    {
+    case Action::Left:
+        return tr("PRESS A KEY FOR LEFT");
+    case Action::Right:
+        return tr("PRESS A KEY FOR RIGHT");
+    case Action::Fire:
+        return tr("PRESS A KEY FOR FIRE");
+    case Action::Pause:
+        break;
+    }
+    return tr("PRESS A KEY FOR PAUSE");
+}
+
+std::string KeyCapture::refusal(Outcome outcome, const Source& source)
+{
+    if (outcome == Outcome::StickOnly)
+        return tr("THE STICK STEERS: A KEY?");
+    // TRANSLATORS: %s is a key's name in capitals ("M", "F11", "BUTTON 5").
+    return fill(tr("%s IS KEPT: ANOTHER KEY?"), {nameOf(source)});
 }

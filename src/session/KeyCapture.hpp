@@ -25,4 +25,10 @@ Outcome bind(KeyBindings& keys, KeyBindings::Action action, const Input& input);
 
 // As the page names it: "M", "ENTER", "BUTTON 5".
 std::string nameOf(const Source& source);
+
+// The page's question while it waits for a key for the action.
+std::string question(KeyBindings::Action action);
+// Why it asks again: the key is kept for the whole game (Kept), or a pad's
+// stick already steers (StickOnly).
+std::string refusal(Outcome outcome, const Source& source);
 } // namespace KeyCapture

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/PlayRules.hpp"
+
 class Adjustments;
 class BestLevel;
 class CaptionFont;
@@ -28,5 +30,12 @@ struct ScreenContext
     // Every screen draws its word last in each frame.
     const VolumeNotice& notice;
     CaptionFont& captionFont;
-    BestLevel& bestLevel;
+    BestLevel& bestLevel; // Normal's, which also bounds where practice may start
+    BestLevel& relaxedBestLevel;
+
+    // The record a game of this mode counts for (Practice counts for none) or is bound by.
+    BestLevel& bestLevelOf(PlayMode mode) const
+    {
+        return mode == PlayMode::Relaxed ? relaxedBestLevel : bestLevel;
+    }
 };

@@ -1,7 +1,7 @@
 #include "session/Session.hpp"
 
-#include "resources/MediaCheck.hpp"
 #include "resources/MediaFiles.hpp"
+#include "resources/MediaGate.hpp"
 
 #include <SFML/Graphics/Image.hpp>
 
@@ -17,8 +17,7 @@ constexpr unsigned int LargestIcon = 512;
 sf::Image windowIcon()
 {
     sf::Image icon;
-    if (MediaCheck::isImageWithin(MediaFiles::WindowIcon, {LargestIcon, LargestIcon * LargestIcon}))
-        icon.loadFromFile(MediaFiles::WindowIcon);
+    MediaGate::open(icon, MediaFiles::WindowIcon, {LargestIcon, LargestIcon * LargestIcon});
     return icon;
 }
 } // namespace
@@ -31,7 +30,7 @@ Session::Session(sf::RenderWindow& window, Desktop& desktop, Options options, Se
                                                                     mEvents,      mAdjustments,
                                                                     mPreferences, mVolume,
                                                                     mNotice,      mCaptionFont,
-                                                                    mBestLevel}
+                                                                    mBestLevel,   mRelaxedBestLevel}
 {
 }
 

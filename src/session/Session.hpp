@@ -42,6 +42,7 @@ private:
     VolumeNotice mNotice;
     CaptionFont mCaptionFont;
     BestLevel mBestLevel;
+    BestLevel mRelaxedBestLevel{KeptFile(KeptFile::Place::Data, "best-level-relaxed")};
     Adjustments mAdjustments;
     EventPump mEvents;
     ScreenContext mContext;

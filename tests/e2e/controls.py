@@ -171,13 +171,18 @@ def escape_in_menu(session, media):
 # --- without a display ------------------------------------------------------------------
 
 
-def run_headless(game, arguments, folder):
-    """The game with neither a display nor a sound device: (status, out, err)."""
+def run_headless(game, arguments, folder, language=None):
+    """The game with neither a display nor a sound device: (status, out, err).
+    Its language is English unless one is given (LANGUAGE)."""
     environment = {key: value for key, value in os.environ.items()
-                   if key not in ("DISPLAY", "WAYLAND_DISPLAY") and not key.startswith("ALSOFT_")}
+                   if key not in ("DISPLAY", "WAYLAND_DISPLAY", "LANGUAGE", "LC_ALL", "LC_MESSAGES",
+                                  "LANG") and not key.startswith("ALSOFT_")}
+    if language:
+        environment["LANGUAGE"] = language
     environment["ALSOFT_DRIVERS"] = "no-such-audio-driver"
     environment["XDG_CONFIG_HOME"] = os.path.join(folder, "config")
     environment["XDG_DATA_HOME"] = os.path.join(folder, "data")
+    environment["XDG_CACHE_HOME"] = os.path.join(folder, "cache")
     done = subprocess.run([game] + arguments, cwd=folder, env=environment, timeout=60,
                           stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
     return done.returncode, done.stdout, done.stderr
@@ -193,6 +198,17 @@ def command_line(game, media_folder):
               f"--help: status {status}, printed {out[:40]!r}, errors {err!r}")
         for option in ("--mute", "--volume N", "--fullscreen", "--check-media", "Escape", "M "):
             check(option in out, f"--help does not mention {option}")
+
+        # The catalogues built beside the media are found as the media are; with
+        # none, and for a language without one, the usage is English.
+        locale = os.path.join(folder, "locale")
+        for language, linked, first in (("de", False, "Usage:"), ("de", True, "Aufruf:"),
+                                         ("xx", True, "Usage:")):
+            if linked and not os.path.islink(locale):
+                os.symlink(os.path.join(os.path.dirname(media_folder), "locale"), locale)
+            out = run_headless(game, ["--help"], folder, language)[1]
+            check(out.startswith(first), f"LANGUAGE={language} --help printed {out[:40]!r}")
+        os.unlink(locale)
 
         status, out, err = run_headless(game, ["--version"], folder)
         check(status == 0 and re.fullmatch(r"Vantorix \d+\.\d+\.\d+\n", out) and err == "",

@@ -71,6 +71,14 @@ def cycle_lines(loaded=True):
             + console_lines(LOSE_FILES, loaded))
 
 
-# Where the game keeps the best level, in its XDG data folder.
+# Relaxed's reserve ships, small ships in a row under the level label: the first's
+# top-left corner, their side and the step from one to the next.
+RESERVE_ICON_AT = (4, 33)
+RESERVE_ICON_SIDE = 18
+RESERVE_ICON_STEP = 21
+SHIP_BACK_AFTER = 1.0  # seconds after a loss a reserve stood in for
+
+# Where the game keeps the best levels, in its XDG data folder.
 BEST_LEVEL = "vantorix/best-level"
+BEST_LEVEL_RELAXED = "vantorix/best-level-relaxed"
 SETTINGS = "vantorix/settings.ini"

@@ -11,14 +11,15 @@ import controls
 import replays
 from media import Media
 from picture import brightest, changed_box, mean_difference
-from rules import (BEST_LEVEL, SETTINGS, ENEMY_START_Y, FIRE_INTERVAL, FIRST_ENEMY_AFTER, FIRST_ENEMY_SPEED,
-                   LOSE_FILES, LOSE_SCREEN_SECONDS, MENU_FILES, PLAY_FILES,
-                   SECOND_LOSE_SOUND_AFTER, WINDOW, FIELD, cycle_lines, field_rect,
-                   ship_top)
+from rules import (BEST_LEVEL, BEST_LEVEL_RELAXED, SETTINGS, ENEMY_START_Y, FIRE_INTERVAL,
+                   FIRST_ENEMY_AFTER, FIRST_ENEMY_SPEED, LOSE_FILES, LOSE_SCREEN_SECONDS,
+                   MENU_FILES, PLAY_FILES, RESERVE_ICON_AT, RESERVE_ICON_SIDE,
+                   RESERVE_ICON_STEP, SECOND_LOSE_SOUND_AFTER, SHIP_BACK_AFTER, WINDOW, FIELD,
+                   console_lines, cycle_lines, field_rect, ship_top)
 from session import Session
 import sound
 from steps import (SAME_PICTURE, ShipShotByChance, check, check_bars, come_to, events_between,
-                   expect_clean_exit, field_in, keep_ship_clear, lit_bar, locate_ship,
+                   expect_clean_exit, field_in, keep_ship_clear, lit_bar, locate_ship, ship_or_shot,
                    locate_ship_on_field, move_ship, shown_at, shows, song_gain, start_play, times_of, unscaled, wait_for_lose_screen,
                    wait_for_menu, wait_for_picture, wait_for_ship, wait_until)
 
@@ -104,13 +105,17 @@ def hold_until_ship(session, media, key, arrived, timeout=6):
     found = []
     beyond = -media.ship.width if key == "Left" else WINDOW
 
+    play_lines = len(MENU_FILES) + len(PLAY_FILES)
+
     def seen(shot, _):
         try:
-            found[:] = [locate_ship(media, shot)[0]]
+            found[:] = [ship_or_shot(session, media, shot)[0]]
+        except ShipShotByChance:
+            raise
         except AssertionError:
             # Seen before and gone from sight while play goes on: in one long
             # frame it crossed the side it was driven to.
-            if found and len(session.console.lines) == len(MENU_FILES) + len(PLAY_FILES):
+            if found and len(session.console.lines) == play_lines:
                 found[:] = [beyond]
                 return True
             return False
@@ -373,6 +378,56 @@ def fire_until_gone(session, media, enemy):
         session.note(f"shot {number} missed")
     session.snapshots.append(("after-firing", shot))
     raise AssertionError("the enemy was still there after three shots from under it")
+
+
+# --- a relaxed game ------------------------------------------------------------------
+
+
+def reserves_shown(shot):
+    """How many slots of the row under the level label hold a bright reserve ship."""
+    left, top = RESERVE_ICON_AT
+    side = RESERVE_ICON_SIDE
+    for count in range(6):
+        x0 = left + count * RESERVE_ICON_STEP
+        if sum(sum(shot.pixel(x, y)[:3]) > 300 for y in range(top, top + side)
+               for x in range(x0, x0 + side)) < side * side // 6:
+            return count
+    return 6
+
+
+def relaxed_first_loss(session, media):
+    """A Relaxed game survives its first loss: the ship waits under the first enemy,
+    which rams (or shoots) it; a reserve ship goes and the ship comes back at the
+    bottom centre while play goes on. Chance may cost more reserves, never the game.
+    Left from the pause menu, the game counts for Relaxed's record alone."""
+    wait_for_menu(session, 0)
+    began = start_play(session, media, len(MENU_FILES))
+    in_play = len(MENU_FILES) + len(PLAY_FILES)
+    check(wait_until(session, lambda shot, _: reserves_shown(shot) == 3, 10) is not None,
+          "a Relaxed game does not show three reserve ships under the level")
+    aim_at(session, media, wait_for_enemy(session, media, began).left)
+    check(wait_until(session, lambda shot, _: reserves_shown(shot) < 3, 60) is not None,
+          "no reserve ship went while the first enemy came down on the ship")
+
+    def ship_back(shot, _):
+        try:  # it blinks: a look may find it hidden
+            return abs(locate_ship(media, shot)[0] - WINDOW / 2) < 8
+        except AssertionError:
+            return False
+
+    back = wait_until(session, ship_back, SHIP_BACK_AFTER + 5)
+    check(back is not None, "the ship did not come back at the bottom centre")
+    check(len(session.console.lines) == in_play, "the Relaxed game ended at its first loss")
+    for key in ["Escape", "Down", "Down", "Return"]:
+        session.window.chord(key)
+        time.sleep(0.2)
+    wait_for_menu(session, in_play)
+    session.window.request_close()
+    expect_clean_exit(session, 5, console_lines(MENU_FILES) + console_lines(PLAY_FILES)
+                      + cycle_lines(), "close after quitting a Relaxed game")
+    record = session.kept(BEST_LEVEL_RELAXED)
+    check(record == "1\n", f"Relaxed's best level holds {record!r}, not 1")
+    check(session.kept(BEST_LEVEL) is None, "a Relaxed game wrote Normal's best level")
 
 
 # --- the other scenarios -------------------------------------------------------------
@@ -638,7 +693,8 @@ def small_desktop(session, media):
 
 
 def no_audio_device(session, media):
-    """Without any audio device the game still plays a whole cycle."""
+    """Without any audio device the game still plays a whole cycle, and tells
+    each failure once."""
     wait_for_menu(session, 0)
     start_play(session, media, len(MENU_FILES))
     session.window.hold_key("Up", 1.2)
@@ -648,6 +704,11 @@ def no_audio_device(session, media):
     time.sleep(0.3)
     session.window.click(*media.exit_button)
     expect_clean_exit(session, 5, cycle_lines() + cycle_lines(), "Exit without an audio device")
+    # Every sound fails its calls in every frame: each failure is told once, in one line.
+    errors = session.errors.text().decode(errors="replace").splitlines()
+    repeated = sorted({line for line in errors if errors.count(line) > 1})
+    check(not repeated and not any(line.startswith(" ") for line in errors),
+          f"without an audio device, lines repeated or cut: {repeated[:3]} of {len(errors)}")
 
 
 def fire_key_chosen_in_the_options(session, media):
@@ -662,8 +723,8 @@ def fire_key_chosen_in_the_options(session, media):
         time.sleep(0.05)
     time.sleep(1.0)
     left = time.monotonic()
-    # O opens the options; Keys is the seventh entry, Fire the third there.
-    for key in ["o"] + ["Down"] * 6 + ["Return", "Down", "Down", "Return", "z",
+    # O opens the options; Keys is the eighth entry, Fire the third there.
+    for key in ["o"] + ["Down"] * 7 + ["Return", "Down", "Down", "Return", "z",
                                        "Escape", "Escape", "Up", "Return"]:
         session.window.chord(key)
         time.sleep(0.1)
@@ -732,6 +793,9 @@ SCENARIOS = {
         {"kept_config": {SETTINGS: b"volume = loud\nmusic = 70\neffects = 0\n"}},
         ["colour_key", "beam_key", "ship", "beam_width", "song", "laser", "explosion",
          "power_up"]),
+    "ARelaxedGameSurvivesItsFirstLoss": (
+        relaxed_first_loss, {"audio": "null", "kept_config": {SETTINGS: b"mode = relaxed\n"}},
+        ["play_button", "colour_key", "beam_key", "ship", "enemy", "beam_width"]),
     "RecordedGameVerifiesAndPlaysAgain": (
         replays.recorded_game, {"audio": "null"}, ["neutral_menu", "colour_key", "ship"]),
     # Played without an X server: the scenario starts the game itself.

@@ -147,11 +147,13 @@ class Session:
         environment = {key: value for key, value in os.environ.items()
                        if not key.startswith("ALSOFT_")}
         environment["DISPLAY"] = self.screen.name
-        # The files the game keeps (best level, settings) go to this run's own folders.
+        # The files the game keeps (best level, settings, media verdicts) go to
+        # this run's own folders.
         self.data_home = os.path.join(self.folder, "data")
         self.config_home = os.path.join(self.folder, "config")
         environment["XDG_DATA_HOME"] = self.data_home
         environment["XDG_CONFIG_HOME"] = self.config_home
+        environment["XDG_CACHE_HOME"] = os.path.join(self.folder, "cache")
         kept = [(self.data_home, path, contents) for path, contents in self.kept_data.items()]
         kept += [(self.config_home, path, contents) for path, contents in self.kept_config.items()]
         for home, path, contents in kept:

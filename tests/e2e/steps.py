@@ -133,6 +133,21 @@ def locate_ship(media, shot):
     return left, top
 
 
+def ship_or_shot(session, media, shot):
+    """Where the ship is in the screenshot. A ship gone from the field because an
+    enemy's shot hit it is chance, not a fault: play then ends and the game-over
+    screen loads within moments, and the scenario takes a second game."""
+    try:
+        return locate_ship(media, shot)
+    except AssertionError:
+        deadline = time.monotonic() + 3.0
+        while time.monotonic() < deadline:
+            if any(text.startswith(LOSE_FILES[0]) for text in session.console.texts()[-3:]):
+                raise ShipShotByChance("the ship was shot while the scenario steered it")
+            time.sleep(0.1)
+        raise
+
+
 def wait_for_ship(session, media, timeout=10):
     """The ship's left edge, once the play field shows it (the first frame of
     play may come a while after the play screen has loaded)."""
@@ -209,7 +224,7 @@ def move_ship(session, media, ship, target):
     # Shorter holds could start and end within one frame and be lost.
     session.window.hold_key("Left" if target < ship else "Right",
                             max(0.015, abs(target - ship) / SHIP_SPEED))
-    return locate_ship(media, session.window.screenshot())[0]
+    return ship_or_shot(session, media, session.window.screenshot())[0]
 
 
 def keep_ship_clear(session, media, lines_before_lose, deadline):

@@ -20,6 +20,7 @@ inline void makeScratchHome()
     setenv("HOME", home.c_str(), 1);
     setenv("XDG_DATA_HOME", (home + "/data").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
+    setenv("XDG_CACHE_HOME", (home + "/cache").c_str(), 1);
 }
 
 // The file planted with the input's bytes; afterwards its folder must hold

@@ -28,6 +28,14 @@ enum class Damage
     OggClaimingHugeLength,  // the song, its last granule position 2^40
     OggClaimingHugeRate,    // the song at 0x7FFFFFFF samples a second
     TgaClaimingHugeImage,   // an 82-byte TGA claiming 16384 x 16384 pixels
+    // Files that pass every header check and crash, hang or balloon the decoder.
+    OggHugeCodebook,     // one codebook of 2^20 entries: 8 MB on the stack, SIGSEGV
+    OggManyCodebooks,    // 214 codebooks of 2^19 entries: a gigabyte, seconds
+    FlacTwelveBitFrames, // SFML's FLAC reader asserts on the frame's sample size
+    FontTinyEm,          // two bytes changed: 16 units per em, glyphs of gigabytes
+    PngInflatingHuge,    // 1 x 1 pixels whose data inflates to 1.4 GB
+    JpegThousandScans,   // 2048 x 2048 pixels in 1,000 empty progressive scans
+    WavStereoOddSamples, // stereo of an odd sample count, which OpenAL refuses
 };
 
 const std::vector<Damage>& everyDamage();
@@ -38,8 +46,9 @@ std::string nameOf(Damage damage);
 // Every media file the game reads, as MediaFiles names it.
 const std::vector<std::string>& catalogue();
 
-// A fresh folder holding Media/, where every file but `file` links to the
-// intact one under `intactParent` and `file` suffers `damage`.
+// A fresh folder holding Media/, where every file but `file` (of the
+// catalogue, or the window's icon or the hit's tick) links to the intact one
+// under `intactParent` and `file` suffers `damage`.
 TemporaryFolder makeCopy(const std::filesystem::path& intactParent, const std::string& file,
                          Damage damage);
 } // namespace DamagedMedia

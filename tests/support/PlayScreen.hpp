@@ -45,6 +45,7 @@ public:
     using Game::isPlaying;
     using Game::processEvents;
     using Game::render;
+    using Game::reserves;
     using Game::resources;
     using Game::sceneGraph;
     using Game::status;

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-// A fresh home folder for the files the game keeps: HOME, XDG_DATA_HOME and
-// XDG_CONFIG_HOME point into it while the object lives; afterwards the
+// A fresh home folder for the files the game keeps: HOME, XDG_DATA_HOME,
+// XDG_CONFIG_HOME and XDG_CACHE_HOME point into it while the object lives; afterwards the
 // variables are as they were and the folder is gone, also when a test failed.
 class ScopedXdgHome
 {
@@ -21,6 +21,7 @@ public:
         set("HOME", mFolder.string());
         set("XDG_DATA_HOME", (mFolder / "data").string());
         set("XDG_CONFIG_HOME", (mFolder / "config").string());
+        set("XDG_CACHE_HOME", (mFolder / "cache").string());
     }
 
     ~ScopedXdgHome()
@@ -42,6 +43,7 @@ public:
     const std::filesystem::path& folder() const { return mFolder; }
     std::filesystem::path dataFolder() const { return mFolder / "data" / "vantorix"; }
     std::filesystem::path configFolder() const { return mFolder / "config" / "vantorix"; }
+    std::filesystem::path cacheFolder() const { return mFolder / "cache" / "vantorix"; }
 
     // Sets (or, given nothing, unsets) a variable until the object goes.
     void set(const std::string& name, std::optional<std::string> value)

@@ -88,6 +88,8 @@ ScreenCycle::Outcome ScreenCycle::run(sf::RenderWindow& window, const Limits& li
 {
     Outcome outcome;
     TestSession session(window);
+    if (limits.opensWindow)
+        session.openWindow();
     outcome.menuEndedOnPlay = runMenu(session, limits, outcome);
     if (!outcome.menuEndedOnPlay)
         return outcome;

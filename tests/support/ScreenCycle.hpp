@@ -22,6 +22,7 @@ struct Limits
     sf::Time playTime = sf::seconds(120.f);
     int menuFrames = 5000;
     int loseScreenFrames = 400;
+    bool opensWindow = false; // again, as the game opens it: with its icon
 };
 
 struct Outcome

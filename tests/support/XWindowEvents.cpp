@@ -98,7 +98,11 @@ void addressTo(InputEvent& event, Display* display, const sf::Window& window)
     event.display = display;
     event.window = handleOf(window);
     event.root = DefaultRootWindow(display);
-    event.time = CurrentTime;
+    // A moment of its own, a millisecond after the one before: SFML takes a key
+    // let go and pressed again at the very same moment for the keyboard's own
+    // repeat and drops the release, which a real tap never is.
+    static Time moment = 1;
+    event.time = ++moment;
     event.same_screen = True;
 }
 } // namespace

@@ -236,6 +236,30 @@ TEST_F(EnemyFire, FiresInAboutOneFrameInItsFireOdds)
     }
 }
 
+// Steady, an enemy fires as often in a second at 30, 60 or 240 frames a second:
+// three shots a second at fire odds 20, the chance of a frame at 60.
+TEST_F(EnemyFire, SteadyFireIsTheSameInASecondAtAnyFrameRate)
+{
+    startAtLevel(16);
+    const FireChance steady(FireChance::Pace::PerSecond);
+    for (const int framesPerSecond : {30, 60, 240})
+    {
+        auto* enemy = attachTo(root, std::make_unique<Inspectable<Enemy>>(
+                                         media.window(), media.cache(), sf::Vector2f(100.f, 50.f),
+                                         2, sf::Vector2f(0.f, 0.f), steady));
+        int shots = 0;
+        for (int frame = 0; frame < 1000 * framesPerSecond; ++frame)
+        {
+            enemy->update(sf::seconds(1.f / static_cast<float>(framesPerSecond)));
+            shots += static_cast<int>(enemy->childCount());
+            for (std::size_t i = 0; i < enemy->childCount(); ++i)
+                enemy->child(i).destroy();
+        }
+        EXPECT_NEAR(shots / 1000.0, 3.0, 0.3) << framesPerSecond << " frames a second";
+        enemy->removeFromPlay();
+    }
+}
+
 TEST_F(EnemyFire, MissilesInFlightVanishWithTheEnemy)
 {
     Inspectable<Enemy>* enemy = spawn(0);

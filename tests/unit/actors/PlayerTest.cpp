@@ -250,14 +250,26 @@ TEST_F(ShipMovement, EdgeTestComesBeforeTheMoveSoAShipOnTheEdgeStepsOverOnce)
     }
 }
 
-// A stall of two seconds at top speed would carry a ship off the field.
+// A stall at top speed would carry a ship off the field: at either edge, and
+// whatever the frame's length, it stops with at most half of it past the edge.
 TEST_F(ShipMovement, ALongFrameLeavesAShipAtMostHalfPastAnEdge)
 {
     Player::sSpeed.x = 800.f;
-    key(sf::Keyboard::Right, true);
-    frame(sf::seconds(2.f));
-    EXPECT_FLOAT_EQ(ship->getSpritePosition().x,
-                    fieldWidth() - ship->getBoundingRect().width / 2.f);
+    const float half = ship->getBoundingRect().width / 2.f;
+    for (const sf::Keyboard::Key direction : {sf::Keyboard::Right, sf::Keyboard::Left})
+        for (const float seconds : {1.f, 2.f, 10.f})
+        {
+            Inspectable<Player>* mover = addShip({360.f, 700.f});
+            ship->destroy();
+            layer.update(sf::Time::Zero);
+            key(direction, true);
+            frame(sf::seconds(seconds));
+            const bool right = direction == sf::Keyboard::Right;
+            EXPECT_FLOAT_EQ(mover->getSpritePosition().x, right ? fieldWidth() - half : -half)
+                << (right ? "right" : "left") << " after " << seconds << " s";
+            key(direction, false);
+            ship = mover;
+        }
 }
 
 TEST_F(ShipMovement, JustPastAnEdgeItDoesNotMoveFurther)

@@ -5,10 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include <csignal>
 
@@ -66,9 +70,13 @@ TEST_F(KeptFileFolders, AreMadeForThePlayerAloneButNeverMakeAMissingHome)
     ASSERT_TRUE(KeptFile(KeptFile::Place::Data, "f").write("1\n", problem)) << problem;
     for (const char* made : {".local", ".local/share", ".local/share/vantorix"})
         EXPECT_EQ(fs::status(mHome.folder() / made).permissions(), fs::perms::owner_all) << made;
-    mHome.set("HOME", (mHome.folder() / "gone").string());
+    // A problem names the folder on one line, whatever its name holds: a line
+    // or paragraph separator, a C1 control, a newline.
+    const std::string odd = "gone\xe2\x80\xa8\xc2\x85\n";
+    mHome.set("HOME", (mHome.folder() / odd).string());
     EXPECT_FALSE(KeptFile(KeptFile::Place::Data, "f").write("1\n", problem));
-    EXPECT_FALSE(fs::exists(mHome.folder() / "gone")) << problem;
+    EXPECT_FALSE(fs::exists(mHome.folder() / odd)) << problem;
+    EXPECT_NE(problem.find("gone\\xe2\\x80\\xa8\\xc2\\x85\\x0a"), std::string::npos) << problem;
 }
 
 class KeptFileContents : public KeptFileFixture
@@ -158,5 +166,42 @@ TEST_F(KeptFileContents, AGameKilledBeforeTheRenameLeavesTheOldFileWholeAndTheNe
     std::string problem;
     ASSERT_TRUE(mFile.write("newer\n", problem)) << problem;
     EXPECT_EQ(strayFiles(), 0u);
+}
+// Every write takes the file's lock: a second writer waits for the first to
+// finish, so the last to come is the one kept, never a write overtaken.
+TEST_F(KeptFileContents, EveryWriteWaitsForAnotherWritersLock)
+{
+    for (const bool byUpdate : {false, true})
+    {
+        plant("old\n");
+        int inside[2];
+        ASSERT_EQ(::pipe(inside), 0);
+        const pid_t other = inAnotherProcess(
+            [&]
+            {
+                ScriptedDisk slow;
+                slow.beforeRename = [&]
+                {
+                    (void)!::write(inside[1], "!", 1);
+                    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                };
+                std::string ignored;
+                const bool written = KeptFile(KeptFile::Place::Config, "settings.ini", &slow)
+                                         .write("first\n", ignored);
+                ::_exit(written ? 0 : 3);
+            });
+        char signal = 0;
+        ASSERT_EQ(::read(inside[0], &signal, 1), 1);
+        std::string problem;
+        const bool written =
+            byUpdate ? mFile.update(
+                           64, [](const KeptFile::Reading&) { return "second\n"; }, problem)
+                     : mFile.write("second\n", problem);
+        EXPECT_TRUE(written) << problem;
+        EXPECT_EQ(exitOf(other), 0) << "the first writer's write is done too";
+        EXPECT_EQ(onDisk(), "second\n") << (byUpdate ? "update" : "write");
+        ::close(inside[0]);
+        ::close(inside[1]);
+    }
 }
 } // namespace

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <string>
 #include <vector>
 
 // A node that notes the keys the input walk hands it going down.
@@ -31,15 +32,26 @@ public:
         return mPressed.empty() ? sf::Keyboard::Unknown : mPressed.front();
     }
 
+    // Every change the walk handed over, "L+", "U-" ...: a key repeated in
+    // later frames, as the walk hands it, counts once.
+    const std::vector<std::string>& changes() const { return mChanges; }
+
 protected:
     void handleInputCurrent(sf::Keyboard::Key key, bool pressed) override
     {
         if (pressed && !heard(key))
             mPressed.push_back(key);
+        const std::string change = std::string(1, key == sf::Keyboard::Left    ? 'L'
+                                                  : key == sf::Keyboard::Right ? 'R'
+                                                                               : 'U') +
+                                   (pressed ? '+' : '-');
+        if (mChanges.empty() || mChanges.back() != change)
+            mChanges.push_back(change);
     }
 
 private:
     std::vector<sf::Keyboard::Key> mPressed;
+    std::vector<std::string> mChanges;
 };
 
 class KeyRecording : public ::testing::Test
@@ -229,16 +241,22 @@ TEST_F(KeyRecording, PauseKeysAskForAPauseAndThenToGoOn)
     }
 }
 
-// A key let go while another window has the keyboard sends no release.
-TEST_F(KeyRecording, LosingTheFocusAsksForAPauseAndLetsTheLastKeyGo)
+// A key let go while another window has the keyboard sends no release: every
+// play key held then is let go for the scene.
+TEST_F(KeyRecording, LosingTheFocusAsksForAPauseAndLetsEveryKeyGo)
 {
+    XWindowEvents::sendKey(mWindow, sf::Keyboard::Up, true);
     XWindowEvents::sendKey(mWindow, sf::Keyboard::Left, true);
-    ASSERT_TRUE(pumpUntil([&] { frame(); }, [&] { return mCommand.isPressed(); }));
+    ASSERT_TRUE(
+        pumpUntil([&] { frame(); }, [&] { return mCommand.getKey() == sf::Keyboard::Left; }));
     FakeFocus::set(false);
     XWindowEvents::sendFocusOut(mWindow);
     ASSERT_TRUE(pumpUntil([&] { mCommand.pollEvents(); }, [&] { return mCommand.isPauseAsked(); }));
     EXPECT_EQ(mCommand.getKey(), sf::Keyboard::Left);
     EXPECT_FALSE(mCommand.isPressed());
+    Ear ear;
+    mCommand.handOverKeysLetGo(ear);
+    EXPECT_EQ(ear.changes(), (std::vector<std::string>{"L-", "R-", "U-"}));
 
     FakeFocus::set(true);
     settle();
@@ -269,6 +287,38 @@ TEST_F(KeyRecording, AGamepadSpeaksAsTheKeysItStandsFor)
     EXPECT_EQ(mCommand.getKey(), sf::Keyboard::Left);
     EXPECT_FALSE(mCommand.isPressed()) << "a pad that went away lets its keys go";
     EXPECT_TRUE(mCommand.isPauseAsked());
+}
+
+// More changes in one frame than may wait: the ship hears them in order, some
+// of them, but never more than MaxWaiting frames late, and ends as the keys do.
+TEST_F(KeyRecording, AFrameOfManyChangesReachesTheSceneBoundedAndInOrder)
+{
+    const std::vector<std::string> recorded = {"L+", "R+", "U+", "L-", "R-",
+                                               "U-", "L+", "R+", "U+"};
+    for (const std::string& change : recorded)
+        mCommand.recordKey(change[0] == 'L'   ? sf::Keyboard::Left
+                           : change[0] == 'R' ? sf::Keyboard::Right
+                                              : sf::Keyboard::Up,
+                           change[1] == '+');
+    Ear ear;
+    for (std::size_t frame = 0; frame <= Command::MaxWaiting + 3; ++frame)
+        mCommand.handOver(ear);
+    const std::vector<std::string>& heard = ear.changes();
+    EXPECT_LE(heard.size(), 1 + Command::MaxWaiting);
+    auto next = recorded.begin();
+    for (const std::string& change : heard)
+    {
+        next = std::find(next, recorded.end(), change);
+        ASSERT_NE(next, recorded.end()) << change << " out of order";
+        ++next;
+    }
+    for (const char key : {'L', 'R', 'U'})
+    {
+        const auto last = std::find_if(heard.rbegin(), heard.rend(),
+                                       [&](const std::string& change) { return change[0] == key; });
+        EXPECT_TRUE(last != heard.rend() && (*last)[1] == '+') << key << " ends held";
+    }
+    EXPECT_EQ(heard.back(), "U+");
 }
 
 // A frame's key events as "L+ R-" (L, R, U: the arrows; +: down, -: up; F: the

@@ -334,9 +334,22 @@ TEST_F(PlayScreenRun, ALostGameHoldsItsFieldStillUnderTheBurstOnlyWhenChosen)
             sf::FloatRect(ship.left + 30.f, ship.top + 8.f, 4.f, 4.f), Category::EnemyMissile));
         const std::size_t lines = mConsole.lines().size();
         int heldFrames = 0;
+        // The burst's light, frame by frame: it plays out while the field holds.
+        const auto light = [&]
+        {
+            const sf::VertexArray vertices = game.effects().light();
+            int sum = 0;
+            for (std::size_t i = 0; i < vertices.getVertexCount(); ++i)
+                sum += vertices[i].color.a;
+            return sum;
+        };
+        int firstLight = 0;
+        int lastLight = 0;
         game.runFrames(
             [&](int frame)
             {
+                if (!game.isPlaying() && frame > 1)
+                    (heldFrames == 0 ? firstLight : lastLight) = light();
                 if (!game.isPlaying() && frame > 1 && ++heldFrames == 1)
                 {
                     EXPECT_TRUE(session.lastGame()) << "counted when play's rules ended";
@@ -352,6 +365,10 @@ TEST_F(PlayScreenRun, ALostGameHoldsItsFieldStillUnderTheBurstOnlyWhenChosen)
         EXPECT_EQ(mConsole.lines().size(), lines);
         EXPECT_EQ(window.isOpen(), !c.closeDuringTheHold);
         EXPECT_TRUE(heldFrames >= c.fewestHeld && heldFrames <= c.mostHeld) << heldFrames;
+        if (heldFrames > 10)
+        {
+            EXPECT_LT(lastLight, firstLight) << "the burst ages during the hold";
+        }
         SharedState::restore(atStart); // the close stopped the application
     }
 }

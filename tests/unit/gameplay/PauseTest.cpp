@@ -1,10 +1,13 @@
 #include "actors/Enemy.hpp"
+#include "config/Preferences.hpp"
+#include "config/SettingsTable.hpp"
 #include "gameplay/Command.hpp"
 #include "presentation/PauseOverlay.hpp"
 #include "presentation/ScoreBoard.hpp"
 #include "resources/ResourceCache.hpp"
 #include "support/EventPump.hpp"
 #include "support/FakeClock.hpp"
+#include "support/FakeFocus.hpp"
 #include "support/FakeJoystick.hpp"
 #include "support/NodeInternals.hpp"
 #include "support/PlayMedia.hpp"
@@ -19,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -128,8 +132,9 @@ TEST_F(PausedPlay, NothingMovesWhilePausedHoweverLongTheFrames)
     EXPECT_NE(placesOfNodes(), places);
 }
 
-// Start pauses and goes on at once; paused, the stick and A work the menu,
-// whose last entry leaves the game for the title menu.
+// Start pauses and goes on at once, and so does B as it goes back in every
+// menu; paused, the stick and A work the menu, whose last entry leaves the
+// game for the title menu.
 TEST_F(PausedPlay, APadAloneWorksThePauseMenu)
 {
     FakeJoystick::plugIn(0);
@@ -154,12 +159,82 @@ TEST_F(PausedPlay, APadAloneWorksThePauseMenu)
     push(7);
     EXPECT_FALSE(mGame.isPaused()) << "Start goes on at once";
     push(7);
+    push(1);
+    EXPECT_FALSE(mGame.isPaused()) << "B goes back from the pause menu, into play";
+    push(7);
     lean();
     lean();
     push(0);
     EXPECT_TRUE(mGame.quitToTitle());
     EXPECT_FALSE(mGame.isPlaying());
     FakeJoystick::unplugAll();
+}
+
+// What happens to the keys while the game is paused holds when play goes on:
+// a key let go meanwhile, or every key at once when the window loses the
+// keyboard, leaves the ship still and silent.
+TEST_F(PausedPlay, KeysLetGoWhilePausedReachTheShipWhenPlayGoesOn)
+{
+    for (const bool focusLost : {false, true})
+    {
+        XWindowEvents::sendKey(mWindow, sf::Keyboard::Left, true);
+        XWindowEvents::sendKey(mWindow, sf::Keyboard::Up, true);
+        ASSERT_TRUE(pumpUntil([&] { play(0.1f); }, [&] { return shots() > 0; }));
+        if (focusLost)
+        {
+            FakeFocus::set(false);
+            XWindowEvents::sendFocusOut(mWindow);
+            ASSERT_TRUE(
+                pumpUntil([&] { mGame.processEvents(); }, [&] { return mGame.isPaused(); }));
+            FakeFocus::set(true);
+        }
+        else
+        {
+            tap(sf::Keyboard::P, true);
+            XWindowEvents::sendKey(mWindow, sf::Keyboard::Left, false);
+            XWindowEvents::sendKey(mWindow, sf::Keyboard::Up, false);
+        }
+        tap(sf::Keyboard::P, false);
+        // The scene moves before it hears the frame's keys: one frame more as before.
+        play(0.1f);
+        const float x = ship().getSpritePosition().x;
+        ASSERT_GT(x, 0.f) << "room to go on moving left";
+        play(1.5f); // every missile fired before the pause has left the field
+        EXPECT_EQ(ship().getSpritePosition().x, x) << (focusLost ? "focus lost" : "let go");
+        EXPECT_EQ(shots(), 0u) << (focusLost ? "focus lost" : "let go");
+    }
+}
+
+// Paused, Back (Escape) goes on as Resume does; while the Keys page waits for
+// a key, the pause key is the player's answer, not the end of the pause.
+TEST_F(PausedPlay, ThePauseMenuGoesBackToPlayUnlessAKeyIsAskedFor)
+{
+    tap(sf::Keyboard::P, true);
+    tap(sf::Keyboard::Escape, false);
+
+    tap(sf::Keyboard::P, true);
+    // Options; past the first page's rows and the mode to Keys; Fire (the third); and P.
+    using K = sf::Keyboard;
+    std::vector<K::Key> keys = {K::Down, K::Enter};
+    keys.insert(keys.end(),
+                1 + std::count_if(SettingsTable::rows().begin(), SettingsTable::rows().end(),
+                                  [](const auto& row)
+                                  { return row.page == SettingsTable::Page::Options; }),
+                K::Down);
+    keys.insert(keys.end(), {K::Enter, K::Down, K::Down, K::Enter, K::P});
+    for (const sf::Keyboard::Key key : keys)
+    {
+        XWindowEvents::sendKey(mWindow, key, true);
+        XWindowEvents::sendKey(mWindow, key, false);
+    }
+    const auto& bound = mSession.context().preferences.keys();
+    ASSERT_TRUE(pumpUntil([&] { mGame.processEvents(); },
+                          [&]
+                          {
+                              return bound.keys(KeyBindings::Action::Fire) ==
+                                     std::vector<sf::Keyboard::Key>{sf::Keyboard::P};
+                          }));
+    EXPECT_TRUE(mGame.isPaused());
 }
 
 TEST_F(PausedPlay, ClosingWhilePausedEndsPlayAndTheProgram)

@@ -164,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"GeneratorOfAnotherKind", [](std::string& b) { b[Generator] = 4; }, "generator"},
         Damage{"GeneratorRearPastItsTable",
                [](std::string& b) { b[Generator] = static_cast<char>(3 + 5 * 31); }, "generator"},
-        Damage{"UnknownMode", [](std::string& b) { b[Mode] = 1; }, "mode"},
+        Damage{"UnknownMode", [](std::string& b) { b[Mode] = 3; }, "mode"},
         Damage{"StartLevelZero", [](std::string& b) { b[Mode + 1] = 0; }, "level"},
         Damage{"HundredAndOneShips", [](std::string& b) { b[Mode + 2] = 101; }, "starting values"},
         Damage{"FireRateNotANumber", [](std::string& b) { putFloat(b, Mode + 3, 0x7FC00000); },

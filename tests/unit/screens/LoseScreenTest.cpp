@@ -229,6 +229,8 @@ INSTANTIATE_TEST_SUITE_P(
         LeaveCase{{{1.5f, std::nullopt, 1}}, LeaveCase::AtTheTitle, "PadBAfterASecond"},
         LeaveCase{{{0.5f, K::Enter}}, LeaveCase::AfterFourSeconds, "EnterInTheFirstSecond"},
         LeaveCase{{{1.5f, K::Down}}, LeaveCase::AfterFourSeconds, "AnotherKey"},
+        LeaveCase{{{1.5f, K::P}}, LeaveCase::AfterFourSeconds, "ThePauseKey"},
+        LeaveCase{{{1.5f, K::Left}}, LeaveCase::AfterFourSeconds, "AKeyThatSteers"},
         LeaveCase{{{-1.f, K::Up}, {1.5f, K::Up}, {2.f, K::Up}},
                   LeaveCase::AfterFourSeconds,
                   "FireHeldThroughTheLossRepeating"},

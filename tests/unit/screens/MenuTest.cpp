@@ -726,12 +726,17 @@ TEST_F(MenuScreen, EachOptionChangesItsSettingAtOnce)
         const char* what;
     };
     const std::vector<Step> walk = {
-        {{K::O, K::Left}, [&] { return context.volume.volume() == 90; }, "volume down a step"},
+        {{K::O, K::Up, K::Left},
+         [&] { return context.volume.volume() == 90; },
+         "Up on the first entry stays there; volume down a step"},
         {{K::Down, K::Left, K::Left}, [&] { return chosen.music() == 80; }, "music down two"},
         {{K::Down, K::Left}, [&] { return chosen.effects() == 90; }, "effects down one"},
         {{K::Down, K::Enter}, [&] { return context.volume.isMuted(); }, "muted"},
         {{K::Down, K::Down, K::Right}, [&] { return chosen.maxFps() == 60u; }, "capped at 60"},
         {{K::Left, K::Left}, [&] { return chosen.maxFps() == 144u; }, "round to 144"},
+        {{K::Down, K::Down, K::Enter, K::Right, K::Escape},
+         [&] { return chosen.values().mode == PlayMode::Relaxed; },
+         "relaxed, for the games to come"},
         {{K::Down, K::Enter, K::Down, K::Down, K::Enter, K::Z},
          [&] { return fireKeys() == std::vector<K::Key>{K::Z}; },
          "Z fires"},
@@ -739,11 +744,14 @@ TEST_F(MenuScreen, EachOptionChangesItsSettingAtOnce)
          [&] { return fireKeys() == std::vector<K::Key>{K::Z}; },
          "Escape takes the question back"},
         {{K::Enter, K::M},
-         [&] { return fireKeys() == std::vector<K::Key>{K::Z}; },
-         "M stays the mute key"},
+         [&] { return fireKeys() == std::vector<K::Key>{K::Z} && context.volume.isMuted(); },
+         "M is refused: it stays the mute key, and mutes nothing"},
         {{K::Escape, K::Down, K::Down, K::Enter},
          [&] { return fireKeys() == defaultFire; },
          "reset to defaults"},
+        {{K::Down, K::Down, K::Down, K::Enter},
+         [&] { return fireKeys() == defaultFire; },
+         "Down past the last entry stays on Back, which goes back"},
     };
     ShownMenu menu(mSession);
     menu.frame();
@@ -755,6 +763,5 @@ TEST_F(MenuScreen, EachOptionChangesItsSettingAtOnce)
     }
     EXPECT_TRUE(menu.areOptionsOpen());
     afterKey(menu, K::Escape);
-    afterKey(menu, K::Escape);
-    EXPECT_FALSE(menu.areOptionsOpen());
+    EXPECT_FALSE(menu.areOptionsOpen()) << "the options' first page was showing";
 }

@@ -1,5 +1,6 @@
 #include "config/KeyBindings.hpp"
 #include "session/Gamepad.hpp"
+#include "session/KeyCapture.hpp"
 #include "session/KeyboardDecoder.hpp"
 #include "support/FakeJoystick.hpp"
 
@@ -318,4 +319,69 @@ TEST_F(GamepadReading, KnownPadsByTheirIdentity)
         EXPECT_EQ(after({p.back, p.a}), Words{"global:mute"}) << p.name;
         EXPECT_EQ(after({p.back, p.b}), Words{"global:fullscreen"}) << p.name;
     }
+}
+
+// What the Keys page makes of a press while it waits for a key: a key binds
+// the keyboard (taken from another action in exchange), a pad's button binds
+// the pad's fire or pause (the stick steers), Back takes the question back and
+// the keys kept for the whole game are refused.
+TEST(KeyCapturing, BindsKeysAndButtonsWhereTheyMayGo)
+{
+    using Action = KeyBindings::Action;
+    using Outcome = KeyCapture::Outcome;
+    const auto press =
+        [](Device device, int code, MenuControl menu = MenuControl::None, bool alt = false)
+    {
+        Input input;
+        input.type = Input::Type::Press;
+        input.menu = menu;
+        input.source = Source{device, code, alt};
+        return input;
+    };
+    const struct
+    {
+        Action action;
+        Input input;
+        Outcome outcome;
+        std::vector<sf::Keyboard::Key> keys; // the action's keys after
+        std::vector<unsigned int> buttons;   // and its pad buttons
+    } cases[] = {
+        {Action::Fire, press(Device::Keyboard, K::Z), Outcome::Bound, {K::Z}, {}},
+        {Action::Left, press(Device::Keyboard, K::Right), Outcome::Bound, {K::Right}, {}},
+        {Action::Fire, press(Device::Keyboard, K::M), Outcome::Kept, {K::Up, K::Space}, {}},
+        {Action::Fire, press(Device::Keyboard, K::F11), Outcome::Kept, {K::Up, K::Space}, {}},
+        {Action::Fire,
+         press(Device::Keyboard, K::Enter, MenuControl::Accept, true),
+         Outcome::Kept,
+         {K::Up, K::Space},
+         {}},
+        {Action::Pause,
+         press(Device::Keyboard, K::Escape, MenuControl::Back),
+         Outcome::Cancelled,
+         {K::P, K::Pause, K::Escape},
+         {}},
+        {Action::Fire, press(Device::Pad, 5), Outcome::Bound, {K::Up, K::Space}, {5}},
+        {Action::Pause, press(Device::Pad, 3), Outcome::Bound, {K::P, K::Pause, K::Escape}, {3}},
+        {Action::Left, press(Device::Pad, 2), Outcome::StickOnly, {K::Left}, {}},
+        {Action::Right, press(Device::Pad, 2), Outcome::StickOnly, {K::Right}, {}},
+        {Action::Pause,
+         press(Device::Pad, 6, MenuControl::Back),
+         Outcome::Cancelled,
+         {K::P, K::Pause, K::Escape},
+         {}},
+    };
+    for (const auto& c : cases)
+    {
+        KeyBindings keys;
+        EXPECT_EQ(KeyCapture::bind(keys, c.action, c.input), c.outcome)
+            << KeyCapture::nameOf(c.input.source);
+        EXPECT_EQ(keys.keys(c.action), c.keys) << KeyCapture::nameOf(c.input.source);
+        EXPECT_EQ(keys.padButtons(c.action), c.buttons) << KeyCapture::nameOf(c.input.source);
+        for (const Action each : KeyBindings::Actions)
+            EXPECT_FALSE(keys.keys(each).empty()) << "no action is left without a key";
+    }
+    KeyBindings swapped;
+    KeyCapture::bind(swapped, Action::Left, press(Device::Keyboard, K::Right));
+    EXPECT_EQ(swapped.keys(Action::Right), std::vector<sf::Keyboard::Key>{K::Left})
+        << "Right takes Left's old key in exchange";
 }

@@ -14,6 +14,8 @@
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Window/Event.hpp>
 
+#include <X11/Xlib.h>
+
 #include <sstream>
 
 #include <string>
@@ -398,4 +400,43 @@ TEST_F(SessionSettings, AHeldVolumeKeyWritesTheSettingsAtMostOnceASecond)
     }
     EXPECT_LE(disk.writes, 11);
     EXPECT_EQ(onDisk().volume, 80) << "the last turn, kept at the end";
+}
+
+// The desktop shows the game's icon for the window, also once a switch to
+// fullscreen or back has made the window again.
+TEST(WindowIcon, StaysWhenTheWindowIsMadeAgain)
+{
+    sf::RenderWindow window;
+    WindowMode mode(window);
+    sf::Image icon;
+    icon.create(24, 16, sf::Color::Red);
+    mode.setIcon(icon);
+    mode.open(false);
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr);
+    const Atom property = XInternAtom(display, "_NET_WM_ICON", False);
+    // The icon property begins with the picture's width and height.
+    const auto iconSize = [&]
+    {
+        Atom type = None;
+        int format = 0;
+        unsigned long items = 0, after = 0;
+        unsigned char* data = nullptr;
+        std::pair<long, long> size;
+        if (XGetWindowProperty(display, window.getSystemHandle(), property, 0, 2, False,
+                               AnyPropertyType, &type, &format, &items, &after, &data) == Success &&
+            data && items == 2)
+            size = {reinterpret_cast<long*>(data)[0], reinterpret_cast<long*>(data)[1]};
+        if (data)
+            XFree(data);
+        return size;
+    };
+    for (int made = 0; made < 3; ++made)
+    {
+        EXPECT_TRUE(pumpUntil([] {}, [&] { return iconSize() == std::pair<long, long>(24, 16); }))
+            << "after " << made << " switches";
+        mode.toggleFullscreen();
+    }
+    window.close();
+    XCloseDisplay(display);
 }
