@@ -1,7 +1,10 @@
 #include "actors/Player.hpp"
+#include "config/BestLevel.hpp"
+#include "config/Preferences.hpp"
 #include "gameplay/ReplayGame.hpp"
 #include "replay/ReplayFiles.hpp"
 #include "replay/ReplayWriter.hpp"
+#include "session/Adjustments.hpp"
 #include "support/ConsoleCapture.hpp"
 #include "support/PlayScreen.hpp"
 #include "support/ScopedXdgHome.hpp"
@@ -14,8 +17,11 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
+#include <sstream>
 #include <thread>
 
 namespace
@@ -34,13 +40,31 @@ class RecordedGame : public ::testing::Test
 protected:
     ~RecordedGame() override { mGenerator.restore(); }
 
-    // The play screen's own loop, frames of 1/60 s, the ship moving and firing
-    // as real key events say, until the window is closed after `frames`: the
-    // replay it kept.
-    std::string play(int frames)
+    // The play screen's own loop, frames of 1/60 s (or of the times given in
+    // turn), the ship moving and firing as real key events say, in the mode
+    // given, until the window is closed after `frames`: the replay it kept.
+    struct Outcome
+    {
+        int frames = 0;
+        std::optional<int> reservesLeft;
+    };
+    std::string play(int frames, PlayMode mode = PlayMode::Normal,
+                     std::vector<sf::Time> times = {Frame}, Outcome* outcome = nullptr)
     {
         sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix test");
         TestSession session(window);
+        if (mode == PlayMode::Practice)
+        {
+            // Normal's best is 3; practice asks for 2.
+            std::filesystem::create_directories(mHome.dataFolder());
+            std::ofstream(mHome.dataFolder() / "best-level") << "3\n";
+            std::ostringstream problems;
+            session.bestLevel().load(problems);
+        }
+        SettingValues values = session.context().preferences.values();
+        values.mode = mode;
+        values.practiceLevel = 2;
+        session.context().adjustments.change(values);
         PlayScreen game(session);
         const struct
         {
@@ -52,16 +76,18 @@ protected:
                       {41, sf::Keyboard::Up, true},
                       {80, sf::Keyboard::Right, true},
                       {150, sf::Keyboard::Right, false}};
-        game.runFrames(
+        const int played = game.runFrames(
             [&](int frame)
             {
                 for (const auto& step : script)
                     if (step.frame == frame)
                         XWindowEvents::sendKey(window, step.key, step.pressed);
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
-                return Frame;
+                return times[static_cast<std::size_t>(frame) % times.size()];
             },
             frames);
+        if (outcome)
+            *outcome = {played, game.reserves().left()};
         return contentsOf(ReplayFiles::Kept::Last);
     }
 
@@ -74,6 +100,9 @@ protected:
             return {};
         sf::RenderWindow window;
         TestSession session(window);
+        SettingValues values = session.context().preferences.values();
+        values.mode = PlayMode::Normal;
+        session.context().adjustments.change(values);
         return ReplayGame(session, std::move(*replay)).check();
     }
 
@@ -128,3 +157,53 @@ TEST_F(RecordedGame, TheBestReplayIsTheGameThatSetTheRecord)
     EXPECT_NE(second, first);
     EXPECT_EQ(contentsOf(ReplayFiles::Kept::Best), first) << "level 1 again beats nothing";
 }
+
+// A Relaxed game and a practice one play again by their own rules, whatever
+// mode is chosen when they are watched: the reserves, a ship that comes back
+// hearing the keys held, enemies firing by a chance scaled by frames of
+// uneven times, and practice's start level.
+class ModeReplay : public RecordedGame, public ::testing::WithParamInterface<PlayMode>
+{
+};
+
+TEST_P(ModeReplay, PlaysAgainByTheRecordedModeFromItsStartLevel)
+{
+    std::srand(13);
+    Outcome played;
+    const std::vector<sf::Time> uneven{sf::milliseconds(9), sf::milliseconds(31),
+                                       sf::milliseconds(17)};
+    // Relaxed's reserves run out before; practice's never do.
+    const int frames = GetParam() == PlayMode::Relaxed ? 2400 : 900;
+    const std::string recorded = play(frames, GetParam(), uneven, &played);
+    std::string fault;
+    const auto replay = ReplayReader::open(recorded, fault);
+    ASSERT_TRUE(replay) << fault;
+    EXPECT_EQ(replay->header().mode, GetParam());
+    EXPECT_EQ(replay->header().startLevel, GetParam() == PlayMode::Practice ? 2 : 1);
+    if (GetParam() == PlayMode::Relaxed)
+    {
+        EXPECT_LT(played.reservesLeft, PlayRules::RelaxedReserves)
+            << "a ship must come back for the replay to show it does";
+    }
+
+    const auto records = [this]
+    {
+        std::string kept;
+        for (const char* name : {"best-level", "best-level-relaxed"})
+        {
+            std::ifstream in(mHome.dataFolder() / name);
+            kept += std::string(std::istreambuf_iterator<char>(in), {}) + '|';
+        }
+        return kept;
+    };
+    const std::string before = records();
+    const ReplayGame::Verdict same = check(recorded);
+    EXPECT_EQ(same.frames, static_cast<std::size_t>(played.frames));
+    EXPECT_FALSE(same.firstDiffering) << "frame " << *same.firstDiffering;
+    EXPECT_EQ(records(), before) << "a replay sets no best level";
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, ModeReplay,
+                         ::testing::Values(PlayMode::Relaxed, PlayMode::Practice),
+                         [](const auto& mode)
+                         { return std::string(PlayRules::nameOf(mode.param)); });
