@@ -8,6 +8,7 @@
 #include <SFML/Graphics/RenderStates.hpp>
 #include <SFML/Graphics/Text.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -18,6 +19,8 @@ constexpr float FieldHeight = static_cast<float>(Field::Height);
 constexpr float HeadingY = 150.f;
 constexpr float FirstRowY = 240.f;
 constexpr float RowHeight = 46.f;
+// A long page's rows close up so that its last stays here, its panel on the field.
+constexpr float LowestRowY = 746.f;
 constexpr float TableRowHeight = 30.f;
 constexpr float LabelX = 190.f;
 // Room for a language's long names and labels beside their values.
@@ -160,7 +163,16 @@ void MenuPage::light(std::size_t entry)
 float MenuPage::rowY(std::size_t entry) const
 {
     const float belowTable = mTable.empty() ? 0.f : TableRowHeight * (mTable.size() + 1);
-    return mTop + belowTable + RowHeight * static_cast<float>(entry);
+    return mTop + belowTable + rowHeight() * static_cast<float>(entry);
+}
+
+float MenuPage::rowHeight() const
+{
+    if (mEntries.size() < 2)
+        return RowHeight;
+    const float belowTable = mTable.empty() ? 0.f : TableRowHeight * (mTable.size() + 1);
+    const float room = (LowestRowY - mTop - belowTable) / static_cast<float>(mEntries.size() - 1);
+    return std::max(TableRowHeight, std::min(RowHeight, room));
 }
 
 std::optional<std::size_t> MenuPage::entryAt(sf::Vector2f point) const
@@ -168,7 +180,7 @@ std::optional<std::size_t> MenuPage::entryAt(sf::Vector2f point) const
     if (point.x < LabelX - 40.f || point.x > ValueX + 40.f)
         return std::nullopt;
     for (std::size_t entry = 0; entry < mEntries.size(); ++entry)
-        if (std::abs(point.y - rowY(entry)) < RowHeight / 2.f)
+        if (std::abs(point.y - rowY(entry)) < rowHeight() / 2.f)
             return entry;
     return std::nullopt;
 }

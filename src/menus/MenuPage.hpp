@@ -84,6 +84,7 @@ private:
     void light(std::size_t entry);
     std::optional<std::size_t> entryAt(sf::Vector2f point) const;
     float rowY(std::size_t entry) const;
+    float rowHeight() const;
 
     std::string mHeading;
     std::string mPrompt;

@@ -90,7 +90,8 @@ TEST(Translations, EveryTextFitsItsRowOrPanel)
             values.hitSound = values.labelEdge = values.lossHold = values.muted = switchesOn;
             values.language = switchesOn ? language : "system";
             context.adjustments.change(values);
-            const OptionsMenu options(context, nullptr);
+            // Over the title menu, with the Replays page: the longest first page.
+            const OptionsMenu options(context, nullptr, false, [](ReplayReader) {});
             for (const MenuPage& each : options.pages())
                 page(each);
         }
@@ -141,6 +142,7 @@ TEST(Translations, EveryTextFitsItsRowOrPanel)
         {
             const sf::FloatRect box = line.text.getGlobalBounds();
             const auto utf8 = line.text.getString().toUtf8();
+            EXPECT_LE(box.top + box.height, static_cast<float>(Field::Height)) << language;
             EXPECT_TRUE(box.left >= line.left && box.left + box.width <= line.right)
                 << language << ": \"" << std::string(utf8.begin(), utf8.end()) << "\" spans "
                 << box.left << " to " << box.left + box.width << ", its room " << line.left
