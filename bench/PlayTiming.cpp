@@ -5,16 +5,21 @@
 //   vantorix_timing media
 //   vantorix_timing renderer
 //   vantorix_timing fire [seconds per rate] [frames per second cap]
+//   vantorix_timing replay FILE [rounds] [frames per second cap]
 // Prints one figure a line: name, value, unit.
 #include "BusyPlayScreen.hpp"
 #include "actors/Player.hpp"
+#include "app/Level.hpp"
 #include "foundation/GameClock.hpp"
+#include "gameplay/ReplayGame.hpp"
+#include "platform/Desktop.hpp"
 #include "platform/FrameCap.hpp"
 #include "presentation/Background.hpp"
 #include "presentation/BattleEffects.hpp"
 #include "presentation/Lettering.hpp"
 #include "presentation/ScoreBoard.hpp"
 #include "presentation/StatusDisplay.hpp"
+#include "replay/ReplayFiles.hpp"
 #include "resources/MediaFiles.hpp"
 #include "support/NodeInternals.hpp"
 
@@ -39,8 +44,10 @@
 #include <iostream>
 #include <map>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace
@@ -147,7 +154,8 @@ void playFrame(PlayScreen& play, sf::Time deltaTime)
     play.render();
 }
 
-void recordFrame(PlayScreen& play, double startedAt, bool banner, Recording& recording)
+template <typename Screen>
+void recordFrame(Screen& play, double startedAt, bool banner, Recording& recording)
 {
     NodeInternals::forEachNode(
         play.sceneGraph(),
@@ -247,9 +255,12 @@ RoundResult playRound(sf::RenderWindow& window, double seconds, unsigned seed, R
 // A bare SFML loop drawing what the play screen drew, frame by frame: the
 // same textures, texture rectangles and transforms in the same order, the two
 // background tiles and the level texts, the light of the glow and the bursts,
-// the flashes and the status display's badges.
-RoundResult bareRound(sf::RenderWindow& window, const Recording& recording)
+// the flashes and the status display's badges. Capped, it waits for each
+// frame as the play screen's cap does.
+RoundResult bareRound(sf::RenderWindow& window, const Recording& recording,
+                      std::optional<unsigned int> cap = std::nullopt)
 {
+    FrameCap frameCap(cap);
     std::map<Textures::ID, sf::Texture> textures;
     for (const TextureFile& texture : PlayTextures)
         textures[texture.id].loadFromFile(texture.file);
@@ -324,6 +335,7 @@ RoundResult bareRound(sf::RenderWindow& window, const Recording& recording)
         window.display();
         spent += Clock::now() - frameStart;
         first = recording.frameEnds[frame];
+        frameCap.waitForNextFrame();
     }
     return {static_cast<double>(recording.frameEnds.size()) / spent.count(),
             recording.frameEnds.size()};
@@ -539,6 +551,157 @@ void measureCappedFire(double secondsPerRate, unsigned int cap)
     printFigure("fire.seconds_per_rate", secondsPerRate, "s");
 }
 
+// A recorded game played again on the real clock, its steps opened up to be timed.
+class TimedReplay : public ReplayGame
+{
+public:
+    TimedReplay(ScreenContext& context, ReplayReader replay)
+        : ReplayGame(context, std::move(replay), Showing::Checked)
+    {
+    }
+
+    using Game::effects;
+    using Game::isPlaying;
+    using Game::processEvents;
+    using Game::render;
+    using Game::resources;
+    using Game::sceneGraph;
+    using Game::status;
+    using ReplayGame::step;
+};
+
+ReplayReader openReplay(const std::string& file)
+{
+    std::string problem;
+    std::optional<ReplayReader> replay = ReplayFiles::load(file, problem);
+    if (!replay)
+    {
+        std::cerr << problem << '\n';
+        std::exit(1);
+    }
+    return std::move(*replay);
+}
+
+// Every frame of the replay played at once, nothing drawn: frames per second,
+// and whether every check matched.
+std::pair<double, bool> simulateReplay(const std::string& file)
+{
+    QuietConsole quiet;
+    sf::RenderWindow unopened;
+    Desktop desktop;
+    Session session(unopened, desktop);
+    ReplayGame game(session.context(), openReplay(file), ReplayGame::Showing::Checked);
+    const auto start = Clock::now();
+    const ReplayGame::Verdict& verdict = game.check();
+    return {static_cast<double>(verdict.frames) / Seconds(Clock::now() - start).count(),
+            !verdict.firstDiffering};
+}
+
+struct DrawnReplay
+{
+    RoundResult frames;
+    double cpuSeconds;
+    double wallSeconds;
+};
+
+// The replay played frame by frame in the window, each frame drawn as the play
+// screen draws it, capped or as fast as it goes; what it drew is recorded
+// between the frames when asked for.
+DrawnReplay drawReplay(sf::RenderWindow& window, const std::string& file,
+                       std::optional<unsigned int> cap, Recording* recording)
+{
+    QuietConsole quiet;
+    Desktop desktop;
+    Session session(window, desktop);
+    TimedReplay game(session.context(), openReplay(file));
+    FrameCap frameCap(cap);
+    // The score board shows its banner for five seconds from each new level.
+    int level = Level::getLevel();
+    double bannerUntil = BannerSeconds;
+    Seconds spent{0};
+    std::size_t frames = 0;
+    const double cpuStart = processCpuSeconds();
+    const auto start = Clock::now();
+    while (game.isPlaying())
+    {
+        const auto frameStart = Clock::now();
+        game.processEvents();
+        if (!game.step())
+            break;
+        game.render();
+        spent += Clock::now() - frameStart;
+        ++frames;
+        const double played = game.verdict().played.asSeconds();
+        if (Level::getLevel() != level)
+        {
+            level = Level::getLevel();
+            bannerUntil = played + BannerSeconds;
+        }
+        if (recording)
+            recordFrame(game, played, played < bannerUntil, *recording);
+        frameCap.waitForNextFrame();
+    }
+    return {{static_cast<double>(frames) / spent.count(), frames},
+            processCpuSeconds() - cpuStart,
+            Seconds(Clock::now() - start).count()};
+}
+
+// A recorded game (bench.sh records one minute of the pilot's play) replayed:
+// the simulation alone; drawn uncapped against a bare loop drawing the same
+// frames; and capped, the CPU time of both.
+void measureReplay(const std::string& file, int rounds, unsigned int cap)
+{
+    std::vector<double> simulated;
+    bool matches = true;
+    for (int round = 0; round < rounds; ++round)
+    {
+        const auto [framesPerSecond, matched] = simulateReplay(file);
+        simulated.push_back(framesPerSecond);
+        matches = matches && matched;
+    }
+    sf::RenderWindow window(sf::VideoMode(800, 800, 32), "Vantorix", sf::Style::Default,
+                            sf::ContextSettings());
+    std::vector<double> drawn;
+    std::vector<double> bare;
+    std::vector<double> ratios;
+    // Every round draws the same frames: the first records them, and the rounds
+    // take turns at which loop goes first, so that a machine growing busier or
+    // calmer favours neither.
+    Recording recording;
+    for (int round = 0; round < rounds; ++round)
+    {
+        RoundResult replayed{};
+        if (round % 2 == 1)
+            replayed = bareRound(window, recording);
+        const DrawnReplay played =
+            drawReplay(window, file, std::nullopt, round == 0 ? &recording : nullptr);
+        if (round % 2 == 0)
+            replayed = bareRound(window, recording);
+        drawn.push_back(played.frames.framesPerSecond);
+        bare.push_back(replayed.framesPerSecond);
+        ratios.push_back(played.frames.framesPerSecond / replayed.framesPerSecond);
+    }
+    const DrawnReplay capped = drawReplay(window, file, cap, nullptr);
+    const double bareCpuStart = processCpuSeconds();
+    const auto bareStart = Clock::now();
+    bareRound(window, recording, cap);
+    const double bareCpu = processCpuSeconds() - bareCpuStart;
+    const double bareWall = Seconds(Clock::now() - bareStart).count();
+
+    printFigure("replay.frames", static_cast<double>(recording.frameEnds.size()), "frames");
+    printFigure("replay.seconds", recording.frameStarts.back(), "s");
+    printFigure("replay.matches", matches ? 1.0 : 0.0, "yes/no");
+    printFigure("replay.simulated_fps", median(simulated), "frames/s");
+    printFigure("replay.drawn_fps", median(drawn), "frames/s");
+    printFigure("replay.bare_fps", median(bare), "frames/s");
+    printFigure("replay.drawn_ratio", median(ratios), "replay/bare");
+    printFigure("replay.cap", cap, "frames/s");
+    printFigure("replay.capped_cpu_percent", capped.cpuSeconds / capped.wallSeconds * 100.0, "%");
+    printFigure("replay.bare_capped_cpu_percent", bareCpu / bareWall * 100.0, "%");
+    printFigure("replay.cpu_ratio", capped.cpuSeconds / bareCpu, "replay/bare");
+    printFigure("replay.rounds", rounds, "rounds");
+}
+
 double argumentOr(int argc, char** argv, int index, double fallback)
 {
     return argc > index ? std::atof(argv[index]) : fallback;
@@ -560,10 +723,15 @@ int main(int argc, char** argv)
     else if (what == "fire")
         measureCappedFire(argumentOr(argc, argv, 2, 20.0),
                           static_cast<unsigned int>(argumentOr(argc, argv, 3, 60)));
+    else if (what == "replay" && argc > 2)
+        measureReplay(argv[2], static_cast<int>(argumentOr(argc, argv, 3, 3)),
+                      static_cast<unsigned int>(argumentOr(argc, argv, 4, 60)));
     else
     {
-        std::cerr << "usage: vantorix_timing fps [seconds per round] [rounds] | startup "
-                     "[repetitions] | media | renderer | fire [seconds per rate] [cap]\n";
+        std::cerr
+            << "usage: vantorix_timing fps [seconds per round] [rounds] | startup "
+               "[repetitions] | media | renderer | fire [seconds per rate] [cap] | replay FILE "
+               "[rounds] [cap]\n";
         return 2;
     }
     return 0;

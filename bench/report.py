@@ -6,8 +6,8 @@ usage: report.py <results folder> <docs folder>
 
 The results folder holds bench.json (Google Benchmark, with repetitions),
 the "name value unit" lines of vantorix_timing in fps.txt, startup.txt,
-media.txt, fire.txt and memory.txt, of vantorix_enemy_fire in enemy-fire.txt,
-those of side_by_side.py in
+media.txt, fire.txt, replay.txt and memory.txt, of vantorix_enemy_fire in
+enemy-fire.txt, those of side_by_side.py in
 side-by-side.txt, and machine.txt ("key: value" lines)."""
 
 import json
@@ -80,7 +80,8 @@ def main():
     bench = read_benchmarks(results / "bench.json")
     timing = read_figures(*(results / name for name in
                             ("fps.txt", "startup.txt", "media.txt", "memory.txt",
-                             "memory-fixed-threshold.txt", "fire.txt", "enemy-fire.txt",
+                             "memory-fixed-threshold.txt", "fire.txt", "replay.txt",
+                             "enemy-fire.txt",
                              "side-by-side.txt")))
     machine = read_machine(results / "machine.txt")
 
@@ -215,6 +216,22 @@ def main():
         add(f"| 10. held fire with `--max-fps {timing['fire.cap']:.0f}` | shots per second "
             f"{shots} at {timing['fire.frames_per_second']:.1f} frames/s{play} | between the "
             f"rule's whole frames and the nominal rate | {verdict(held)} |")
+    if "replay.cpu_ratio" in timing:
+        minute = (f"a recorded game of {timing['replay.seconds']:.0f} s "
+                  f"({timing['replay.frames']:.0f} frames)")
+        add(f"| 11. replay, the simulation alone | {minute} played again without drawing: "
+            f"**{timing['replay.simulated_fps']:,.0f} frames/s**; every check matched: "
+            f"{'yes' if timing['replay.matches'] else 'NO'} | every check matches | "
+            f"{verdict(timing['replay.matches'] == 1)} |")
+        add(f"| 12. replay drawn, uncapped | the same game drawn frame by frame "
+            f"{timing['replay.drawn_fps']:.0f} frames/s, a bare SFML loop drawing the same frames "
+            f"{timing['replay.bare_fps']:.0f}: **{timing['replay.drawn_ratio']:.2f}×** | ≥ 0.9× | "
+            f"{verdict(timing['replay.drawn_ratio'] >= 0.9)} |")
+        add(f"| 13. replay drawn with `--max-fps {timing['replay.cap']:.0f}` | CPU "
+            f"{timing['replay.capped_cpu_percent']:.1f} % of one core, the bare loop at the same "
+            f"cap {timing['replay.bare_capped_cpu_percent']:.1f} %: "
+            f"**{timing['replay.cpu_ratio']:.2f}×** | ≤ 1.1× | "
+            f"{verdict(timing['replay.cpu_ratio'] <= 1.1)} |")
     if "enemy_fire.enemies" in timing:
         def shots(pace, run):
             return timing[f"enemy_fire.{pace}.{run}.shots_per_second"]
@@ -223,7 +240,7 @@ def main():
             return timing[f"enemy_fire.{pace}.{run}.frames_per_second"]
 
         steady = timing["enemy_fire.steady.uncapped_over_cap_30"]
-        add(f"| 11. enemy fire per second, Relaxed's steady pace, `--max-fps 30` against "
+        add(f"| 14. enemy fire per second, Relaxed's steady pace, `--max-fps 30` against "
             f"uncapped | {shots('steady', 'cap_30'):.2f} shots/s an enemy at "
             f"{frames('steady', 'cap_30'):.0f} frames/s, {shots('steady', 'uncapped'):.2f} at "
             f"{frames('steady', 'uncapped'):.0f} frames/s: **{steady:.2f}×** (nominal "
@@ -323,6 +340,16 @@ def main():
             f"the frame loop capped at {timing['fire.cap']:.0f} frames per second by the "
             f"play screen's own cap, {timing['fire.seconds_per_rate']:.0f} s of real time for "
             f"each fire rate; shots per second from the first shot to the last.")
+    if "replay.cpu_ratio" in timing:
+        add(f"- `bench/vantorix_timing replay`: a minute of play recorded by "
+            f"`tools/demo_recorder` with the same build (the pilot's game, frames of 1/60 s). "
+            f"The simulation: every frame played at once by the replay's own check, nothing "
+            f"drawn, {timing['replay.rounds']:.0f} rounds. Drawn: the play screen's own steps "
+            f"for each frame (events, the recorded frame, drawing and presenting), "
+            f"{timing['replay.rounds']:.0f} rounds, each beside a round of the bare loop of 3 "
+            f"drawing the same frames, the two taking turns at going first. Capped: once more at {timing['replay.cap']:.0f} frames per "
+            f"second by the play screen's own cap, and the bare loop at the same cap; CPU is the "
+            f"process's user and system time over the whole run.")
     add("")
     (docs / "PERFORMANCE.md").write_text("\n".join(out))
 

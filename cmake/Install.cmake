@@ -114,6 +114,7 @@ install(FILES ${PROJECT_BINARY_DIR}/packaging/${VANTORIX_APPSTREAM_ID}.metainfo.
 # relative, as Debian asks of links inside /usr.
 install(DIRECTORY ${PROJECT_BINARY_DIR}/Media DESTINATION ${VANTORIX_DATA_DIR}
         PATTERN Fonts EXCLUDE)
+install(DIRECTORY ${PROJECT_BINARY_DIR}/Demos DESTINATION ${VANTORIX_DATA_DIR})
 set(link_font [=[
 set(fonts "${CMAKE_INSTALL_PREFIX}/@VANTORIX_DATA_DIR@/Media/Fonts")
 set(font "@VANTORIX_DIGITAL_FONT@")

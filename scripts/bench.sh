@@ -3,7 +3,8 @@
 # frame benchmarks, frames per second, start-up and memory, held fire under a
 # frame cap, enemy fire per second at a cap of 30 and uncapped, and the built
 # game side by side with a bare SFML program and with
-# a peer game (start-up, idle CPU, peak memory), all headless (Xvfb, OpenAL
+# a peer game (start-up, idle CPU, peak memory), and a recorded one-minute game
+# replayed (simulated, drawn, capped), all headless (Xvfb, OpenAL
 # Soft's null output). Writes docs/PERFORMANCE.md and the plot
 # docs/collision-search.png from the figures of this run.
 set -euo pipefail
@@ -14,7 +15,7 @@ results="$build/bench-results"
 "$root/scripts/install-deps.sh" bench
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build" -j"$(nproc)" --target vantorix vantorix_bench vantorix_timing vantorix_cycles \
-    vantorix_bare vantorix_media vantorix_enemy_fire
+    vantorix_bare vantorix_media vantorix_enemy_fire demo_recorder
 
 rm -rf "$results"
 mkdir -p "$results"
@@ -43,6 +44,9 @@ xvfb-run -a -s "-noreset -screen 0 1024x1024x24" bash -euo pipefail -c '
     ./bench/vantorix_timing startup 21 | tee "$results/startup.txt"
     ./bench/vantorix_timing media | tee "$results/media.txt"
     ./bench/vantorix_timing fire 20 60 | tee "$results/fire.txt"
+    # A minute of the pilot's play at 60 frames a second, recorded by this build.
+    ./tools/demo_recorder "$results/minute.vxr" --seconds 60 --seed 7 >/dev/null
+    ./bench/vantorix_timing replay "$results/minute.vxr" 3 60 | tee "$results/replay.txt"
     ./bench/vantorix_enemy_fire 30 10 | tee "$results/enemy-fire.txt"
     # The system interpreter, which has python3-xlib.
     /usr/bin/python3 "$root/bench/side_by_side.py" --game ./vantorix --bare ./bench/vantorix_bare \

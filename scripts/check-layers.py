@@ -11,7 +11,7 @@ import sys
 LAYERS = [
     ["foundation", "language"],
     ["platform", "sound", "config"],
-    ["scene", "resources"],
+    ["scene", "resources", "replay"],
     ["actors", "presentation"],
     ["session"],
     ["menus"],

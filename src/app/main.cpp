@@ -1,3 +1,4 @@
+#include "app/ReplayCheck.hpp"
 #include "app/ScreenSequence.hpp"
 #include "config/CommandLine.hpp"
 #include "config/Settings.hpp"
@@ -6,6 +7,7 @@
 #include "platform/Desktop.hpp"
 #include "platform/DisplayCheck.hpp"
 #include "platform/HeapSettings.hpp"
+#include "replay/ReplayFiles.hpp"
 #include "resources/MediaAudit.hpp"
 #include "resources/MediaVerdicts.hpp"
 #include "session/Session.hpp"
@@ -39,6 +41,19 @@ int play(const Options& options)
 {
     srand(static_cast<unsigned int>(time(nullptr)));
 
+    // A replay to watch first is read before anything opens.
+    std::optional<ReplayReader> watchFirst;
+    if (options.replay)
+    {
+        std::string problem;
+        watchFirst = ReplayFiles::load(*options.replay, problem);
+        if (!watchFirst)
+        {
+            std::cerr << problem << std::endl;
+            return ReplayCheck::Unreadable;
+        }
+    }
+
     if (!DisplayCheck::isDisplayAvailable())
         return reportNoWindow();
     AudioDevice::reportEachFailureOnce(std::cerr);
@@ -60,6 +75,8 @@ int play(const Options& options)
     context.relaxedBestLevel.load(std::cerr);
     Command command(context.events);
     bool playAgain = false;
+    if (watchFirst)
+        playAgain = ScreenSequence::runCycle(context, false, std::move(watchFirst));
     while (Command::isRunning())
         playAgain = ScreenSequence::runCycle(context, playAgain);
     return 0;
@@ -90,6 +107,8 @@ int main(int argc, char* argv[])
     case Options::Action::CheckMedia:
         MediaVerdicts::startJudging();
         return written(MediaAudit::checkAll(std::cout) ? 0 : 1);
+    case Options::Action::VerifyReplay:
+        return written(ReplayCheck::verify(*options.replay, std::cout, std::cerr));
     case Options::Action::Play:
         break;
     }

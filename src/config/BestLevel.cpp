@@ -101,6 +101,7 @@ BestLevel::Outcome BestLevel::record(int reached, std::ostream& problems)
     outcome.reached = reached;
     outcome.best = std::max(earlier.value_or(reached), reached);
     outcome.isNewBest = earlier && reached > *earlier;
+    outcome.setsRecord = !earlier || reached > *earlier;
     mBest = outcome.best;
     if ((!kept || unreadable) && !mReported)
     {

@@ -21,7 +21,8 @@ public:
     {
         int reached = 1;
         int best = 1;
-        bool isNewBest = false; // an earlier record existed and this game beat it
+        bool isNewBest = false;  // an earlier record existed and this game beat it
+        bool setsRecord = false; // this game's level is the record now: beaten, or the first
     };
 
     explicit BestLevel(KeptFile file = KeptFile(KeptFile::Place::Data, "best-level"));

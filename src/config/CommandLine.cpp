@@ -123,7 +123,8 @@ CommandLine::Result CommandLine::parse(const std::vector<std::string>& arguments
 {
     Result result;
     Options& options = result.options;
-    // --help outranks --version, which outranks --check-media, in whatever order they come.
+    // --help outranks --version, which outranks --check-media, which outranks
+    // --verify-replay, in whatever order they come.
     auto ask = [&options](Options::Action action)
     {
         if (options.action == Options::Action::Play || action < options.action)
@@ -152,7 +153,19 @@ CommandLine::Result CommandLine::parse(const std::vector<std::string>& arguments
             return number;
         };
 
-        if (argument.value && name != "--volume" && name != "--max-fps")
+        // Options that take a file accept "--name FILE" and "--name=FILE".
+        auto takeFile = [&]() -> std::optional<std::string>
+        {
+            std::optional<std::string> value = argument.value;
+            if (!value && i + 1 < arguments.size())
+                value = arguments[++i];
+            if (!value || value->empty())
+                result.error = name + " needs a replay file";
+            return value && !value->empty() ? value : std::nullopt;
+        };
+
+        if (argument.value && name != "--volume" && name != "--max-fps" && name != "--replay" &&
+            name != "--verify-replay")
             result.error = ShownText::quoted(name) + " takes no value";
         else if (name == "--help" || name == "-h")
             ask(Options::Action::ShowHelp);
@@ -166,6 +179,12 @@ CommandLine::Result CommandLine::parse(const std::vector<std::string>& arguments
             options.fullscreen = false;
         else if (name == "--mute")
             options.muted = true;
+        else if (name == "--replay" || name == "--verify-replay")
+        {
+            options.replay = takeFile();
+            if (name == "--verify-replay")
+                ask(Options::Action::VerifyReplay);
+        }
         else if (name == "--volume")
         {
             if (const auto volume = takeNumber(0, MaxVolume, "a whole number from 0 to 100"))
@@ -207,7 +226,11 @@ std::string CommandLine::usage()
         {"--mute", trMark("start with the sound off")},
         {"--volume N", trMark("master volume, 0 to 100")},
         {"--max-fps N", trMark("cap play at N frames per second (default: no cap)")},
+        {"--replay FILE", trMark("watch a recorded game first (Escape leaves it)")},
         {"--check-media", trMark("load every media file, report each and exit")},
+        {"--verify-replay FILE",
+         trMark("play a recorded game again without drawing it, say whether every check matches "
+                "(exit status 0) or which frame differs (1)")},
         {"--help", trMark("show this help and exit")},
         {"--version", trMark("show the version and exit")},
     };
@@ -240,9 +263,12 @@ std::string CommandLine::usage()
                                     {"$XDG_CONFIG_HOME/vantorix/settings.ini"}));
     // TRANSLATORS: the two %s are paths: the best level of Normal games, then of Relaxed ones.
     const char* bestLevel = tr("The best level is kept in %s, Relaxed's in %s.");
+    // TRANSLATORS: %s is a folder, $XDG_DATA_HOME/vantorix/replays/.
+    const char* replays = tr("Every game's replay is kept in %s.");
     return text + settingNames() +
            wrapped("", fill(bestLevel, {"$XDG_DATA_HOME/vantorix/best-level",
-                                        "$XDG_DATA_HOME/vantorix/best-level-relaxed"}));
+                                        "$XDG_DATA_HOME/vantorix/best-level-relaxed"})) +
+           wrapped("", fill(replays, {"$XDG_DATA_HOME/vantorix/replays/"}));
 }
 
 std::string CommandLine::version()

@@ -176,12 +176,14 @@ KeptFile::KeptFile(Place place, std::string name, const Disk* disk)
 
 KeptFile::Reading KeptFile::read(std::size_t maxBytes) const
 {
-    Reading reading;
-    if (mPath.empty())
-        return reading;
+    return mPath.empty() ? Reading() : readFile(mPath, maxBytes);
+}
 
+KeptFile::Reading KeptFile::readFile(const fs::path& path, std::size_t maxBytes)
+{
+    Reading reading;
     std::error_code error;
-    const fs::file_status status = fs::status(mPath, error);
+    const fs::file_status status = fs::status(path, error);
     if (status.type() == fs::file_type::not_found)
         return reading;
     reading.status = Reading::Status::Unreadable;
@@ -191,7 +193,7 @@ KeptFile::Reading KeptFile::read(std::size_t maxBytes) const
         reading.problem = error ? error.message() : "it is not a regular file";
         return reading;
     }
-    std::ifstream in(mPath, std::ios::binary);
+    std::ifstream in(path, std::ios::binary);
     if (!in)
     {
         reading.problem = describe(errno);

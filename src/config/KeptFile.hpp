@@ -57,6 +57,9 @@ public:
     const std::filesystem::path& path() const { return mPath; }
 
     Reading read(std::size_t maxBytes) const;
+    // Any file, read as a kept one is: whole, within the limit, and only when
+    // it is a regular file.
+    static Reading readFile(const std::filesystem::path& path, std::size_t maxBytes);
     // On failure, returns false and says why in problem.
     bool write(const std::string& contents, std::string& problem) const;
 

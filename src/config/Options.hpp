@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 // What the player asked for on the command line. An option left out stays
 // empty, so that the remembered settings or the defaults decide instead.
@@ -12,6 +13,7 @@ struct Options
         ShowHelp,
         ShowVersion,
         CheckMedia,
+        VerifyReplay, // the replay file is `replay`
     };
 
     Action action = Action::Play;
@@ -19,4 +21,5 @@ struct Options
     std::optional<bool> muted;
     std::optional<int> volume;          // master volume, 0 to 100
     std::optional<unsigned int> maxFps; // frame cap for play; none means uncapped
+    std::optional<std::string> replay;  // a replay to watch first, or to check
 };

@@ -41,7 +41,8 @@ struct SettingValues
     bool largeText;       // every word half as large again
     bool shotShapes;      // the enemies' shots in a shape of their own
     FireMode fireMode;
-    int gameSpeed; // per cent of full speed, 50 to 100
+    int gameSpeed;     // per cent of full speed, 50 to 100
+    bool demoWhenIdle; // the title menu plays a demo after a while without input
 
     // Row by row.
     bool operator==(const SettingValues& other) const;

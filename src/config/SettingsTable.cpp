@@ -180,6 +180,8 @@ std::vector<Row> makeRows()
                                      {FireMode::Auto, "auto", trMark("Auto")}},
                                     FireMode::Hold, true));
     rows.push_back(gameSpeed());
+    rows.push_back(flag("demo-when-idle", trMark("Demo when idle"), Page::Extras, Applies::WhenRead,
+                        &SettingValues::demoWhenIdle));
     return rows;
 }
 } // namespace

@@ -24,6 +24,7 @@ enum class Page
     Extras, // touches that the game may add to play, off unless chosen
     Mode,   // how the games to come are played: chosen between games only
     Accessibility,
+    Replays, // watch the last game or the best one
 };
 
 // What a change sets going, once, when it happens.

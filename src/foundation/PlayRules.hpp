@@ -5,12 +5,13 @@
 // How the player chose to play. Normal is the game as designed: a loss ends it,
 // and enemies roll their dice once a frame. Relaxed keeps ships in reserve and
 // steadies the enemies' fire; Practice starts at a level already reached, with
-// reserves that never run out, and counts for no record.
+// reserves that never run out, and counts for no record. A replay keeps the
+// mode as its number: a mode keeps its number for good.
 enum class PlayMode
 {
-    Normal,
-    Relaxed,
-    Practice,
+    Normal = 0,
+    Relaxed = 1,
+    Practice = 2,
 };
 
 // What a game's mode changes, fixed when the game begins: the one place the

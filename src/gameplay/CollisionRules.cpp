@@ -122,12 +122,14 @@ void Game::loseLastShip()
     mReserves.sendShipBack();
 }
 
-// Blinking and untouchable for a while, flying as the keys held now say.
+// Blinking and untouchable for a while, flying as the keys the scene was last
+// handed say: what a replay hands again, so the ship comes back the same.
 void Game::bringShipBack()
 {
     auto ship = std::make_unique<Player>(mWindow, &mResources, shipStart(), mClock);
     ship->comeBackUntouchable(ShipReserves::UntouchableFor);
-    mCommand->handHeldKeys(*ship);
+    for (std::size_t i = 0; i < Command::PlayKeys.size(); ++i)
+        ship->handleInput(Command::PlayKeys[i], mHeld[i]);
     mPlayerLayer->attachChild(std::move(ship));
 }
 

@@ -36,14 +36,15 @@ bool Command::poll(Input& input)
     return mEvents->poll(input);
 }
 
-bool Command::pollEvents(const PausedReader& whilePaused)
+bool Command::pollEvents(const PausedReader& whilePaused, const PausedReader& first)
 {
     bool any = false;
     Input input;
     while (poll(input))
     {
         any = true;
-        read(input, whilePaused);
+        if (!first || !first(input))
+            read(input, whilePaused);
     }
     return any;
 }
@@ -152,35 +153,31 @@ void Command::dropOldestWaitingPair()
             }
 }
 
-void Command::handOver(SceneNode& scene)
+Command::KeyEvent Command::handOver(SceneNode& scene)
 {
-    const bool pressed = isPressed();
-    scene.handleInput(getKey(), pressed);
+    const KeyEvent handed{getKey(), isPressed()};
+    scene.handleInput(handed.key, handed.pressed);
     mHandedOver = true;
     if (mWaiting.empty())
-        return;
+        return handed;
     mKey = mWaiting.front().key;
     mPressed = mWaiting.front().pressed;
     mWaiting.pop_front();
     mHandedOver = false;
+    return handed;
 }
 
-void Command::handOverKeysLetGo(SceneNode& scene)
+bool Command::handOverKeysLetGo(SceneNode& scene)
 {
     if (!mKeysLetGo)
-        return;
+        return false;
     for (sf::Keyboard::Key key : PlayKeys)
         scene.handleInput(key, false);
     mKeysLetGo = false;
     // Automatic fire goes on with play; the scene hears it at the next hand-over.
     if (mFireMode == FireMode::Auto)
         record(sf::Keyboard::Up, true);
-}
-
-void Command::handHeldKeys(SceneNode& ship) const
-{
-    for (std::size_t i = 0; i < PlayKeys.size(); ++i)
-        ship.handleInput(PlayKeys[i], mDown[i]);
+    return true;
 }
 
 // Whatever was still waiting is stale: the scene hears every key let go, and

@@ -33,8 +33,9 @@ public:
     // the same, so none stays held.
     using PausedReader = std::function<bool(const Input& input)>;
 
-    // True when there was any event at all.
-    bool pollEvents(const PausedReader& whilePaused = {});
+    // True when there was any event at all. A screen that reads some inputs
+    // itself is offered each first, and play hears only those it leaves.
+    bool pollEvents(const PausedReader& whilePaused = {}, const PausedReader& first = {});
     // The keys as they go down and up; Up as the fire control does, which the fire mode
     // makes into the Up the scene hears.
     void recordKey(sf::Keyboard::Key key, bool pressed);
@@ -46,17 +47,21 @@ public:
     sf::Keyboard::Key getKey() const;
     bool isPressed() const;
 
+    struct KeyEvent
+    {
+        sf::Keyboard::Key key;
+        bool pressed;
+    };
+
     // The input walk: hands every node this frame's key event, then brings up
-    // the next recorded one, if any, for the next frame.
-    void handOver(SceneNode& scene);
+    // the next recorded one, if any, for the next frame. Returns the one handed.
+    KeyEvent handOver(SceneNode& scene);
 
     // Keys let go while another window has the keyboard send this one no
     // release: after a lasting loss of the focus every play key counts as let
     // go. The scene hears it at once, paused as the game is then, so that no
-    // ship drifts when play goes on.
-    void handOverKeysLetGo(SceneNode& scene);
-    // A ship that joins play hears each play key as the recorded events leave it.
-    void handHeldKeys(SceneNode& ship) const;
+    // ship drifts when play goes on. True when it did.
+    bool handOverKeysLetGo(SceneNode& scene);
 
     // The pause control (P, Pause and Escape unless the player chose others,
     // and a pad's Start) asks for a pause and then for the game to go on;
@@ -76,12 +81,6 @@ public:
     static constexpr std::size_t MaxWaiting = 4;
 
 private:
-    struct KeyEvent
-    {
-        sf::Keyboard::Key key;
-        bool pressed;
-    };
-
     void read(const Input& input, const PausedReader& whilePaused);
     void record(sf::Keyboard::Key key, bool pressed);
     void focusLost();

@@ -1,17 +1,16 @@
 #include "gameplay/Game.hpp"
 
 #include "actors/Player.hpp"
-#include "actors/Wall.hpp"
 #include "config/BestLevel.hpp"
 #include "config/Preferences.hpp"
 #include "foundation/Field.hpp"
 #include "gameplay/Command.hpp"
 #include "gameplay/EnemySpawner.hpp"
+#include "gameplay/PlayRecorder.hpp"
 #include "menus/PauseMenu.hpp"
 #include "platform/Desktop.hpp"
 #include "platform/FrameCap.hpp"
 #include "platform/StillPicture.hpp"
-#include "presentation/Background.hpp"
 #include "presentation/RuleHints.hpp"
 #include "presentation/ScoreBoard.hpp"
 #include "presentation/StatusDisplay.hpp"
@@ -29,8 +28,12 @@
 #include <utility>
 
 Game::Game(ScreenContext& context)
-    : mContext(&context), mWindow(&context.window),
-      mRules(context.preferences.nextGame(context.bestLevel.best())),
+    : Game(context, context.preferences.nextGame(context.bestLevel.best()))
+{
+}
+
+Game::Game(ScreenContext& context, const PlayRules& rules)
+    : mContext(&context), mWindow(&context.window), mRules(rules),
       mFireChance(mRules.steadiesFire() ? FireChance::Pace::PerSecond : FireChance::Pace::PerFrame),
       mReserves(mRules.reserveShips(), mClock)
 {
@@ -48,6 +51,7 @@ Game::Game(ScreenContext& context)
     // The spawner's clocks start only now, after loading and building.
     mEnemySpawner = std::make_unique<EnemySpawner>(mWindow, &mResources, mClock, mFireChance);
     mCommand = std::make_unique<Command>(context.events);
+    mRecorder = std::make_unique<PlayRecorder>(mRules.mode);
     mExplosionSound.setBuffer(mResources.get(SoundBuffers::Explosion));
     mPauseMenu = std::make_unique<PauseMenu>(context, &mExplosionSound);
     mStatus = std::make_unique<StatusDisplay>(
@@ -74,13 +78,19 @@ void Game::follow(const SettingValues& values)
     mEffects.setHitSound(values.hitSound);
     mEffects.setReducedFlashing(values.reduceFlashing);
     mShotLook.choose(mResources, values.shotShapes);
-    mClock.setPace(static_cast<float>(values.gameSpeed) / 100.f);
-    mStatus->setSpeed(values.gameSpeed);
+    followPace(values.gameSpeed);
     mScoreBoard->setLabelEdge(values.labelEdge);
     mScoreBoard->setLarge(values.largeText);
     mStatus->setLarge(values.largeText);
     mFirstLevelRule =
         RuleHints::firstLevelRule(mResources.get(Fonts::DigitalTech), values.largeText);
+}
+
+void Game::setPace(int percent)
+{
+    mPace = percent;
+    mClock.setPace(static_cast<float>(percent) / 100.f);
+    mStatus->setSpeed(percent);
 }
 
 Game::~Game() = default;
@@ -113,7 +123,7 @@ void Game::run()
         if (!isPaused())
         {
             // A slower game is play handed slower time.
-            update(mClock.paced(deltaTime));
+            playFrame(mClock.paced(deltaTime));
             deltaTime = sf::Time::Zero;
         }
         // Paused, the picture stands still but for the menu and the word on the sound.
@@ -130,8 +140,8 @@ void Game::run()
     }
     // The level this game reached, read before it goes back to 1. A window
     // closed before play began leaves no game to count.
-    if (played && mRules.keepsRecord())
-        mContext->bestLevelOf(mRules.mode).record(Level::getLevel(), std::cerr);
+    if (played)
+        keepTheGame();
     mLevel.resetLevel();
     if (mWindow->isOpen() && mContext->preferences.values().lossHold &&
         mEffects.showLoss(mSceneGraph))
@@ -165,8 +175,14 @@ bool Game::processEvents()
     if (isPaused())
         mPauseMenu->point(mWindow->mapPixelToCoords(mContext->desktop.pointer(*mWindow)));
     const bool eventsCame =
-        mCommand->pollEvents([this](const Input& input) { return readWhilePaused(input); });
-    mCommand->handOverKeysLetGo(mSceneGraph);
+        mCommand->pollEvents([this](const Input& input) { return readWhilePaused(input); },
+                             [this](const Input& input) { return takesFirst(input); });
+    if (handOverKeysLetGo())
+    {
+        mHeld.fill(false);
+        if (mRecorder)
+            mRecorder->keysLetGo();
+    }
     setPaused(mCommand->isPauseAsked() && !mQuitToTitle);
     // The key that goes on, of the device the player used last.
     if (isPaused())
@@ -200,12 +216,17 @@ void Game::update(sf::Time deltaTime)
 {
     if (isPaused())
         return;
+    if (mRecorder)
+        mRecorder->beforeFrame();
     // Every timer of play reads the frame's time, the same all through the frame.
     mClock.advance(deltaTime);
     mSceneGraph.update(deltaTime);
     mEnemySpawner->update(&mSceneGraph);
-    mCommand->handOver(mSceneGraph);
+    const KeyEvent handed = handOver();
+    hear(handed);
     handleCollisions();
+    if (mRecorder)
+        mRecorder->played(deltaTime, handed.key, handed.pressed, mSceneGraph, mClock.now(), mPace);
     mEffects.update(deltaTime, mSceneGraph);
     // A loss a reserve stood in for bursts as a lost game would.
     if (mReserves.takeSpent())
@@ -243,6 +264,8 @@ void Game::setPaused(bool paused)
 {
     if (paused == isPaused())
         return;
+    if (paused && mRecorder)
+        mRecorder->paused();
     if (paused)
         mClock.stop();
     else
@@ -250,51 +273,4 @@ void Game::setPaused(bool paused)
     mSceneGraph.setSoundsPaused(paused);
     SoundPause::setPaused(mExplosionSound, paused);
     mEffects.setSoundsPaused(paused);
-}
-
-void Game::buildScene()
-{
-    mBackground = std::make_unique<Background>(mWindow, &mResources);
-
-    mPlayer = std::make_unique<Player>(mWindow, &mResources, shipStart(), mClock);
-
-    auto playerLayer = std::make_unique<SceneNode>();
-    mPlayerLayer = playerLayer.get();
-    playerLayer->attachChild(std::move(mPlayer));
-    auto backgroundLayer = std::make_unique<SceneNode>();
-    backgroundLayer->attachChild(std::move(mBackground));
-    auto wallLayer = std::make_unique<Wall>(&mResources);
-    auto scoreBoard = std::make_unique<ScoreBoard>(&mResources, mClock);
-    mScoreBoard = scoreBoard.get();
-
-    // Attachment order is drawing order: the background first, the board last.
-    mSceneGraph.attachChild(std::move(backgroundLayer));
-    mSceneGraph.attachChild(std::move(playerLayer));
-    mSceneGraph.attachChild(std::move(wallLayer));
-    mSceneGraph.attachChild(std::move(scoreBoard));
-}
-
-void Game::loadTextures()
-{
-    mResources.load(ScreenMedia::Screen::Play, ScreenMedia::Kind::Texture);
-
-    // The badges spin: sampled smoothly, and from mipmaps for the one drawn at 9 %, their
-    // rings stay round at every angle instead of breaking into steps.
-    for (Textures::ID badge : {Textures::AddShip, Textures::BulletSpeed, Textures::Bolt})
-    {
-        sf::Texture& texture = mResources.get(badge);
-        texture.setSmooth(true);
-        texture.generateMipmap();
-    }
-    mShotLook.open(mResources);
-}
-
-void Game::loadSounds()
-{
-    mResources.load(ScreenMedia::Screen::Play, ScreenMedia::Kind::SoundBuffer);
-}
-
-void Game::loadFonts()
-{
-    mResources.load(ScreenMedia::Screen::Play, ScreenMedia::Kind::Font);
 }

@@ -19,6 +19,7 @@
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/System/Time.hpp>
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -27,6 +28,7 @@ class Command;
 class EnemySpawner;
 class FrameCap;
 class PauseMenu;
+class PlayRecorder;
 class ScoreBoard;
 class StatusDisplay;
 struct ScreenContext;
@@ -55,13 +57,44 @@ public:
     // A frame's steps and the scene stay reachable from a subclass, so that a
     // frame can be driven and inspected without running the loop.
 protected:
+    // A game played by the given rules rather than the player's next game's.
+    Game(ScreenContext& context, const PlayRules& rules);
+
     // True when there was any event: it may have changed the window.
     bool processEvents();
     void update(sf::Time deltaTime);
     void render();
     void handleCollisions();
 
+    // Where a played frame's time and the scene's key events come from: the
+    // player, recorded for the game's replay. A replay supplies its own.
+    virtual void playFrame(sf::Time measured) { update(measured); }
+    struct KeyEvent
+    {
+        sf::Keyboard::Key key;
+        bool pressed;
+    };
+    virtual KeyEvent handOver();
+    virtual bool handOverKeysLetGo();
+    // Every play key let go: the scene hears it at once.
+    void letKeysGo();
+    // Offered every input before play reads it; true when it took it.
+    virtual bool takesFirst(const Input&) { return false; }
+    // The speed the player chose, in per cent; a replay keeps its recorded one.
+    virtual void followPace(int percent) { setPace(percent); }
+    void setPace(int percent);
+    int pace() const { return mPace; }
+    // A game played again is not recorded, and counts for no best level.
+    void stopRecording();
+    // Ends play for the title menu, as the pause menu's Quit to title does.
+    void leaveToTitle()
+    {
+        mQuitToTitle = true;
+        mRunning = false;
+    }
+
     SceneNode& sceneGraph() { return mSceneGraph; }
+    const GameClock& clock() const { return mClock; }
     ResourceCache& resources() { return mResources; }
     const sf::Sound& explosionSound() const { return mExplosionSound; }
     const BattleEffects& effects() const { return mEffects; }
@@ -82,6 +115,9 @@ private:
     bool readWhilePaused(const Input& input);
     void holdTheLoss(FrameCap& frameCap);
     void follow(const SettingValues& values);
+    void hear(const KeyEvent& handed);
+    // Counts the finished game for its mode's best level and keeps its replay.
+    void keepTheGame();
 
     ScreenContext* mContext; // the entry point's context and window outlive every screen
     sf::RenderWindow* mWindow;
@@ -94,6 +130,7 @@ private:
     std::unique_ptr<SceneNode> mBackground;
     std::unique_ptr<EnemySpawner> mEnemySpawner;
     std::unique_ptr<Command> mCommand;
+    std::unique_ptr<PlayRecorder> mRecorder; // none for a game played again
     // Declared before everything that plays or draws from it, so it is destroyed last.
     ResourceCache mResources;
     SceneNode mSceneGraph;
@@ -109,4 +146,8 @@ private:
     sf::Text mFirstLevelRule;
     std::unique_ptr<FrameCap> mFrameCap;
     std::vector<Adjustments::Watch> mSettings;
+    // Each play key (Command::PlayKeys) as the scene was handed it last: a ship
+    // that comes back hears the same, in a replay too.
+    std::array<bool, 3> mHeld{};
+    int mPace = 100; // the game's speed in per cent
 };

@@ -132,10 +132,19 @@ void MenuPage::setLarge(bool large)
     arrangeTable();
 }
 
+// A table too long for the field (large text, long words breaking into more
+// lines) is set smaller until the entries below it fit at their height.
 void MenuPage::arrangeTable()
 {
     const PageLayout at = layout();
-    mTable.arrange(at.labelX, at.valueX, top(), at.tableSize);
+    const float entries = at.rowHeight * (static_cast<float>(mEntries.size()) - 0.5f);
+    const unsigned int smallest = at.tableSize * 2 / 3;
+    for (unsigned int size = at.tableSize; size >= smallest; --size)
+    {
+        mTable.arrange(at.labelX, at.valueX, top(), size);
+        if (top() + mTable.height() + entries <= LowestPanel - PanelBelowRows)
+            break;
+    }
     changed();
 }
 

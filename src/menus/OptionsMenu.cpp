@@ -27,9 +27,23 @@ MenuPage::Entry back()
 }
 } // namespace
 
-OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample, bool overGame)
+OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample, bool overGame,
+                         ReplaysPage::Watch watch)
     : mContext(context), mSample(sample), mOverGame(overGame)
 {
+    if (watch)
+    {
+        // What the player changed is written before the replay takes the screen.
+        auto keptFirst = [this, watch](ReplayReader replay)
+        {
+            mContext.adjustments.keep();
+            watch(std::move(replay));
+        };
+        auto entries = ReplaysPage::entries(keptFirst, [this](std::string prompt)
+                                            { mReplays->setPrompt(std::move(prompt)); });
+        entries.push_back(back());
+        mReplays = &page(Page::Replays, trMark("REPLAYS"), std::move(entries));
+    }
     // Pages that the first one opens are made first.
     MenuPage& extras = page(Page::Extras, trMark("EXTRAS"), {back()});
     MenuPage& accessibility = page(Page::Accessibility, trMark("ACCESSIBILITY"), {back()});
@@ -49,19 +63,21 @@ OptionsMenu::OptionsMenu(ScreenContext& context, sf::Sound* sample, bool overGam
                           nullptr});
     keyEntries.push_back(back());
     mKeys = &page(Page::Keys, trMark("KEYS"), std::move(keyEntries));
-    MenuPage& options = page(Page::Options, trMark("OPTIONS"),
-                             {modeLink,
-                              opens(trMark("Keys"), *mKeys),
-                              {trMark("Controls"), nullptr,
-                               [this]
-                               {
-                                   openControls();
-                                   return Outcome::Stay;
-                               },
-                               nullptr},
-                              opens(trMark("Extras"), extras),
-                              opens(trMark("Accessibility"), accessibility),
-                              back()});
+    std::vector<MenuPage::Entry> links{modeLink,
+                                       opens(trMark("Keys"), *mKeys),
+                                       {trMark("Controls"), nullptr,
+                                        [this]
+                                        {
+                                            openControls();
+                                            return Outcome::Stay;
+                                        },
+                                        nullptr},
+                                       opens(trMark("Extras"), extras),
+                                       opens(trMark("Accessibility"), accessibility)};
+    if (mReplays)
+        links.push_back(opens(trMark("Replays"), *mReplays));
+    links.push_back(back());
+    MenuPage& options = page(Page::Options, trMark("OPTIONS"), std::move(links));
     mPages.emplace_back(trMark("CONTROLS"), std::vector<MenuPage::Entry>{back()});
     mControls = &mPages.back();
     mControls->setTable(ControlsTable::rows(mContext.preferences.keys()),

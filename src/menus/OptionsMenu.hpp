@@ -3,6 +3,7 @@
 #include "config/KeyBindings.hpp"
 #include "config/SettingsTable.hpp"
 #include "menus/MenuPage.hpp"
+#include "menus/ReplaysPage.hpp"
 #include "session/Input.hpp"
 
 #include <SFML/Audio/Sound.hpp>
@@ -26,7 +27,9 @@ public:
     // The sample is an effect of the screen's own, played when the effects'
     // volume turns so that the change is heard; the context outlives the menu.
     // Over a game, the mode is shown but not changed: it is the game's to its end.
-    OptionsMenu(ScreenContext& context, sf::Sound* sample, bool overGame = false);
+    // With somewhere to watch a replay, the options offer the Replays page.
+    OptionsMenu(ScreenContext& context, sf::Sound* sample, bool overGame = false,
+                ReplaysPage::Watch watch = {});
 
     // False once the player has gone back out of the options.
     bool handle(const Input& input);
@@ -59,6 +62,7 @@ private:
     std::deque<MenuPage> mPages; // they never move: entries point at them
     MenuPage* mKeys = nullptr;
     MenuPage* mControls = nullptr;
+    MenuPage* mReplays = nullptr;
     std::vector<MenuPage*> mOpen; // the page shown last
     std::optional<KeyBindings::Action> mCapturing;
     int mRevision = 0;

@@ -1,7 +1,8 @@
 #include "menus/PagesOver.hpp"
 
-PagesOver::PagesOver(ScreenContext& context, sf::Sound* sample, bool overGame)
-    : mContext(context), mSample(sample), mOverGame(overGame)
+PagesOver::PagesOver(ScreenContext& context, sf::Sound* sample, bool overGame,
+                     ReplaysPage::Watch watch)
+    : mContext(context), mSample(sample), mOverGame(overGame), mWatch(std::move(watch))
 {
 }
 
@@ -9,7 +10,7 @@ PagesOver::~PagesOver() = default;
 
 void PagesOver::openOptions()
 {
-    mOptions = std::make_unique<OptionsMenu>(mContext, mSample, mOverGame);
+    mOptions = std::make_unique<OptionsMenu>(mContext, mSample, mOverGame, mWatch);
     ++mRevision;
 }
 

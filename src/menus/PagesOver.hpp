@@ -1,6 +1,7 @@
 #pragma once
 
 #include "menus/OptionsMenu.hpp"
+#include "menus/ReplaysPage.hpp"
 #include "session/Input.hpp"
 
 #include <SFML/Audio/Sound.hpp>
@@ -20,7 +21,9 @@ class PagesOver
 public:
     // The sample is an effect of the screen's own (OptionsMenu); the context
     // outlives the pages. Over a game, what only changes between games is shown, not changed.
-    PagesOver(ScreenContext& context, sf::Sound* sample, bool overGame = false);
+    // A screen that can show a replay offers the Replays page.
+    PagesOver(ScreenContext& context, sf::Sound* sample, bool overGame = false,
+              ReplaysPage::Watch watch = {});
     ~PagesOver();
 
     void openOptions();
@@ -37,6 +40,7 @@ private:
     ScreenContext& mContext;
     sf::Sound* mSample;
     bool mOverGame;
+    ReplaysPage::Watch mWatch;
     std::unique_ptr<OptionsMenu> mOptions; // while open
     int mRevision = 0;
 };

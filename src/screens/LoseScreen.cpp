@@ -25,7 +25,7 @@ constexpr float ShowFor = 4.f;
 constexpr float LeaveAfter = 1.f;
 } // namespace
 
-LoseScreen::LoseScreen(ScreenContext& context)
+LoseScreen::LoseScreen(ScreenContext& context, bool showsRecord)
     : mElapsed(sf::Time::Zero), mContext(&context), mWindow(&context.window), mShowing(true),
       mLose2Played(false)
 {
@@ -35,11 +35,12 @@ LoseScreen::LoseScreen(ScreenContext& context)
     loadSounds();
     applyTextures();
     applySounds();
-    // A lose screen after a game that recorded nothing shows its picture alone. The
-    // mode cannot have changed since the game began: it changes between games only.
+    // A lose screen after a game that recorded nothing (a replay's, a practice
+    // game's) shows its picture alone. The mode cannot have changed since the
+    // game began: it changes between games only.
     const PlayRules played = context.preferences.nextGame(context.bestLevel.best());
     const auto& lastGame = context.bestLevelOf(played.mode).lastGame();
-    if (lastGame && played.keepsRecord())
+    if (lastGame && showsRecord && played.keepsRecord())
         mRecordCaption =
             RecordCaption::forGameOver(context.captionFont.get(), *lastGame,
                                        context.preferences.values().largeText, played.mode);

@@ -24,7 +24,8 @@ struct ScreenContext;
 class LoseScreen : public GameState
 {
 public:
-    explicit LoseScreen(ScreenContext& context);
+    // After a replay, which sets no record, the picture shows without one.
+    explicit LoseScreen(ScreenContext& context, bool showsRecord = true);
     ~LoseScreen() override;
 
     void run() override;

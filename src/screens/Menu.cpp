@@ -27,7 +27,12 @@ using Lit = MenuButtons::Lit;
 Menu::Menu(ScreenContext& context, bool playAtOnce)
     : mShowMenu(true), mHoverSoundArmed(true), mContext(&context), mWindow(&context.window),
       mHighlight(Lit::None), mCommand(context.events), mPlayAtOnce(playAtOnce),
-      mPages(context, &mHoverSound)
+      mPages(context, &mHoverSound, false,
+             [this](ReplayReader replay)
+             {
+                 mWatch = std::move(replay);
+                 mShowMenu = false;
+             })
 {
     context.events.beginScreen();
     loadTextures();
@@ -111,7 +116,11 @@ void Menu::openMusic()
 void Menu::showLoop()
 {
     while (mWindow->isOpen() && isMenuShown())
+    {
+        if (!mPages.isOpen() && mIdleDemo.isDue(*mContext))
+            playDemo();
         FrameEnd::finish(*mContext, showFrame());
+    }
     mWindow->clear(sf::Color::Black);
 }
 
@@ -152,6 +161,7 @@ void Menu::processEvents()
         // Only the pointer's position decides what the menu shows; anything
         // else may have changed the window under the picture.
         mStill.disturb();
+        mIdleDemo.stir();
         if (input.type == Input::Type::Closed)
         {
             mWindow->close();
@@ -177,6 +187,7 @@ void Menu::updateHover()
     if (mPointer == moved)
         return;
     mPointer = moved;
+    mIdleDemo.stir();
     if (const auto lit = MenuButtons::at(pointerOnImage(moved)))
     {
         if (mHoverSoundArmed || *lit != mHighlight)
@@ -239,6 +250,20 @@ void Menu::openOptions()
 {
     mHighlight = Lit::Options;
     mPages.openOptions();
+}
+
+// The song rests while the demo plays; the key that ended it does nothing here.
+void Menu::playDemo()
+{
+    const bool singing = mMusic.getStatus() == sf::Music::Playing;
+    mMusic.pause();
+    if (mIdleDemo.play(*mContext))
+    {
+        mContext->events.beginScreen();
+        mStill.disturb();
+    }
+    if (singing && mWindow->isOpen())
+        mMusic.play();
 }
 
 bool Menu::isMouseOverPlay() const

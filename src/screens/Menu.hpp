@@ -5,7 +5,9 @@
 #include "menus/PagesOver.hpp"
 #include "platform/StillPicture.hpp"
 #include "presentation/RecordCaption.hpp"
+#include "replay/ReplayReader.hpp"
 #include "resources/ResourceCache.hpp"
+#include "screens/IdleDemo.hpp"
 #include "session/Adjustments.hpp"
 
 #include <SFML/Audio/Music.hpp>
@@ -16,6 +18,7 @@
 #include <SFML/System/Vector2.hpp>
 
 #include <optional>
+#include <utility>
 
 struct ScreenContext;
 
@@ -24,7 +27,8 @@ struct ScreenContext;
 // when the player picks Play or Exit or closes the window. Options opens the
 // options over the picture, with the song playing on. Asked to play at once
 // (the player chose to play again from the game-over screen), it loads as
-// ever and then starts the game without waiting.
+// ever and then starts the game without waiting. The options' Replays page
+// ends it with a replay to watch; left alone, it may play a demo.
 class Menu : public GameState
 {
 public:
@@ -32,6 +36,8 @@ public:
     ~Menu() override;
 
     void run() override;
+    // The replay the player chose to watch, if any.
+    std::optional<ReplayReader> takeReplay() { return std::exchange(mWatch, std::nullopt); }
 
     // One frame's input and drawing, and the loop's flag, stay reachable from
     // a subclass so that a test can drive single frames.
@@ -58,6 +64,7 @@ private:
     void light(int highlight);
     void choose(int highlight);
     void openOptions();
+    void playDemo();
     bool isMouseOverPlay() const;
     bool isMouseOverExit() const;
     sf::Vector2i pointerOnImage(sf::Vector2i inWindow) const;
@@ -86,4 +93,6 @@ private:
     StillPicture mStill;
     Adjustments::Watch mMusicVolume;
     Adjustments::Watch mLanguage;
+    IdleDemo mIdleDemo;
+    std::optional<ReplayReader> mWatch;
 };

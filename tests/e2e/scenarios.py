@@ -8,6 +8,7 @@ import os
 import time
 
 import controls
+import replays
 from media import Media
 from picture import brightest, changed_box, mean_difference
 from rules import (BEST_LEVEL, BEST_LEVEL_RELAXED, SETTINGS, ENEMY_START_Y, FIRE_INTERVAL,
@@ -825,6 +826,8 @@ SCENARIOS = {
     "ARelaxedGameSurvivesItsFirstLoss": (
         relaxed_first_loss, {"audio": "null", "kept_config": {SETTINGS: b"mode = relaxed\n"}},
         ["play_button", "colour_key", "beam_key", "ship", "enemy", "beam_width"]),
+    "RecordedGameVerifiesAndPlaysAgain": (
+        replays.recorded_game, {"audio": "null"}, ["neutral_menu", "colour_key", "ship"]),
     # Played without an X server: the scenario starts the game itself.
     "CommandLineWorksWithoutADisplay": (controls.command_line, {"display": False}, []),
 }

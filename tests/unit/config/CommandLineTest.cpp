@@ -51,6 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"MaxFpsAbove1000", {"--max-fps", "1001"}, "1001"},
         Refused{"MaxFpsOverflowing", {"--max-fps", "99999999999999999999"}, "99999999999999999999"},
         Refused{"MaxFpsMissing", {"--max-fps"}, "--max-fps"},
+        Refused{"ReplayWithoutFile", {"--replay"}, "--replay"},
+        Refused{"ReplayGivenNothing", {"--verify-replay="}, "--verify-replay"},
         Refused{"UnknownOption", {"--loud"}, "--loud"}, Refused{"NotAnOption", {"play"}, "play"},
         Refused{"FlagGivenAValue", {"--mute=yes"}, "--mute"},
         Refused{"UnknownBeforeHelp", {"--mute", "--bogus", "--help"}, "--bogus"},
@@ -82,6 +84,8 @@ TEST(CommandLineOptions, ValuesAtTheirLimitsAreTakenInBothSpellings)
 
     EXPECT_EQ(CommandLine::parse(Args{"--volume=100"}).options.volume, 100);
     EXPECT_EQ(CommandLine::parse(Args{"--max-fps", "1"}).options.maxFps, 1u);
+    EXPECT_EQ(CommandLine::parse(Args{"--replay", "a.vxr"}).options.replay, "a.vxr");
+    EXPECT_EQ(CommandLine::parse(Args{"--verify-replay=--b.vxr"}).options.replay, "--b.vxr");
 }
 
 TEST(CommandLineOptions, TheLaterOfFullscreenAndWindowedWins)
@@ -101,6 +105,9 @@ TEST(CommandLineOptions, HelpOutranksVersionWhichOutranksTheMediaCheck)
         {{"--help", "--check-media"}, Options::Action::ShowHelp},
         {{"--check-media", "--version"}, Options::Action::ShowVersion},
         {{"--mute", "--check-media"}, Options::Action::CheckMedia},
+        {{"--verify-replay", "a.vxr", "--check-media"}, Options::Action::CheckMedia},
+        {{"--verify-replay", "a.vxr"}, Options::Action::VerifyReplay},
+        {{"--replay", "a.vxr"}, Options::Action::Play},
         {{"-h"}, Options::Action::ShowHelp},
     };
     for (const auto& each : cases)
@@ -111,8 +118,9 @@ TEST(CommandLineOptions, HelpOutranksVersionWhichOutranksTheMediaCheck)
 TEST(CommandLineOptions, UsageListsEveryOptionAndVersionNamesTheGame)
 {
     const std::string usage = CommandLine::usage();
-    for (const char* option : {"--fullscreen", "--windowed", "--mute", "--volume", "--max-fps",
-                               "--check-media", "--help", "--version"})
+    for (const char* option :
+         {"--fullscreen", "--windowed", "--mute", "--volume", "--max-fps", "--replay",
+          "--verify-replay", "--check-media", "--help", "--version"})
         EXPECT_NE(usage.find(option), std::string::npos) << option;
     EXPECT_EQ(CommandLine::version().rfind("Vantorix ", 0), 0u);
 }

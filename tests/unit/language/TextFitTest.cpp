@@ -96,7 +96,8 @@ TEST(Translations, EveryTextFitsItsRowOrPanel)
                 values.largeText = large;
                 values.language = switchesOn ? language : "system";
                 context.adjustments.change(values);
-                const OptionsMenu options(context, nullptr, switchesOn);
+                // With the Replays page, as over the title menu: the longest first page.
+                const OptionsMenu options(context, nullptr, switchesOn, [](ReplayReader) {});
                 for (const MenuPage& each : options.pages())
                     page(each);
             }
@@ -164,6 +165,9 @@ TEST(Translations, EveryTextFitsItsRowOrPanel)
             {
                 const sf::FloatRect box = line.text.getGlobalBounds();
                 const auto utf8 = line.text.getString().toUtf8();
+                EXPECT_LE(box.top + box.height, static_cast<float>(Field::Height))
+                    << language << (large ? ", large: " : ": ")
+                    << std::string(utf8.begin(), utf8.end());
                 EXPECT_TRUE(box.left >= line.left && box.left + box.width <= line.right)
                     << language << (large ? ", large" : "") << ": \""
                     << std::string(utf8.begin(), utf8.end()) << "\" spans " << box.left << " to "
