@@ -730,10 +730,10 @@ def fire_key_chosen_in_the_options(session, media):
         time.sleep(0.05)
     time.sleep(1.0)
     left = time.monotonic()
-    # O opens the options; Keys comes before Controls, Extras, Accessibility and
-    # Back, the last entry, which a walk down past every row reaches however many
-    # rows the page has; Fire is the third entry on the Keys page.
-    for key in ["o"] + ["Down"] * 30 + ["Up"] * 4 + ["Return", "Down", "Down", "Return", "z",
+    # O opens the options; Keys comes before Controls, Extras, Accessibility,
+    # Replays and Back, the last entry, which a walk down past every row reaches
+    # however many rows the page has; Fire is the third entry on the Keys page.
+    for key in ["o"] + ["Down"] * 30 + ["Up"] * 5 + ["Return", "Down", "Down", "Return", "z",
                                        "Escape", "Escape", "Up", "Return"]:
         session.window.chord(key)
         time.sleep(0.1)
