@@ -20,7 +20,7 @@ from session import Session
 import sound
 from steps import (SAME_PICTURE, ShipShotByChance, check, check_bars, come_to, events_between,
                    expect_clean_exit, field_in, keep_ship_clear, lit_bar, locate_ship, ship_or_shot,
-                   locate_ship_on_field, move_ship, shown_at, shows, song_gain, start_play, times_of, unscaled, wait_for_lose_screen,
+                   locate_ship_on_field, move_ship, play_may_end_by_chance, shown_at, shows, song_gain, start_play, times_of, unscaled, wait_for_lose_screen,
                    wait_for_menu, wait_for_picture, wait_for_ship, wait_until)
 
 # --- the whole cycle ---------------------------------------------------------------
@@ -571,8 +571,10 @@ def switch_mode(session, keys, fullscreen, what, window_size=None):
     window = session.follow_new_window()
     geometry = window.geometry()
     session.note(f"{what}: {geometry}")
-    # The desktop shows a window made again without the old one's icon unless it is given again.
-    check(window.icon_size() is not None, f"{what}: the new window has no icon")
+    # The desktop shows a window made again without the old one's icon unless it is given
+    # again, which the game does right after making it: on a busy machine the window may
+    # show first.
+    check(come_to(lambda: window.icon_size() is not None), f"{what}: the new window has no icon")
     screen = (0, 0) + tuple(session.screen_size)
     if fullscreen:
         check(geometry == screen and window.is_override_redirect(),
@@ -589,7 +591,7 @@ def fullscreen_switches(session, media):
     with the same ship."""
     wait_for_menu(session, 0)
     window_size = session.window.geometry()[2:]
-    check(session.window.icon_size() is not None, "the first window has no icon")
+    check(come_to(lambda: session.window.icon_size() is not None), "the first window has no icon")
     switch_mode(session, ("Alt_L", "Return"), True, "Alt+Enter in the menu")
     check(field_comes_to_show(session, field_in(session.window), media.neutral_menu),
           "the menu does not show its image in fullscreen")
@@ -599,6 +601,13 @@ def fullscreen_switches(session, media):
     start_play(session, media, len(MENU_FILES), at=shown_at(window, *media.play_button))
     # On an idle machine all this is over before the first enemy could fire at
     # the ship; each step waits for what it looks for, not for a set time.
+    with play_may_end_by_chance(session):
+        switches_in_play(session, media, window, window_size)
+    session.window.request_close()
+    expect_clean_exit(session, 3, cycle_lines(), "close after the switches")
+
+
+def switches_in_play(session, media, window, window_size):
     session.window.hold_key("Left", 0.2)
     ship = settled_ship(session, media, window)
     session.note(f"ship at x = {ship} before the switch")
@@ -622,8 +631,6 @@ def fullscreen_switches(session, media):
     session.snapshot("play-moved-right")
     check(len(session.console.lines) == len(MENU_FILES) + len(PLAY_FILES),
           "a switch between window and fullscreen ended play")
-    session.window.request_close()
-    expect_clean_exit(session, 3, cycle_lines(), "close after the switches")
 
 
 def settled_ship(session, media, field):
