@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <regex>
 
 namespace
 {
@@ -55,10 +54,37 @@ std::string Translation::nameOf(const std::string& code)
     return found == all.end() ? code : found->name;
 }
 
+// ll or lll, then perhaps _CC, then perhaps @variant: "de", "pt_BR", "sr@latin".
 bool Translation::isLanguageCode(const std::string& text)
 {
-    static const std::regex code("[a-z]{2,3}(_[A-Z]{2})?(@[a-z]+)?");
-    return std::regex_match(text, code);
+    // ASCII letters only, whatever the locale.
+    const auto lower = [](char c) { return c >= 'a' && c <= 'z'; };
+    const auto upper = [](char c) { return c >= 'A' && c <= 'Z'; };
+    const auto run = [&text](std::size_t from, bool (*kind)(char))
+    {
+        std::size_t end = from;
+        while (end < text.size() && kind(text[end]))
+            ++end;
+        return end - from;
+    };
+    const std::size_t language = run(0, lower);
+    if (language < 2 || language > 3)
+        return false;
+    std::size_t at = language;
+    if (at < text.size() && text[at] == '_')
+    {
+        if (run(at + 1, upper) != 2)
+            return false;
+        at += 3;
+    }
+    if (at < text.size() && text[at] == '@')
+    {
+        const std::size_t variant = run(at + 1, lower);
+        if (variant == 0)
+            return false;
+        at += 1 + variant;
+    }
+    return at == text.size();
 }
 
 std::string Translation::catalogueFolder()

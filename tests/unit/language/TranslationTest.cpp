@@ -40,7 +40,8 @@ TEST(Translation, SpeaksTheChosenLanguageAndEnglishWithoutACatalogue)
     } cases[] = {{"de", "system", "de", true},  {"de_DE.UTF-8", "system", "de", true},
                  {"xx", "system", "en", true},  {"xx:pt_BR", "system", "pt_BR", true},
                  {"de", "system", "en", false}, {"de", "fr", "fr", true},
-                 {"de", "en", "en", true},      {"de", "xx", "en", true}};
+                 {"de", "en", "en", true},      {"de", "xx", "en", true},
+                 {"de", "pt_BR", "pt_BR", true}};
     for (const auto& each : cases)
     {
         ScopedLanguage speaking(each.environment,
