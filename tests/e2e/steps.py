@@ -242,14 +242,18 @@ def move_ship(session, media, ship, target):
 def keep_ship_clear(session, media, lines_before_lose, deadline):
     """Until the game-over screen loads: keeps the ship out of every enemy's line
     of fire, and out of the way of an enemy coming down, so that play can only
-    end by an enemy reaching the bottom."""
+    end by an enemy reaching the bottom. Returns the last moment the field was
+    seen changing: play went on until then at least."""
     recent = deque(maxlen=4)
+    changed = None
     enemies = ["enemyA", "enemyB", "enemyC"]
     margin = 10  # more than the error of a position found by colour
     ship_width = media.ship.width
     limit = WINDOW - ship_width
     while (len(session.console.lines) <= lines_before_lose and time.monotonic() < deadline):
         shot = session.window.screenshot()
+        if recent and shot.data != recent[-1].data:
+            changed = time.monotonic()
         recent.append(shot)
         blobs = media.colour_key.find(shot, ["ship"] + enemies)
         ships = [blob for blob in blobs if blob.name == "ship" and blob.top > WINDOW * 0.8]
@@ -293,6 +297,7 @@ def keep_ship_clear(session, media, lines_before_lose, deadline):
         time.sleep(0.05)
     for number, shot in enumerate(recent):
         session.snapshots.append((f"play-{number}", shot))
+    return changed
 
 
 def events_between(session, media, begin, end, templates, with_song=False):
