@@ -88,7 +88,6 @@ void Game::follow(const SettingValues& values)
 
 void Game::setPace(int percent)
 {
-    mPace = percent;
     mClock.setPace(static_cast<float>(percent) / 100.f);
     mStatus->setSpeed(percent);
 }
@@ -226,7 +225,7 @@ void Game::update(sf::Time deltaTime)
     hear(handed);
     handleCollisions();
     if (mRecorder)
-        mRecorder->played(deltaTime, handed.key, handed.pressed, mSceneGraph, mClock.now(), mPace);
+        mRecorder->played(deltaTime, handed.key, handed.pressed, mSceneGraph, mClock.now(), pace());
     mEffects.update(deltaTime, mSceneGraph);
     // A loss a reserve stood in for bursts as a lost game would.
     if (mReserves.takeSpent())

@@ -20,6 +20,7 @@
 #include <SFML/System/Time.hpp>
 
 #include <array>
+#include <cmath>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -83,7 +84,7 @@ protected:
     // The speed the player chose, in per cent; a replay keeps its recorded one.
     virtual void followPace(int percent) { setPace(percent); }
     void setPace(int percent);
-    int pace() const { return mPace; }
+    int pace() const { return static_cast<int>(std::lround(mClock.pace() * 100.f)); }
     // A game played again is not recorded, and counts for no best level.
     void stopRecording();
     // Ends play for the title menu, as the pause menu's Quit to title does.
@@ -149,5 +150,4 @@ private:
     // Each play key (Command::PlayKeys) as the scene was handed it last: a ship
     // that comes back hears the same, in a replay too.
     std::array<bool, 3> mHeld{};
-    int mPace = 100; // the game's speed in per cent
 };
